@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/ColorText.h"
+#include "layout/LayoutItem.h"
+
+#include <QString>
+
+#include <optional>
+
+// A layout row decoded for drawing: every value the drawing pass uses, with its default.
+namespace lccd {
+
+struct DecodedRow {
+    std::optional<ItemKind> kind; // nothing: the row is ignored
+    bool print = false;
+    int x = 100; // 0.1 mm; 100 whenever a field is no integer
+    int y = 100;
+    int w = 100;
+    int h = 100;
+    int w2 = 100;
+    int align = Align::Left;
+    bool vertical = false;
+    QString spacingText; // line spacing in points, as written
+    QString value;
+    QString face;
+    float size = 9; // points
+    ColorValue colour = kColorBlack;
+    ColorValue fill = kColorBlack;
+};
+
+// Decodes a row line as the drawing pass reads it (fields through CsvFieldW; the spacing and
+// the value lose one more pair of enclosing quotes).
+DecodedRow decodeRow(const QString& rowLine);
+
+// The same for a row held in the list: decoded from its row line.
+DecodedRow decodeRow(const LayoutItem& item);
+
+} // namespace lccd

@@ -1,0 +1,101 @@
+#include "layout/LayoutItem.h"
+
+#include "common/MyCommonW.h"
+#include "platform/CodePage.h"
+
+namespace lccd {
+namespace {
+
+const QByteArray& kindWords() {
+    static const QByteArray words = toSjis(QStringLiteral("設定文字矩形罫線画像文章バーコード"));
+    return words;
+}
+
+const QString kAlignWords =
+    QStringLiteral("左寄せ■中心合せ■右寄せ■左右合せ拡張左右合せ■矩形■■角丸■■円");
+
+// 1-based byte position of needle in haystack, matching only where a character of the
+// haystack starts (never at the trail byte of a double-byte character); 0 when absent.
+int sjisPos(const QByteArray& needle, const QByteArray& haystack) {
+    if (needle.isEmpty())
+        return 0;
+    for (qsizetype i = 0; i + needle.size() <= haystack.size();) {
+        if (QByteArrayView(haystack).sliced(i, needle.size()) == needle)
+            return int(i) + 1;
+        i += isSjisLeadByte(static_cast<unsigned char>(haystack[i])) ? 2 : 1;
+    }
+    return 0;
+}
+
+bool needsQuotes(const QString& field) {
+    if (field.startsWith(QLatin1Char('"')))
+        return true;
+    for (QChar c : field)
+        if (c == u',' || c.unicode() < 0x20)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<int> KindNumber(const QString& word) {
+    const int position = sjisPos(toSjis(word), kindWords());
+    if (position == 0)
+        return std::nullopt;
+    return position / 4;
+}
+
+std::optional<ItemKind> KindOf(const QString& word) {
+    const std::optional<int> number = KindNumber(word);
+    if (!number || *number > int(ItemKind::Barcode))
+        return std::nullopt;
+    return ItemKind(*number);
+}
+
+int KindIcon(const QString& word) {
+    return KindNumber(word).value_or(0);
+}
+
+int AlignIndex(const QString& word) {
+    return PosW(word, kAlignWords) / 4;
+}
+
+bool IsYes(const QString& flag) {
+    return flag.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+}
+
+const QStringList& LayoutHeaderWords() {
+    static const QStringList words =
+        QStringLiteral(
+            "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色")
+            .split(QLatin1Char(','));
+    return words;
+}
+
+LayoutItem LayoutItem::fromRowLine(const QString& line, int fieldCount) {
+    const QStringList fields = CsvFieldsW(line);
+    LayoutItem item;
+    const int count = std::min({fieldCount, kLayoutFieldCount, int(fields.size())});
+    for (int i = 0; i < count; ++i)
+        item.fields_[size_t(i)] = fields[i];
+    return item;
+}
+
+QString LayoutItem::toRowLine() const {
+    QString line = RowLineField(fields_[0]);
+    for (size_t i = 1; i < fields_.size(); ++i) {
+        line.append(QLatin1Char(','));
+        line.append(RowLineField(fields_[i]));
+    }
+    return line;
+}
+
+QString RowLineField(const QString& field) {
+    if (!needsQuotes(field))
+        return field;
+    QString quoted = field;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace lccd

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// One layout row: seventeen text fields, kept as written and converted where they are used.
+namespace lccd {
+
+constexpr int kLayoutFieldCount = 17;
+
+// 1-based field numbers of a row.
+namespace Field {
+constexpr int Id = 1;           // kind word
+constexpr int Screen = 2;       // Yes/No, kept but not acted on
+constexpr int Print = 3;        // Yes/No: drawn only when yes
+constexpr int Edit = 4;         // Yes/No, kept but not acted on
+constexpr int Left = 5;         // x, 0.1 mm
+constexpr int Top = 6;          // y, 0.1 mm
+constexpr int Width = 7;        // box length, or second x
+constexpr int Height = 8;       // box height, or second y
+constexpr int Width2 = 9;       // extended length, or corner size
+constexpr int Align = 10;       // alignment or shape word
+constexpr int Vertical = 11;    // Yes/No: vertical writing, or portrait for settings rows
+constexpr int LineSpacing = 12; // points (paragraphs)
+constexpr int Value = 13;       // text, path or paper name
+constexpr int Face = 14;        // font face, optionally "face|fallback"
+constexpr int Size = 15;        // points: font size or pen width
+constexpr int TextColor = 16;   // colour text
+constexpr int FillColor = 17;   // colour text
+} // namespace Field
+
+enum class ItemKind { Settings = 0, Text, Rectangle, RuleLine, Image, Paragraph, Barcode };
+
+// The alignment and shape indexes of field 10 (5 has no word).
+namespace Align {
+constexpr int Left = 0;
+constexpr int Center = 1;
+constexpr int Right = 2;
+constexpr int Justify = 3;
+constexpr int JustifyEx = 4;
+constexpr int Rectangle = 6;
+constexpr int RoundRect = 7;
+constexpr int Ellipse = 8;
+} // namespace Align
+
+// The kind number of a kind word: its 1-based byte position, in Shift-JIS, inside
+// "設定文字矩形罫線画像文章バーコード", divided by 4. The word is matched as a part of that
+// string, so "定文" gives 0 and "コード" gives 7 (which is no kind); not found, nothing.
+std::optional<int> KindNumber(const QString& word);
+
+// The kind of a kind word, or nothing when the number is no kind.
+std::optional<ItemKind> KindOf(const QString& word);
+
+// The list icon of a row: its kind number, 0 when the word is not found.
+int KindIcon(const QString& word);
+
+// The alignment index of field 10: its position inside the alignment word list, divided by 4;
+// 0 when not found or empty.
+int AlignIndex(const QString& word);
+
+// "yes" in any letter case.
+bool IsYes(const QString& flag);
+
+// The header words of a layout file, one per field.
+const QStringList& LayoutHeaderWords();
+
+class LayoutItem {
+public:
+    LayoutItem() = default;
+
+    // Fields 1 to fieldCount of a row line, read with CsvFieldW; any further field of the
+    // seventeen stays empty.
+    static LayoutItem fromRowLine(const QString& line, int fieldCount = kLayoutFieldCount);
+
+    // Field 1, then a comma and each of fields 2 to 17.
+    QString toRowLine() const;
+
+    const QString& field(int n) const { return fields_[size_t(n - 1)]; }
+    void setField(int n, const QString& text) { fields_[size_t(n - 1)] = text; }
+
+    std::optional<ItemKind> kind() const { return KindOf(field(Field::Id)); }
+
+    bool operator==(const LayoutItem&) const = default;
+
+private:
+    std::array<QString, kLayoutFieldCount> fields_;
+};
+
+// How one field is written into a row line: a field with a comma (or a control character,
+// which would otherwise split it) is enclosed in double quotes, its inner double quotes
+// doubled, so that CsvFieldW reads it back as one field.
+QString RowLineField(const QString& field);
+
+} // namespace lccd

@@ -1,0 +1,24 @@
+#include "platform/AppError.h"
+
+namespace lccd {
+
+AppError::AppError(const QString& message)
+    : std::runtime_error(message.toStdString()), message_(message) {}
+
+AppError AppError::cannotOpen(const QString& path) {
+    return AppError(QStringLiteral("ファイル %1 は開けません").arg(path));
+}
+
+AppError AppError::cannotCreate(const QString& path) {
+    return AppError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+}
+
+AppError AppError::cannotWrite(const QString& path) {
+    return AppError(QStringLiteral("%1 に書き込めません").arg(path));
+}
+
+AppError AppError::notAnInteger(const QString& text) {
+    return AppError(QStringLiteral("'%1' は整数ではありません").arg(text));
+}
+
+} // namespace lccd

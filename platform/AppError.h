@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace lccd {
+
+// The error that stops a command: its message is the Japanese text the user sees in the
+// application's error box. Every window's command dispatch catches it (see RunGuarded).
+class AppError : public std::runtime_error {
+public:
+    explicit AppError(const QString& message);
+
+    const QString& message() const noexcept { return message_; }
+
+    // The platform's standard messages for failed file and number operations.
+    static AppError cannotOpen(const QString& path);   // "ファイル %s は開けません"
+    static AppError cannotCreate(const QString& path); // "ファイル %s を作成できません"
+    static AppError cannotWrite(const QString& path);  // "%s に書き込めません"
+    static AppError notAnInteger(const QString& text); // "'%s' は整数ではありません"
+
+private:
+    QString message_;
+};
+
+} // namespace lccd

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Conversion between UTF-16 text and the Japanese system code page (Shift-JIS, code page 932),
+// in which every text file of the program is stored.
+namespace lccd {
+
+// A character that code page 932 cannot hold becomes "?".
+QByteArray toSjis(const QString& text);
+
+// An invalid or incomplete byte sequence becomes U+FFFD; decoding always goes on.
+QString fromSjis(const QByteArray& bytes);
+
+// True for a byte that starts a double-byte character in code page 932.
+constexpr bool isSjisLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Splits file text into lines: CR, LF and CR LF each end a line, a NUL ends the text, and a
+// line break at the very end starts no further line.
+QList<QByteArray> splitLines(const QByteArray& text);
+
+// The file form of lines: each line followed by CR LF, no byte-order mark.
+QByteArray joinLinesCrLf(const QList<QByteArray>& lines);
+
+} // namespace lccd

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace lccd {
+
+// The dialog adapter of the running program: Qt's message boxes and file dialogs, parented to
+// the active window.
+class QtDialogs : public DialogAdapter {
+public:
+    int messageBox(const QString& text, const QString& caption, int type) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> openPicture(const FileDialogRequest& request) override;
+    std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
+};
+
+} // namespace lccd

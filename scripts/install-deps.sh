@@ -1,0 +1,37 @@
+#!/bin/sh
+# Installs the Debian packages that building, running or testing lccdtool needs.
+# Only what is missing is installed; with everything present this takes a moment.
+#
+#   scripts/install-deps.sh            packages to build and run
+#   scripts/install-deps.sh --test     also the packages the test suite uses
+set -eu
+
+packages="build-essential cmake ninja-build pkg-config
+qt6-base-dev qt6-translations-l10n libtag1-dev
+fontconfig fonts-ipafont-gothic fonts-ipafont-mincho"
+
+test_packages="libgtest-dev libgmock-dev libbenchmark-dev"
+
+if [ "${1:-}" = "--test" ]; then
+    packages="$packages $test_packages"
+fi
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null

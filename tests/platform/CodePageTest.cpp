@@ -1,0 +1,59 @@
+#include "platform/CodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace lccd {
+namespace {
+
+TEST(CodePageTest, RoundTripsJapaneseAndWindowsExtensions) {
+    // ① is an NEC extension, ～ the full-width tilde Windows maps 0x8160 to, 表 and ソ end in 0x5C.
+    const QString text = QStringLiteral("①～表ソ\\~ﾊｶﾞｷ設定");
+    const QByteArray sjis = toSjis(text);
+    EXPECT_EQ(sjis.left(4), QByteArray("\x87\x40\x81\x60"));
+    EXPECT_EQ(sjis.mid(4, 4), QByteArray("\x95\x5C\x83\x5C"));
+    EXPECT_EQ(fromSjis(sjis), text);
+}
+
+TEST(CodePageTest, UnmappableCharactersBecomeOneQuestionMarkEach) {
+    EXPECT_EQ(toSjis(QStringLiteral("café")), QByteArray("caf?"));
+    // a character outside the BMP (a surrogate pair) is one character
+    EXPECT_EQ(toSjis(QStringLiteral("a😀b")), QByteArray("a?b"));
+    // a lone surrogate too
+    QString lone = QStringLiteral("x");
+    lone.append(QChar(0xD800));
+    lone.append(QLatin1Char('y'));
+    EXPECT_EQ(toSjis(lone), QByteArray("x?y"));
+}
+
+TEST(CodePageTest, InvalidBytesDecodeAsReplacementAndGoOn) {
+    const QString replacement(QChar::ReplacementCharacter);
+    EXPECT_EQ(fromSjis(QByteArray("a\xA0"
+                                  "b")),
+              QStringLiteral("a") + replacement + QStringLiteral("b"));
+    // a lone lead byte at the end
+    EXPECT_EQ(fromSjis(QByteArray("ab\x82")), QStringLiteral("ab") + replacement);
+    EXPECT_EQ(fromSjis(QByteArray()), QString());
+}
+
+TEST(CodePageTest, LongTextsConvertWhole) {
+    const QString text = QStringLiteral("あいうえおabc").repeated(5000);
+    EXPECT_EQ(fromSjis(toSjis(text)), text);
+}
+
+TEST(SplitLinesTest, EveryLineEndAndNul) {
+    using Lines = QList<QByteArray>;
+    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitLines("\n\n"), (Lines{"", ""}));
+    EXPECT_EQ(splitLines(QByteArray("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines(""), Lines{});
+}
+
+TEST(SplitLinesTest, JoinWritesCrLfAfterEveryLine) {
+    EXPECT_EQ(joinLinesCrLf({"a", "", "b"}), QByteArray("a\r\n\r\nb\r\n"));
+    EXPECT_EQ(joinLinesCrLf({}), QByteArray());
+}
+
+} // namespace
+} // namespace lccd

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+#include <QStringList>
+
+namespace lccd::test {
+
+// A desktop shell that only records what it was asked to open. Installed while it exists.
+class RecordingShell : public DesktopShell {
+public:
+    RecordingShell() : install_(*this) {}
+
+    bool openDocument(const QString& path) override {
+        documents.append(path);
+        return true;
+    }
+    bool openUrl(const QString& address) override {
+        urls.append(address);
+        return true;
+    }
+
+    QStringList documents;
+    QStringList urls;
+
+private:
+    Service<DesktopShell>::Override install_;
+};
+
+} // namespace lccd::test
