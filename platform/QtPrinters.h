@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QPageSize>
+
+#include <memory>
+
+class QPrinter;
+
+namespace lccd {
+
+// The printers of this desktop: every CUPS queue Qt knows, then a built-in PDF printer that is
+// always there, so the program can preview and print to a file on any machine.
+class QtPrinterSystem : public PrinterSystem {
+public:
+    QtPrinterSystem();
+    ~QtPrinterSystem() override;
+
+    QStringList printerNames() override;
+    int currentIndex() override;
+    void setCurrentIndex(int index) override;
+    DeviceCaps deviceCaps() override;
+    std::optional<DeviceSettings> deviceSettings() override;
+    void setDeviceSettings(int paperCode, int orientation) override;
+    DriverPapers driverPapers() override;
+    bool print(const QString& title, int copies, int pageCount,
+               const std::function<void(QPainter&, int)>& drawPage) override;
+
+    // The name under which the built-in PDF printer is listed.
+    static QString pdfPrinterName();
+
+private:
+    struct Paper {
+        QString name;
+        int code;
+        QPageSize size;
+    };
+
+    bool currentIsPdf() const;
+    void openCurrent();
+    const Paper* paperOfCode(int code) const;
+
+    QStringList names_;
+    int current_ = -1;
+    std::unique_ptr<QPrinter> printer_;
+    QList<Paper> papers_;
+};
+
+} // namespace lccd

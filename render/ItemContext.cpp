@@ -1,0 +1,11 @@
+#include "render/ItemContext.h"
+
+#include "common/Rounding.h"
+
+namespace lccd {
+
+int ItemContext::pointsToPixels(double points) const {
+    return RoundHalfAway(dpiX * points / 72.0);
+}
+
+} // namespace lccd

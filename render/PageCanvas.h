@@ -1,0 +1,45 @@
+#pragma once
+
+#include "render/PagePicture.h"
+
+namespace lccd {
+
+// The recording canvas of a page being drawn. Like a device canvas it keeps a current pen,
+// brush and pen position between calls, so a setting one row does not make is inherited from
+// an earlier row of the same pass. Coordinates are printer pixels of the printable area.
+class PageCanvas {
+public:
+    explicit PageCanvas(PagePicture& page) : page_(page) {}
+
+    const PenSpec& pen() const { return pen_; }
+    void setPenColor(const QColor& color) { pen_.color = color; }
+    void setPenWidth(int width) { pen_.width = width; }
+    void setPenStyle(Qt::PenStyle style) { pen_.style = style; }
+
+    const BrushSpec& brush() const { return brush_; }
+    // Giving the brush a colour makes it solid again, as on a device canvas.
+    void setBrushColor(const QColor& color) {
+        brush_.color = color;
+        brush_.clear = false;
+    }
+    void setBrushClear() { brush_.clear = true; }
+
+    QPoint penPosition() const { return position_; }
+    void moveTo(QPoint point) { position_ = point; }
+    void lineTo(QPoint point);
+
+    void rectangle(QPoint corner1, QPoint corner2);
+    void roundRect(QPoint corner1, QPoint corner2, QSize cornerEllipse);
+    void ellipse(QPoint corner1, QPoint corner2);
+    void stretchImage(const QRect& target, const QImage& image);
+
+private:
+    void shape(primitive::Shape::Kind kind, QPoint corner1, QPoint corner2, QSize cornerEllipse);
+
+    PagePicture& page_;
+    PenSpec pen_;
+    BrushSpec brush_;
+    QPoint position_;
+};
+
+} // namespace lccd

@@ -1,0 +1,145 @@
+#include "tests/render/PassFixture.h"
+
+#include "render/PaperMatch.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace lccd {
+namespace {
+
+using test::PassTest;
+
+const primitive::Shape& shapeAt(const std::vector<Primitive>& page, size_t i) {
+    return std::get<primitive::Shape>(page.at(i));
+}
+
+TEST_F(PassTest, RectangleCornersAreCoordinatesNotSizes) {
+    const auto& page =
+        draw({QStringLiteral("矩形,Yes,Yes,Yes,100,100,120,100,,,,,,実線,1,clGray,clYellow")});
+    ASSERT_EQ(page.size(), 1u);
+    const primitive::Shape& shape = shapeAt(page, 0);
+    EXPECT_EQ(shape.kind, primitive::Shape::Kind::Rectangle);
+    // 100 -> 236 and 120 -> 283 printer pixels, less the printer's offset of 100
+    EXPECT_EQ(shape.corner1, QPoint(136, 136));
+    EXPECT_EQ(shape.corner2, QPoint(183, 136));
+    EXPECT_EQ(shape.pen.color, QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(shape.pen.width, 8); // 1 point at 600 dpi
+    EXPECT_EQ(shape.brush, (BrushSpec{QColor(0xFF, 0xFF, 0x00), false}));
+}
+
+TEST_F(PassTest, WhiteFillIsNoFillButOneShadeOffIsAFill) {
+    const auto& page = draw({QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,clWhite"),
+                             QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,$00FFFFFF"),
+                             QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,$00FEFFFF")});
+    ASSERT_EQ(page.size(), 3u);
+    EXPECT_TRUE(shapeAt(page, 0).brush.clear);
+    EXPECT_TRUE(shapeAt(page, 1).brush.clear);
+    EXPECT_FALSE(shapeAt(page, 2).brush.clear);
+    EXPECT_EQ(shapeAt(page, 2).brush.color, QColor(0xFF, 0xFF, 0xFE));
+}
+
+TEST_F(PassTest, ShapeWordsAndCorrections) {
+    host.correctX = 10;
+    host.correctY = -10;
+    const auto& page =
+        draw({QStringLiteral("矩形,,Yes,,100,100,500,300,50,角丸,,,,,0.5,clNavy,clWhite"),
+              QStringLiteral("矩形,,Yes,,100,100,500,300,,円,,,,,1,clNavy,clWhite"),
+              QStringLiteral("矩形,,Yes,,100,100,500,300,,左寄せ,,,,,1,clNavy,clWhite")});
+    ASSERT_EQ(page.size(), 3u);
+    EXPECT_EQ(shapeAt(page, 0).kind, primitive::Shape::Kind::RoundRect);
+    EXPECT_EQ(shapeAt(page, 0).cornerEllipse, QSize(118, 118)); // 5 mm at 600 dpi
+    EXPECT_EQ(shapeAt(page, 0).corner1, QPoint(260 - 100, 213 - 100));
+    EXPECT_EQ(shapeAt(page, 0).pen.width, 4);
+    EXPECT_EQ(shapeAt(page, 1).kind, primitive::Shape::Kind::Ellipse);
+    EXPECT_EQ(shapeAt(page, 2).kind, primitive::Shape::Kind::Rectangle);
+}
+
+TEST_F(PassTest, RuleLineRunsBetweenItsTwoPoints) {
+    const auto& page =
+        draw({QStringLiteral("罫線,Yes,Yes,Yes,1550,100,400,500,,,,,,実線,1,clGray,clWhite")});
+    ASSERT_EQ(page.size(), 1u);
+    const auto& line = std::get<primitive::Line>(page[0]);
+    EXPECT_EQ(line.from, QPoint(3661 - 100, 236 - 100));
+    EXPECT_EQ(line.to, QPoint(945 - 100, 1181 - 100));
+}
+
+TEST_F(PassTest, PrintFlagGatesEveryRowButSettingsRows) {
+    const auto& page =
+        draw({QStringLiteral("罫線,Yes,No,Yes,1550,100,400,500,,,,,,実線,1,clGray,clWhite"),
+              QStringLiteral("罫線,Yes,,Yes,1550,100,400,500,,,,,,実線,1,clGray,clWhite"),
+              QStringLiteral("罫線,Yes,YES,Yes,1550,100,400,500,,,,,,実線,1,clGray,clWhite"),
+              QStringLiteral("コード,Yes,Yes,Yes,1,1,2,2,,,,,,,1,clGray,clWhite"),
+              QStringLiteral("設定,,No,,,,,,,,No,,A5,,,,")});
+    EXPECT_EQ(page.size(), 1u);
+    EXPECT_EQ(printers.settings.paperCode, 11);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Landscape);
+}
+
+TEST_F(PassTest, SettingsRowSelectsPaperOnlyWhenSomethingChanges) {
+    host.selected = 0; // A4, portrait
+    draw({QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,")});
+    EXPECT_EQ(printers.settings.paperCode, 9);
+
+    printers.settings.paperCode = 13; // changed behind the controls' back: nothing is done
+    draw({QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,")});
+    EXPECT_EQ(printers.settings.paperCode, 13);
+
+    // a paper|title value matches no paper in the pass
+    draw({QStringLiteral("設定,,,,,,,,,,No,,A5|My label,,,,")});
+    EXPECT_EQ(printers.settings.paperCode, 13);
+
+    draw({QStringLiteral("設定,,,,,,,,,,No,,ハガキ,,,,")});
+    EXPECT_EQ(printers.settings.paperCode, 43);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Landscape);
+}
+
+TEST_F(PassTest, RedrawLayoutSkipsSettingsRowsOnRequestAndShowsThePreview) {
+    LayoutList list;
+    list.append(LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,No,,A5,,,,")));
+    list.append(
+        LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,clWhite")));
+    pass.RedrawLayout(list, true);
+    EXPECT_EQ(printers.settings.paperCode, 9);
+    EXPECT_EQ(surface.currentPage()->primitives().size(), 1u);
+    EXPECT_EQ(host.previewShown, 1);
+    pass.RedrawLayout(list, false);
+    EXPECT_EQ(printers.settings.paperCode, 11);
+}
+
+TEST(FindPaperIndexTest, HalfWidthKanaAndThePostcardRule) {
+    const QStringList papers{QStringLiteral("A4"), QStringLiteral("ﾊｶﾞｷ"),
+                             QStringLiteral("官製ハガキ 100 x 148 mm"), QStringLiteral("往復ﾊｶﾞｷ")};
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("ハガキ")), 1);
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("100 x 148")), 2);
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("往復")), 3);
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("4")), 2); // in 官製ハガキ 100 x 148 mm
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("B5")), -1);
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("a4")), -1);
+    EXPECT_EQ(FindPaperIndex(papers, QString()), -1);
+    EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("A4")), 0);
+}
+
+TEST_F(PassTest, ReplayedPageHasOutlineAndFillWhereTheRowPutsThem) {
+    // 1 mm outline in red around a yellow box from (10 mm, 10 mm) to (60 mm, 40 mm)
+    draw({QStringLiteral("矩形,,Yes,,100,100,600,400,,,,,,,2.83,clRed,clYellow")});
+    const PagePicture& page = *surface.currentPage();
+    QImage image(page.nominalSize() / 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(0.25, 0.25);
+    painter.translate(surface.PrintOffsetX(), surface.PrintOffsetY()); // paper corner origin
+    page.replay(painter);
+    painter.end();
+    auto at = [&](double xMm, double yMm) {
+        return image.pixelColor(int(xMm / 25.4 * 150), int(yMm / 25.4 * 150));
+    };
+    EXPECT_EQ(at(10, 25), QColor(Qt::red));    // left edge
+    EXPECT_EQ(at(35, 40), QColor(Qt::red));    // bottom edge
+    EXPECT_EQ(at(35, 25), QColor(Qt::yellow)); // inside
+    EXPECT_EQ(at(5, 25), QColor(Qt::white));   // outside
+    EXPECT_EQ(at(65, 25), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace lccd

@@ -1,0 +1,74 @@
+#include "render/LcPrnPrev.h"
+
+#include "platform/QtPrinters.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace lccd {
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdfinfo, pdftoppm) is not installed";
+    QtPrinterSystem system;
+    Service<PrinterSystem>::Override use(system);
+    system.setCurrentIndex(int(system.printerNames().size()) - 1);
+    ASSERT_EQ(system.printerNames().last(), QtPrinterSystem::pdfPrinterName());
+
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
+
+    TLcPrnPrev surface;
+    PrinterInfo info;
+    surface.GetPrinterInfo(info);
+    EXPECT_EQ(info.currentPaperName, QStringLiteral("A4"));
+    EXPECT_EQ(info.dpiX, 600);
+    EXPECT_EQ(info.offsetX, 0);
+    surface.SelectPaper(QStringLiteral("A5"), PaperOrientation::Portrait);
+
+    surface.NewPage();
+    surface.pageCanvas()->setPenWidth(12);
+    surface.pageCanvas()->setBrushClear();
+    surface.Rectangle(100, 100, 1100, 600);
+    surface.EndPage();
+    surface.PrintPages();
+
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString pdfInfo = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(pdfInfo.contains(QLatin1String("(A5)"))) << pdfInfo.toStdString();
+
+    // At 254 dpi one pixel is 0.1 mm: the outline runs along x = 100 and y = 100.
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    // PDF page sizes are whole points: 420 × 595 for A5
+    EXPECT_NEAR(page.width(), 1480, 3);
+    EXPECT_NEAR(page.height(), 2100, 3);
+    auto dark = [&](int x, int y) { return page.pixelColor(x, y).lightness() < 128; };
+    EXPECT_TRUE(dark(100, 300));
+    EXPECT_TRUE(dark(600, 100));
+    EXPECT_TRUE(dark(1100, 300));
+    EXPECT_FALSE(dark(90, 300));
+    EXPECT_FALSE(dark(110, 300));
+    EXPECT_FALSE(dark(600, 300));
+}
+
+} // namespace
+} // namespace lccd

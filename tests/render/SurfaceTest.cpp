@@ -1,0 +1,153 @@
+#include "render/LcPrnPrev.h"
+
+#include "common/Rounding.h"
+#include "platform/AppError.h"
+#include "tests/support/FakePrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace lccd {
+namespace {
+
+class SurfaceTest : public ::testing::Test {
+protected:
+    test::FakePrinters printers;
+};
+
+TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
+    TLcPrnPrev surface;
+    EXPECT_EQ(surface.ToDeviceX(100), 236);
+    EXPECT_EQ(surface.ToDeviceX(127), 300);
+    EXPECT_EQ(surface.ToDeviceY(2970), 7016);
+    surface.MapMode = TPrevMapModes::pmmLo;
+    EXPECT_EQ(surface.ToDeviceX(10), 236);
+
+    printers.dpi = 127; // v × 127 ÷ 254 is v ÷ 2: odd values end in .5
+    TLcPrnPrev halves;
+    EXPECT_EQ(halves.ToDeviceX(1), 0);
+    EXPECT_EQ(halves.ToDeviceX(3), 2);
+    EXPECT_EQ(halves.ToDeviceX(5), 2);
+    EXPECT_EQ(halves.ToDeviceY(-3), -2);
+}
+
+TEST_F(SurfaceTest, FarAwayCoordinatesDoNotWrapAround) {
+    TLcPrnPrev surface;
+    EXPECT_GT(surface.ToDeviceX(2000000000), 1000000000);
+    EXPECT_LT(surface.ToDeviceX(-2000000000), -1000000000);
+}
+
+TEST_F(SurfaceTest, ZoomAcceptsOnly25To200) {
+    TLcPrnPrev surface;
+    EXPECT_EQ(surface.ZoomScale(), 25);
+    surface.setZoomScale(24);
+    EXPECT_EQ(surface.ZoomScale(), 25);
+    surface.setZoomScale(201);
+    EXPECT_EQ(surface.ZoomScale(), 25);
+    surface.setZoomScale(200);
+    EXPECT_EQ(surface.ZoomScale(), 200);
+    surface.setZoomScale(25);
+    EXPECT_EQ(surface.ZoomScale(), 25);
+}
+
+TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
+    TLcPrnPrev surface;
+    ASSERT_EQ(surface.logicalDpiY(), 96);
+    surface.setZoomScale(100);
+    surface.ClearPreview();
+    EXPECT_DOUBLE_EQ(surface.screenScale(), 0.16);
+    // A4 is 4961 printer pixels wide: 794 on screen, plus a margin of 10 on each side.
+    EXPECT_EQ(surface.width(), 814);
+    EXPECT_EQ(surface.height(), RoundHalfEven(0.16 * 7016) + 20);
+}
+
+TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
+    TLcPrnPrev surface;
+    PrinterInfo info;
+    EXPECT_EQ(surface.GetPrinterInfo(info), 0);
+    EXPECT_EQ(info.printerName, QStringLiteral("Office.Laser"));
+    EXPECT_EQ(info.shortName, QStringLiteral("Office"));
+    EXPECT_EQ(info.paperNames.size(), 5);
+    EXPECT_EQ(info.currentPaperName, QStringLiteral("A4"));
+    EXPECT_EQ(info.paperWidth, 2100);
+    EXPECT_EQ(info.printableWidth, 4760);
+    EXPECT_EQ(info.printableHeight, 6814);
+    EXPECT_EQ(info.offsetX, 100);
+    EXPECT_TRUE(info.portrait);
+
+    printers.settings.paperCode = 13;
+    EXPECT_EQ(surface.GetPrinterInfo(info), 2);
+    EXPECT_EQ(info.currentPaperName, QStringLiteral("B5 (JIS)"));
+
+    EXPECT_EQ(ShortPrinterName(QStringLiteral("\\\\server\\label")), QStringLiteral("label"));
+    EXPECT_EQ(ShortPrinterName(QStringLiteral("cups-pdf")), QString());
+}
+
+TEST_F(SurfaceTest, DriverWithoutPapersOrWithMismatchedLists) {
+    TLcPrnPrev surface;
+    PrinterInfo info;
+    ASSERT_EQ(surface.GetPrinterInfo(info), 0);
+
+    printers.papers = {};
+    EXPECT_EQ(surface.GetPrinterInfo(info), 0);
+    EXPECT_TRUE(surface.paperInfos().isEmpty());
+    EXPECT_TRUE(info.paperNames.isEmpty());
+
+    printers.papers.names = {QStringLiteral("A4")};
+    try {
+        surface.GetPrinterInfo(info);
+        FAIL() << "no error for a driver with more names than codes";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral(
+                      "DeviceCapabilities reports different number of papers and paper-names"));
+    }
+    printers.papers.codes = {9}; // but no size
+    EXPECT_THROW(surface.GetPrinterInfo(info), AppError);
+}
+
+TEST_F(SurfaceTest, SelectPaperByNameWithOrientation) {
+    TLcPrnPrev surface;
+    PrinterInfo info;
+    surface.GetPrinterInfo(info);
+    surface.SelectPaper(QStringLiteral("A5"), PaperOrientation::Landscape);
+    EXPECT_EQ(printers.settings.paperCode, 11);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Landscape);
+    surface.SelectPaper(QStringLiteral("No such paper"), PaperOrientation::Portrait);
+    EXPECT_EQ(printers.settings.paperCode, 9);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Portrait);
+
+    printers.settingsAvailable = false;
+    surface.SelectPaper(QStringLiteral("A5"), PaperOrientation::Landscape);
+    EXPECT_EQ(printers.settings.paperCode, 9);
+    bool portrait = false;
+    EXPECT_EQ(surface.ReadCurrentPaper(portrait), 9);
+    EXPECT_FALSE(portrait);
+}
+
+TEST_F(SurfaceTest, PrintsOnlyARecordedPage) {
+    TLcPrnPrev surface;
+    surface.PrintPages();
+    EXPECT_TRUE(printers.jobs.isEmpty());
+
+    surface.NewPage();
+    surface.Rectangle(100, 100, 200, 200);
+    surface.EndPage();
+    surface.PrintPages(3);
+    ASSERT_EQ(printers.jobs.size(), 1);
+    EXPECT_EQ(printers.jobs[0].copies, 3);
+    EXPECT_EQ(printers.jobs[0].pages.size(), 1);
+}
+
+TEST_F(SurfaceTest, NoPrinterKeepsGeometryAndRefusesToRecord) {
+    printers.removeAllPrinters();
+    TLcPrnPrev surface;
+    EXPECT_FALSE(surface.HasPrinter());
+    PrinterInfo info;
+    EXPECT_EQ(surface.GetPrinterInfo(info), -1);
+    EXPECT_THROW(surface.NewPage(), AppError);
+    surface.PrintPages();
+    EXPECT_TRUE(printers.jobs.isEmpty());
+}
+
+} // namespace
+} // namespace lccd
