@@ -1,8 +1,10 @@
 #include "render/DrawingPass.h"
 
+#include "render/BarcodeItem.h"
 #include "render/ImageItem.h"
 #include "render/PaperMatch.h"
 #include "render/ShapeItems.h"
+#include "render/TextItem.h"
 
 #include <QCoreApplication>
 
@@ -60,9 +62,13 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         DrawImageRow(context, row);
         break;
     case ItemKind::Text:
-    case ItemKind::Paragraph:
+        DrawTextRow(context, row);
+        break;
     case ItemKind::Barcode:
-        // Text, paragraph and barcode rows are drawn by the text routines, still to come.
+        DrawBarcodeRow(context, row);
+        break;
+    case ItemKind::Paragraph:
+        // Paragraph rows are drawn by the paragraph routine, still to come.
         break;
     case ItemKind::Settings:
         break;

@@ -124,7 +124,7 @@ void TLcPrnPrev::NewPage() {
     canvas_.reset();
     pages_.clear();
     pages_.emplace_back(physicalSize_);
-    canvas_ = std::make_unique<PageCanvas>(pages_.front());
+    canvas_ = std::make_unique<PageCanvas>(pages_.front(), dpiY_);
 }
 
 void TLcPrnPrev::EndPage() {

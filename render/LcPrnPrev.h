@@ -83,6 +83,11 @@ public:
     void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
     void Ellipse(int x1, int y1, int x2, int y2);
 
+    // One line of text in the canvas font, at (x, y) in layout units: a box w long (w2 for
+    // align 4) in the writing direction, aligned, spread or squeezed to fit; HoseiX and HoseiY
+    // are added in printer pixels.
+    void DrawString(int x, int y, int align, bool vertical, int w2, int w, const QString& text);
+
     struct FoundPaper {
         int number = kPaperCodeA4;
         std::optional<QSize> size; // 0.1 mm

@@ -1,6 +1,12 @@
 #include "render/PageCanvas.h"
 
+#include "common/Rounding.h"
+
 namespace lccd {
+
+int PageCanvas::fontSizeInPoints() const {
+    return dpiY_ > 0 ? RoundHalfAway(font_.pixelHeight * 72.0 / dpiY_) : 0;
+}
 
 void PageCanvas::lineTo(QPoint point) {
     page_.append(primitive::Line{position_, point, pen_});
@@ -26,6 +32,19 @@ void PageCanvas::ellipse(QPoint corner1, QPoint corner2) {
 
 void PageCanvas::stretchImage(const QRect& target, const QImage& image) {
     page_.append(primitive::Image{target, image});
+}
+
+void PageCanvas::fillRect(const QRect& rect, const QColor& color) {
+    page_.append(primitive::Shape{primitive::Shape::Kind::Rectangle,
+                                  rect.topLeft(),
+                                  rect.bottomRight() + QPoint(1, 1),
+                                  {},
+                                  PenSpec{color, 0, Qt::NoPen},
+                                  BrushSpec{color, false}});
+}
+
+void PageCanvas::drawCharacter(const primitive::Text& text) {
+    page_.append(text);
 }
 
 } // namespace lccd

@@ -40,6 +40,8 @@ struct Replayer {
         }
     }
 
+    void operator()(const primitive::Text& text) const;
+
     void operator()(const primitive::Image& image) const {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -47,6 +49,42 @@ struct Replayer {
         painter.restore();
     }
 };
+
+void Replayer::operator()(const primitive::Text& text) const {
+    using Placement = primitive::Text::Placement;
+    QFont font(text.family);
+    font.setPixelSize(qMax(1, text.pixelSize));
+    font.setBold(text.bold);
+    font.setItalic(text.italic);
+    font.setUnderline(text.underline);
+    font.setStrikeOut(text.strikeOut);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(text.color);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(text.origin);
+    switch (text.placement) {
+    case Placement::Horizontal:
+        painter.scale(text.widthFactor, 1);
+        painter.drawText(QPointF(0, text.ascent), text.character);
+        break;
+    case Placement::Turned:
+        painter.translate(text.cellHeight, 0);
+        painter.rotate(90);
+        painter.scale(text.widthFactor, 1);
+        painter.drawText(QPointF(0, text.ascent), text.character);
+        break;
+    case Placement::UpperRight:
+        painter.translate(text.advance / 2.0, -text.advance / 2.0);
+        [[fallthrough]];
+    case Placement::Upright:
+        painter.scale(1, text.widthFactor);
+        painter.drawText(QRectF(0, 0, text.cellHeight, text.advance), Qt::AlignCenter,
+                         text.character);
+        break;
+    }
+    painter.restore();
+}
 
 } // namespace
 

@@ -54,9 +54,35 @@ struct Image {
     QImage image;
 };
 
+// One character of text. origin is the top-left corner of its cell; in vertical text, the
+// top-left corner of the column where the character starts.
+struct Text {
+    enum class Placement {
+        Horizontal,
+        Upright,    // vertical text: standing, centred across the column
+        Turned,     // vertical text: turned a quarter clockwise to run along the column
+        UpperRight, // vertical text: the comma and full stop, in the upper right of their cell
+    };
+    QPoint origin;
+    QString character;
+    Placement placement = Placement::Horizontal;
+    QString family;         // the installed family that draws the face
+    int pixelSize = 0;      // character height
+    int ascent = 0;         // baseline below the cell's top
+    int cellHeight = 0;     // across a vertical column
+    int advance = 0;        // natural extent along the line
+    double widthFactor = 1; // glyphs narrowed along the line by this factor
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    QColor color = Qt::black;
+};
+
 } // namespace primitive
 
-using Primitive = std::variant<primitive::Line, primitive::Shape, primitive::Image>;
+using Primitive =
+    std::variant<primitive::Line, primitive::Shape, primitive::Image, primitive::Text>;
 
 class PagePicture {
 public:

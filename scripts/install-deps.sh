@@ -8,7 +8,7 @@ set -eu
 
 packages="build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-translations-l10n libtag1-dev
-fontconfig fonts-ipafont-gothic fonts-ipafont-mincho"
+fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho"
 
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils"
 

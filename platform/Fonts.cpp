@@ -1,0 +1,12 @@
+#include "platform/Fonts.h"
+
+namespace lccd {
+
+int FaceCharset(const QString& face) {
+    for (const InstalledFace& installed : fonts().installedFaces())
+        if (installed.name == face)
+            return installed.charset;
+    return Charset::NotInstalled;
+}
+
+} // namespace lccd

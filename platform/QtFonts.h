@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Fonts.h"
+
+#include <QFontMetrics>
+#include <QHash>
+
+#include <optional>
+
+namespace lccd {
+
+// Fonts through Qt and fontconfig. Faces that layouts commonly name but that do not exist on
+// this desktop (Windows faces) are mapped to installed faces of the same style, so that a
+// layout draws as intended and keeps its face names when saved.
+class QtFontSystem : public FontSystem {
+public:
+    QtFontSystem();
+
+    const QList<InstalledFace>& installedFaces() override;
+    TextMetrics metrics(const FontRequest& font) override;
+    QList<int> advances(const FontRequest& font, QStringView text) override;
+
+    // The installed family a face draws with: its substitute when it has one, else itself.
+    QString familyOf(const QString& face) const;
+
+private:
+    const QFontMetrics& metricsOf(const FontRequest& font);
+
+    std::optional<QList<InstalledFace>> faces_;
+    QHash<QString, QString> substitutes_; // face -> installed family
+    QHash<QString, QFontMetrics> metricsCache_;
+};
+
+} // namespace lccd

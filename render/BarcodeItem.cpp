@@ -1,0 +1,69 @@
+#include "render/BarcodeItem.h"
+
+#include "common/Rounding.h"
+#include "platform/Fonts.h"
+#include "render/CustomerBarcode.h"
+#include "render/LineLayout.h"
+
+namespace lccd {
+namespace {
+
+double mmToPixels(double mm, int dpi) {
+    return mm / 25.4 * dpi;
+}
+
+void drawBars(TLcPrnPrev& surface, const DecodedRow& row, const QColor& color) {
+    const QList<BarKind> bars = CustomerBarcodeBars(row.value);
+    if (bars.isEmpty())
+        return;
+    const bool vertical = row.vertical;
+    // Along the line and across it, in printer pixels.
+    const int alongDpi = vertical ? surface.PrinterDpiY() : surface.PrinterDpiX();
+    const int acrossDpi = vertical ? surface.PrinterDpiX() : surface.PrinterDpiY();
+    const BarGeometry geometry = BarGeometry::forPointSize(row.size);
+    const double pitch = mmToPixels(geometry.pitch, alongDpi);
+
+    const int W = vertical ? surface.ToDeviceY(row.w) : surface.ToDeviceX(row.w);
+    const int W2 = vertical ? surface.ToDeviceY(row.w2) : surface.ToDeviceX(row.w2);
+    const int total = RoundHalfAway(pitch * bars.size());
+    const LineLayout layout =
+        AlignLine(row.align > 4 ? Align::Left : row.align, W, W2, total, int(bars.size()));
+    // A barcode longer than the box gets a narrower pitch and narrower bars, never shorter ones.
+    const double scaledPitch = pitch * layout.scale;
+    const int barWidth =
+        qMax(1, RoundHalfAway(mmToPixels(geometry.width, alongDpi) * layout.scale));
+
+    const int startX = surface.ToDeviceX(row.x) - surface.PrintOffsetX() + surface.HoseiX();
+    const int startY = surface.ToDeviceY(row.y) - surface.PrintOffsetY() + surface.HoseiY();
+    const int cell = RoundHalfAway(mmToPixels(geometry.longHeight, acrossDpi));
+    PageCanvas& canvas = *surface.pageCanvas();
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const int along = layout.offset + RoundHalfAway(i * scaledPitch) + int(i) * layout.gap +
+                          int(qMin<qsizetype>(i, layout.extra));
+        const auto [top, height] = BarSpan(bars[i], geometry);
+        const int acrossTop = RoundHalfAway(mmToPixels(top, acrossDpi));
+        const int acrossLength = RoundHalfAway(mmToPixels(height, acrossDpi));
+        // In a vertical column the bars' tops face right, as turned text does.
+        const QRect bar = vertical
+                              ? QRect(startX + cell - acrossTop - acrossLength, startY + along,
+                                      acrossLength, barWidth)
+                              : QRect(startX + along, startY + acrossTop, barWidth, acrossLength);
+        canvas.fillRect(bar, color);
+    }
+}
+
+} // namespace
+
+void DrawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
+    CanvasFont& font = context.surface.pageCanvas()->font();
+    font.face = row.face;
+    font.pixelHeight = context.pointsToPixels(row.size);
+    font.color = toQColor(row.colour);
+    if (FaceCharset(row.face) == Charset::NotInstalled) {
+        drawBars(context.surface, row, font.color);
+        return;
+    }
+    context.surface.DrawString(row.x, row.y, row.align, row.vertical, row.w2, row.w, row.value);
+}
+
+} // namespace lccd

@@ -1,0 +1,37 @@
+#include "render/TextItem.h"
+
+#include "platform/Fonts.h"
+
+namespace lccd {
+namespace {
+
+// Gives the canvas font the face when it is installed; false when it is not.
+bool takeFace(CanvasFont& font, const QString& face) {
+    const int charset = FaceCharset(face);
+    if (charset == Charset::NotInstalled)
+        return false;
+    font.face = face;
+    font.charset = charset;
+    return true;
+}
+
+} // namespace
+
+void DrawTextRow(const ItemContext& context, const DecodedRow& row) {
+    const int align = row.align > 4 ? Align::Left : row.align;
+    QString primary = row.face;
+    QString fallback = QStringLiteral("ＭＳ ゴシック");
+    if (const qsizetype bar = row.face.indexOf(QLatin1Char('|')); bar >= 0) {
+        primary = row.face.left(bar);
+        fallback = row.face.mid(bar + 1);
+    }
+    CanvasFont& font = context.surface.pageCanvas()->font();
+    if (!takeFace(font, primary))
+        takeFace(font, fallback);
+    font.pixelHeight = context.pointsToPixels(row.size);
+    font.color = toQColor(row.colour);
+    context.surface.DrawString(row.x + context.correctionX, row.y + context.correctionY, align,
+                               row.vertical, row.w2, row.w, row.value);
+}
+
+} // namespace lccd
