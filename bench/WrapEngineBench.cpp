@@ -14,7 +14,7 @@ QByteArray makeText(qsizetype size) {
         lccd::toSjis(QStringLiteral("01\tHello, world!\tTrack length 03:25, recorded 2026-07-14 "
                                     "at Minamo Records; mastered by K. Sato.")),
         lccd::toSjis(QStringLiteral("「夢の中へ」は、ライブで一番人気の曲です。ｱﾝｺｰﾙでも必ず演奏"
-                                    "します！ Special thanks to everyone who came.")),
+                                    "します！ Many thanks to everyone who came.")),
         lccd::toSjis(QString()),
     };
     QByteArray text;

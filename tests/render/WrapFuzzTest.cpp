@@ -16,8 +16,8 @@ TEST(WrapFuzzTest, RowsHoldEveryByteOnceAndInOrder) {
     const auto number = [&](int low, int high) {
         return std::uniform_int_distribution(low, high)(engine);
     };
-    const QByteArray special = QByteArray("\t\r\n ,.([\x81\x82\xA1\xA2\xB0\xE0\xFC") +
-                               toSjis(QStringLiteral("、。「」ー"));
+    const QByteArray ruleBytes = QByteArray("\t\r\n ,.([\x81\x82\xA1\xA2\xB0\xE0\xFC") +
+                                 toSjis(QStringLiteral("、。「」ー"));
     const auto randomBytes = [&](int maxLength) {
         QByteArray text;
         for (int length = number(0, maxLength); text.size() < length;) {
@@ -27,7 +27,7 @@ TEST(WrapFuzzTest, RowsHoldEveryByteOnceAndInOrder) {
             else if (pick == 1)
                 text.append(number(0, 100) == 0 ? '\0' : char(number(0, 255)));
             else if (pick < 4)
-                text.append(special[number(0, int(special.size()) - 1)]);
+                text.append(ruleBytes[number(0, int(ruleBytes.size()) - 1)]);
             else
                 text.append(char(number('a', 'z')));
         }
