@@ -153,4 +153,15 @@ QString StripQuotesW(const QString& text) {
     return result;
 }
 
+QString TrimW(const QString& text) {
+    auto isBlank = [](QChar c) { return c.unicode() <= 0x20; };
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isBlank(text[start]))
+        ++start;
+    while (end > start && isBlank(text[end - 1]))
+        --end;
+    return text.mid(start, end - start);
+}
+
 } // namespace lccd
