@@ -1,5 +1,7 @@
 #include "common/MyCommonW.h"
 
+#include "common/BlankTrim.h"
+
 namespace lccd {
 namespace {
 
@@ -154,14 +156,7 @@ QString StripQuotesW(const QString& text) {
 }
 
 QString TrimW(const QString& text) {
-    auto isBlank = [](QChar c) { return c.unicode() <= 0x20; };
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && isBlank(text[start]))
-        ++start;
-    while (end > start && isBlank(text[end - 1]))
-        --end;
-    return text.mid(start, end - start);
+    return trimBlanks(QStringView(text)).toString();
 }
 
 } // namespace lccd
