@@ -5,39 +5,20 @@
 namespace lccd {
 namespace {
 
-QString TrackRow::*memberOf(TrackColumn column) {
-    switch (column) {
-    case TrackColumn::Check:
-        return &TrackRow::check;
-    case TrackColumn::Time:
-        return &TrackRow::time;
-    case TrackColumn::Title:
-        return &TrackRow::title;
-    case TrackColumn::Performer:
-        return &TrackRow::performer;
-    case TrackColumn::Album:
-        return &TrackRow::album;
-    case TrackColumn::Year:
-        return &TrackRow::year;
-    case TrackColumn::Genre:
-        return &TrackRow::genre;
-    case TrackColumn::FileName:
-        return &TrackRow::fileName;
-    case TrackColumn::Number:
-        break;
-    }
-    return nullptr;
-}
+// The member behind each column; the row number column has none.
+const std::array<QString TrackRow::*, kTrackColumnCount> kMembers = {
+    nullptr,          &TrackRow::check, &TrackRow::time,  &TrackRow::title,   &TrackRow::performer,
+    &TrackRow::album, &TrackRow::year,  &TrackRow::genre, &TrackRow::fileName};
 
 } // namespace
 
 QString TrackRow::field(TrackColumn column) const {
-    QString TrackRow::*member = memberOf(column);
+    QString TrackRow::*member = kMembers.at(size_t(column));
     return member != nullptr ? this->*member : QString();
 }
 
 void TrackRow::setField(TrackColumn column, const QString& text) {
-    if (QString TrackRow::*member = memberOf(column))
+    if (QString TrackRow::*member = kMembers.at(size_t(column)))
         this->*member = text;
 }
 
