@@ -12,6 +12,7 @@
 //   the same with "_rmp"                        RIFF INFO of an MP3 file in RMP form (RIFF SIF)
 //   the same with "_v2" / "_v1"                 ID3v2 / ID3v1 tag of an MP3 file (read only)
 //   "PATH", "FILE", "TIME"                      folder, name without extension, playing time
+//                                               as minutes and seconds ("3:25")
 // Tag values are bytes in code page 932, passed through as stored; "PATH" and "FILE" are in the
 // file system's encoding (QFile::encodeName), since they name files.
 namespace lccd {
@@ -47,8 +48,9 @@ public:
     virtual int SetValue(const QByteArray& name, const QByteArray& value) = 0;
     // Writes the held values into the loaded file, which path must name; 0 on success.
     virtual int Save(const QString& path) = 0;
-    // Give the MP3 file at path an empty ID3v1 tag, or convert it into RMP form. Success shows
-    // in mp3_GetTagType when path is the loaded file; each returns 0 on success.
+    // Give the MP3 file at path an empty ID3v1 tag, or convert it into RMP form; success shows in
+    // mp3_GetTagType, and each returns 0 on success. path must name the loaded MP3 file: any
+    // other file is refused, so that nothing but the loaded song is ever changed.
     virtual int mp3_MakeId3v1(const QString& path) = 0;
     virtual int mp3_MakeRMP(const QString& path) = 0;
 };

@@ -6,7 +6,6 @@
 #include "platform/MediaLength.h"
 #include "platform/RiffSif.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 

@@ -150,13 +150,5 @@ TEST_F(CdListPresenterTest, ClearKeepsPathsAndGenreTextAndEmptiesTheRest) {
     EXPECT_EQ(disc.selectedGenre(), QStringLiteral("Jazz"));
 }
 
-TEST(DiscInfoTest, StartsWithTheFifteenGenresAndJPop) {
-    const DiscInfo disc;
-    ASSERT_EQ(disc.genreList.size(), 15);
-    EXPECT_EQ(disc.genreList[10], QStringLiteral("ニュー･ミュージック"));
-    EXPECT_EQ(disc.genreList.last(), QStringLiteral("行進曲"));
-    EXPECT_EQ(disc.selectedGenre(), QStringLiteral("JPop"));
-}
-
 } // namespace
 } // namespace lccd

@@ -5,20 +5,6 @@
 namespace lccd {
 namespace {
 
-TEST(TrackTableModelTest, NineColumnsWithTheirHeadersAndWidths) {
-    const TrackTableModel model;
-    EXPECT_EQ(model.rowCount(), kTrackRowCount);
-    ASSERT_EQ(model.columnCount(), kTrackColumnCount);
-    const QStringList headers = {"",           "使",         " 時間",
-                                 "    曲  名", "    演  者", "    アルバム",
-                                 "   年",      "ジャンル",   "Filename"};
-    const int widths[] = {30, 20, 50, 220, 150, 150, 50, 50, 1};
-    for (int column = 0; column < kTrackColumnCount; ++column) {
-        EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString(), headers[column]);
-        EXPECT_EQ(TrackTableModel::initialColumnWidth(TrackColumn(column)), widths[column]);
-    }
-}
-
 TEST(TrackTableModelTest, CellsShowNumbersChecksAndFields) {
     TrackTableModel model;
     int changed = 0;
