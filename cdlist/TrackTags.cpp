@@ -29,8 +29,8 @@ QByteArray stemOf(TagField field) {
     return stems.at(int(field) - 1);
 }
 
-// The loaded MP3 file, named as the library names it. Where the library comes from, file names
-// ignore letter case; here "Song.MP3" is found as well.
+// The loaded MP3 file: its folder, its name and ".mp3". File names here are case-sensitive, so an
+// extension in other letter case ("Song.MP3") is looked for too.
 QString loadedMp3Path() {
     const QDir folder(QFile::decodeName(mp3infp().GetValue("PATH")));
     const QString base = QFile::decodeName(mp3infp().GetValue("FILE"));
