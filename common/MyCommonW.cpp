@@ -1,5 +1,7 @@
 #include "common/MyCommonW.h"
 
+#include "common/BlankTrim.h"
+
 namespace lccd {
 namespace {
 
@@ -151,6 +153,10 @@ QString StripQuotesW(const QString& text) {
     if (!result.isEmpty() && isQuote(result.back()))
         result.chop(1);
     return result;
+}
+
+QString TrimW(const QString& text) {
+    return trimBlanks(QStringView(text)).toString();
 }
 
 } // namespace lccd

@@ -1,21 +1,9 @@
 #include "common/SjisCsv.h"
 
+#include "common/BlankTrim.h"
+
 namespace lccd {
 namespace {
-
-bool isBlankByte(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
-
-QByteArrayView trimmed(QByteArrayView text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && isBlankByte(text[start]))
-        ++start;
-    while (end > start && isBlankByte(text[end - 1]))
-        --end;
-    return text.sliced(start, end - start);
-}
 
 bool enclosedIn(QByteArrayView text, char quote) {
     return text.size() >= 2 && text.front() == quote && text.back() == quote;
@@ -37,10 +25,10 @@ bool takeQuotedField(QByteArrayView& rest, QByteArrayView& field) {
     const qsizetype closing = rest.indexOf(rest.front(), 1);
     if (closing < 0)
         return false;
-    field = trimmed(rest.sliced(1, closing - 1));
-    rest = trimmed(rest.sliced(closing + 1));
+    field = trimBlanks(rest.sliced(1, closing - 1));
+    rest = trimBlanks(rest.sliced(closing + 1));
     if (rest.startsWith(','))
-        rest = trimmed(rest.sliced(1));
+        rest = trimBlanks(rest.sliced(1));
     return true;
 }
 
@@ -59,8 +47,8 @@ template <typename Take> int readFields(QByteArrayView line, Take take) {
     while (comma >= 0) {
         QByteArrayView field;
         if (!takeQuotedField(rest, field)) {
-            field = trimmed(rest.first(comma));
-            rest = trimmed(rest.sliced(comma + 1));
+            field = trimBlanks(rest.first(comma));
+            rest = trimBlanks(rest.sliced(comma + 1));
         }
         if (take(i, withoutQuotePair(field)))
             return i;
@@ -76,7 +64,7 @@ template <typename Take> int readFields(QByteArrayView line, Take take) {
 } // namespace
 
 QByteArray TrimBlanks(const QByteArray& text) {
-    return trimmed(text).toByteArray();
+    return trimBlanks(QByteArrayView(text)).toByteArray();
 }
 
 QByteArray StripQuotePair(const QByteArray& text) {

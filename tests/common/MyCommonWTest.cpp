@@ -72,6 +72,12 @@ TEST(StripQuotesWTest, RemovesOneQuoteAtEachEndIndependently) {
     EXPECT_EQ(StripQuotesW(QStringLiteral("\"")), QStringLiteral("\""));
 }
 
+TEST(TrimWTest, RemovesBlanksAndControlsButNotTheFullWidthBlank) {
+    EXPECT_EQ(TrimW(QStringLiteral(" \t a b\r\n")), QStringLiteral("a b"));
+    EXPECT_EQ(TrimW(QStringLiteral("\u3000曲\u3000 ")), QStringLiteral("\u3000曲\u3000"));
+    EXPECT_EQ(TrimW(QStringLiteral(" \x01 ")), QString());
+}
+
 TEST(PosWTest, IsOneBasedAndZeroWhenAbsentOrEmpty) {
     const QString words = QStringLiteral("左寄せ■中心合せ");
     EXPECT_EQ(PosW(QStringLiteral("中心"), words), 5);

@@ -1,0 +1,91 @@
+#include "cdlist/CdListPresenter.h"
+
+#include "cdlist/PlayingTime.h"
+
+#include <QFileInfo>
+
+namespace lccd {
+
+CdListPresenter::CdListPresenter(QObject* parent) : QObject(parent) {}
+
+QString CdListPresenter::songFileOf(const TrackRow& track) const {
+    QString folder = disc_.folderPath;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    const QString named = folder + QFileInfo(track.fileName).fileName();
+    return QFileInfo(named).isFile() ? named : folder + track.title;
+}
+
+int CdListPresenter::RecountTracks() {
+    int count = 0;
+    qint64 total = 0;
+    while (count < kTrackRowCount && !isTitleEmptyRaw(tracks_.track(count + 1).title)) {
+        const TrackRow& track = tracks_.track(count + 1);
+        const std::optional<PlayingTime> measured = QueryPlayingTime(songFileOf(track));
+        total += measured ? measured->seconds : ParsePlayingTime(track.time);
+        ++count;
+    }
+    const QString text = QStringLiteral("曲数= %1 総時間=%2時間 %3分 %4秒")
+                             .arg(count)
+                             .arg(total / 3600)
+                             .arg(total % 3600 / 60)
+                             .arg(total % 60);
+    setTotals(text, total);
+    ShowStatusMessage(text);
+    return count;
+}
+
+void CdListPresenter::ClearCdList() {
+    disc_.jacketBoxText.clear();
+    for (QString* field : {&disc_.albumTitle, &disc_.discPerformer, &disc_.subtitle1,
+                           &disc_.subtitle2, &disc_.discId, &disc_.catalog, &disc_.releaseYear})
+        field->clear();
+    disc_.selectGenreEntry();
+    emit discChanged();
+    setPositionText(QString());
+    tracks_.clearTracks();
+}
+
+void CdListPresenter::showSelection(int row) {
+    if (isTitleEmptyTrimmed(tracks_.track(1).title) || row < 1 || row > kTrackRowCount)
+        return;
+    showPosition(row, RecountTracks());
+    showPlayingTime(row);
+}
+
+void CdListPresenter::pressInGrid(int row, int x, int numberWidth, int checkWidth) {
+    status_.setText(
+        QStringLiteral("R=%1 X=%2 %3 %4").arg(row).arg(x).arg(numberWidth).arg(checkWidth));
+    const bool onCheck = numberWidth <= x && x <= numberWidth + checkWidth;
+    if (!onCheck || row < 1 || row > kTrackRowCount || isTitleEmptyRaw(tracks_.track(row).title))
+        return;
+    const bool wasOn = tracks_.track(row).check == QLatin1String("1");
+    tracks_.setField(row, TrackColumn::Check, wasOn ? QStringLiteral("0") : QStringLiteral("1"));
+    status_.setText(QStringLiteral("チェックがないとCDラベルにこの曲名を印刷しません"));
+}
+
+void CdListPresenter::showLoadTotal(int seconds) {
+    setTotals(QStringLiteral("合計演奏時間=") + FormatPlayingTime(seconds), seconds);
+}
+
+void CdListPresenter::showPosition(int row, int count) {
+    setPositionText(QStringLiteral("%1 / %2").arg(row).arg(count));
+}
+
+void CdListPresenter::showPlayingTime(int row) {
+    timeLabelText_ = QStringLiteral("演奏時間=") + tracks_.track(row).time;
+    emit timeLabelChanged();
+}
+
+void CdListPresenter::setTotals(const QString& text, qint64 seconds) {
+    totalsText_ = text;
+    totalsColor_ = seconds > kDiscSeconds ? kTotalsOverColor : kTotalsNormalColor;
+    emit totalsChanged();
+}
+
+void CdListPresenter::setPositionText(const QString& text) {
+    positionText_ = text;
+    emit positionChanged();
+}
+
+} // namespace lccd

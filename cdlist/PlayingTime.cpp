@@ -1,0 +1,36 @@
+#include "cdlist/PlayingTime.h"
+
+#include "common/Numbers.h"
+#include "platform/MediaLength.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace lccd {
+
+QString FormatPlayingTime(int seconds) {
+    return QString::asprintf("%03d:%.02d", seconds / 60, seconds % 60);
+}
+
+int ParsePlayingTime(const QString& text) {
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return 0;
+    const int minutes = parseIntField(QStringView(text).left(colon)).value_or(0);
+    const int seconds = parseIntField(QStringView(text).mid(colon + 1)).value_or(0);
+    // A hand-typed time may be absurdly large; it saturates instead of overflowing.
+    const qint64 total = qint64(minutes) * 60 + seconds;
+    return int(std::clamp<qint64>(total, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
+}
+
+std::optional<PlayingTime> QueryPlayingTime(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    const int seconds = int(mediaLengthMilliseconds(path).value_or(0) / 1000);
+    return PlayingTime{seconds, FormatPlayingTime(seconds)};
+}
+
+} // namespace lccd

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Playing times of songs: whole seconds, shown as minutes and seconds ("003:25").
+namespace lccd {
+
+// Minutes with at least three digits, a colon, seconds with two: 3725 gives "062:05".
+QString FormatPlayingTime(int seconds);
+
+// Minutes before the first colon and seconds after it, each a decimal integer (leading blanks
+// allowed); a part that is no integer counts as 0, and a text without a colon is 0 seconds.
+int ParsePlayingTime(const QString& text);
+
+struct PlayingTime {
+    int seconds = 0;
+    QString text;
+};
+
+// The playing time of the song file at path, truncated to whole seconds; a file that cannot be
+// measured gives 0 seconds ("000:00"). Nothing when no file exists at path.
+std::optional<PlayingTime> QueryPlayingTime(const QString& path);
+
+} // namespace lccd

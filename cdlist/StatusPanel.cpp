@@ -1,0 +1,26 @@
+#include "cdlist/StatusPanel.h"
+
+#include "common/MyCommonW.h"
+
+namespace lccd {
+
+StatusPanel::StatusPanel(QObject* parent) : QObject(parent) {
+    clearTimer_.setSingleShot(true);
+    clearTimer_.setInterval(kClearAfterMs);
+    connect(&clearTimer_, &QTimer::timeout, this, [this] { setText(QString()); });
+}
+
+void StatusPanel::ShowStatusMessage(const QString& message) {
+    clearTimer_.stop();
+    if (TrimW(message).isEmpty())
+        return;
+    setText(message);
+    clearTimer_.start();
+}
+
+void StatusPanel::setText(const QString& text) {
+    text_ = text;
+    emit textChanged(text_);
+}
+
+} // namespace lccd

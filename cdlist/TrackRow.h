@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// One song of the CD list. Every field is text, as the grid shows it.
+namespace lccd {
+
+// The grid's columns, in order.
+enum class TrackColumn {
+    Number = 0, // "  01" ... "  25": belongs to the row's position, not to the song
+    Check,      // print check: "1" on, "0" off
+    Time,       // playing time, "mmm:ss"
+    Title,
+    Performer,
+    Album,
+    Year,
+    Genre,
+    FileName, // a full path, or a bare name taken relative to the loaded folder
+};
+constexpr int kTrackColumnCount = 9;
+
+// The list always has exactly this many song rows, numbered from 1.
+constexpr int kTrackRowCount = 25;
+
+struct TrackRow {
+    QString check = QStringLiteral("0");
+    QString time;
+    QString title;
+    QString performer;
+    QString album;
+    QString year;
+    QString genre;
+    QString fileName;
+
+    // Fields of the columns Check to FileName; Number is no field of the song.
+    QString field(TrackColumn column) const;
+    void setField(TrackColumn column, const QString& text);
+
+    bool operator==(const TrackRow&) const = default;
+};
+
+// The songs of the disc are the rows above the first row with an empty title. Two tests of
+// "empty" are in use, and every caller names the one it means:
+// only a title of zero length is empty (a title of blanks still counts as a song) ...
+bool isTitleEmptyRaw(const QString& title);
+// ... or a title is empty when nothing is left after trimming characters up to U+0020 (a
+// full-width blank stays).
+bool isTitleEmptyTrimmed(const QString& title);
+
+// The row number column's text of row r (1-based): two blanks, then at least two digits.
+QString trackNumberText(int row);
+
+} // namespace lccd

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cdlist/TrackRow.h"
+
+#include <QAbstractTableModel>
+
+#include <array>
+
+namespace lccd {
+
+// The 25 song rows of the CD list, as the editor's grid shows them: one model row per song row
+// (model row 0 is song row 1), the nine columns of TrackColumn under their header texts. Cells
+// are not edited in place. The check column shows a check box (Qt::CheckStateRole) instead of
+// its "1"/"0"; Qt::EditRole gives every field's stored text.
+class TrackTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit TrackTableModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Song rows by their number, 1 to kTrackRowCount (std::out_of_range otherwise).
+    const TrackRow& track(int row) const;
+    void setTrack(int row, const TrackRow& track);
+    QString field(int row, TrackColumn column) const;
+    void setField(int row, TrackColumn column, const QString& text);
+
+    // Every row blank with its print check off.
+    void clearTracks();
+
+    static QString headerText(TrackColumn column);
+    // The width in pixels a column starts with; the file name column is 1 pixel wide, so that
+    // in effect it is hidden.
+    static int initialColumnWidth(TrackColumn column);
+
+private:
+    void emitRowChanged(int row);
+
+    std::array<TrackRow, kTrackRowCount> tracks_;
+};
+
+} // namespace lccd

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QFile;
+
+// Rewriting a file that holds data the user cannot get back (a song), so that a failure or a
+// crash at any moment leaves either the old file or the complete new one.
+namespace lccd {
+
+// fill writes the complete new content into a fresh, empty file beside target (open for reading
+// and writing; its name may be handed to another library). Once fill returns true and the new
+// file is on disk, it takes target's permissions and is renamed over target. When fill returns
+// false or any step fails, the fresh file is removed and target keeps every byte. A symbolic link
+// stays a link: the file it points to is replaced. target must be an existing file.
+bool replaceFile(const QString& target, const std::function<bool(QFile& replacement)>& fill);
+
+// Appends length bytes of source, starting at offset, to the end of out.
+bool copyRange(QFile& source, qint64 offset, qint64 length, QFile& out);
+
+} // namespace lccd

@@ -1,0 +1,81 @@
+#include "platform/Id3Tags.h"
+
+#include "platform/Mp3Infp.h"
+#include "platform/TagLibText.h"
+
+#include <QFile>
+
+#include <taglib/commentsframe.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/textidentificationframe.h>
+
+namespace lccd {
+namespace {
+
+TagFields id3v1Fields(const TagLib::ID3v1::Tag& tag) {
+    return {{"INAM", rawBytes(tag.title())},
+            {"IART", rawBytes(tag.artist())},
+            {"IPRD", rawBytes(tag.album())},
+            {"ICMT", rawBytes(tag.comment())},
+            {"ICRD", tag.year() == 0 ? QByteArray() : QByteArray::number(tag.year())},
+            {"IGNR", rawBytes(tag.genre())}};
+}
+
+TagLib::String::Type encodingOf(const TagLib::ID3v2::Frame* frame) {
+    if (const auto* text = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(frame))
+        return text->textEncoding();
+    if (const auto* comment = dynamic_cast<const TagLib::ID3v2::CommentsFrame*>(frame))
+        return comment->textEncoding();
+    return TagLib::String::UTF8;
+}
+
+// The comment that players show: the first without a description, else the first.
+const TagLib::ID3v2::Frame* mainComment(const TagLib::ID3v2::FrameList& comments) {
+    for (const TagLib::ID3v2::Frame* frame : comments) {
+        const auto* comment = dynamic_cast<const TagLib::ID3v2::CommentsFrame*>(frame);
+        if (comment != nullptr && comment->description().isEmpty())
+            return frame;
+    }
+    return comments.front();
+}
+
+QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId) {
+    const TagLib::ID3v2::FrameList& frames = tag.frameListMap()[frameId];
+    if (frames.isEmpty())
+        return {};
+    const bool isComment = qstrcmp(frameId, "COMM") == 0;
+    const TagLib::ID3v2::Frame* frame = isComment ? mainComment(frames) : frames.front();
+    // A genre may be an ID3v1 genre number; TagLib's genre() gives its name.
+    const TagLib::String text = qstrcmp(frameId, "TCON") == 0 ? tag.genre() : frame->toString();
+    return codePageBytes(text, encodingOf(frame));
+}
+
+TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag) {
+    // TagLib reads an ID3v2.3 year (TYER) as a recording time (TDRC).
+    return {{"INAM", id3v2Field(tag, "TIT2")}, {"IART", id3v2Field(tag, "TPE1")},
+            {"IPRD", id3v2Field(tag, "TALB")}, {"ICMT", id3v2Field(tag, "COMM")},
+            {"ICRD", id3v2Field(tag, "TDRC")}, {"IGNR", id3v2Field(tag, "TCON")}};
+}
+
+} // namespace
+
+std::optional<Id3Tags> readId3Tags(const QString& path) {
+    useRawTagStrings();
+    TagLib::MPEG::File file(QFile::encodeName(path).constData(), false);
+    if (!file.isValid() || file.firstFrameOffset() < 0)
+        return std::nullopt;
+    Id3Tags tags;
+    if (file.hasID3v1Tag()) {
+        tags.present |= TagType::Id3v1;
+        tags.v1 = id3v1Fields(*file.ID3v1Tag());
+    }
+    if (file.hasID3v2Tag()) {
+        tags.present |= TagType::Id3v2;
+        tags.v2 = id3v2Fields(*file.ID3v2Tag());
+    }
+    return tags;
+}
+
+} // namespace lccd

@@ -1,0 +1,288 @@
+#include "cdlist/TrackTags.h"
+
+#include "cdlist/StatusPanel.h"
+#include "platform/CodePage.h"
+#include "platform/Riff.h"
+#include "tests/support/RecordingMp3Infp.h"
+#include "tests/support/TestSongs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace lccd {
+namespace {
+
+// 表 and ソ end in the byte 0x5C, the ASCII backslash.
+const QByteArray kSjisTitle = toSjis(QStringLiteral("表ソ海"));
+const QByteArray kSjisPerformer = toSjis(QStringLiteral("演者ソ"));
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray fixture(const char* name) {
+    return bytesOf(QStringLiteral(LCCD_TEST_DATA_DIR "/") + QLatin1String(name));
+}
+
+// An INFO field as it lies in the file: id, size, value and its terminating NUL.
+QByteArray storedInfoField(const QByteArray& id, const QByteArray& value) {
+    return riffChunkHeader(id, quint32(value.size() + 1)) + value + '\0';
+}
+
+TrackTags songTags(const QString& title, const QString& performer = QStringLiteral("Artist")) {
+    return {title,
+            performer,
+            QStringLiteral("Album"),
+            QStringLiteral("2024"),
+            QStringLiteral("JPop"),
+            QStringLiteral("jacket.jpg")};
+}
+
+// Files written beyond the limit fail (EFBIG) instead of raising SIGXFSZ, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    void (*previousHandler_)(int);
+    rlimit previous_{};
+};
+
+class TrackTagsTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString wavWithInfo(const QString& name, const QList<test::InfoField>& info) const {
+        test::writeTestWav(path(name), 44100, {}, info);
+        return path(name);
+    }
+    TrackTags read(const QString& file) { return ReadTrackTags(file, status_); }
+
+    QTemporaryDir dir_;
+    StatusPanel status_;
+    test::RecordingMp3Infp library_;
+};
+
+TEST(LibraryVersionTextTest, NeedsVersion211) {
+    const std::pair<quint32, const char*> cases[] = {
+        {0x210, "0.00"}, {0x211, "2.11"}, {0x250, "2.50"}, {0x1000, "1.000"}};
+    for (const auto& [version, text] : cases) {
+        test::RecordingMp3Infp library(version);
+        EXPECT_EQ(LibraryVersionText(), QString::fromLatin1(text)) << version;
+    }
+}
+
+TEST_F(TrackTagsTest, FailuresLeaveValuesEmptyWithTheirMessages) {
+    const QString wav = wavWithInfo("a.wav", {{"INAM", "Title"}});
+    writeBytes(path("notes.wav"), "no song here");
+    EXPECT_EQ(read(path("missing.wav")), TrackTags());
+    EXPECT_EQ(status_.text(), QStringLiteral("Can't Find file"));
+    EXPECT_EQ(read(path("notes.wav")), TrackTags());
+    EXPECT_EQ(status_.text(), QStringLiteral("Not Music file"));
+    {
+        test::RecordingMp3Infp oldLibrary(0x210);
+        EXPECT_EQ(read(wav), TrackTags());
+        EXPECT_EQ(status_.text(), QStringLiteral("Too old version of mp3infp"));
+        EXPECT_FALSE(WriteTrackTags(wav, songTags("New"), true));
+        EXPECT_TRUE(oldLibrary.saves.isEmpty());
+    }
+    EXPECT_EQ(read(wav).title, QStringLiteral("Title"));
+}
+
+TEST_F(TrackTagsTest, WavIsReadAndWrittenWithThePlainNames) {
+    const QString wav = wavWithInfo("a.wav", {{"INAM", kSjisTitle},
+                                              {"IART", kSjisPerformer},
+                                              {"IPRD", "Album"},
+                                              {"ICMT", "Note"},
+                                              {"ICRD", "1999"},
+                                              {"IGNR", "Jazz"}});
+    const TrackTags tags = read(wav);
+    EXPECT_EQ(tags, (TrackTags{fromSjis(kSjisTitle), fromSjis(kSjisPerformer), "Album", "1999",
+                               "Jazz", "Note"}));
+    EXPECT_TRUE(library_.valueNames.contains("INAM"));
+    EXPECT_EQ(ReadTagSet(wav)[TagField::Title], kSjisTitle);
+
+    const QByteArray audio = test::riffDataChunk(wav);
+    EXPECT_TRUE(WriteTrackTags(wav, songTags(QStringLiteral("ソ表"), "x"), true));
+    EXPECT_EQ(library_.setNames,
+              (QList<QByteArray>{"INAM", "IART", "IPRD", "ICMT", "ICRD", "IGNR"}));
+    EXPECT_EQ(library_.saves, QStringList{wav});
+    const QByteArray stored = bytesOf(wav);
+    EXPECT_TRUE(stored.contains(storedInfoField("INAM", toSjis(QStringLiteral("ソ表")))));
+    EXPECT_EQ(read(wav), songTags(QStringLiteral("ソ表"), "x"));
+    EXPECT_EQ(test::riffDataChunk(wav), audio);
+}
+
+TEST_F(TrackTagsTest, UnchangedValuesAreNotSaved) {
+    const QString wav = path("a.wav");
+    test::writeTestWav(wav, 1000);
+    ASSERT_TRUE(WriteTrackTags(wav, songTags(QStringLiteral("表")), true));
+    const QByteArray before = bytesOf(wav);
+    library_.saves.clear();
+    EXPECT_FALSE(WriteTrackTags(wav, songTags(QStringLiteral("表")), true));
+    EXPECT_TRUE(library_.saves.isEmpty());
+    EXPECT_EQ(bytesOf(wav), before);
+}
+
+TEST_F(TrackTagsTest, WavWriteKeepsTheId3ChunkAndOtherInfoFields) {
+    const QString wav = wavWithInfo("a.wav", {{"ISFT", kSjisPerformer}, {"INAM", "Old"}});
+    // An ID3v2 chunk after the INFO list, with the RIFF size grown to hold it.
+    const QByteArray id3Chunk = riffChunkHeader("id3 ", 10) + QByteArray("ID3\x03\0\0\0\0\0\0", 10);
+    QByteArray file = bytesOf(wav) + id3Chunk;
+    qToLittleEndian(quint32(file.size() - 8), file.data() + 4);
+    writeBytes(wav, file);
+
+    ASSERT_TRUE(WriteTrackTags(wav, songTags("New"), true));
+    const QByteArray stored = bytesOf(wav);
+    EXPECT_TRUE(stored.contains(id3Chunk));
+    EXPECT_TRUE(stored.contains(storedInfoField("ISFT", kSjisPerformer)));
+    EXPECT_EQ(read(wav).title, QStringLiteral("New"));
+}
+
+TEST_F(TrackTagsTest, Id3v2OnlyMp3IsReadThroughV2AndWrittenInRmpForm) {
+    const QByteArray mp3 =
+        test::id3v2Latin1Tag({{"TIT2", kSjisTitle}, {"TPE1", kSjisPerformer}, {"TYER", "2001"}}) +
+        fixture("tagless.mp3");
+    writeBytes(path("song.mp3"), mp3);
+    const TrackTags tags = read(path("song.mp3"));
+    EXPECT_TRUE(library_.valueNames.contains("INAM_v2"));
+    EXPECT_EQ(toSjis(tags.title), kSjisTitle);
+    EXPECT_EQ(toSjis(tags.performer), kSjisPerformer);
+    EXPECT_EQ(tags.year, QStringLiteral("2001"));
+
+    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("新")), true));
+    EXPECT_EQ(library_.setNames, (QList<QByteArray>{"INAM_rmp", "IART_rmp", "IPRD_rmp", "ICMT_rmp",
+                                                    "ICRD_rmp", "IGNR_rmp"}));
+    EXPECT_EQ(riffFormOf(path("song.mp3")), QByteArray("RMP3"));
+    EXPECT_EQ(test::riffDataChunk(path("song.mp3")), mp3);
+    EXPECT_EQ(read(path("song.mp3")), songTags(QStringLiteral("新")));
+    EXPECT_EQ(mp3infp().mp3_GetTagType(), TagType::RiffSif | TagType::Id3v2);
+}
+
+TEST_F(TrackTagsTest, TaglessMp3GetsId3v1AndThenRiffSif) {
+    const QByteArray mp3 = fixture("tagless.mp3");
+    writeBytes(path("song.mp3"), mp3);
+    EXPECT_EQ(read(path("song.mp3")).title, QStringLiteral("song"));
+    EXPECT_TRUE(library_.valueNames.contains("INAM_v1"));
+
+    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("表")), true));
+    const QByteArray stream = test::riffDataChunk(path("song.mp3"));
+    EXPECT_EQ(stream.left(mp3.size()), mp3);
+    EXPECT_EQ(stream.mid(mp3.size(), 3), QByteArray("TAG"));
+    EXPECT_EQ(stream.size(), mp3.size() + 128);
+    EXPECT_EQ(mp3infp().mp3_GetTagType(), TagType::RiffSif | TagType::Id3v1);
+
+    // The RMP file is now written directly, its MPEG stream untouched.
+    library_.setNames.clear();
+    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("ソ")), true));
+    EXPECT_EQ(library_.setNames.first(), QByteArray("INAM_rmp"));
+    EXPECT_EQ(ReadTagSet(path("song.mp3"))[TagField::Title], toSjis(QStringLiteral("ソ")));
+    EXPECT_EQ(test::riffDataChunk(path("song.mp3")), stream);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"song.mp3"});
+}
+
+TEST_F(TrackTagsTest, Id3v1BytesAreReadAsStoredAndKept) {
+    const QByteArray tag = test::id3v1Tag(kSjisTitle, kSjisPerformer, "Album", "1987", "c", 8);
+    const QByteArray mp3 = fixture("tagless.mp3") + tag;
+    writeBytes(path("song.mp3"), mp3);
+    const TagSet set = ReadTagSet(path("song.mp3"));
+    EXPECT_EQ(set[TagField::Title], kSjisTitle);
+    EXPECT_EQ(set[TagField::Performer], kSjisPerformer);
+    EXPECT_EQ(set[TagField::Year], QByteArray("1987"));
+    EXPECT_EQ(set[TagField::Genre], QByteArray("Jazz"));
+    EXPECT_EQ(set.time, QByteArray("0:01"));
+
+    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags("x"), true));
+    EXPECT_EQ(test::riffDataChunk(path("song.mp3")), mp3);
+}
+
+TEST_F(TrackTagsTest, UnicodeId3v2IsConvertedToTheCodePage) {
+    writeBytes(path("song.mp3"), fixture("id3v2-utf16.mp3"));
+    EXPECT_EQ(ReadTagSet(path("song.mp3"))[TagField::Title], toSjis(QStringLiteral("表ソ")));
+}
+
+TEST_F(TrackTagsTest, UpperCaseExtensionIsTheSongItself) {
+    writeBytes(path("Song.MP3"), fixture("tagless.mp3"));
+    EXPECT_TRUE(WriteTrackTags(path("Song.MP3"), songTags("x"), true));
+    EXPECT_EQ(riffFormOf(path("Song.MP3")), QByteArray("RMP3"));
+}
+
+TEST_F(TrackTagsTest, ValuesNeverReachAnotherFile) {
+    // "Song.mp3" is the name the loaded "Song.MP3" is prepared under, but another file here.
+    const QByteArray other = fixture("tagless.mp3") + "other";
+    writeBytes(path("Song.MP3"), fixture("tagless.mp3"));
+    writeBytes(path("Song.mp3"), other);
+    EXPECT_FALSE(WriteTrackTags(path("Song.MP3"), songTags("x"), true));
+    EXPECT_EQ(bytesOf(path("Song.mp3")), other);
+    EXPECT_EQ(bytesOf(path("Song.MP3")), fixture("tagless.mp3"));
+
+    // A file the library cannot load is not written, whatever was loaded before it.
+    const QString wav = wavWithInfo("a.wav", {{"INAM", "Kept"}});
+    writeBytes(path("notes.wav"), "no song here");
+    read(wav);
+    library_.saves.clear();
+    EXPECT_FALSE(WriteTrackTags(path("notes.wav"), songTags("x"), false));
+    EXPECT_TRUE(library_.saves.isEmpty());
+    EXPECT_EQ(read(wav).title, QStringLiteral("Kept"));
+}
+
+TEST_F(TrackTagsTest, TitleFallsBackToTheFileName) {
+    test::writeTestWav(path("01 Intro.wav"), 100);
+    EXPECT_EQ(read(path("01 Intro.wav")).title, QStringLiteral("01 Intro"));
+    EXPECT_EQ(ReadTagSet(path("01 Intro.wav"))[TagField::Title], QByteArray());
+}
+
+TEST_F(TrackTagsTest, ValuesEndAtControlCharactersAndAfter128Bytes) {
+    // 127 ASCII bytes and a double-byte character: the character would end past byte 128.
+    const QByteArray straddling = QByteArray(127, 'a') + kSjisTitle;
+    const QString wav = wavWithInfo(
+        "a.wav",
+        {{"ICMT", "line one\r\nline two"}, {"INAM", QByteArray(200, 'x')}, {"IART", straddling}});
+    const TagSet set = ReadTagSet(wav);
+    EXPECT_EQ(set[TagField::Comment], QByteArray("line one"));
+    EXPECT_EQ(set[TagField::Title], QByteArray(128, 'x'));
+    EXPECT_EQ(set[TagField::Performer], QByteArray(127, 'a'));
+}
+
+TEST_F(TrackTagsTest, FailedWriteLeavesTheSongByteIdentical) {
+    const QString wav = wavWithInfo("a.wav", {{"INAM", kSjisTitle}});
+    const QByteArray before = bytesOf(wav);
+    {
+        FileSizeLimit limit(rlim_t(before.size() / 2));
+        EXPECT_FALSE(WriteTrackTags(wav, songTags("New"), true));
+    }
+    EXPECT_EQ(bytesOf(wav), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.wav"});
+
+    writeBytes(path("song.mp3"), fixture("tagless.mp3"));
+    {
+        FileSizeLimit limit(rlim_t(fixture("tagless.mp3").size()));
+        EXPECT_FALSE(WriteTrackTags(path("song.mp3"), songTags("New"), true));
+    }
+    EXPECT_EQ(bytesOf(path("song.mp3")), fixture("tagless.mp3"));
+}
+
+} // namespace
+} // namespace lccd

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/TagLibMp3Infp.h"
+
+#include <QStringList>
+
+namespace lccd::test {
+
+// The program's tag library with a version of the test's choosing, recording the files it is
+// asked to save. Installed while it exists; it keeps its own loaded file.
+class RecordingMp3Infp : public Mp3Infp {
+public:
+    explicit RecordingMp3Infp(quint32 version = TagLibMp3Infp::kVersion)
+        : version_(version), install_(*this) {}
+
+    quint32 GetVer() override { return version_; }
+    int Load(const QString& path) override { return library_.Load(path); }
+    int GetType() override { return library_.GetType(); }
+    quint32 mp3_GetTagType() override { return library_.mp3_GetTagType(); }
+    QByteArray GetValue(const QByteArray& name) override {
+        valueNames.append(name);
+        return library_.GetValue(name);
+    }
+    int SetValue(const QByteArray& name, const QByteArray& value) override {
+        setNames.append(name);
+        return library_.SetValue(name, value);
+    }
+    int Save(const QString& path) override {
+        saves.append(path);
+        return library_.Save(path);
+    }
+    int mp3_MakeId3v1(const QString& path) override { return library_.mp3_MakeId3v1(path); }
+    int mp3_MakeRMP(const QString& path) override { return library_.mp3_MakeRMP(path); }
+
+    QList<QByteArray> valueNames; // every GetValue, in order
+    QList<QByteArray> setNames;   // every SetValue, in order
+    QStringList saves;
+
+private:
+    quint32 version_;
+    TagLibMp3Infp library_;
+    Service<Mp3Infp>::Override install_;
+};
+
+} // namespace lccd::test
