@@ -12,6 +12,8 @@
 // it by script. Windows never open message boxes or file dialogs themselves.
 namespace lccd {
 
+class PrinterSystem;
+
 // Message box type bits and button codes, with the values the program's callers pass and
 // compare (they follow the classic desktop message box).
 namespace MessageBoxType {
@@ -55,6 +57,10 @@ public:
     virtual std::optional<QString> openPicture(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> browseFolder(const QString& prompt,
                                                 const QString& startFolder) = 0;
+
+    // The print setup dialog for the current printer. When the user confirms it, the printer
+    // and the settings chosen become current and the result is true; nothing is printed.
+    virtual bool printSetup(PrinterSystem& printers) = 0;
 };
 
 inline DialogAdapter& dialogs() {

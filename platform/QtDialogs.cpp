@@ -1,5 +1,7 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/QtPrinters.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -143,6 +145,11 @@ std::optional<QString> QtDialogs::browseFolder(const QString& prompt, const QStr
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+bool QtDialogs::printSetup(PrinterSystem& printers) {
+    auto* qtPrinters = dynamic_cast<QtPrinterSystem*>(&printers);
+    return qtPrinters && qtPrinters->runSetupDialog(QApplication::activeWindow());
 }
 
 } // namespace lccd

@@ -90,4 +90,18 @@ std::optional<QString> ScriptedDialogs::browseFolder(const QString& prompt,
     return takeAnswer(folderAnswers_);
 }
 
+ScriptedDialogs& ScriptedDialogs::answerPrintSetup(std::function<bool(PrinterSystem&)> choice) {
+    printSetupAnswers_.push_back(std::move(choice));
+    return *this;
+}
+
+bool ScriptedDialogs::printSetup(PrinterSystem& printers) {
+    prompts_.append(Prompt{Kind::PrintSetup, {}, {}, 0, {}, !printSetupAnswers_.empty()});
+    if (printSetupAnswers_.empty())
+        return false;
+    const auto choice = std::move(printSetupAnswers_.front());
+    printSetupAnswers_.pop_front();
+    return choice(printers);
+}
+
 } // namespace lccd::test

@@ -13,7 +13,7 @@ namespace lccd::test {
 // with no queued answer gets the cancelling answer (OK for a box that has only OK).
 class ScriptedDialogs : public DialogAdapter {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, OpenPicture, Folder };
+    enum class Kind { Message, OpenFile, SaveFile, OpenPicture, Folder, PrintSetup };
 
     struct Prompt {
         Kind kind;
@@ -30,6 +30,9 @@ public:
     // For the open, save and picture dialogs; nothing stands for Cancel.
     ScriptedDialogs& answerFile(std::optional<QString> path);
     ScriptedDialogs& answerFolder(std::optional<QString> path);
+    // The print setup dialog: the function plays the user's choice and returns whether the
+    // dialog was confirmed.
+    ScriptedDialogs& answerPrintSetup(std::function<bool(PrinterSystem&)> choice);
 
     const QList<Prompt>& prompts() const { return prompts_; }
     // The texts of all message boxes shown, in order.
@@ -42,6 +45,7 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> openPicture(const FileDialogRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
+    bool printSetup(PrinterSystem& printers) override;
 
 private:
     std::optional<QString> fileDialog(Kind kind, const FileDialogRequest& request);
@@ -50,6 +54,7 @@ private:
     std::deque<int> messageAnswers_;
     std::deque<std::optional<QString>> fileAnswers_;
     std::deque<std::optional<QString>> folderAnswers_;
+    std::deque<std::function<bool(PrinterSystem&)>> printSetupAnswers_;
     QList<Prompt> prompts_;
 };
 
