@@ -1,10 +1,13 @@
 #include "app/Unit1.h"
 
+#include "app/EditItem.h"
 #include "app/LoadedSettingsRow.h"
 #include "app/PrinterPanel.h"
+#include "app/Version.h"
 #include "common/FileHelpers.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutIniStore.h"
+#include "layout/ListCommands.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -33,6 +36,8 @@ namespace lccd {
 
 TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent), paths_(paths) {
     buildUi();
+    frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
+    frmVersion_ = new TfrmVersion(this);
     pass_ = std::make_unique<LayoutDrawingPass>(*LcPrnPrev1, static_cast<DrawingPassHost&>(*this));
     connectCommands();
     FormCreate();
@@ -63,6 +68,18 @@ void TForm1::connectCommands() {
     on("Print1", &TForm1::Print1Click);
     on("R1", &TForm1::R1Click);
     on("N7", &TForm1::N7Click);
+    on("H1", &TForm1::H1Click);
+    on("V2", &TForm1::V2Click);
+    on("E1", &TForm1::E1Click);
+    on("C2", &TForm1::C2Click);
+    on("V3", &TForm1::V3Click);
+    on("U1", &TForm1::U1Click);
+    on("D1", &TForm1::D1Click);
+    on("X1", &TForm1::X1Click);
+    const char* samples[] = {"N3", "B1", "G1", "K1", "S1", "P1", "A1"};
+    for (int sample = 0; sample < int(std::size(samples)); ++sample)
+        connect(findChild<QAction*>(QString::fromLatin1(samples[sample])), &QAction::triggered,
+                this, [this, sample] { command([=, this] { AddSampleRow(sample); }); });
     connect(findChild<QAction*>(QStringLiteral("Exit1")), &QAction::triggered, this,
             &QWidget::close);
 
@@ -81,6 +98,10 @@ void TForm1::connectCommands() {
 }
 
 void TForm1::FormCreate() {
+    const QFileInfo program(paths_.programPath);
+    const QString mht = program.absolutePath() + QLatin1Char('/') + program.completeBaseName() +
+                        QLatin1String(".mht");
+    helpPath_ = QFileInfo::exists(mht) ? mht : paths_.programFile(QStringLiteral("readme.txt"));
     if (!QFileInfo::exists(paths_.iniPath)) {
         command([this] {
             CreateIniFile(paths_.iniPath);
@@ -350,6 +371,68 @@ void TForm1::GaugeBar1Change(int position) {
     edtPrevXZoom->setText(QString::number(position));
     LcPrnPrev1->setZoomScale(position);
     LcPrnPrev1->repaint();
+}
+
+// ---- List editing, help and version
+
+int TForm1::selectedRow() const {
+    const QModelIndexList rows = TntListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TForm1::selectRow(int row) {
+    TntListView1->selectRow(row);
+    TntListView1->setCurrentIndex(layoutList_->index(row, 0));
+}
+
+void TForm1::E1Click() {
+    frmEditItem_->EditLayoutRow(*layoutList_, selectedRow());
+}
+
+void TForm1::AddSampleRow(int sample) {
+    AddLayoutRow(SampleRowLine(SampleRow(sample)), kLayoutFieldCount);
+}
+
+void TForm1::C2Click() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    copiedRow_ = layoutList_->item(row).toRowLine();
+    statusPanels[2]->setText(copiedRow_);
+}
+
+void TForm1::V3Click() {
+    AddLayoutRow(copiedRow_, kLayoutFieldCount);
+}
+
+void TForm1::U1Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        selectRow(MoveRowUp(*layoutList_, row));
+    TntListView1->setFocus();
+}
+
+void TForm1::D1Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        selectRow(MoveRowDown(*layoutList_, row));
+    TntListView1->setFocus();
+}
+
+void TForm1::X1Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        layoutList_->remove(row);
+    TntListView1->setFocus();
+}
+
+void TForm1::H1Click() {
+    if (QFileInfo::exists(helpPath_))
+        OpenWithAssociatedProgram(QFileInfo(helpPath_).absoluteFilePath());
+}
+
+void TForm1::V2Click() {
+    dialogs().execDialog(*frmVersion_);
 }
 
 // ---- What the drawing pass reads

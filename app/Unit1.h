@@ -26,6 +26,8 @@ class QTableView;
 namespace lccd {
 
 class TLcPrnPrev;
+class TfrmEditItem;
+class TfrmVersion;
 
 // The main window: the layout list, the preview and the work tab under a panel with the
 // printer, paper, zoom, print corrections and the main buttons.
@@ -58,6 +60,21 @@ public:
     void GaugeBar1Change(int position);
     void ComboBox1Change();
     void rdoTateokiClick();
+
+    // List editing (the list's popup menu) and the version menu.
+    void E1Click();
+    void AddSampleRow(int sample);
+    void C2Click();
+    void V3Click();
+    void U1Click();
+    void D1Click();
+    void X1Click();
+    void H1Click();
+    void V2Click();
+
+    TfrmEditItem& frmEditItem() { return *frmEditItem_; }
+    TfrmVersion& frmVersion() { return *frmVersion_; }
+    const QString& helpPath() const { return helpPath_; }
 
     void OpenLayoutFile();
     void SaveLayoutFile();
@@ -93,6 +110,8 @@ private:
     void applyLoadedSettingsRow(const LayoutItem& row);
     void loadLayoutFromIni();
     int firstSettingsRow() const;
+    int selectedRow() const;
+    void selectRow(int row);
     void clearPreviewNow();
     // Runs a command; an error that stops it is shown in the error box.
     void command(const std::function<void()>& work);
@@ -100,6 +119,10 @@ private:
     ProgramPaths paths_;
     AppSettings settings_;
     QString currentLayoutPath_;
+    QString helpPath_;
+    QString copiedRow_;
+    TfrmEditItem* frmEditItem_ = nullptr;
+    TfrmVersion* frmVersion_ = nullptr;
     bool shiftFlag_ = false;
     bool shown_ = false;
     bool centreOnFirstShow_ = false;

@@ -14,6 +14,8 @@ public:
     std::optional<QString> openPicture(const FileDialogRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
     bool printSetup(PrinterSystem& printers) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+    int execDialog(QDialog& dialog) override;
 };
 
 } // namespace lccd

@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QDialog>
+
 namespace lccd::test {
 namespace {
 
@@ -102,6 +104,35 @@ bool ScriptedDialogs::printSetup(PrinterSystem& printers) {
     const auto choice = std::move(printSetupAnswers_.front());
     printSetupAnswers_.pop_front();
     return choice(printers);
+}
+
+ScriptedDialogs& ScriptedDialogs::answerColor(std::optional<QColor> color) {
+    colorAnswers_.push_back(color);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerDialog(std::function<int(QDialog&)> user) {
+    dialogAnswers_.push_back(std::move(user));
+    return *this;
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
+    prompts_.append(Prompt{Kind::Color, {}, {}, 0, {}, !colorAnswers_.empty()});
+    if (colorAnswers_.empty())
+        return std::nullopt;
+    const std::optional<QColor> answer = colorAnswers_.front();
+    colorAnswers_.pop_front();
+    return answer;
+}
+
+int ScriptedDialogs::execDialog(QDialog& dialog) {
+    prompts_.append(Prompt{
+        Kind::Dialog, dialog.objectName(), dialog.windowTitle(), 0, {}, !dialogAnswers_.empty()});
+    if (dialogAnswers_.empty())
+        return QDialog::Rejected;
+    const auto user = std::move(dialogAnswers_.front());
+    dialogAnswers_.pop_front();
+    return user(dialog);
 }
 
 } // namespace lccd::test
