@@ -472,4 +472,19 @@ void TForm1::showPreviewTab() {
     PageControl1->setCurrentWidget(tbsPreview);
 }
 
+void TForm1::showWorkTab() {
+    PageControl1->setCurrentWidget(tbsWork);
+}
+
+void TForm1::showWorkText(const QString& wrappedText, const QString& face, int points,
+                          const QColor& color) {
+    QFont font(face);
+    font.setPointSize(qMax(1, points));
+    EditorEx1->setFont(font);
+    QPalette palette = EditorEx1->palette();
+    palette.setColor(QPalette::Text, color);
+    EditorEx1->setPalette(palette);
+    EditorEx1->setPlainText(wrappedText);
+}
+
 } // namespace lccd

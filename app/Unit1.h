@@ -97,6 +97,9 @@ private:
     QString lastProject() const override;
     int printerDpiX() const override;
     void showPreviewTab() override;
+    void showWorkTab() override;
+    void showWorkText(const QString& wrappedText, const QString& face, int points,
+                      const QColor& color) override;
 
     void buildUi();
     void buildTopPanel(QWidget* panel);

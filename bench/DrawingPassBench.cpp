@@ -2,12 +2,15 @@
 // the preview at zoom 200. Two layouts: 40 shape rows, and the jacket template with 25 songs
 // drawn with real fonts.
 #include "bench/JacketRows.h"
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
 #include "platform/QtPrinters.h"
 #include "render/DrawingPass.h"
 #include "tests/support/FakePassHost.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -29,6 +32,20 @@ QStringList shapeRows() {
     for (int i = 0; i < 40; ++i)
         rows.append(shapes[i % shapes.size()]);
     return rows;
+}
+
+// One paragraph row over a text file of 2000 lines of Japanese and ASCII.
+QStringList paragraphRow() {
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lines.txt"));
+    QList<QByteArray> lines;
+    for (int i = 0; i < 2000; ++i)
+        lines.append(lccd::toSjis(
+            QStringLiteral("%1 夏の終わりのコンサート、海辺の歌 Summer song number %1。").arg(i)));
+    lccd::writeFileAtomically(path, lccd::joinLinesCrLf(lines));
+    return {QStringLiteral("文章,Yes,Yes,Yes,200,200,1700,2500,,左寄せ,No,13.5,%1,ＭＳ 明朝,9.0,"
+                           "clWindowText,clWhite")
+                .arg(path)};
 }
 
 struct Setup {
@@ -68,6 +85,7 @@ BENCHMARK_CAPTURE(recordPass, shapes40, shapeRows())->Unit(benchmark::kMicroseco
 BENCHMARK_CAPTURE(replayAtZoom200, shapes40, shapeRows())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(recordPass, jacket25songs, jacketRows())->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(replayAtZoom200, jacket25songs, jacketRows())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recordPass, paragraph2000lines, paragraphRow())->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

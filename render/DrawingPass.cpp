@@ -3,6 +3,7 @@
 #include "render/BarcodeItem.h"
 #include "render/ImageItem.h"
 #include "render/PaperMatch.h"
+#include "render/ParagraphItem.h"
 #include "render/ShapeItems.h"
 #include "render/TextItem.h"
 
@@ -68,7 +69,7 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         DrawBarcodeRow(context, row);
         break;
     case ItemKind::Paragraph:
-        // Paragraph rows are drawn by the paragraph routine, still to come.
+        DrawParagraphRow(context, host_, row);
         break;
     case ItemKind::Settings:
         break;

@@ -19,6 +19,10 @@ public:
     virtual QString lastProject() const = 0; // folder for bare image names
     virtual int printerDpiX() const = 0;     // of the last printer refresh
     virtual void showPreviewTab() = 0;
+    // The work tab, where a paragraph shows its wrapped text while it is drawn.
+    virtual void showWorkTab() = 0;
+    virtual void showWorkText(const QString& wrappedText, const QString& face, int points,
+                              const QColor& color) = 0;
 };
 
 // Turns the layout rows into the surface's page picture: one pass over all rows in list order,

@@ -24,6 +24,13 @@ public:
     QString lastProject() const override { return project; }
     int printerDpiX() const override { return dpi; }
     void showPreviewTab() override { ++previewShown; }
+    void showWorkTab() override { ++workShown; }
+    void showWorkText(const QString& text, const QString&, int, const QColor&) override {
+        workText = text;
+    }
+
+    int workShown = 0;
+    QString workText;
 };
 
 } // namespace lccd::test
