@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
 #include "render/LcPrnPrev.h"
+#include "render/PageExport.h"
 #include "render/PrintJob.h"
 
 #include <QAction>
@@ -64,6 +65,7 @@ void TForm1::connectCommands() {
     on("INIQ1", &TForm1::INIQ1Click);
     on("INIS1", &TForm1::INIS1Click);
     on("CSVV1", &TForm1::CSVV1Click);
+    on("Export1", &TForm1::Export1Click);
     on("C1", &TForm1::C1Click);
     on("Print1", &TForm1::Print1Click);
     on("R1", &TForm1::R1Click);
@@ -281,6 +283,32 @@ void TForm1::INIS1Click() {
 
 void TForm1::CSVV1Click() {
     SaveLayoutFile();
+}
+
+void TForm1::Export1Click() {
+    const PagePicture* page = LcPrnPrev1->currentPage();
+    if (!page)
+        return;
+    const QFileInfo layout(currentLayoutPath_);
+    const QString suggested = layout.fileName().isEmpty()
+                                  ? QString()
+                                  : layout.absolutePath() + QLatin1Char('/') +
+                                        layout.completeBaseName() + QLatin1String(".pdf");
+    std::optional<QString> path =
+        dialogs().saveFile({QStringLiteral("PDF/PNGに書き出し"),
+                            QStringLiteral("PDF(*.pdf)|*.pdf|PNG(*.png)|*.png"), suggested});
+    if (!path)
+        return;
+    if (path->endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        const std::optional<int> dpi = dialogs().askNumber(
+            QStringLiteral("PNGに書き出し"), QStringLiteral("解像度 (dpi)"), 300, 72, 1200);
+        if (dpi)
+            ExportPagePng(*page, *dpi, *path);
+        return;
+    }
+    if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path->append(QLatin1String(".pdf"));
+    ExportPagePdf(*page, *path);
 }
 
 // ---- Printer and paper

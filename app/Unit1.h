@@ -53,6 +53,7 @@ public:
     void INIQ1Click();
     void INIS1Click();
     void CSVV1Click();
+    void Export1Click();
     void C1Click();
     void Print1Click();
     void R1Click();

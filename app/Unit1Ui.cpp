@@ -197,6 +197,7 @@ void TForm1::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     action(file, "CSVO1", QStringLiteral("CSV開く(&O)"));
     action(file, "CSVV1", QStringLiteral("CSVに保存(&V)"));
+    action(file, "Export1", QStringLiteral("PDF/PNGに書き出し(&W)..."));
     action(file, "Close1", QStringLiteral("閉じる(&E)"));
     file->addSeparator();
     action(file, "INIQ1", QStringLiteral("INIから開く(&Q)"));

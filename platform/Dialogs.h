@@ -65,6 +65,10 @@ public:
     // and the settings chosen become current and the result is true; nothing is printed.
     virtual bool printSetup(PrinterSystem& printers) = 0;
 
+    // Asks for a whole number within a range; nothing when the user cancels.
+    virtual std::optional<int> askNumber(const QString& caption, const QString& label, int value,
+                                         int minimum, int maximum) = 0;
+
     // A colour chooser starting on initial; nothing when the user cancels.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
 

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QImageReader>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -151,6 +152,16 @@ std::optional<QString> QtDialogs::browseFolder(const QString& prompt, const QStr
 bool QtDialogs::printSetup(PrinterSystem& printers) {
     auto* qtPrinters = dynamic_cast<QtPrinterSystem*>(&printers);
     return qtPrinters && qtPrinters->runSetupDialog(QApplication::activeWindow());
+}
+
+std::optional<int> QtDialogs::askNumber(const QString& caption, const QString& label, int value,
+                                        int minimum, int maximum) {
+    bool ok = false;
+    const int number = QInputDialog::getInt(QApplication::activeWindow(), caption, label, value,
+                                            minimum, maximum, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return number;
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {

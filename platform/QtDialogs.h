@@ -14,6 +14,8 @@ public:
     std::optional<QString> openPicture(const FileDialogRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
     bool printSetup(PrinterSystem& printers) override;
+    std::optional<int> askNumber(const QString& caption, const QString& label, int value,
+                                 int minimum, int maximum) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     int execDialog(QDialog& dialog) override;
 };

@@ -123,7 +123,7 @@ void TLcPrnPrev::NewPage() {
     UpdateGeometry();
     canvas_.reset();
     pages_.clear();
-    pages_.emplace_back(physicalSize_);
+    pages_.emplace_back(physicalSize_, dpiY_, QPoint(offsetX_, offsetY_));
     canvas_ = std::make_unique<PageCanvas>(pages_.front(), dpiY_);
 }
 

@@ -86,10 +86,14 @@ using Primitive =
 
 class PagePicture {
 public:
-    // nominalSize: the physical page in printer pixels.
-    explicit PagePicture(QSize nominalSize = {}) : nominalSize_(nominalSize) {}
+    // nominalSize: the physical page in printer pixels at dpi; printableOrigin: where the
+    // printable area (the origin of the primitives) lies on the page.
+    explicit PagePicture(QSize nominalSize = {}, int dpi = 0, QPoint printableOrigin = {})
+        : nominalSize_(nominalSize), dpi_(dpi), printableOrigin_(printableOrigin) {}
 
     QSize nominalSize() const { return nominalSize_; }
+    int dpi() const { return dpi_; }
+    QPoint printableOrigin() const { return printableOrigin_; }
     const std::vector<Primitive>& primitives() const { return primitives_; }
     void append(Primitive primitive) { primitives_.push_back(std::move(primitive)); }
 
@@ -101,6 +105,8 @@ public:
 
 private:
     QSize nominalSize_;
+    int dpi_;
+    QPoint printableOrigin_;
     std::vector<Primitive> primitives_;
 };
 

@@ -5,10 +5,10 @@
 namespace lccd::test {
 namespace {
 
-std::optional<QString> takeAnswer(std::deque<std::optional<QString>>& answers) {
+template <typename T> std::optional<T> takeAnswer(std::deque<std::optional<T>>& answers) {
     if (answers.empty())
         return std::nullopt;
-    std::optional<QString> answer = std::move(answers.front());
+    std::optional<T> answer = std::move(answers.front());
     answers.pop_front();
     return answer;
 }
@@ -106,6 +106,17 @@ bool ScriptedDialogs::printSetup(PrinterSystem& printers) {
     return choice(printers);
 }
 
+ScriptedDialogs& ScriptedDialogs::answerNumber(std::optional<int> number) {
+    numberAnswers_.push_back(number);
+    return *this;
+}
+
+std::optional<int> ScriptedDialogs::askNumber(const QString& caption, const QString& label, int,
+                                              int, int) {
+    prompts_.append(Prompt{Kind::Number, label, caption, 0, {}, !numberAnswers_.empty()});
+    return takeAnswer(numberAnswers_);
+}
+
 ScriptedDialogs& ScriptedDialogs::answerColor(std::optional<QColor> color) {
     colorAnswers_.push_back(color);
     return *this;
@@ -118,11 +129,7 @@ ScriptedDialogs& ScriptedDialogs::answerDialog(std::function<int(QDialog&)> user
 
 std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
     prompts_.append(Prompt{Kind::Color, {}, {}, 0, {}, !colorAnswers_.empty()});
-    if (colorAnswers_.empty())
-        return std::nullopt;
-    const std::optional<QColor> answer = colorAnswers_.front();
-    colorAnswers_.pop_front();
-    return answer;
+    return takeAnswer(colorAnswers_);
 }
 
 int ScriptedDialogs::execDialog(QDialog& dialog) {

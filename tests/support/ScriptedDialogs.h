@@ -13,7 +13,17 @@ namespace lccd::test {
 // with no queued answer gets the cancelling answer (OK for a box that has only OK).
 class ScriptedDialogs : public DialogAdapter {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, OpenPicture, Folder, PrintSetup, Color, Dialog };
+    enum class Kind {
+        Message,
+        OpenFile,
+        SaveFile,
+        OpenPicture,
+        Folder,
+        PrintSetup,
+        Number,
+        Color,
+        Dialog
+    };
 
     struct Prompt {
         Kind kind;
@@ -33,6 +43,7 @@ public:
     // The print setup dialog: the function plays the user's choice and returns whether the
     // dialog was confirmed.
     ScriptedDialogs& answerPrintSetup(std::function<bool(PrinterSystem&)> choice);
+    ScriptedDialogs& answerNumber(std::optional<int> number);
     ScriptedDialogs& answerColor(std::optional<QColor> color);
     // One of the program's own dialogs: the function plays the user (fills in controls, maybe
     // opens further dialogs) and returns the dialog's result code. Unanswered, a dialog is
@@ -51,6 +62,8 @@ public:
     std::optional<QString> openPicture(const FileDialogRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
     bool printSetup(PrinterSystem& printers) override;
+    std::optional<int> askNumber(const QString& caption, const QString& label, int value,
+                                 int minimum, int maximum) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     int execDialog(QDialog& dialog) override;
 
@@ -62,6 +75,7 @@ private:
     std::deque<std::optional<QString>> fileAnswers_;
     std::deque<std::optional<QString>> folderAnswers_;
     std::deque<std::function<bool(PrinterSystem&)>> printSetupAnswers_;
+    std::deque<std::optional<int>> numberAnswers_;
     std::deque<std::optional<QColor>> colorAnswers_;
     std::deque<std::function<int(QDialog&)>> dialogAnswers_;
     QList<Prompt> prompts_;

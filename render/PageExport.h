@@ -1,0 +1,15 @@
+#pragma once
+
+#include "render/PagePicture.h"
+
+#include <QString>
+
+// Writing a recorded page to a file, as the paper it was recorded for: a vector PDF (text
+// stays text, fonts embedded) or a PNG picture. Each replaces its file only once it is
+// complete; a failure throws AppError "ファイル %s を作成できません".
+namespace lccd {
+
+void ExportPagePdf(const PagePicture& page, const QString& path);
+void ExportPagePng(const PagePicture& page, int dpi, const QString& path);
+
+} // namespace lccd
