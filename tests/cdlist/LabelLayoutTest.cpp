@@ -1,0 +1,183 @@
+#include "cdlist/LabelLayout.h"
+
+#include "cdlist/LabelTemplate.h"
+#include "common/MyCommonW.h"
+#include "tests/cdlist/DiscFolderFixture.h"
+
+#include <QDir>
+
+namespace lccd {
+namespace {
+
+using test::song;
+
+TrackRows printedSongs(int count) {
+    TrackRows tracks;
+    for (int r = 1; r <= count; ++r)
+        tracks[size_t(r - 1)] = song(QStringLiteral("Song %1").arg(r), {}, {}, "003:25");
+    return tracks;
+}
+
+// Field n of each line, as the layout reader takes it.
+QStringList fieldOf(const QStringList& rows, int n) {
+    QStringList fields;
+    for (const QString& row : rows)
+        fields.append(CsvFieldW(row, n));
+    return fields;
+}
+
+QStringList decoded(const QList<QByteArray>& lines) {
+    QStringList text;
+    for (const QByteArray& line : lines)
+        text.append(fromSjis(line));
+    return text;
+}
+
+TEST(LabelSongRowsTest, PlacementFollowsTheNumberOfSongs) {
+    const struct {
+        int songs;
+        int firstColumn; // songs in the first column
+        QList<int> lefts;
+        int firstTop;
+        QString width;
+    } cases[] = {
+        {10, 10, {1450}, 600, "960"},       {13, 13, {1450}, 600, "960"},
+        {14, 14, {1450}, 550, "960"},       {15, 8, {1400, 1910}, 600, "470"},
+        {25, 13, {1400, 1910}, 600, "470"},
+    };
+    for (const auto& c : cases) {
+        const QStringList rows = LabelSongRows(printedSongs(c.songs));
+        ASSERT_EQ(rows.size(), c.songs);
+        for (int i = 0; i < c.songs; ++i) {
+            const int column = i < c.firstColumn ? 0 : 1;
+            const int position = column == 0 ? i : i - c.firstColumn;
+            EXPECT_EQ(CsvFieldW(rows[i], 5).toInt(), c.lefts[column]) << c.songs << " " << i;
+            EXPECT_EQ(CsvFieldW(rows[i], 6).toInt(), c.firstTop + 45 * position)
+                << c.songs << " " << i;
+        }
+        EXPECT_EQ(fieldOf(rows, 7), QStringList(c.songs, c.width));
+    }
+    // The last tops the edge cases name.
+    EXPECT_EQ(CsvFieldW(LabelSongRows(printedSongs(10)).last(), 6), "1005");
+    EXPECT_EQ(CsvFieldW(LabelSongRows(printedSongs(14)).last(), 6), "1135");
+    EXPECT_EQ(CsvFieldW(LabelSongRows(printedSongs(15))[7], 6), "915");
+    EXPECT_EQ(CsvFieldW(LabelSongRows(printedSongs(15)).last(), 6), "870");
+}
+
+TEST(LabelSongRowsTest, RowTextAndTheSongsThatArePrinted) {
+    TrackRows tracks = printedSongs(10);
+    tracks[0].time.clear();
+    tracks[0].title = QStringLiteral(" 海の歌");
+    EXPECT_EQ(LabelSongRows(tracks)[0],
+              QStringLiteral("文字,Yes,Yes,Yes,1450,600,960,30,,左寄せ,No,10.5,\"01 0:00  海の歌\","
+                             "\"MS UI Gothic\",9.5,clWindowText,clWhite"));
+
+    tracks[2].check = QStringLiteral("0"); // the third song off: the ones after it too
+    EXPECT_EQ(printedSongCount(tracks), 2);
+    EXPECT_EQ(LabelSongRows(tracks).size(), 2);
+
+    tracks[0].check = QStringLiteral("x");
+    EXPECT_TRUE(LabelSongRows(tracks).isEmpty());
+
+    // A title of blanks is counted but not printed, and nothing after it.
+    tracks = printedSongs(5);
+    tracks[3].title = QStringLiteral("  ");
+    EXPECT_EQ(printedSongCount(tracks), 5);
+    EXPECT_EQ(LabelSongRows(tracks).size(), 3);
+}
+
+TEST(LabelSongRowsTest, QuoteInATitleStaysInsideTheValue) {
+    TrackRows tracks = printedSongs(1);
+    tracks[0].title = QStringLiteral("Say \"Hi\", then go");
+    const QString row = LabelSongRows(tracks)[0];
+    EXPECT_EQ(CsvFieldCountW(row), 17);
+    EXPECT_EQ(CsvFieldW(row, 13), QStringLiteral("01 003:25 Say \"Hi\", then go"));
+}
+
+class LabelTemplateTest : public ::testing::Test {
+protected:
+    QStringList filled(const QStringList& templateLines) {
+        return decoded(FillLabelPlaceholders(templateLines, disc_));
+    }
+
+    DiscInfo disc_;
+};
+
+TEST_F(LabelTemplateTest, PlaceholdersAreReplacedInOrder) {
+    disc_.jacketPath = QStringLiteral(" /music/front.jpg ");
+    disc_.albumTitle = QStringLiteral(" 海 [演奏者] ");
+    disc_.discPerformer = QStringLiteral("楽団");
+    disc_.discId = QStringLiteral("0042");
+    disc_.releaseYear = QStringLiteral("2009");
+    disc_.subtitle2 = QStringLiteral(" 第二 ");
+    const QStringList lines = filled({
+        "画像,,,,,,,,,,,,[ジャケット画像]",
+        "画像,,,,,,,,,,,,[ジャケット画像]",
+        "文字,,,,,,,,,,,,[ＣＤタイトル]",
+        "文字,,,,,,,,,,,,\"MNGD-[ＣＤＩＤ] [ＤＡＴＥ] (C), x\"",
+        "文字,,,,,,,,,,,,[タイトルサブ1]",
+        "文字,,,,,,,,,,,,[タイトルサブ2]",
+    });
+    EXPECT_EQ(fieldOf(lines, 13), QStringList({"/music/front.jpg", "[ジャケット画像]", "海 楽団",
+                                               "MNGD-0042 2009 (C), x", "第二", ""}));
+    // A row that held no value to change keeps its text.
+    EXPECT_EQ(lines[1], QStringLiteral("画像,,,,,,,,,,,,[ジャケット画像]"));
+}
+
+TEST_F(LabelTemplateTest, ValueWithACommaStaysOneField) {
+    disc_.albumTitle = QStringLiteral("Love, Peace");
+    const QString row = filled({"文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,13.5,[ＣＤタイトル],Face,9,"
+                                "clBlack,clWhite"})[0];
+    EXPECT_EQ(CsvFieldCountW(row), 17);
+    EXPECT_EQ(CsvFieldW(row, 13), QStringLiteral("Love, Peace"));
+    EXPECT_EQ(CsvFieldW(row, 14), QStringLiteral("Face"));
+}
+
+TEST_F(LabelTemplateTest, InstalledTemplateHoldsTheBuiltInLines) {
+    const QByteArray installed =
+        test::fileBytes(QStringLiteral(LCCD_RESOURCES_DIR "/LcJacketStd.lct"));
+    EXPECT_EQ(installed, test::sjisFileBytes(builtInLabelTemplate()));
+    ASSERT_EQ(builtInLabelTemplate().size(), 18);
+    for (const QString& row : builtInLabelTemplate())
+        EXPECT_EQ(CsvFieldCountW(row), 17) << row.toStdString();
+    // The build puts it beside the program, where the template is looked up first.
+    EXPECT_EQ(test::fileBytes(QStringLiteral(LCCD_PROGRAM_DIR "/LcJacketStd.lct")), installed);
+}
+
+TEST_F(LabelTemplateTest, TemplateComesFromTheFirstProgramFolderThatHoldsIt) {
+    QTemporaryDir program;
+    QTemporaryDir data;
+    test::writeFileBytes(data.filePath("Mine.lct"), toSjis(QStringLiteral("ID\r\n文字,x\rlast\n")));
+    EXPECT_EQ(LoadLabelTemplate({program.path(), data.path()}, "Mine.lct"),
+              QStringList({"ID", QStringLiteral("文字,x"), "last"}));
+    EXPECT_EQ(LoadLabelTemplate({program.path(), data.path()}, "Other.lct"),
+              builtInLabelTemplate());
+    EXPECT_EQ(LoadLabelTemplate({program.path()}, QString()), builtInLabelTemplate());
+}
+
+class LabelLayoutTest : public test::DiscFolderTest {};
+
+TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
+    DiscInfo& disc = editor_.disc();
+    disc.albumTitle = QStringLiteral("表ソ");
+    setSongs({song(QStringLiteral("春"), {}, {}, "004:05"), song(QStringLiteral("夏"))});
+    WriteLabelLayout(path("label.csv"), {"ID,値", "文字,[ＣＤタイトル]"}, disc,
+                     editor_.tracks().rows());
+    EXPECT_EQ(
+        test::fileBytes(path("label.csv")),
+        test::sjisFileBytes({
+            "ID,値",
+            QStringLiteral("文字,表ソ"),
+            QStringLiteral("文字,Yes,Yes,Yes,1450,600,960,30,,左寄せ,No,10.5,\"01 004:05 春\","
+                           "\"MS UI Gothic\",9.5,clWindowText,clWhite"),
+            QStringLiteral("文字,Yes,Yes,Yes,1450,645,960,30,,左寄せ,No,10.5,\"02 0:00 夏\","
+                           "\"MS UI Gothic\",9.5,clWindowText,clWhite"),
+        }));
+
+    // No printed song: the template rows only.
+    editor_.tracks().clearTracks();
+    EXPECT_EQ(LabelLayoutLines(builtInLabelTemplate(), disc, editor_.tracks().rows()).size(), 18);
+}
+
+} // namespace
+} // namespace lccd
