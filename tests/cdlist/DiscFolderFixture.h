@@ -9,6 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+namespace lccd {
+
+inline void PrintTo(const TrackRow& row, std::ostream* out) {
+    *out << QStringList{row.check, row.time, row.title, row.performer,
+                        row.album, row.year, row.genre, row.fileName}
+                .join(QLatin1Char('|'))
+                .toStdString();
+}
+
+} // namespace lccd
+
 // A disc folder in a temporary directory with the CD list editor pointed at it, for the tests
 // of the files the editor reads and writes.
 namespace lccd::test {
