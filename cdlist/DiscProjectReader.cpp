@@ -100,18 +100,6 @@ private:
 
     TrackTags tagsOf(const QString& path) const { return ReadTrackTags(path, editor_.status()); }
 
-    static void takeTags(TrackRow& song, const TrackTags& tags) {
-        song.performer = tags.performer;
-        song.album = tags.album;
-        song.year = tags.year;
-        song.genre = tags.genre;
-    }
-
-    static void takeTagsWithTitle(TrackRow& song, const TrackTags& tags) {
-        song.title = tags.title;
-        takeTags(song, tags);
-    }
-
     // Number, time, "title", "performer", "album", year, genre, "file name".
     TrackRow csvTrack(const QByteArray& line) const {
         const auto field = [&line](int n) { return fromSjis(CsvField(line, n)); };
@@ -180,7 +168,7 @@ private:
             song.setField(TrackColumn(column), fromSjis(CsvField(bytes, column)));
         if (const std::optional<QString> path =
                 linkSongFile(song, lastPathComponent(song.fileName)))
-            takeTagsWithTitle(song, tagsOf(*path));
+            setRowTags(song, tagsOf(*path));
         return song;
     }
 
@@ -189,7 +177,7 @@ private:
         TrackRow song;
         song.title = line;
         if (const std::optional<QString> path = linkSongFile(song, line))
-            takeTagsWithTitle(song, tagsOf(*path));
+            setRowTags(song, tagsOf(*path));
         return song;
     }
 
@@ -213,8 +201,11 @@ private:
         song.album = disc.albumTitle;
         song.year = disc.releaseYear;
         song.genre = disc.genre;
-        if (const std::optional<QString> path = linkSongFile(song, song.title, Measure::KeepTime))
-            takeTags(song, tagsOf(*path));
+        if (const std::optional<QString> path = linkSongFile(song, song.title, Measure::KeepTime)) {
+            const QString title = song.title; // the line's title stays
+            setRowTags(song, tagsOf(*path));
+            song.title = title;
+        }
         return song;
     }
 

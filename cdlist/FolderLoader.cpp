@@ -55,16 +55,11 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
         const int row = i + 1;
         if (row > kTrackRowCount)
             continue; // measured for the total only
-        const TrackTags tags = ReadTrackTags(path, editor.status());
         TrackRow song;
+        setRowTags(song, ReadTrackTags(path, editor.status()));
         song.fileName = path;
         song.check = QStringLiteral("1");
         song.time = time.text;
-        song.title = tags.title;
-        song.performer = tags.performer;
-        song.album = tags.album;
-        song.year = tags.year;
-        song.genre = tags.genre;
         editor.tracks().setTrack(row, song);
     }
     editor.showLoadTotal(total);

@@ -74,6 +74,21 @@ protected:
         return path(name);
     }
 
+    // Every disc field filled, the genre selected from the list and the jacket in the folder.
+    void setDiscFields() {
+        DiscInfo& disc = editor_.disc();
+        disc.albumTitle = QStringLiteral("海の歌 ");
+        disc.subtitle1 = QStringLiteral(" 副題");
+        disc.subtitle2 = QStringLiteral("二");
+        disc.discPerformer = QStringLiteral("表ソ");
+        disc.discId = QStringLiteral("0042");
+        disc.catalog = QStringLiteral("4988001");
+        disc.genre = QStringLiteral("jazz");
+        disc.selectGenreEntry();
+        disc.releaseYear = QStringLiteral("2009");
+        disc.setJacketPath(path("front.jpg"));
+    }
+
     void setSongs(const QList<TrackRow>& songs) {
         for (int i = 0; i < songs.size(); ++i)
             editor_.tracks().setTrack(i + 1, songs[i]);

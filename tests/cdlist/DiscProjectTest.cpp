@@ -30,16 +30,7 @@ protected:
 };
 
 TEST_F(DiscProjectTest, ProjectIsWrittenByteForByte) {
-    DiscInfo& disc = editor_.disc();
-    disc.albumTitle = QStringLiteral("海の歌 ");
-    disc.subtitle1 = QStringLiteral(" 副題");
-    disc.discPerformer = QStringLiteral("表ソ");
-    disc.discId = QStringLiteral("0042");
-    disc.catalog = QStringLiteral("4988001");
-    disc.genre = QStringLiteral("jazz");
-    disc.selectGenreEntry();
-    disc.releaseYear = QStringLiteral("2009");
-    disc.setJacketPath(path("front.jpg"));
+    setDiscFields();
     TrackRow first =
         song(QStringLiteral(" 春 "), QStringLiteral(" 歌手"), " /elsewhere/01 春.wav ", " 003:25");
     first.album = QStringLiteral("盤 ");
@@ -49,12 +40,13 @@ TEST_F(DiscProjectTest, ProjectIsWrittenByteForByte) {
     editor_.tracks().setTrack(5, song(QStringLiteral("after an empty title")));
 
     const QString file = path("project.txt");
-    writeFileAtomically(file, joinLinesCrLf(DiscProjectLines(disc, editor_.tracks().rows())));
+    writeFileAtomically(file,
+                        joinLinesCrLf(DiscProjectLines(editor_.disc(), editor_.tracks().rows())));
     EXPECT_EQ(test::fileBytes(file),
               test::sjisFileBytes({
                   QStringLiteral("TITLE:海の歌 "),
                   QStringLiteral("SUBTITLE1: 副題"),
-                  "SUBTITLE2:",
+                  QStringLiteral("SUBTITLE2:二"),
                   QStringLiteral("PERFORMER:表ソ"),
                   "DISCID:0042",
                   "CATALOG:4988001",
@@ -129,17 +121,10 @@ TEST_F(DiscProjectTest, PlainLinesNameSongsAndTheirFiles) {
     addWav("Song.WAV", 3);
     addWav("3:45 Song.wav", 2);
     read({"Song.WAV", "3:45 Song", "4:00 Missing", "Just a title", "", "ab cd", " \t"});
-    EXPECT_EQ(row(1).title, "Song");
-    EXPECT_EQ(row(1).fileName, "Song.WAV");
-    EXPECT_EQ(row(1).time, "000:03");
-    EXPECT_EQ(row(1).check, "1");
-    EXPECT_EQ(row(2).title, "Song");
-    EXPECT_EQ(row(2).fileName, "3:45 Song.wav");
-    EXPECT_EQ(row(2).time, "000:02") << "an existing file is measured";
-    EXPECT_EQ(row(3).title, "Missing");
-    EXPECT_EQ(row(3).time, "4:00");
-    EXPECT_EQ(row(3).fileName, "");
-    EXPECT_EQ(row(3).check, "0");
+    EXPECT_EQ(row(1), TrackRow({"1", "000:03", "Song", "", "", "", "", "Song.WAV"}));
+    EXPECT_EQ(row(2), TrackRow({"1", "000:02", "Song", "", "", "", "", "3:45 Song.wav"}))
+        << "an existing file is measured";
+    EXPECT_EQ(row(3), TrackRow({"0", "4:00", "Missing", "", "", "", "", ""}));
     EXPECT_EQ(row(4).title, "Just a title");
     EXPECT_EQ(row(5).title, "") << "blank lines and \"ab cd\" are no songs";
     EXPECT_EQ(editor_.RecountTracks(), 4);
@@ -167,11 +152,7 @@ TEST_F(DiscProjectTest, NumberedLinesAddSongsAfterTheTitledRows) {
     EXPECT_EQ(row(3).title, "Third song") << "a first word without a colon stays in the title";
     EXPECT_EQ(row(3).time, "");
     // A song whose file (named by the title) exists takes the file's tags but keeps its title.
-    EXPECT_EQ(row(4).title, "Tagged");
-    EXPECT_EQ(row(4).fileName, "Tagged");
-    EXPECT_EQ(row(4).check, "1");
-    EXPECT_EQ(row(4).performer, "");
-    EXPECT_EQ(row(4).time, "");
+    EXPECT_EQ(row(4), TrackRow({"1", "", "Tagged", "", "", "", "", "Tagged"}));
     EXPECT_EQ(row(5).title, "+6 Signed");
     EXPECT_EQ(row(6).title, "") << "number 0 and \"ab cd\" are ignored";
 }
