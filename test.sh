@@ -19,4 +19,10 @@ scripts/install-deps.sh --test
 # shellcheck disable=SC2086
 cmake -S . -B "$build_dir" -G Ninja $options >/dev/null
 cmake --build "$build_dir"
+
+# A print server for the printing test: cupsd with a queue that prints into PDF files.
+. scripts/test-print-server.sh
+start_print_server
+trap stop_print_server EXIT
+
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" "$@"

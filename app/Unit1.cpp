@@ -1,13 +1,475 @@
 #include "app/Unit1.h"
 
+#include "app/EditItem.h"
+#include "app/LoadedSettingsRow.h"
+#include "app/PrinterPanel.h"
+#include "app/Version.h"
+#include "common/FileHelpers.h"
+#include "layout/LayoutFile.h"
+#include "layout/LayoutIniStore.h"
+#include "layout/ListCommands.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/Dialogs.h"
+#include "platform/Fonts.h"
+#include "platform/Printer.h"
+#include "render/LcPrnPrev.h"
+#include "render/PrintJob.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
 
 namespace lccd {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("Form1"));
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent), paths_(paths) {
+    buildUi();
+    frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
+    frmVersion_ = new TfrmVersion(this);
+    pass_ = std::make_unique<LayoutDrawingPass>(*LcPrnPrev1, static_cast<DrawingPassHost&>(*this));
+    connectCommands();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    // The settings are written as the window goes.
+    command([this] { SaveSettings(paths_.iniPath, settingsFromWindow()); });
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::command(const std::function<void()>& work) {
+    RunGuarded(work);
+}
+
+void TForm1::connectCommands() {
+    auto on = [this](const char* name, void (TForm1::*slot)()) {
+        QAction* entry = findChild<QAction*>(QString::fromLatin1(name));
+        connect(entry, &QAction::triggered, this,
+                [this, slot] { command([=, this] { (this->*slot)(); }); });
+    };
+    on("CSVO1", &TForm1::CSVO1Click);
+    on("Close1", &TForm1::Close1Click);
+    on("INIQ1", &TForm1::INIQ1Click);
+    on("INIS1", &TForm1::INIS1Click);
+    on("CSVV1", &TForm1::CSVV1Click);
+    on("C1", &TForm1::C1Click);
+    on("Print1", &TForm1::Print1Click);
+    on("R1", &TForm1::R1Click);
+    on("N7", &TForm1::N7Click);
+    on("H1", &TForm1::H1Click);
+    on("V2", &TForm1::V2Click);
+    on("E1", &TForm1::E1Click);
+    on("C2", &TForm1::C2Click);
+    on("V3", &TForm1::V3Click);
+    on("U1", &TForm1::U1Click);
+    on("D1", &TForm1::D1Click);
+    on("X1", &TForm1::X1Click);
+    const char* samples[] = {"N3", "B1", "G1", "K1", "S1", "P1", "A1"};
+    for (int sample = 0; sample < int(std::size(samples)); ++sample)
+        connect(findChild<QAction*>(QString::fromLatin1(samples[sample])), &QAction::triggered,
+                this, [this, sample] { command([=, this] { AddSampleRow(sample); }); });
+    connect(findChild<QAction*>(QStringLiteral("Exit1")), &QAction::triggered, this,
+            &QWidget::close);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { command([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { command([this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, &QWidget::close);
+    connect(GaugeBar1, &QSlider::valueChanged, this, &TForm1::GaugeBar1Change);
+    connect(spnHoseiX, &QSpinBox::valueChanged, LcPrnPrev1, &TLcPrnPrev::setHoseiX);
+    connect(spnHoseiY, &QSpinBox::valueChanged, LcPrnPrev1, &TLcPrnPrev::setHoseiY);
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { command([this] { ComboBox1Change(); }); });
+    for (QRadioButton* button : {rdoTateoki, rdoYokooki})
+        connect(button, &QRadioButton::clicked, this,
+                [this] { command([this] { rdoTateokiClick(); }); });
+    qApp->installEventFilter(this);
+}
+
+void TForm1::FormCreate() {
+    const QFileInfo program(paths_.programPath);
+    const QString mht = program.absolutePath() + QLatin1Char('/') + program.completeBaseName() +
+                        QLatin1String(".mht");
+    helpPath_ = QFileInfo::exists(mht) ? mht : paths_.programFile(QStringLiteral("readme.txt"));
+    if (!QFileInfo::exists(paths_.iniPath)) {
+        command([this] {
+            CreateIniFile(paths_.iniPath);
+            dialogs().messageBox(
+                QStringLiteral("The program created \"%1\" file.").arg(paths_.iniPath),
+                applicationTitle(), MessageBoxType::Ok | MessageBoxType::IconInformation);
+        });
+        centreOnFirstShow_ = true;
+    }
+    GaugeBar1->setValue(75);
+    GaugeBar1Change(75);
+    command([this] { settings_ = LoadSettings(paths_.iniPath); });
+    applySettingsToWindow();
+    command([this] { RefreshPrinterInfo(); });
+    LcPrnPrev1->setHoseiX(spnHoseiX->value());
+    LcPrnPrev1->setHoseiY(spnHoseiY->value());
+    command([this] { loadLayoutFromIni(); });
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    if (centreOnFirstShow_ && screen())
+        move(screen()->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TForm1::FormShow() {
+    // The installed-font list must exist before the first drawing pass.
+    fonts().installedFaces();
+    command([this] { RedrawLayout(false); });
+}
+
+void TForm1::applySettingsToWindow() {
     setWindowTitle(applicationTitle());
-    resize(870, 606);
+    move(settings_.left, settings_.top);
+    resize(settings_.width, settings_.height);
+    if (settings_.windowState == 2)
+        setWindowState(Qt::WindowMaximized);
+    else if (settings_.windowState == 1)
+        setWindowState(Qt::WindowMinimized);
+    spnHoseiX->setValue(settings_.hoseiX);
+    spnHoseiY->setValue(settings_.hoseiY);
+}
+
+AppSettings TForm1::settingsFromWindow() const {
+    AppSettings s = settings_;
+    s.windowState = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
+    s.top = pos().y();
+    s.left = pos().x();
+    s.width = width();
+    s.height = height();
+    s.hoseiX = spnHoseiX->value();
+    s.hoseiY = spnHoseiY->value();
+    return s;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The window sees every key first: Shift (or Ctrl) held while a key goes down shows
+    // "True"; only Shift arms the print button's redraw. Any key going up clears it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // A modifier key's own press counts as held.
+        Qt::KeyboardModifiers held = key->modifiers();
+        if (key->key() == Qt::Key_Shift)
+            held |= Qt::ShiftModifier;
+        else if (key->key() == Qt::Key_Control)
+            held |= Qt::ControlModifier;
+        if (held & (Qt::ShiftModifier | Qt::ControlModifier)) {
+            shiftFlag_ = held.testFlag(Qt::ShiftModifier);
+            statusPanels[1]->setText(QStringLiteral("True"));
+        } else {
+            statusPanels[1]->setText(QStringLiteral("False"));
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        shiftFlag_ = false;
+        statusPanels[1]->setText(QStringLiteral("False"));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Layout files and the INI store
+
+void TForm1::OpenLayoutFile() {
+    if (currentLayoutPath_.isEmpty()) {
+        const std::optional<QString> chosen =
+            dialogs().openFile({QString(), LayoutFileFilter(), QString()});
+        if (!chosen)
+            return;
+        currentLayoutPath_ = *chosen;
+    }
+    const std::optional<LayoutFileContent> content = ReadLayoutFile(currentLayoutPath_);
+    if (!content) {
+        currentLayoutPath_.clear();
+        return;
+    }
+    layoutList_->clear();
+    for (const QString& line : content->rowLines)
+        AddLayoutRow(line, content->headerFieldCount);
+}
+
+void TForm1::SaveLayoutFile() {
+    const std::optional<QString> chosen =
+        dialogs().saveFile({QString(), LayoutFileFilter(), currentLayoutPath_});
+    if (!chosen)
+        return;
+    WriteLayoutFile(LayoutSavePath(*chosen), layoutList_->items());
+}
+
+void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
+    const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
+    layoutList_->append(row);
+    if (row.field(Field::Id) == QStringLiteral("設定"))
+        applyLoadedSettingsRow(row);
+}
+
+void TForm1::applyLoadedSettingsRow(const LayoutItem& row) {
+    const LoadedSettingsRow settingsRow = InterpretLoadedSettingsRow(row, paperNames());
+    if (settingsRow.title)
+        setWindowTitle(applicationTitle() + QStringLiteral(" - ") + *settingsRow.title);
+    if (settingsRow.paperIndex < 0)
+        return;
+    (settingsRow.portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
+    LcPrnPrev1->SelectPaper(ComboBox1->itemText(settingsRow.paperIndex),
+                            settingsRow.portrait ? PaperOrientation::Portrait
+                                                 : PaperOrientation::Landscape);
+    QCoreApplication::processEvents();
+}
+
+int TForm1::firstSettingsRow() const {
+    for (int row = 0; row < layoutList_->count(); ++row)
+        if (layoutList_->item(row).field(Field::Id) == QStringLiteral("設定"))
+            return row;
+    return -1;
+}
+
+void TForm1::RedrawLayout(bool skipSettingsRows) {
+    pass_->RedrawLayout(*layoutList_, skipSettingsRows);
+}
+
+void TForm1::Button1Click() {
+    currentLayoutPath_.clear();
+    OpenLayoutFile();
+    RedrawLayout(false);
+}
+
+void TForm1::CSVO1Click() {
+    OpenLayoutFile();
+    RedrawLayout(true);
+}
+
+void TForm1::Close1Click() {
+    layoutList_->clear();
+    RedrawLayout(false);
+    EditorEx1->clear();
+}
+
+void TForm1::loadLayoutFromIni() {
+    const std::optional<QStringList> lines = LoadLayoutFromIni(paths_.iniPath);
+    if (!lines)
+        return;
+    layoutList_->clear();
+    for (const QString& line : *lines)
+        AddLayoutRow(line, kLayoutFieldCount);
+}
+
+void TForm1::INIQ1Click() {
+    loadLayoutFromIni();
+    RedrawLayout(true);
+}
+
+void TForm1::INIS1Click() {
+    SaveLayoutToIni(paths_.iniPath, layoutList_->items());
+}
+
+void TForm1::CSVV1Click() {
+    SaveLayoutFile();
+}
+
+// ---- Printer and paper
+
+void TForm1::RefreshPrinterInfo() {
+    PrinterInfo info;
+    const int index = LcPrnPrev1->GetPrinterInfo(info);
+    dpiX_ = info.dpiX;
+    {
+        const QSignalBlocker block(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItems(info.paperNames);
+        ComboBox1->setCurrentIndex(index < 0 ? -1 : index);
+    }
+    (info.portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
+    const PrinterPanelTexts texts = DescribePrinter(info, index);
+    edtpWidth->setText(texts.paperWidth);
+    edtpHeight->setText(texts.paperHeight);
+    edtPrinterName->setText(texts.printerName);
+    edtCanvasSize->setText(texts.canvasSize);
+}
+
+void TForm1::SelectPaperByName(const QString& name, int orientation) {
+    LcPrnPrev1->SelectPaper(name, orientation);
+    RefreshPrinterInfo();
+}
+
+void TForm1::clearPreviewNow() {
+    LcPrnPrev1->ClearPreview();
+    QCoreApplication::processEvents();
+}
+
+void TForm1::ComboBox1Change() {
+    const int row = firstSettingsRow();
+    if (row < 0)
+        return;
+    clearPreviewNow();
+    const QString text = ComboBox1->currentText();
+    layoutList_->setField(row, Field::Value, text.section(QLatin1Char(' '), 0, 0));
+    SelectPaperByName(text, rdoTateoki->isChecked() ? PaperOrientation::Portrait
+                                                    : PaperOrientation::Landscape);
+    RedrawLayout(true);
+}
+
+void TForm1::rdoTateokiClick() {
+    const int row = firstSettingsRow();
+    if (row < 0)
+        return;
+    clearPreviewNow();
+    const QString name = ComboBox1->currentText();
+    const bool portrait = rdoTateoki->isChecked();
+    layoutList_->setField(row, Field::Vertical,
+                          portrait ? QStringLiteral("Yes") : QStringLiteral("No"));
+    SelectPaperByName(name, portrait ? PaperOrientation::Portrait : PaperOrientation::Landscape);
+    RedrawLayout(false);
+}
+
+void TForm1::C1Click() {
+    dialogs().printSetup(printers());
+    RefreshPrinterInfo();
+}
+
+// ---- Printing, view and zoom
+
+void TForm1::Print1Click() {
+    PrintCopies(*LcPrnPrev1, spnMaisu->value());
+}
+
+void TForm1::Button2Click() {
+    if (shiftFlag_) {
+        clearPreviewNow();
+        RedrawLayout(false);
+    }
+    Print1Click();
+}
+
+void TForm1::R1Click() {
+    statusPanels[2]->setText(
+        QStringLiteral("%1 %2").arg(spnHoseiX->value()).arg(spnHoseiY->value()));
+    RedrawLayout(false);
+}
+
+void TForm1::N7Click() {
+    clearPreviewNow();
+}
+
+void TForm1::GaugeBar1Change(int position) {
+    edtPrevXZoom->setText(QString::number(position));
+    LcPrnPrev1->setZoomScale(position);
+    LcPrnPrev1->repaint();
+}
+
+// ---- List editing, help and version
+
+int TForm1::selectedRow() const {
+    const QModelIndexList rows = TntListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TForm1::selectRow(int row) {
+    TntListView1->selectRow(row);
+    TntListView1->setCurrentIndex(layoutList_->index(row, 0));
+}
+
+void TForm1::E1Click() {
+    frmEditItem_->EditLayoutRow(*layoutList_, selectedRow());
+}
+
+void TForm1::AddSampleRow(int sample) {
+    AddLayoutRow(SampleRowLine(SampleRow(sample)), kLayoutFieldCount);
+}
+
+void TForm1::C2Click() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    copiedRow_ = layoutList_->item(row).toRowLine();
+    statusPanels[2]->setText(copiedRow_);
+}
+
+void TForm1::V3Click() {
+    AddLayoutRow(copiedRow_, kLayoutFieldCount);
+}
+
+void TForm1::U1Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        selectRow(MoveRowUp(*layoutList_, row));
+    TntListView1->setFocus();
+}
+
+void TForm1::D1Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        selectRow(MoveRowDown(*layoutList_, row));
+    TntListView1->setFocus();
+}
+
+void TForm1::X1Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        layoutList_->remove(row);
+    TntListView1->setFocus();
+}
+
+void TForm1::H1Click() {
+    if (QFileInfo::exists(helpPath_))
+        OpenWithAssociatedProgram(QFileInfo(helpPath_).absoluteFilePath());
+}
+
+void TForm1::V2Click() {
+    dialogs().execDialog(*frmVersion_);
+}
+
+// ---- What the drawing pass reads
+
+QStringList TForm1::paperNames() const {
+    QStringList names;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        names.append(ComboBox1->itemText(i));
+    return names;
+}
+
+int TForm1::selectedPaperIndex() const {
+    return ComboBox1->currentIndex();
+}
+
+bool TForm1::portraitChecked() const {
+    return rdoTateoki->isChecked();
+}
+
+int TForm1::correctionX() const {
+    return spnHoseiX->value();
+}
+
+int TForm1::correctionY() const {
+    return spnHoseiY->value();
+}
+
+QString TForm1::lastProject() const {
+    return settings_.lastProject;
+}
+
+int TForm1::printerDpiX() const {
+    return dpiX_;
+}
+
+void TForm1::showPreviewTab() {
+    PageControl1->setCurrentWidget(tbsPreview);
 }
 
 } // namespace lccd

@@ -1,15 +1,172 @@
 #pragma once
 
+#include "app/Settings.h"
+#include "layout/LayoutList.h"
+#include "platform/ProgramPaths.h"
+#include "render/DrawingPass.h"
+
 #include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
 
 namespace lccd {
 
-// The main window.
-class TForm1 : public QMainWindow {
+class TLcPrnPrev;
+class TfrmEditItem;
+class TfrmVersion;
+
+// The main window: the layout list, the preview and the work tab under a panel with the
+// printer, paper, zoom, print corrections and the main buttons.
+class TForm1 : public QMainWindow, private DrawingPassHost {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(const ProgramPaths& paths, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    LayoutList& layoutList() { return *layoutList_; }
+    TLcPrnPrev& surface() { return *LcPrnPrev1; }
+    const AppSettings& settings() const { return settings_; }
+    const QString& CurrentLayoutPath() const { return currentLayoutPath_; }
+    void setCurrentLayoutPath(const QString& path) { currentLayoutPath_ = path; }
+    bool shiftHeld() const { return shiftFlag_; }
+
+    // Commands of the top panel and the main menu.
+    void Button1Click();
+    void Button2Click();
+    void CSVO1Click();
+    void Close1Click();
+    void INIQ1Click();
+    void INIS1Click();
+    void CSVV1Click();
+    void C1Click();
+    void Print1Click();
+    void R1Click();
+    void N7Click();
+    void GaugeBar1Change(int position);
+    void ComboBox1Change();
+    void rdoTateokiClick();
+
+    // List editing (the list's popup menu) and the version menu.
+    void E1Click();
+    void AddSampleRow(int sample);
+    void C2Click();
+    void V3Click();
+    void U1Click();
+    void D1Click();
+    void X1Click();
+    void H1Click();
+    void V2Click();
+
+    TfrmEditItem& frmEditItem() { return *frmEditItem_; }
+    TfrmVersion& frmVersion() { return *frmVersion_; }
+    const QString& helpPath() const { return helpPath_; }
+
+    void OpenLayoutFile();
+    void SaveLayoutFile();
+    void AddLayoutRow(const QString& line, int fieldCount);
+    void RedrawLayout(bool skipSettingsRows);
+    void RefreshPrinterInfo();
+    void SelectPaperByName(const QString& name, int orientation);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // DrawingPassHost
+    QStringList paperNames() const override;
+    int selectedPaperIndex() const override;
+    bool portraitChecked() const override;
+    int correctionX() const override;
+    int correctionY() const override;
+    QString lastProject() const override;
+    int printerDpiX() const override;
+    void showPreviewTab() override;
+
+    void buildUi();
+    void buildTopPanel(QWidget* panel);
+    void buildMenus();
+    void buildPopupMenu();
+    void connectCommands();
+    void FormCreate();
+    void FormShow();
+    void applySettingsToWindow();
+    AppSettings settingsFromWindow() const;
+    void applyLoadedSettingsRow(const LayoutItem& row);
+    void loadLayoutFromIni();
+    int firstSettingsRow() const;
+    int selectedRow() const;
+    void selectRow(int row);
+    void clearPreviewNow();
+    // Runs a command; an error that stops it is shown in the error box.
+    void command(const std::function<void()>& work);
+
+    ProgramPaths paths_;
+    AppSettings settings_;
+    QString currentLayoutPath_;
+    QString helpPath_;
+    QString copiedRow_;
+    TfrmEditItem* frmEditItem_ = nullptr;
+    TfrmVersion* frmVersion_ = nullptr;
+    bool shiftFlag_ = false;
+    bool shown_ = false;
+    bool centreOnFirstShow_ = false;
+    int dpiX_ = 0;
+    LayoutList* layoutList_ = nullptr;
+    std::unique_ptr<LayoutDrawingPass> pass_;
+
+    // Controls, named as their objectName says.
+    QWidget* Panel1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* edtPrinterName = nullptr;
+    QLineEdit* edtCanvasSize = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QRadioButton* rdoTateoki = nullptr;
+    QRadioButton* rdoYokooki = nullptr;
+    QLabel* Label14 = nullptr;
+    QLineEdit* edtpWidth = nullptr;
+    QLabel* Label15 = nullptr;
+    QLineEdit* edtpHeight = nullptr;
+    QLabel* Label3 = nullptr;
+    QSlider* GaugeBar1 = nullptr;
+    QLineEdit* edtPrevXZoom = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLabel* Label6 = nullptr;
+    QSpinBox* spnHoseiX = nullptr;
+    QLabel* Label7 = nullptr;
+    QSpinBox* spnHoseiY = nullptr;
+    QLabel* Label8 = nullptr;
+    QSpinBox* spnMaisu = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* tbsListView = nullptr;
+    QWidget* tbsPreview = nullptr;
+    QWidget* tbsWork = nullptr;
+    QTableView* TntListView1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TLcPrnPrev* LcPrnPrev1 = nullptr;
+    QPlainTextEdit* EditorEx1 = nullptr;
+    QLabel* statusPanels[3] = {};
+    QMenu* PopupMenu1 = nullptr;
 };
 
 } // namespace lccd

@@ -1,6 +1,7 @@
 #include "common/ColorText.h"
 
 #include "common/Numbers.h"
+#include "platform/AppError.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -264,6 +265,27 @@ ColorValue ColorFromText(const QString& text, ColorValue defaultColor) {
     if (const qint32 number = StrToIntLoose(text); number != 0)
         return ColorValue(number);
     return defaultColor;
+}
+
+std::span<const char16_t* const> basicColorNames() {
+    return kBasicColorNames;
+}
+
+ColorValue PickerColorFromText(const QString& text, ColorValue emptyColor) {
+    if (text.isEmpty())
+        return emptyColor;
+    const QString upper = asciiUpper(text);
+    if (upper == QLatin1String("CLNONE"))
+        return kColorNone;
+    for (const char16_t* name : kBasicColorNames)
+        if (upper == asciiUpper(QString::fromUtf16(name)))
+            return colorsByUpperName().value(upper);
+    for (int i = 0; i < kSystemColorCount; ++i)
+        if (upper == asciiUpper(QString::fromUtf16(kSystemColorNames[i])))
+            return systemColor(i);
+    if (const std::optional<qint32> number = parseIntField(text))
+        return ColorValue(*number);
+    throw AppError::notAnInteger(text);
 }
 
 QString ColorToText(ColorValue value) {

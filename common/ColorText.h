@@ -42,6 +42,15 @@ std::span<const char16_t* const> systemColorNames();
 // give defaultColor.
 ColorValue ColorFromText(const QString& text, ColorValue defaultColor);
 
+// A colour text read the way the item edit dialog's colour pickers read it: empty gives
+// emptyColor; one of the sixteen basic names, a system colour name or "clNone" (any case) its
+// colour; anything else must be a decimal or "$"-hexadecimal integer, else AppError
+// "'%s' は整数ではありません".
+ColorValue PickerColorFromText(const QString& text, ColorValue emptyColor);
+
+// The sixteen basic colour names, black to white.
+std::span<const char16_t* const> basicColorNames();
+
 // How colours are written back into a row: one of the sixteen basic names, a system colour
 // name or "clNone" when the colour has one, else "$" and eight upper-case hex digits.
 QString ColorToText(ColorValue value);

@@ -2,15 +2,20 @@
 
 #include "platform/Service.h"
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
+class QDialog;
+
 // Every modal interaction of the program goes through DialogAdapter, so that tests can answer
 // it by script. Windows never open message boxes or file dialogs themselves.
 namespace lccd {
+
+class PrinterSystem;
 
 // Message box type bits and button codes, with the values the program's callers pass and
 // compare (they follow the classic desktop message box).
@@ -55,6 +60,16 @@ public:
     virtual std::optional<QString> openPicture(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> browseFolder(const QString& prompt,
                                                 const QString& startFolder) = 0;
+
+    // The print setup dialog for the current printer. When the user confirms it, the printer
+    // and the settings chosen become current and the result is true; nothing is printed.
+    virtual bool printSetup(PrinterSystem& printers) = 0;
+
+    // A colour chooser starting on initial; nothing when the user cancels.
+    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+
+    // Shows one of the program's own dialog windows modally; returns its QDialog result code.
+    virtual int execDialog(QDialog& dialog) = 0;
 };
 
 inline DialogAdapter& dialogs() {

@@ -14,9 +14,32 @@ QByteArray readWholeFile(const QString& path) {
     return file.readAll();
 }
 
+namespace {
+
+std::function<bool(const QString&)>& writeFault() {
+    static std::function<bool(const QString&)> hook;
+    return hook;
+}
+
+} // namespace
+
+void setWriteFaultForTests(std::function<bool(const QString& path)> hook) {
+    writeFault() = std::move(hook);
+}
+
 void writeFileAtomically(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError::cannotCreate(path);
+    const qsizetype half = content.size() / 2;
+    bool written = file.write(content.constData(), half) == half;
+    if (written && writeFault() && writeFault()(path)) {
+        file.cancelWriting();
+        written = false;
+    }
+    written = written && file.write(content.constData() + half, content.size() - half) ==
+                             content.size() - half;
+    if (!written || !file.commit())
         throw AppError::cannotCreate(path);
 }
 

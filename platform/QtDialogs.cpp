@@ -1,6 +1,9 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/QtPrinters.h"
+
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QImageReader>
@@ -143,6 +146,22 @@ std::optional<QString> QtDialogs::browseFolder(const QString& prompt, const QStr
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+bool QtDialogs::printSetup(PrinterSystem& printers) {
+    auto* qtPrinters = dynamic_cast<QtPrinterSystem*>(&printers);
+    return qtPrinters && qtPrinters->runSetupDialog(QApplication::activeWindow());
+}
+
+std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+int QtDialogs::execDialog(QDialog& dialog) {
+    return dialog.exec();
 }
 
 } // namespace lccd

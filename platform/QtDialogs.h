@@ -13,6 +13,9 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> openPicture(const FileDialogRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
+    bool printSetup(PrinterSystem& printers) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+    int execDialog(QDialog& dialog) override;
 };
 
 } // namespace lccd

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -135,7 +136,16 @@ void QtPrinterSystem::setCurrentIndex(int index) {
 DeviceCaps QtPrinterSystem::deviceCaps() {
     const int dpi = printer_->resolution();
     const QPageLayout layout = printer_->pageLayout();
-    const QRect full = layout.fullRectPixels(dpi);
+    QRect full = layout.fullRectPixels(dpi);
+    if (currentIsPdf()) {
+        // The built-in papers are exact millimetre sizes; Qt would round them to whole points.
+        const QSizeF mm = layout.pageSize().size(QPageSize::Millimeter);
+        QSize pixels(int(std::lround(mm.width() / 25.4 * dpi)),
+                     int(std::lround(mm.height() / 25.4 * dpi)));
+        if (layout.orientation() == QPageLayout::Landscape)
+            pixels.transpose();
+        full = QRect(QPoint(0, 0), pixels);
+    }
     // The driver's margins belong to the portrait page; in landscape the page is the portrait
     // one turned a quarter anticlockwise, so its margins turn with it.
     QMargins m = layout.marginsPixels(dpi);
@@ -231,6 +241,38 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
     const bool printed = painter.end();
     printer_->setFullPage(false);
     return printed;
+}
+
+bool QtPrinterSystem::runSetupDialog(QWidget* parent) {
+    QPrinter chooser(QPrinter::HighResolution);
+    if (currentIsPdf())
+        chooser.setOutputFormat(QPrinter::PdfFormat);
+    else
+        chooser.setPrinterName(names_[current_]);
+    chooser.setPageLayout(printer_->pageLayout());
+    QPrintDialog dialog(&chooser, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const qsizetype index = chooser.outputFormat() == QPrinter::PdfFormat
+                                ? names_.size() - 1
+                                : names_.indexOf(chooser.printerName());
+    if (index < 0)
+        return false;
+    setCurrentIndex(int(index));
+    const QPageLayout chosen = chooser.pageLayout();
+    for (const Paper& paper : papers_)
+        if (samePage(paper.size, chosen.pageSize())) {
+            setDeviceSettings(paper.code, chosen.orientation() == QPageLayout::Landscape
+                                              ? PaperOrientation::Landscape
+                                              : PaperOrientation::Portrait);
+            break;
+        }
+    printer_->setDuplex(chooser.duplex());
+    printer_->setColorMode(chooser.colorMode());
+    return true;
 }
 
 } // namespace lccd

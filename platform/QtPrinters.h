@@ -7,6 +7,7 @@
 #include <memory>
 
 class QPrinter;
+class QWidget;
 
 namespace lccd {
 
@@ -29,6 +30,10 @@ public:
 
     // The name under which the built-in PDF printer is listed.
     static QString pdfPrinterName();
+
+    // Qt's print dialog for the current printer; on OK the printer and the page settings
+    // chosen in it become current. Printing to a file there chooses the built-in PDF printer.
+    bool runSetupDialog(QWidget* parent);
 
 private:
     struct Paper {

@@ -1,11 +1,10 @@
 #include "render/LcPrnPrev.h"
 
 #include "platform/QtPrinters.h"
+#include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,15 +12,10 @@
 namespace lccd {
 namespace {
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using test::runTool;
 
 TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+    if (!test::toolInstalled(QStringLiteral("pdftoppm")))
         GTEST_SKIP() << "poppler-utils (pdfinfo, pdftoppm) is not installed";
     QtPrinterSystem system;
     Service<PrinterSystem>::Override use(system);
@@ -49,13 +43,13 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
 
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     ASSERT_TRUE(QFile::exists(pdf));
-    const QString pdfInfo = run(QStringLiteral("pdfinfo"), {pdf});
+    const QString pdfInfo = runTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(pdfInfo.contains(QLatin1String("(A5)"))) << pdfInfo.toStdString();
 
     // At 254 dpi one pixel is 0.1 mm: the outline runs along x = 100 and y = 100.
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
-         QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
     const QImage page(dir.filePath(QStringLiteral("page.png")));
     ASSERT_FALSE(page.isNull());
     // PDF page sizes are whole points: 420 × 595 for A5

@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QDialog>
+
 namespace lccd::test {
 namespace {
 
@@ -88,6 +90,49 @@ std::optional<QString> ScriptedDialogs::browseFolder(const QString& prompt,
     request.startPath = startFolder;
     prompts_.append(Prompt{Kind::Folder, prompt, {}, 0, request, !folderAnswers_.empty()});
     return takeAnswer(folderAnswers_);
+}
+
+ScriptedDialogs& ScriptedDialogs::answerPrintSetup(std::function<bool(PrinterSystem&)> choice) {
+    printSetupAnswers_.push_back(std::move(choice));
+    return *this;
+}
+
+bool ScriptedDialogs::printSetup(PrinterSystem& printers) {
+    prompts_.append(Prompt{Kind::PrintSetup, {}, {}, 0, {}, !printSetupAnswers_.empty()});
+    if (printSetupAnswers_.empty())
+        return false;
+    const auto choice = std::move(printSetupAnswers_.front());
+    printSetupAnswers_.pop_front();
+    return choice(printers);
+}
+
+ScriptedDialogs& ScriptedDialogs::answerColor(std::optional<QColor> color) {
+    colorAnswers_.push_back(color);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerDialog(std::function<int(QDialog&)> user) {
+    dialogAnswers_.push_back(std::move(user));
+    return *this;
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
+    prompts_.append(Prompt{Kind::Color, {}, {}, 0, {}, !colorAnswers_.empty()});
+    if (colorAnswers_.empty())
+        return std::nullopt;
+    const std::optional<QColor> answer = colorAnswers_.front();
+    colorAnswers_.pop_front();
+    return answer;
+}
+
+int ScriptedDialogs::execDialog(QDialog& dialog) {
+    prompts_.append(Prompt{
+        Kind::Dialog, dialog.objectName(), dialog.windowTitle(), 0, {}, !dialogAnswers_.empty()});
+    if (dialogAnswers_.empty())
+        return QDialog::Rejected;
+    const auto user = std::move(dialogAnswers_.front());
+    dialogAnswers_.pop_front();
+    return user(dialog);
 }
 
 } // namespace lccd::test

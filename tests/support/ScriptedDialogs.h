@@ -13,7 +13,7 @@ namespace lccd::test {
 // with no queued answer gets the cancelling answer (OK for a box that has only OK).
 class ScriptedDialogs : public DialogAdapter {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, OpenPicture, Folder };
+    enum class Kind { Message, OpenFile, SaveFile, OpenPicture, Folder, PrintSetup, Color, Dialog };
 
     struct Prompt {
         Kind kind;
@@ -30,6 +30,14 @@ public:
     // For the open, save and picture dialogs; nothing stands for Cancel.
     ScriptedDialogs& answerFile(std::optional<QString> path);
     ScriptedDialogs& answerFolder(std::optional<QString> path);
+    // The print setup dialog: the function plays the user's choice and returns whether the
+    // dialog was confirmed.
+    ScriptedDialogs& answerPrintSetup(std::function<bool(PrinterSystem&)> choice);
+    ScriptedDialogs& answerColor(std::optional<QColor> color);
+    // One of the program's own dialogs: the function plays the user (fills in controls, maybe
+    // opens further dialogs) and returns the dialog's result code. Unanswered, a dialog is
+    // cancelled.
+    ScriptedDialogs& answerDialog(std::function<int(QDialog&)> user);
 
     const QList<Prompt>& prompts() const { return prompts_; }
     // The texts of all message boxes shown, in order.
@@ -42,6 +50,9 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> openPicture(const FileDialogRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt, const QString& startFolder) override;
+    bool printSetup(PrinterSystem& printers) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+    int execDialog(QDialog& dialog) override;
 
 private:
     std::optional<QString> fileDialog(Kind kind, const FileDialogRequest& request);
@@ -50,6 +61,9 @@ private:
     std::deque<int> messageAnswers_;
     std::deque<std::optional<QString>> fileAnswers_;
     std::deque<std::optional<QString>> folderAnswers_;
+    std::deque<std::function<bool(PrinterSystem&)>> printSetupAnswers_;
+    std::deque<std::optional<QColor>> colorAnswers_;
+    std::deque<std::function<int(QDialog&)>> dialogAnswers_;
     QList<Prompt> prompts_;
 };
 

@@ -1,0 +1,95 @@
+#include "app/ColorComboBox.h"
+
+#include "platform/Dialogs.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace lccd {
+namespace {
+
+constexpr int kValueRole = Qt::UserRole;
+
+// Further named colours the desktop's colour pickers offer.
+struct ExtraColor {
+    const char* name;
+    ColorValue value;
+};
+constexpr ExtraColor kExtraColors[] = {{"clMoneyGreen", 0x00C0DCC0},
+                                       {"clSkyBlue", 0x00F0CAA6},
+                                       {"clCream", 0x00F0FBFF},
+                                       {"clMedGray", 0x00A4A0A0}};
+
+QIcon swatch(ColorValue value) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.setBrush(toQColor(value));
+    painter.drawRect(0, 0, 15, 11);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+ColorComboBox::ColorComboBox(ColorValue defaultColor, QWidget* parent) : QComboBox(parent) {
+    addColor(QStringLiteral("デフォルト"), defaultColor);
+    for (const char16_t* name : basicColorNames()) {
+        const QString text = QString::fromUtf16(name);
+        addColor(text, ColorFromText(text, kColorBlack));
+    }
+    for (const ExtraColor& extra : kExtraColors)
+        addColor(QString::fromLatin1(extra.name), extra.value);
+    for (int i = 0; i < kSystemColorCount; ++i)
+        addColor(QString::fromUtf16(systemColorNames()[i]), systemColor(i));
+    addColor(QStringLiteral("カスタム..."), kColorBlack);
+    setMaxVisibleItems(20);
+    connect(this, &QComboBox::activated, this, &ColorComboBox::entryChosen);
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            Q_EMIT colorChanged(itemData(index, kValueRole).toUInt());
+    });
+}
+
+void ColorComboBox::addColor(const QString& name, ColorValue value) {
+    addItem(swatch(value), name, QVariant::fromValue(value));
+}
+
+void ColorComboBox::setColorValue(ColorValue value) {
+    // The default entry is not chosen for a colour that a named entry has.
+    for (int i = 1; i < customIndex(); ++i)
+        if (itemData(i, kValueRole).toUInt() == value) {
+            setCurrentIndex(i);
+            previousIndex_ = i;
+            return;
+        }
+    setItemData(customIndex(), QVariant::fromValue(value), kValueRole);
+    setItemIcon(customIndex(), swatch(value));
+    setItemText(customIndex(), ColorToText(value));
+    setCurrentIndex(customIndex());
+    previousIndex_ = customIndex();
+    Q_EMIT colorChanged(value);
+}
+
+std::optional<ColorValue> ColorComboBox::colorValue() const {
+    if (currentIndex() < 0)
+        return std::nullopt;
+    return itemData(currentIndex(), kValueRole).toUInt();
+}
+
+void ColorComboBox::entryChosen(int index) {
+    if (index != customIndex()) {
+        previousIndex_ = index;
+        return;
+    }
+    const QColor current = toQColor(itemData(index, kValueRole).toUInt());
+    const std::optional<QColor> chosen = dialogs().chooseColor(current);
+    if (!chosen) {
+        setCurrentIndex(previousIndex_);
+        return;
+    }
+    setColorValue(ColorValue(chosen->red()) | ColorValue(chosen->green()) << 8 |
+                  ColorValue(chosen->blue()) << 16);
+}
+
+} // namespace lccd

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "layout/LayoutList.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace lccd {
+
+class ColorComboBox;
+
+// The item edit dialog: all seventeen fields of a layout row in typed controls.
+class TfrmEditItem : public QDialog {
+    Q_OBJECT
+
+public:
+    // programFolder: files chosen inside it are stored relative to it.
+    explicit TfrmEditItem(const QString& programFolder, QWidget* parent = nullptr);
+
+    // Fills the dialog from the row, shows it, and on OK writes the controls back into the
+    // row. A colour text the pickers cannot read stops it with an AppError before the dialog
+    // shows; the row is then unchanged.
+    void EditLayoutRow(LayoutList& list, int row);
+
+private:
+    void buildUi();
+    void fillFrom(const LayoutItem& item);
+    LayoutItem writtenBack(const LayoutItem& item) const;
+    void selectAlignment(const QString& word, const QString& kind);
+    void selectFace(const QString& faceField);
+    void Button3Click();
+    void updateSample();
+
+    QString programFolder_;
+    QString kind_;
+    QString rememberedFallback_;
+
+    QLabel* pnlKind = nullptr;
+    QCheckBox* chkView = nullptr;
+    QCheckBox* chkPrint = nullptr;
+    QCheckBox* chkEdit = nullptr;
+    QLineEdit* edtLeft = nullptr;
+    QLineEdit* edtTop = nullptr;
+    QLineEdit* edtWidth = nullptr;
+    QLineEdit* edtheight = nullptr;
+    QLineEdit* edtWidthEx = nullptr;
+    QComboBox* FontComboBoxEx1 = nullptr;
+    QDoubleSpinBox* spnFontSize = nullptr;
+    QDoubleSpinBox* spnLineSpace = nullptr;
+    QRadioButton* rdoTateoki = nullptr;
+    QRadioButton* rdoYokooki = nullptr;
+    QButtonGroup* alignments_ = nullptr;
+    ColorComboBox* ColorComboBox1 = nullptr;
+    ColorComboBox* ColorComboBox2 = nullptr;
+    QLineEdit* edtValue = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLabel* Panel4 = nullptr;
+};
+
+} // namespace lccd

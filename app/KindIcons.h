@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+
+namespace lccd {
+
+// The small icons of the layout list, one per kind: settings, text, rectangle, rule line,
+// image, paragraph, barcode.
+QList<QIcon> KindIcons();
+
+} // namespace lccd

@@ -1,0 +1,67 @@
+#include "app/Settings.h"
+
+#include "common/Numbers.h"
+#include "platform/IniFile.h"
+
+namespace lccd {
+namespace {
+
+const QString kForm = QStringLiteral("Form1");
+const QString kHosei = QStringLiteral("Hosei");
+const QString kJacket = QStringLiteral("Jacket");
+const QString kOption = QStringLiteral("Option");
+
+// Integers are decimal, or hexadecimal after "0x" or "$".
+int readInteger(const IniFile& ini, const QString& section, const QString& key, int fallback) {
+    return parseIntField(ini.readString(section, key, QString())).value_or(fallback);
+}
+
+// Booleans are integers: anything other than 0 is true.
+bool readBool(const IniFile& ini, const QString& section, const QString& key, bool fallback) {
+    return readInteger(ini, section, key, fallback ? 1 : 0) != 0;
+}
+
+void writeInteger(IniFile& ini, const QString& section, const QString& key, int value) {
+    ini.writeString(section, key, QString::number(value));
+}
+
+} // namespace
+
+AppSettings LoadSettings(const QString& iniPath) {
+    IniFile ini(iniPath);
+    ini.load();
+    AppSettings s;
+    s.top = readInteger(ini, kForm, QStringLiteral("Top"), s.top);
+    s.left = readInteger(ini, kForm, QStringLiteral("Left"), s.left);
+    s.width = readInteger(ini, kForm, QStringLiteral("Width"), s.width);
+    s.height = readInteger(ini, kForm, QStringLiteral("Height"), s.height);
+    s.windowState = readInteger(ini, kForm, QStringLiteral("WindowState"), s.windowState);
+    s.hoseiX = readInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
+    s.hoseiY = readInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
+    s.templateName = ini.readString(kJacket, QStringLiteral("Template"), s.templateName);
+    s.lastProject = ini.readString(kOption, QStringLiteral("LastProject"), s.lastProject);
+    s.noCut = readBool(ini, kOption, QStringLiteral("NoCut"), s.noCut);
+    s.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.addGap);
+    s.setId3Tag = readBool(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
+    return s;
+}
+
+void SaveSettings(const QString& iniPath, const AppSettings& s) {
+    IniFile ini(iniPath);
+    ini.load();
+    writeInteger(ini, kForm, QStringLiteral("WindowState"), s.windowState);
+    writeInteger(ini, kForm, QStringLiteral("Top"), s.top);
+    writeInteger(ini, kForm, QStringLiteral("Left"), s.left);
+    writeInteger(ini, kForm, QStringLiteral("Width"), s.width);
+    writeInteger(ini, kForm, QStringLiteral("Height"), s.height);
+    writeInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
+    writeInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
+    ini.writeString(kJacket, QStringLiteral("Template"), s.templateName);
+    ini.writeString(kOption, QStringLiteral("LastProject"), s.lastProject);
+    writeInteger(ini, kOption, QStringLiteral("NoCut"), s.noCut);
+    writeInteger(ini, kOption, QStringLiteral("AddGap"), s.addGap);
+    writeInteger(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
+    ini.save();
+}
+
+} // namespace lccd

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// An INI file in the classic desktop profile format: "[Section]" lines followed by
+// "key=value" lines, in Shift-JIS. Section and key names compare without regard to case,
+// the stored order is kept, and new sections and keys go after the existing ones. Lines the
+// format does not know (comments, blank lines) are kept as they are.
+namespace lccd {
+
+class IniFile {
+public:
+    // Values longer than this many bytes are cut when read.
+    static constexpr int kMaxValueBytes = 2047;
+
+    explicit IniFile(QString path);
+
+    const QString& path() const { return path_; }
+    bool exists() const;
+
+    // Reads the whole file; a missing file reads as empty. Throws AppError
+    // "ファイル %s は開けません" when it exists but cannot be read.
+    void load();
+    // Replaces the file with the whole content, atomically: a failure leaves the previous
+    // file as it was. Throws AppError "ファイル %s を作成できません".
+    void save() const;
+
+    bool hasKey(const QString& section, const QString& key) const;
+    QString readString(const QString& section, const QString& key, const QString& fallback) const;
+    void writeString(const QString& section, const QString& key, const QString& value);
+    void eraseSection(const QString& section);
+
+private:
+    struct Line {
+        QString key;  // empty for a line that is no "key=value"
+        QString text; // the value, or the whole line
+    };
+    struct Section {
+        QString name;
+        QList<Line> lines;
+    };
+
+    const Section* findSection(const QString& name) const;
+    Section& sectionForWriting(const QString& name);
+    const Line* findLine(const QString& section, const QString& key) const;
+
+    QString path_;
+    QList<Line> preamble_; // lines before the first section
+    QList<Section> sections_;
+};
+
+} // namespace lccd

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "render/LcPrnPrev.h"
+
+namespace lccd {
+
+// Prints the surface's recorded page in copies: one job with a copy count when the printer's
+// settings carry one, else one job per copy.
+void PrintCopies(TLcPrnPrev& surface, int copies);
+
+} // namespace lccd

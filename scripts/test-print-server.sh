@@ -1,0 +1,45 @@
+# Sourced by test.sh: starts a CUPS scheduler (unless one runs already) with a cups-pdf queue,
+# and tells the printing test where to find it through LCCD_TEST_CUPS_QUEUE and
+# LCCD_TEST_CUPS_OUTPUT. Without root or without cups the test skips itself.
+
+print_server_pid=
+print_server_output=
+
+start_print_server() {
+    if [ "$(id -u)" -ne 0 ] || ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
+        echo "No CUPS print server for the tests (needs root and cups); the printing test is skipped."
+        return 0
+    fi
+    if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+        mkdir -p /run/cups
+        /usr/sbin/cupsd -f >/dev/null 2>&1 &
+        print_server_pid=$!
+        tries=0
+        until lpstat -r 2>/dev/null | grep -q "is running"; do
+            tries=$((tries + 1))
+            if [ "$tries" -gt 50 ]; then
+                echo "cupsd did not start; the printing test is skipped."
+                return 0
+            fi
+            sleep 0.2
+        done
+    fi
+    print_server_output=$(mktemp -d /tmp/lccd-cups-pdf.XXXXXX)
+    printf 'Out %s\n' "$print_server_output" >/etc/cups/cups-pdf-lccdtest.conf
+    if lpadmin -p lccdtest -E -v cups-pdf:/lccdtest -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null; then
+        export LCCD_TEST_CUPS_QUEUE=lccdtest
+        export LCCD_TEST_CUPS_OUTPUT="$print_server_output"
+    else
+        echo "Could not create the cups-pdf queue; the printing test is skipped."
+    fi
+}
+
+stop_print_server() {
+    if [ -n "$print_server_output" ]; then
+        lpadmin -x lccdtest 2>/dev/null || true
+        rm -rf "$print_server_output" /etc/cups/cups-pdf-lccdtest.conf
+    fi
+    if [ -n "$print_server_pid" ]; then
+        kill "$print_server_pid" 2>/dev/null || true
+    fi
+}

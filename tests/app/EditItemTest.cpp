@@ -1,0 +1,134 @@
+#include "tests/app/MainWindowFixture.h"
+
+#include "app/ColorComboBox.h"
+#include "app/EditItem.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace lccd {
+namespace {
+
+class EditItemTest : public test::MainWindowTest {
+protected:
+    void SetUp() override { open(); }
+
+    // Opens the dialog on a row, lets play() act in it and closes it with OK (or Cancel).
+    LayoutItem edit(const QString& line, const std::function<void(QDialog&)>& play = {},
+                    int result = QDialog::Accepted) {
+        form->layoutList().clear();
+        form->layoutList().append(LayoutItem::fromRowLine(line));
+        child<QTableView>("TntListView1")->selectRow(0);
+        dialogs.answerDialog([&](QDialog& dialog) {
+            if (play)
+                play(dialog);
+            return result;
+        });
+        trigger("E1");
+        return form->layoutList().item(0);
+    }
+
+    template <typename Widget> static Widget* in(QDialog& dialog, const char* name) {
+        return dialog.findChild<Widget*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(EditItemTest, OkNormalisesTheRow) {
+    const LayoutItem row = edit(QStringLiteral(
+        "文字,yes,YES,no,110,150,489,53,1,左寄せ,nO,,サンプル,Arial,8,clblack,clwhite"));
+    EXPECT_EQ(row.toRowLine(),
+              QStringLiteral(
+                  "文字,Yes,Yes,No,110,150,489,53,1,左寄せ,No,13.5,サンプル,Arial|ＭＳ ゴシック,"
+                  "8.0,clBlack,clWhite"));
+}
+
+TEST_F(EditItemTest, CentreIsShownAsChuuouButWrittenAsChuushin) {
+    bool shownCentred = false;
+    const LayoutItem row =
+        edit(QStringLiteral("文字,,,,,,,,,中心合せ,,,,,,,"), [&](QDialog& dialog) {
+            shownCentred = in<QRadioButton>(dialog, "rdoCenter")->isChecked();
+            EXPECT_EQ(in<QRadioButton>(dialog, "rdoCenter")->text(), QStringLiteral("中央合せ"));
+        });
+    EXPECT_TRUE(shownCentred);
+    EXPECT_EQ(row.field(Field::Align), QStringLiteral("中心合せ"));
+}
+
+TEST_F(EditItemTest, UnknownAlignmentOpensOnTheKindsDefault) {
+    bool rectangle = false;
+    bool left = false;
+    edit(QStringLiteral("矩形,,,,,,,,,合せ,,,,,,,"),
+         [&](QDialog& d) { rectangle = in<QRadioButton>(d, "rdoRectangle")->isChecked(); });
+    edit(QStringLiteral("文字,,,,,,,,,丸,,,,,,,"),
+         [&](QDialog& d) { left = in<QRadioButton>(d, "rdoLeft")->isChecked(); });
+    EXPECT_TRUE(rectangle);
+    EXPECT_TRUE(left);
+}
+
+TEST_F(EditItemTest, CancelLeavesEveryFieldAsItWas) {
+    const QString line =
+        QStringLiteral("文字,yes,x,,a,b,c,d,e,合せ,YES,q,\"1,2\",Nope,big,255,$00FFFFFF");
+    const LayoutItem before = LayoutItem::fromRowLine(line);
+    const LayoutItem after = edit(
+        line, [](QDialog& d) { in<QLineEdit>(d, "edtValue")->setText(QStringLiteral("changed")); },
+        QDialog::Rejected);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(EditItemTest, MissingFaceIsRememberedAsTheFallbackAndControlsWriteBack) {
+    const LayoutItem row =
+        edit(QStringLiteral("文字,,,,,,,,,,,,x,NotInstalled|ＭＳ 明朝,,clRed,"), [](QDialog& d) {
+            EXPECT_EQ(in<QComboBox>(d, "FontComboBoxEx1")->currentText(),
+                      QStringLiteral("ＭＳ 明朝"));
+            in<QCheckBox>(d, "chkPrint")->setChecked(true);
+            in<QDoubleSpinBox>(d, "spnFontSize")->setValue(10.5);
+            in<QRadioButton>(d, "rdoTateoki")->setChecked(true);
+            in<QRadioButton>(d, "rdoEllisp")->setChecked(true);
+            in<ColorComboBox>(d, "ColorComboBox2")->setColorValue(0x00123456);
+            in<QLineEdit>(d, "edtValue")->setText(QStringLiteral("新しい値"));
+        });
+    EXPECT_EQ(row.field(Field::Face), QStringLiteral("ＭＳ 明朝|NotInstalled"));
+    EXPECT_EQ(row.field(Field::Print), QStringLiteral("Yes"));
+    EXPECT_EQ(row.field(Field::Size), QStringLiteral("10.5"));
+    EXPECT_EQ(row.field(Field::Vertical), QStringLiteral("Yes"));
+    EXPECT_EQ(row.field(Field::Align), QStringLiteral("円"));
+    EXPECT_EQ(row.field(Field::TextColor), QStringLiteral("clRed"));
+    EXPECT_EQ(row.field(Field::FillColor), QStringLiteral("$00123456"));
+    EXPECT_EQ(row.field(Field::Value), QStringLiteral("新しい値"));
+}
+
+TEST_F(EditItemTest, ColourTheDialogCannotReadStopsBeforeItShows) {
+    const QString line = QStringLiteral("文字,,,,,,,,,,,,x,,,clAliceblue,");
+    const LayoutItem after = edit(line);
+    EXPECT_EQ(after, LayoutItem::fromRowLine(line));
+    EXPECT_TRUE(dialogs.messages().contains(QStringLiteral("'clAliceblue' は整数ではありません")));
+    for (const auto& prompt : dialogs.prompts())
+        EXPECT_NE(prompt.kind, test::ScriptedDialogs::Kind::Dialog);
+}
+
+TEST_F(EditItemTest, FilesInsideTheProgramFolderAreStoredRelative) {
+    dialogs.answerFile(dir.filePath(QStringLiteral("pics/logo.png")));
+    dialogs.answerFile(QStringLiteral("/elsewhere/logo.png"));
+    QString inside;
+    QString outside;
+    edit(QStringLiteral("画像,,,,,,,,,,,,old.png,,,,"), [&](QDialog& d) {
+        in<QPushButton>(d, "Button3")->click();
+        inside = in<QLineEdit>(d, "edtValue")->text();
+        in<QPushButton>(d, "Button3")->click();
+        outside = in<QLineEdit>(d, "edtValue")->text();
+    });
+    EXPECT_EQ(inside, QStringLiteral("pics/logo.png"));
+    EXPECT_EQ(outside, QStringLiteral("/elsewhere/logo.png"));
+    const auto& prompts = dialogs.prompts();
+    EXPECT_EQ(std::count_if(
+                  prompts.begin(), prompts.end(),
+                  [](const auto& p) { return p.kind == test::ScriptedDialogs::Kind::OpenPicture; }),
+              2);
+}
+
+} // namespace
+} // namespace lccd

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/Unit1.h"
+
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
+#include "tests/support/FakePrinters.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lccd::test {
+
+// A main window over a fake printer and scripted dialogs, its program files in a temporary
+// folder.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        paths.programPath = dir.filePath(QStringLiteral("lccdtool"));
+        paths.iniPath = dir.filePath(QStringLiteral("lccdtool.ini"));
+        paths.readFolders = {dir.path()};
+    }
+
+    TForm1& open() {
+        form = std::make_unique<TForm1>(paths);
+        return *form;
+    }
+
+    template <typename Widget> Widget* child(const char* name) {
+        Widget* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void trigger(const char* action) { child<QAction>(action)->trigger(); }
+
+    QString writeFile(const QString& name, const QString& text) {
+        const QString path = dir.filePath(name);
+        writeFileAtomically(path, toSjis(text));
+        return path;
+    }
+
+    // A layout file of the given rows under the usual header.
+    QString writeLayout(const QString& name, const QStringList& rows) {
+        return writeFile(name, QStringLiteral("ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,"
+                                              "値,書体,サイズ,文字色,矩形色\r\n") +
+                                   rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    }
+
+    QTemporaryDir dir;
+    ProgramPaths paths;
+    FakePrinters printers;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace lccd::test

@@ -1,0 +1,202 @@
+#include "tests/app/MainWindowFixture.h"
+
+#include "platform/IniFile.h"
+#include "render/LcPrnPrev.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace lccd {
+namespace {
+
+using test::MainWindowTest;
+
+TEST_F(MainWindowTest, FirstStartCreatesTheIniFileAndOpensEmpty) {
+    TForm1& window = open();
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("The program created \"%1\" file.").arg(paths.iniPath)});
+    EXPECT_EQ(readWholeFile(paths.iniPath),
+              QByteArray("[General]\r\nName=MarovellApplication\r\n"));
+    EXPECT_EQ(window.size(), QSize(870, 606));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lc音楽ＣＤ作成補助ツール"));
+    EXPECT_EQ(child<QLineEdit>("edtPrevXZoom")->text(), QStringLiteral("75"));
+    EXPECT_EQ(window.surface().ZoomScale(), 75);
+    EXPECT_EQ(window.layoutList().count(), 0);
+    EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(), QStringLiteral("Office.Laser (Office)"));
+
+    form.reset();
+    IniFile ini(paths.iniPath);
+    ini.load();
+    for (const char* key : {"Top", "Left", "Width", "Height", "WindowState"})
+        EXPECT_TRUE(ini.hasKey(QStringLiteral("Form1"), QString::fromLatin1(key))) << key;
+    for (const char* key : {"LastProject", "NoCut", "AddGap", "SetId3Tag"})
+        EXPECT_TRUE(ini.hasKey(QStringLiteral("Option"), QString::fromLatin1(key))) << key;
+    EXPECT_EQ(ini.readString(QStringLiteral("Form1"), QStringLiteral("Width"), QString()),
+              QStringLiteral("870"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Jacket"), QStringLiteral("Template"), QString()),
+              QStringLiteral("LcJacketStd.lct"));
+}
+
+TEST_F(MainWindowTest, SettingsAreReadInAnyCaseAndTheStoredLayoutSurvivesTheExit) {
+    writeFile(QStringLiteral("lccdtool.ini"),
+              QStringLiteral("[General]\r\nName=MarovellApplication\r\n[form1]\r\nwidth=900\r\n"
+                             "WindowState=2\r\n[Hosei]\r\nLeft=0x10\r\nTop=$A\r\n[Option]\r\n"
+                             "LastProject=/music/cd1\r\nNoCut=1\r\n"));
+    TForm1& window = open();
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(child<QSpinBox>("spnHoseiX")->value(), 16);
+    EXPECT_EQ(child<QSpinBox>("spnHoseiY")->value(), 10);
+    EXPECT_EQ(window.surface().HoseiX(), 16);
+    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window.settings().lastProject, QStringLiteral("/music/cd1"));
+    EXPECT_TRUE(window.settings().noCut);
+
+    window.layoutList().append(LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes")));
+    trigger("INIS1");
+    form.reset();
+    IniFile ini(paths.iniPath);
+    ini.load();
+    EXPECT_TRUE(ini.hasKey(QStringLiteral("ListView"), QStringLiteral("Item0")));
+    EXPECT_EQ(ini.readString(QStringLiteral("Form1"), QStringLiteral("WindowState"), QString()),
+              QStringLiteral("2"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Hosei"), QStringLiteral("Left"), QString()),
+              QStringLiteral("16"));
+}
+
+TEST_F(MainWindowTest, OpeningLayoutsAsksOnlyWhenThereIsNoCurrentFile) {
+    const QString first =
+        writeLayout(QStringLiteral("first.csv"), {QStringLiteral("矩形,,Yes,,1,1,2,2")});
+    open();
+    dialogs.answerFile(first);
+    child<QPushButton>("Button1")->click();
+    EXPECT_EQ(form->layoutList().count(), 1);
+    EXPECT_EQ(form->CurrentLayoutPath(), first);
+
+    // the file changed outside: the menu entry reads it again without asking
+    writeLayout(QStringLiteral("first.csv"), {QStringLiteral("矩形"), QStringLiteral("罫線")});
+    const qsizetype asked = dialogs.prompts().size();
+    trigger("CSVO1");
+    EXPECT_EQ(dialogs.prompts().size(), asked);
+    EXPECT_EQ(form->layoutList().count(), 2);
+
+    // a refused file leaves the list, forgets the path, and the next open asks again
+    writeFile(QStringLiteral("first.csv"), QStringLiteral("ID,画面\r\n矩形\r\n"));
+    trigger("CSVO1");
+    EXPECT_EQ(form->layoutList().count(), 2);
+    EXPECT_TRUE(form->CurrentLayoutPath().isEmpty());
+    trigger("CSVO1");
+    EXPECT_EQ(dialogs.prompts().size(), asked + 1);
+}
+
+TEST_F(MainWindowTest, SettingsRowOnLoadSetsCaptionPaperAndOrientation) {
+    printers.settings.orientation = PaperOrientation::Landscape;
+    printers.settings.paperCode = 11;
+    const QString titled = writeLayout(QStringLiteral("titled.csv"),
+                                       {QStringLiteral("設定,,,,,,,,,,Yes,,a4|夏のラベル,,,,")});
+    const QString unknown = writeLayout(QStringLiteral("unknown.csv"),
+                                        {QStringLiteral("設定,,,,,,,,,,No,,Tabloid,,,,")});
+    open();
+    ASSERT_TRUE(child<QRadioButton>("rdoYokooki")->isChecked());
+    form->setCurrentLayoutPath(titled);
+    trigger("CSVO1");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Lc音楽ＣＤ作成補助ツール - 夏のラベル"));
+    EXPECT_TRUE(child<QRadioButton>("rdoTateoki")->isChecked());
+    EXPECT_EQ(printers.settings.paperCode, 9);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Portrait);
+    EXPECT_EQ(form->layoutList().item(0).field(Field::Value), QStringLiteral("a4|夏のラベル"));
+
+    form->setCurrentLayoutPath(unknown);
+    trigger("CSVO1");
+    EXPECT_EQ(printers.settings.paperCode, 9);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Portrait);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Lc音楽ＣＤ作成補助ツール - 夏のラベル"));
+}
+
+TEST_F(MainWindowTest, SavingAddsTheCsvExtensionAndKeepsCommaValuesWhole) {
+    open();
+    LayoutItem row = LayoutItem::fromRowLine(QStringLiteral("文字,Yes,Yes,Yes,1,2,3,4"));
+    row.setField(Field::Value, QStringLiteral("a,b"));
+    form->layoutList().append(row);
+    dialogs.answerFile(dir.filePath(QStringLiteral("label")));
+    dialogs.answerFile(dir.filePath(QStringLiteral("other.CSV")));
+    trigger("CSVV1");
+    trigger("CSVV1");
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("label.csv"))));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("other.CSV"))));
+    form->setCurrentLayoutPath(dir.filePath(QStringLiteral("label.csv")));
+    trigger("CSVO1");
+    ASSERT_EQ(form->layoutList().count(), 1);
+    EXPECT_EQ(form->layoutList().item(0), row);
+}
+
+TEST_F(MainWindowTest, ShiftFlagFollowsTheKeysButCtrlOnlyShowsTrue) {
+    open();
+    QLabel* panel = child<QLabel>("StatusPanel2");
+    QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    QApplication::sendEvent(form.get(), &ctrl);
+    EXPECT_EQ(panel->text(), QStringLiteral("True"));
+    EXPECT_FALSE(form->shiftHeld());
+    QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    QApplication::sendEvent(form.get(), &shift);
+    EXPECT_TRUE(form->shiftHeld());
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &release);
+    EXPECT_FALSE(form->shiftHeld());
+    EXPECT_EQ(panel->text(), QStringLiteral("False"));
+}
+
+TEST_F(MainWindowTest, CopiesAreOneJobOrOneJobEach) {
+    open();
+    form->RedrawLayout(false);
+    child<QSpinBox>("spnMaisu")->setValue(3);
+    printers.settings.declaresCopies = true;
+    trigger("Print1");
+    ASSERT_EQ(printers.jobs.size(), 1);
+    EXPECT_EQ(printers.jobs[0].copies, 3);
+    printers.settings.declaresCopies = false;
+    child<QPushButton>("Button2")->click();
+    ASSERT_EQ(printers.jobs.size(), 4);
+    EXPECT_EQ(printers.jobs[3].copies, 1);
+}
+
+TEST_F(MainWindowTest, LandscapeExchangesTheSizeBoxesButNotTheCanvasText) {
+    printers.settings.orientation = PaperOrientation::Landscape;
+    open();
+    EXPECT_EQ(child<QLineEdit>("edtpWidth")->text(), QStringLiteral("2970"));
+    EXPECT_EQ(child<QLineEdit>("edtpHeight")->text(), QStringLiteral("2100"));
+    EXPECT_EQ(child<QLineEdit>("edtCanvasSize")->text(),
+              QStringLiteral("600-600|2100-2970|6814-4760|102-100"));
+    EXPECT_TRUE(child<QRadioButton>("rdoYokooki")->isChecked());
+}
+
+TEST_F(MainWindowTest, OrientationAndPaperControlsActOnTheFirstSettingsRow) {
+    open();
+    // without a settings row nothing happens at all
+    child<QRadioButton>("rdoYokooki")->click();
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Portrait);
+
+    form->AddLayoutRow(QStringLiteral("設定,,,,,,,,,,Yes,,A4|題,,,,"), kLayoutFieldCount);
+    child<QRadioButton>("rdoYokooki")->click();
+    EXPECT_EQ(form->layoutList().item(0).field(Field::Vertical), QStringLiteral("No"));
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Landscape);
+    EXPECT_EQ(child<QLineEdit>("edtpWidth")->text(), QStringLiteral("2970"));
+}
+
+TEST_F(MainWindowTest, PrinterErrorsAreShownAndTheWindowStillStarts) {
+    printers.papers.names.append(QStringLiteral("Extra"));
+    open();
+    EXPECT_TRUE(dialogs.messages().contains(
+        QStringLiteral("DeviceCapabilities reports different number of papers and paper-names")));
+    printers.removeAllPrinters();
+    trigger("C1");
+    EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(),
+              QStringLiteral("(プリンターが使えません)"));
+}
+
+} // namespace
+} // namespace lccd

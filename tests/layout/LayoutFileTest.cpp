@@ -1,0 +1,112 @@
+#include "layout/LayoutFile.h"
+#include "layout/LayoutIniStore.h"
+
+#include "platform/AppError.h"
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
+#include "platform/IniFile.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace lccd {
+namespace {
+
+class LayoutFileTest : public ::testing::Test {
+protected:
+    QString file(const QString& name, const QByteArray& content) {
+        const QString path = dir.filePath(name);
+        writeFileAtomically(path, content);
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(LayoutFileTest, HeaderRuleRefusesShortFilesAndHeaders) {
+    const QByteArray header14 = "ID,画,印,編,左,上,幅,高,幅２,配置,縦,XLS,値,書体";
+    EXPECT_FALSE(ReadLayoutFile(
+        file(QStringLiteral("one.csv"), toSjis(QString::fromUtf8(header14)) + "\r\n")));
+    EXPECT_FALSE(
+        ReadLayoutFile(file(QStringLiteral("h13.csv"), "a,b,c,d,e,f,g,h,i,j,k,l,m\r\nx\r\n")));
+
+    const auto content = ReadLayoutFile(
+        file(QStringLiteral("h14.csv"),
+             toSjis(QString::fromUtf8(header14) + QStringLiteral("\r\n矩形,,Yes\r\n\r\nlast"))));
+    ASSERT_TRUE(content);
+    EXPECT_EQ(content->headerFieldCount, 14);
+    EXPECT_EQ(content->rowLines, (QStringList{QStringLiteral("矩形,,Yes"), QString(), "last"}));
+    EXPECT_THROW(ReadLayoutFile(dir.filePath(QStringLiteral("missing.csv"))), AppError);
+}
+
+TEST_F(LayoutFileTest, WritesHeaderAndRowsInShiftJisWithCrLf) {
+    LayoutItem row = LayoutItem::fromRowLine(
+        QStringLiteral("文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,,x,Arial,9,clRed,clWhite"));
+    row.setField(Field::Value, QStringLiteral("1,2"));
+    const QString path = dir.filePath(QStringLiteral("out.csv"));
+    WriteLayoutFile(path, {row});
+    const QByteArray expected = toSjis(QStringLiteral(
+        "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色\r\n"
+        "文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,,\"1,2\",Arial,9,clRed,clWhite\r\n"));
+    EXPECT_EQ(readWholeFile(path), expected);
+    const auto back = ReadLayoutFile(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(LayoutItem::fromRowLine(back->rowLines[0]), row);
+}
+
+TEST_F(LayoutFileTest, SavePathGetsTheCsvExtension) {
+    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label")), QStringLiteral("/d/label.csv"));
+    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.CSV")), QStringLiteral("/d/label.CSV"));
+    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.txt")), QStringLiteral("/d/label.csv"));
+    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d.x/label")), QStringLiteral("/d.x/label.csv"));
+}
+
+TEST_F(LayoutFileTest, IniStoreStopsAtAGapAndKeepsOtherSections) {
+    const QString ini = file(QStringLiteral("lccdtool.ini"),
+                             "[Form1]\r\nTop=5\r\n[ListView]\r\nItem0=a\r\nitem1=b\r\nItem3=d\r\n");
+    EXPECT_EQ(LoadLayoutFromIni(ini), (QStringList{"a", "b"}));
+    EXPECT_FALSE(LoadLayoutFromIni(dir.filePath(QStringLiteral("none.ini"))));
+
+    SaveLayoutToIni(ini, {LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,\"1,5\""))});
+    EXPECT_EQ(LoadLayoutFromIni(ini),
+              (QStringList{QStringLiteral("矩形,,Yes,,\"1,5\",,,,,,,,,,,,")}));
+    IniFile stored(ini);
+    stored.load();
+    EXPECT_EQ(stored.readString(QStringLiteral("Form1"), QStringLiteral("Top"), QString()),
+              QStringLiteral("5"));
+    SaveLayoutToIni(ini, {});
+    EXPECT_EQ(LoadLayoutFromIni(ini), QStringList{});
+    EXPECT_FALSE(readWholeFile(ini).contains("ListView"));
+}
+
+TEST_F(LayoutFileTest, IniStoreCreatesAMissingFileAndSaysSo) {
+    test::ScriptedDialogs dialogs;
+    const QString ini = dir.filePath(QStringLiteral("new.ini"));
+    SaveLayoutToIni(ini, {LayoutItem::fromRowLine(QStringLiteral("設定"))});
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("IniFileを作成しました \"") + ini});
+    EXPECT_EQ(readWholeFile(ini),
+              QByteArray("[General]\r\nName=MarovellApplication\r\n[ListView]\r\n"
+                         "Item0=") +
+                  toSjis(QStringLiteral("設定")) + ",,,,,,,,,,,,,,,,\r\n");
+}
+
+TEST_F(LayoutFileTest, FailedIniStoreKeepsTheOldRows) {
+    const QString ini =
+        file(QStringLiteral("lccdtool.ini"), "[ListView]\r\nItem0=a\r\nItem1=b\r\n");
+    const QByteArray before = readWholeFile(ini);
+    setWriteFaultForTests([](const QString&) { return true; });
+    try {
+        SaveLayoutToIni(ini, {LayoutItem::fromRowLine(QStringLiteral("x"))});
+        ADD_FAILURE() << "the failed write was not reported";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), ini + QStringLiteral(" に書き込めません"));
+    }
+    setWriteFaultForTests({});
+    EXPECT_EQ(readWholeFile(ini), before);
+}
+
+} // namespace
+} // namespace lccd
