@@ -93,7 +93,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
                   editor_.status());
 
     const QString labelPath = base + QStringLiteral(".csv");
-    WriteLabelLayout(labelPath, LoadLabelTemplate(settings.programFolders, settings.templateName),
+    WriteLabelLayout(labelPath, LoadLabelTemplate(settings.programPaths, settings.templateName),
                      disc, tracks);
     return labelPath;
 }

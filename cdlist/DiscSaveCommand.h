@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cdlist/LabelTemplate.h"
+#include "platform/ProgramPaths.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -20,9 +20,9 @@ struct DiscSaveSettings {
     bool addGap = false;
     // Write each song's tags into its file while saving.
     bool setId3Tag = false;
-    // The label template's file name, looked up in the program's folders in order.
+    // The label template's file name, looked up where the program reads its files.
     QString templateName = defaultTemplateName();
-    QStringList programFolders;
+    ProgramPaths programPaths;
 };
 
 // Saves the disc held by the editor as three files beside its songs, named by the folder and

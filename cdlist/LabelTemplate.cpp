@@ -1,11 +1,13 @@
 #include "cdlist/LabelTemplate.h"
 
 #include "cdlist/DiscInfo.h"
-#include "cdlist/DiscPaths.h"
 #include "common/MyCommonW.h"
 #include "layout/LayoutItem.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/ProgramPaths.h"
+
+#include <QFileInfo>
 
 #include <array>
 
@@ -95,16 +97,14 @@ const QStringList& builtInLabelTemplate() {
     return lines;
 }
 
-QStringList LoadLabelTemplate(const QStringList& programFolders, const QString& templateName) {
-    for (const QString& folder : programFolders) {
-        if (const std::optional<QString> path = existingFileInFolder(folder, templateName)) {
-            QStringList lines;
-            for (const QByteArray& line : splitLines(readWholeFile(*path)))
-                lines.append(fromSjis(line));
-            return lines;
-        }
-    }
-    return builtInLabelTemplate();
+QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& templateName) {
+    const QString path = paths.programFile(templateName);
+    if (!QFileInfo(path).isFile())
+        return builtInLabelTemplate();
+    QStringList lines;
+    for (const QByteArray& line : splitLines(readWholeFile(path)))
+        lines.append(fromSjis(line));
+    return lines;
 }
 
 QList<QByteArray> FillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc) {

@@ -11,6 +11,7 @@
 namespace lccd {
 
 struct DiscInfo;
+struct ProgramPaths;
 
 inline QString defaultTemplateName() {
     return QStringLiteral("LcJacketStd.lct");
@@ -20,10 +21,10 @@ inline QString defaultTemplateName() {
 // wide and 1200 high, whose frame from 1350, 500 to 2450, 1250 receives the song rows.
 const QStringList& builtInLabelTemplate();
 
-// The lines of the template file templateName in the first of the program's folders that holds
-// it, or the built-in template when none does. Throws AppError when the file exists but cannot
-// be read.
-QStringList LoadLabelTemplate(const QStringList& programFolders, const QString& templateName);
+// The lines of the template file templateName, looked up in the folders the program reads its
+// files from, or the built-in template when there is no such file. Throws AppError when the
+// file exists but cannot be read.
+QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& templateName);
 
 // The template's lines in Shift-JIS with the placeholders replaced by the disc's fields,
 // trimmed: the jacket image (its first occurrence in the template only), album title, disc ID,

@@ -154,7 +154,8 @@ TEST_F(DiscSaveCommandTest, LabelComesFromTheTemplateInTheProgramFolder) {
     test::writeFileBytes(program.filePath("Mine.lct"),
                          toSjis(QStringLiteral("ID\r\n文字,[演奏者]\r\n")));
     settings_.templateName = "Mine.lct";
-    settings_.programFolders = {program.path()};
+    settings_.programPaths.programPath = program.filePath("lccdtool");
+    settings_.programPaths.readFolders = {program.path()};
     save_.run(settings_);
     EXPECT_TRUE(test::fileBytes(path("Album.csv"))
                     .startsWith(toSjis(QStringLiteral("ID\r\n文字,Band\r\n文字,"))));

@@ -2,6 +2,8 @@
 
 #include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
+#include "layout/LayoutFile.h"
+#include "platform/ProgramPaths.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
 #include <QDir>
@@ -147,12 +149,14 @@ TEST_F(LabelTemplateTest, InstalledTemplateHoldsTheBuiltInLines) {
 TEST_F(LabelTemplateTest, TemplateComesFromTheFirstProgramFolderThatHoldsIt) {
     QTemporaryDir program;
     QTemporaryDir data;
+    ProgramPaths paths;
+    paths.programPath = program.filePath("lccdtool");
+    paths.readFolders = {program.path(), data.path()};
     test::writeFileBytes(data.filePath("Mine.lct"), toSjis(QStringLiteral("ID\r\n文字,x\rlast\n")));
-    EXPECT_EQ(LoadLabelTemplate({program.path(), data.path()}, "Mine.lct"),
+    EXPECT_EQ(LoadLabelTemplate(paths, "Mine.lct"),
               QStringList({"ID", QStringLiteral("文字,x"), "last"}));
-    EXPECT_EQ(LoadLabelTemplate({program.path(), data.path()}, "Other.lct"),
-              builtInLabelTemplate());
-    EXPECT_EQ(LoadLabelTemplate({program.path()}, QString()), builtInLabelTemplate());
+    EXPECT_EQ(LoadLabelTemplate(paths, "Other.lct"), builtInLabelTemplate());
+    EXPECT_EQ(LoadLabelTemplate(paths, QString()), builtInLabelTemplate());
 }
 
 class LabelLayoutTest : public test::DiscFolderTest {};
@@ -173,6 +177,16 @@ TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
             QStringLiteral("文字,Yes,Yes,Yes,1450,645,960,30,,左寄せ,No,10.5,\"02 0:00 夏\","
                            "\"MS UI Gothic\",9.5,clWindowText,clWhite"),
         }));
+
+    // The main window's layout reader takes the built-in jacket with its songs, every row whole.
+    disc.albumTitle = QStringLiteral("Love, Peace");
+    WriteLabelLayout(path("jacket.csv"), builtInLabelTemplate(), disc, printedSongs(15));
+    const std::optional<LayoutFileContent> layout = ReadLayoutFile(path("jacket.csv"));
+    ASSERT_TRUE(layout.has_value());
+    EXPECT_EQ(layout->headerFieldCount, 17);
+    ASSERT_EQ(layout->rowLines.size(), 17 + 15);
+    for (const QString& row : layout->rowLines)
+        EXPECT_EQ(CsvFieldCountW(row), 17) << row.toStdString();
 
     // No printed song: the template rows only.
     editor_.tracks().clearTracks();
