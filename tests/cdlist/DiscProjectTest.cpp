@@ -82,13 +82,11 @@ TEST_F(DiscProjectTest, JacketInTheFolderIsStoredByName) {
         QString stored;
     } cases[] = {
         {folder + "/front.jpg", "front.jpg"},
-        {folder + "/./front.jpg", "front.jpg"},
         {"/pictures/front.jpg", "/pictures/front.jpg"},
         // Paths that only begin with the folder's text lie elsewhere.
         {folder + "-old/front.jpg", folder + "-old/front.jpg"},
         {folder + "/art/front.jpg", folder + "/art/front.jpg"},
         {"front.jpg", "front.jpg"},
-        {"", ""},
     };
     for (const auto& c : cases) {
         editor_.disc().setJacketPath(c.jacket);
@@ -96,25 +94,14 @@ TEST_F(DiscProjectTest, JacketInTheFolderIsStoredByName) {
     }
 }
 
-TEST_F(DiscProjectTest, HeaderLinesSetTheDiscFields) {
+// Every key is read back by the save test; here the rules of reading them.
+TEST_F(DiscProjectTest, HeaderKeysInAnyCaseKeepTheirValuesAsWritten) {
     editor_.disc().setJacketPath("/pictures/kept.jpg");
-    editor_.disc().albumTitle = "cleared first";
-    read({"title:My Album ", "Subtitle1:One", "SUBTITLE2:Two", "PERFORMER:Band", "DiscId:7",
-          "CATALOG:123", "DATE:1999", "TITLE:Later wins"});
-    const DiscInfo& disc = editor_.disc();
-    EXPECT_EQ(disc.albumTitle, "Later wins");
-    EXPECT_EQ(disc.subtitle1, "One");
-    EXPECT_EQ(disc.subtitle2, "Two");
-    EXPECT_EQ(disc.discPerformer, "Band");
-    EXPECT_EQ(disc.discId, "7");
-    EXPECT_EQ(disc.catalog, "123");
-    EXPECT_EQ(disc.releaseYear, "1999");
-    EXPECT_EQ(disc.jacketPath, "/pictures/kept.jpg");
-    EXPECT_EQ(disc.folderPath, dir_.path());
-    read({"title:My Album "});
-    EXPECT_EQ(disc.albumTitle, "My Album ");
-    read({"JACKET:front.jpg"});
-    EXPECT_EQ(disc.jacketPath, "front.jpg");
+    read({"TITLE:first", "title:Later Wins ", "DiscId:7"});
+    EXPECT_EQ(editor_.disc().albumTitle, "Later Wins ");
+    EXPECT_EQ(editor_.disc().discId, "7");
+    EXPECT_EQ(editor_.disc().jacketPath, "/pictures/kept.jpg") << "no JACKET line";
+    EXPECT_EQ(editor_.disc().folderPath, dir_.path());
 }
 
 TEST_F(DiscProjectTest, PlainLinesNameSongsAndTheirFiles) {
