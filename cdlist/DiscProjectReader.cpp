@@ -66,8 +66,8 @@ private:
         const int row = nextRow_++;
         if (row > kTrackRowCount)
             return;
-        TrackRow song = CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(text);
-        editor_.tracks().setTrack(row, song);
+        editor_.tracks().setTrack(row,
+                                  CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(text));
     }
 
     bool readHeader(const QByteArray& line) {
@@ -146,8 +146,7 @@ private:
         const int row = editor_.RecountTracks() + 1;
         if (row > kTrackRowCount)
             return;
-        std::optional<TrackRow> song = numberedTrack(line);
-        if (song)
+        if (const std::optional<TrackRow> song = numberedTrack(line))
             editor_.tracks().setTrack(row, *song);
     }
 

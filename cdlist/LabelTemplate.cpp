@@ -69,7 +69,7 @@ Replacements replacementsFor(const DiscInfo& disc) {
 }
 
 // Fills one field of a template row. The jacket image goes into the first placeholder of the
-// whole template only: jacketPath is emptied once it has been placed.
+// whole template only: jacketPath is reset once it has been placed.
 QString fillField(QString field, std::optional<QString>& jacketPath,
                   const Replacements& replacements) {
     const QString jacketPlaceholder = QStringLiteral("[ジャケット画像]");
