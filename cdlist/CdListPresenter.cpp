@@ -1,19 +1,16 @@
 #include "cdlist/CdListPresenter.h"
 
+#include "cdlist/DiscPaths.h"
 #include "cdlist/PlayingTime.h"
-
-#include <QFileInfo>
 
 namespace lccd {
 
 CdListPresenter::CdListPresenter(QObject* parent) : QObject(parent) {}
 
 QString CdListPresenter::songFileOf(const TrackRow& track) const {
-    QString folder = disc_.folderPath;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    const QString named = folder + QFileInfo(track.fileName).fileName();
-    return QFileInfo(named).isFile() ? named : folder + track.title;
+    const QString& folder = disc_.folderPath;
+    return existingFileInFolder(folder, lastPathComponent(track.fileName))
+        .value_or(pathInFolder(folder, track.title));
 }
 
 int CdListPresenter::RecountTracks() {
@@ -59,7 +56,7 @@ void CdListPresenter::pressInGrid(int row, int x, int numberWidth, int checkWidt
     const bool onCheck = numberWidth <= x && x <= numberWidth + checkWidth;
     if (!onCheck || row < 1 || row > kTrackRowCount || isTitleEmptyRaw(tracks_.track(row).title))
         return;
-    const bool wasOn = tracks_.track(row).check == QLatin1String("1");
+    const bool wasOn = tracks_.track(row).isChecked();
     tracks_.setField(row, TrackColumn::Check, wasOn ? QStringLiteral("0") : QStringLiteral("1"));
     status_.setText(QStringLiteral("チェックがないとCDラベルにこの曲名を印刷しません"));
 }

@@ -37,6 +37,15 @@ void DiscInfo::selectGenreEntry() {
             genreIndex = i;
 }
 
+void DiscInfo::chooseGenre(const QString& text) {
+    genre = text;
+    selectGenreEntry();
+    if (genreIndex < 0) {
+        genreList.append(text);
+        genreIndex = int(genreList.size()) - 1;
+    }
+}
+
 QString DiscInfo::selectedGenre() const {
     return genreIndex >= 0 && genreIndex < genreList.size() ? genreList[genreIndex] : QString();
 }

@@ -36,6 +36,9 @@ struct DiscInfo {
     void setJacketPath(const QString& path);
     // Selects the list entry equal to the genre text, letter case ignored, or none.
     void selectGenreEntry();
+    // Shows the text in the genre box and selects the list entry equal to it, letter case
+    // ignored; a text the list lacks is added to it as a new entry and selected.
+    void chooseGenre(const QString& text);
     // The selected entry's text; empty when none is selected.
     QString selectedGenre() const;
 };

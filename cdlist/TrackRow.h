@@ -38,8 +38,14 @@ struct TrackRow {
     QString field(TrackColumn column) const;
     void setField(TrackColumn column, const QString& text);
 
+    // The print check is on only when it holds "1".
+    bool isChecked() const { return check == QLatin1String("1"); }
+
     bool operator==(const TrackRow&) const = default;
 };
+
+// All song rows of the list; index 0 holds row 1.
+using TrackRows = std::array<TrackRow, kTrackRowCount>;
 
 // The songs of the disc are the rows above the first row with an empty title. Two tests of
 // "empty" are in use, and every caller names the one it means:

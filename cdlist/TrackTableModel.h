@@ -4,8 +4,6 @@
 
 #include <QAbstractTableModel>
 
-#include <array>
-
 namespace lccd {
 
 // The 25 song rows of the CD list, as the editor's grid shows them: one model row per song row
@@ -29,6 +27,8 @@ public:
     const TrackRow& track(int row) const;
     void setTrack(int row, const TrackRow& track);
     QString field(int row, TrackColumn column) const;
+    // Every row at once, as a copy to work on while the list may change.
+    const TrackRows& rows() const { return tracks_; }
     void setField(int row, TrackColumn column, const QString& text);
 
     // Every row blank with its print check off.
@@ -42,7 +42,7 @@ public:
 private:
     void emitRowChanged(int row);
 
-    std::array<TrackRow, kTrackRowCount> tracks_;
+    TrackRows tracks_;
 };
 
 } // namespace lccd

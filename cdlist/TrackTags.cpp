@@ -160,4 +160,12 @@ bool WriteTrackTags(const QString& path, const TrackTags& tags, bool compare) {
     return mp3infp().Save(path) == 0 && allSet;
 }
 
+void setRowTags(TrackRow& row, const TrackTags& tags) {
+    row.title = tags.title;
+    row.performer = tags.performer;
+    row.album = tags.album;
+    row.year = tags.year;
+    row.genre = tags.genre;
+}
+
 } // namespace lccd

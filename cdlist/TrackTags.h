@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cdlist/TrackRow.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -44,6 +46,10 @@ struct TrackTags {
 
     bool operator==(const TrackTags&) const = default;
 };
+
+// Shows the tags in a song row: title, performer, album, year and genre (the row keeps no
+// comment).
+void setRowTags(TrackRow& row, const TrackTags& tags);
 
 // Loads the song and reads its tags; a missing title becomes the file's name without extension.
 // A missing file, an unusable library or a file that is no song leaves every value empty and

@@ -10,7 +10,7 @@ packages="build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-translations-l10n libtag1-dev
 fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho"
 
-test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox
+test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox cuetools
 cups printer-driver-cups-pdf"
 
 if [ "${1:-}" = "--test" ]; then

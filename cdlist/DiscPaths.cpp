@@ -1,0 +1,30 @@
+#include "cdlist/DiscPaths.h"
+
+#include "cdlist/DiscInfo.h"
+
+#include <QFileInfo>
+
+namespace lccd {
+
+QString pathInFolder(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString lastPathComponent(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+std::optional<QString> existingFileInFolder(const QString& folder, const QString& name) {
+    const QString path = pathInFolder(folder, name);
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    return path;
+}
+
+QString discFileBase(const DiscInfo& disc) {
+    return pathInFolder(disc.folderPath, disc.albumTitle);
+}
+
+} // namespace lccd

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Paths of a disc's folder: its song files and the files the save command writes.
+namespace lccd {
+
+struct DiscInfo;
+
+// The folder, a separator unless the folder already ends in one, and the name.
+QString pathInFolder(const QString& folder, const QString& name);
+
+// The file name part of a path: the text after its last separator.
+QString lastPathComponent(const QString& path);
+
+// The path of the named file in the folder, when such a file exists.
+std::optional<QString> existingFileInFolder(const QString& folder, const QString& name);
+
+// The project, CUE sheet and label layout of a disc share this path and differ in extension:
+// the folder, a separator and the album title exactly as typed.
+QString discFileBase(const DiscInfo& disc);
+
+} // namespace lccd

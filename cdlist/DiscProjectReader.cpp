@@ -1,0 +1,221 @@
+#include "cdlist/DiscProjectReader.h"
+
+#include "cdlist/CdListPresenter.h"
+#include "cdlist/DiscPaths.h"
+#include "cdlist/PlayingTime.h"
+#include "cdlist/TrackTags.h"
+#include "common/MyCommonW.h"
+#include "common/Numbers.h"
+#include "common/SjisCsv.h"
+#include "platform/CodePage.h"
+
+#include <array>
+#include <cstring>
+
+namespace lccd {
+namespace {
+
+struct HeaderKey {
+    const char* key;
+    void (*apply)(DiscInfo& disc, const QString& value);
+};
+
+// Tested in this order; a later line with the same key wins.
+const std::array<HeaderKey, 9> kHeaderKeys = {{
+    {"SUBTITLE2:", [](DiscInfo& disc, const QString& value) { disc.subtitle2 = value; }},
+    {"SUBTITLE1:", [](DiscInfo& disc, const QString& value) { disc.subtitle1 = value; }},
+    {"TITLE:", [](DiscInfo& disc, const QString& value) { disc.albumTitle = value; }},
+    {"PERFORMER:", [](DiscInfo& disc, const QString& value) { disc.discPerformer = value; }},
+    {"DISCID:", [](DiscInfo& disc, const QString& value) { disc.discId = value; }},
+    {"CATALOG:", [](DiscInfo& disc, const QString& value) { disc.catalog = value; }},
+    {"GENRE:", [](DiscInfo& disc, const QString& value) { disc.chooseGenre(value); }},
+    {"DATE:", [](DiscInfo& disc, const QString& value) { disc.releaseYear = value; }},
+    // A bare file name stays bare: it is taken relative to the folder where it is used.
+    {"JACKET:", [](DiscInfo& disc, const QString& value) { disc.setJacketPath(value); }},
+}};
+
+bool isBlankLine(const QByteArray& line) {
+    return TrimBlanks(line).isEmpty();
+}
+
+class ProjectReader {
+public:
+    explicit ProjectReader(CdListPresenter& editor) : editor_(editor) {}
+
+    void read(const QList<QByteArray>& lines) {
+        editor_.ClearCdList();
+        for (const QByteArray& line : lines)
+            if (!isBlankLine(line))
+                readLine(line);
+        emit editor_.discChanged();
+        editor_.showPosition(1, editor_.RecountTracks());
+    }
+
+private:
+    const QString& folder() const { return editor_.disc().folderPath; }
+
+    void readLine(const QByteArray& line) {
+        if (readHeader(line))
+            return;
+        const QString text = fromSjis(line);
+        if (text.size() >= 3 && text[2] == QLatin1Char(' ')) {
+            if (parseIntField(QStringView(text).left(2)).value_or(0) > 0)
+                readNumbered(TrimW(text));
+            return;
+        }
+        const int row = nextRow_++;
+        if (row > kTrackRowCount)
+            return;
+        editor_.tracks().setTrack(row,
+                                  CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(text));
+    }
+
+    bool readHeader(const QByteArray& line) {
+        for (const HeaderKey& header : kHeaderKeys) {
+            const qsizetype length = qsizetype(std::strlen(header.key));
+            if (line.size() >= length && qstrnicmp(line.constData(), header.key, length) == 0) {
+                header.apply(editor_.disc(), fromSjis(line.mid(length)));
+                return true;
+            }
+        }
+        return false;
+    }
+
+    enum class Measure { Time, KeepTime };
+
+    // The row takes the song file of that name in the folder, when it exists, with the print
+    // check on and (unless told to keep the row's time) its measured playing time; otherwise
+    // the check is off. Returns the file's path.
+    std::optional<QString> linkSongFile(TrackRow& song, const QString& name,
+                                        Measure measure = Measure::Time) const {
+        std::optional<QString> path = existingFileInFolder(folder(), name);
+        song.check = path ? QStringLiteral("1") : QStringLiteral("0");
+        if (path) {
+            song.fileName = name;
+            if (measure == Measure::Time)
+                song.time = QueryPlayingTime(*path).value_or(PlayingTime{}).text;
+        }
+        return path;
+    }
+
+    TrackTags tagsOf(const QString& path) const { return ReadTrackTags(path, editor_.status()); }
+
+    // Number, time, "title", "performer", "album", year, genre, "file name".
+    TrackRow csvTrack(const QByteArray& line) const {
+        const auto field = [&line](int n) { return fromSjis(CsvField(line, n)); };
+        TrackRow song;
+        song.time = field(2);
+        song.title = field(3);
+        song.performer = field(4);
+        song.album = field(5);
+        song.year = field(6);
+        song.genre = field(7);
+        QString fileName = field(8);
+        if (fileName == QLatin1String("\"\""))
+            fileName.clear();
+        if (TrimW(fileName).isEmpty())
+            fileName = song.title + QStringLiteral(".wav");
+        linkSongFile(song, fileName);
+        return song;
+    }
+
+    // A song file's name, or a title with an optional playing time in front ("3:45 Song").
+    TrackRow plainTrack(const QString& line) const {
+        TrackRow song;
+        QString fileName;
+        if (line.contains(QLatin1String(".wav"), Qt::CaseInsensitive)) {
+            song.title = line.chopped(4);
+            fileName = line;
+        } else {
+            const qsizetype blank = line.indexOf(QLatin1Char(' '));
+            if (blank > 0 && line.left(blank).contains(QLatin1Char(':'))) {
+                song.time = TrimW(line.left(blank));
+                song.title = TrimW(line.mid(blank + 1));
+            } else {
+                song.title = line;
+            }
+            fileName = line + QStringLiteral(".wav");
+        }
+        linkSongFile(song, fileName);
+        return song;
+    }
+
+    // A numbered line adds a song after the titled rows at the top, whatever row the track
+    // and plain lines have reached.
+    void readNumbered(const QString& line) {
+        const int row = editor_.RecountTracks() + 1;
+        if (row > kTrackRowCount)
+            return;
+        if (const std::optional<TrackRow> song = numberedTrack(line))
+            editor_.tracks().setTrack(row, *song);
+    }
+
+    std::optional<TrackRow> numberedTrack(const QString& line) const {
+        if (CsvFieldCount(toSjis(line)) >= 7)
+            return numberedFieldsTrack(line);
+        if (!line.front().isDigit())
+            return numberedFileTrack(line);
+        return numberedTitleTrack(line);
+    }
+
+    // Fields 2 to 8 hold the columns from the playing time to the file name; an existing file
+    // gives the tags and the time instead.
+    TrackRow numberedFieldsTrack(const QString& line) const {
+        const QByteArray bytes = toSjis(line);
+        TrackRow song;
+        for (int column = int(TrackColumn::Time); column <= int(TrackColumn::FileName); ++column)
+            song.setField(TrackColumn(column), fromSjis(CsvField(bytes, column)));
+        if (const std::optional<QString> path =
+                linkSongFile(song, lastPathComponent(song.fileName)))
+            setRowTags(song, tagsOf(*path));
+        return song;
+    }
+
+    // A line such as "+5 Song.wav": the whole line names the song and its file.
+    TrackRow numberedFileTrack(const QString& line) const {
+        TrackRow song;
+        song.title = line;
+        if (const std::optional<QString> path = linkSongFile(song, line))
+            setRowTags(song, tagsOf(*path));
+        return song;
+    }
+
+    // "05 3:45 Title": the number, an optional playing time and the title. The song takes the
+    // disc's performer, album, year and genre unless its file (named by the title) has tags.
+    std::optional<TrackRow> numberedTitleTrack(const QString& line) const {
+        const qsizetype numberEnd = line.indexOf(QLatin1Char(' '));
+        const QString rest = numberEnd < 0 ? QString() : TrimW(line.mid(numberEnd + 1));
+        TrackRow song;
+        song.title = rest;
+        const qsizetype timeEnd = rest.indexOf(QLatin1Char(' '));
+        // Only a word with a colon is a playing time; any other first word stays in the title.
+        if (timeEnd >= 0 && rest.left(timeEnd).contains(QLatin1Char(':'))) {
+            song.time = rest.left(timeEnd);
+            song.title = rest.mid(timeEnd + 1);
+        }
+        if (isTitleEmptyTrimmed(song.title))
+            return std::nullopt;
+        const DiscInfo& disc = editor_.disc();
+        song.performer = disc.discPerformer;
+        song.album = disc.albumTitle;
+        song.year = disc.releaseYear;
+        song.genre = disc.genre;
+        if (const std::optional<QString> path = linkSongFile(song, song.title, Measure::KeepTime)) {
+            const QString title = song.title; // the line's title stays
+            setRowTags(song, tagsOf(*path));
+            song.title = title;
+        }
+        return song;
+    }
+
+    CdListPresenter& editor_;
+    int nextRow_ = 1;
+};
+
+} // namespace
+
+void ReadDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines) {
+    ProjectReader(editor).read(lines);
+}
+
+} // namespace lccd

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+namespace lccd {
+
+class CdListPresenter;
+
+// Fills the editor from the lines (Shift-JIS) of a disc project file, or of any song list:
+// the editor is cleared first (folder and jacket paths stay), then each line that is not blank
+// is, in this order of tests,
+// - a header line ("TITLE:" ... "JACKET:", keys in any letter case) setting a disc field;
+// - a numbered line (its third character a blank, its first two a number above 0) adding a
+//   song after the titled rows at the top; other lines with a blank third character are
+//   ignored;
+// - a track line of three or more fields, or else a plain title or file name, filling the next
+//   row in line order.
+// A song whose file lies in the disc's folder gets its print check on and its playing time
+// measured; one whose file is missing keeps its check off. Songs beyond the list's 25 rows are
+// dropped. Afterwards the totals are recounted and the position box shows the first row.
+void ReadDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines);
+
+} // namespace lccd

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cdlist/LabelTemplate.h"
+#include "platform/ProgramPaths.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace lccd {
+
+class CdListPresenter;
+
+// The settings the save command works with; the main window keeps them between runs.
+struct DiscSaveSettings {
+    // Unsplit mode: the folder's WAV files are not one per song. The save's question may switch
+    // it on; the window then ticks both of its check boxes.
+    bool noCut = false;
+    // A two-second gap before every track of the CUE sheet.
+    bool addGap = false;
+    // Write each song's tags into its file while saving.
+    bool setId3Tag = false;
+    // The label template's file name, looked up where the program reads its files.
+    QString templateName = defaultTemplateName();
+    ProgramPaths programPaths;
+};
+
+// Saves the disc held by the editor as three files beside its songs, named by the folder and
+// the album title as typed: the project (".txt"), the CUE sheet (".cue") and the label layout
+// (".csv"), each replaced whole or not at all. Tags are written on the way when asked for, and
+// without unsplit mode a first song with its print check off raises the question whether the
+// folder's WAV files are unsplit.
+class DiscSaveCommand {
+public:
+    explicit DiscSaveCommand(CdListPresenter& editor) : editor_(editor) {}
+
+    // Returns the label layout's path, for the main window to open once the editor closes.
+    // Returns nothing when a check fails (its message goes to the status panel and nothing is
+    // written) or when a save is already running: the waits after each tag write let window
+    // events through, and a save started from one of them is ignored. A file that cannot be
+    // written stops the command with AppError; the files written before it stay.
+    std::optional<QString> run(DiscSaveSettings& settings);
+
+private:
+    bool checksPass();
+
+    CdListPresenter& editor_;
+    bool running_ = false;
+};
+
+} // namespace lccd

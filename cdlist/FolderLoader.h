@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Filling the CD list editor from the folder that holds a disc's songs.
+namespace lccd {
+
+class CdListPresenter;
+
+// Loads the folder: its first ".txt" file (any letter case) that is not readme.txt is read as
+// the disc project; without one, the folder's WAV files become the rows, after the list is
+// cleared and the album title set to the folder's name. A folder with neither (or one that no
+// longer exists) leaves the editor as it was. Both searches take the files in the order the
+// file system lists them.
+// Returns the window caption naming the project file when one was read; the caption stays
+// otherwise. Throws AppError when the project file cannot be read.
+std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder);
+
+// Fills the rows from song files, one per row in list order, each measured and read for its
+// tags, its print check on. Files beyond the list's 25 rows get no row but count in the
+// load-time total that the totals label then shows.
+void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths);
+
+} // namespace lccd

@@ -1,0 +1,84 @@
+#include "cdlist/LabelLayout.h"
+
+#include "cdlist/LabelTemplate.h"
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
+
+namespace lccd {
+namespace {
+
+constexpr int kRowPitch = 45;
+constexpr int kTwoColumnsFrom = 15;
+
+struct Placement {
+    int firstLeft;
+    int secondLeft; // the second column's left; two columns only
+    int width;
+    int firstTop;
+    bool twoColumns;
+};
+
+Placement placementFor(int songCount) {
+    if (songCount >= kTwoColumnsFrom)
+        return {1400, 1910, 470, 600, true};
+    if (songCount == kTwoColumnsFrom - 1)
+        return {1450, 0, 960, 550, false};
+    return {1450, 0, 960, 600, false};
+}
+
+QString songRow(int left, int top, int width, int number, const TrackRow& song) {
+    const QString time = song.time.isEmpty() ? QStringLiteral("0:00") : song.time;
+    QString value = QString::asprintf("%.02d ", number) + time + QLatin1Char(' ') + song.title;
+    // A quote in a title is doubled so that the quoted value reads back whole.
+    value.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QStringLiteral(
+               "文字,Yes,Yes,Yes,%1,%2,%3,30,,左寄せ,No,10.5,\"%4\",\"MS UI Gothic\",9.5,"
+               "clWindowText,clWhite")
+        .arg(QString::number(left), QString::number(top), QString::number(width), value);
+}
+
+} // namespace
+
+int printedSongCount(const TrackRows& tracks) {
+    int count = 0;
+    while (count < kTrackRowCount && !isTitleEmptyRaw(tracks[size_t(count)].title) &&
+           tracks[size_t(count)].isChecked())
+        ++count;
+    return count;
+}
+
+QStringList LabelSongRows(const TrackRows& tracks) {
+    const int count = printedSongCount(tracks);
+    const Placement place = placementFor(count);
+    const int secondColumnFrom = (count + 1) / 2 + 1;
+    QStringList rows;
+    int left = place.firstLeft;
+    int position = 0;
+    for (int r = 1; r <= count; ++r) {
+        const TrackRow& song = tracks[size_t(r - 1)];
+        if (isTitleEmptyTrimmed(song.title))
+            break;
+        if (place.twoColumns && r == secondColumnFrom) {
+            left = place.secondLeft;
+            position = 0;
+        }
+        rows.append(songRow(left, place.firstTop + kRowPitch * position, place.width, r, song));
+        ++position;
+    }
+    return rows;
+}
+
+QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
+                                   const TrackRows& tracks) {
+    QList<QByteArray> lines = FillLabelPlaceholders(templateLines, disc);
+    for (const QString& row : LabelSongRows(tracks))
+        lines.append(toSjis(row));
+    return lines;
+}
+
+void WriteLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
+                      const TrackRows& tracks) {
+    writeFileAtomically(path, joinLinesCrLf(LabelLayoutLines(templateLines, disc, tracks)));
+}
+
+} // namespace lccd

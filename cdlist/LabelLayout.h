@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cdlist/TrackRow.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+// The label layout written for a disc: the template with the disc's fields filled in, then one
+// text row per printed song with its number, playing time and title.
+namespace lccd {
+
+struct DiscInfo;
+
+// The songs printed on the label: the rows from the top while the title is not empty and the
+// print check is on, so a song whose check is off also keeps every later song off the label.
+int printedSongCount(const TrackRows& tracks);
+
+// The text rows of the printed songs. Up to 13 songs stand in one column from top 600, 14 in
+// one column from top 550, 15 or more in two columns (the first holding the larger half).
+QStringList LabelSongRows(const TrackRows& tracks);
+
+// The layout's lines in Shift-JIS: the filled template, then the song rows.
+QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
+                                   const TrackRows& tracks);
+
+// Writes the layout to path (replaced whole or not at all).
+void WriteLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
+                      const TrackRows& tracks);
+
+} // namespace lccd

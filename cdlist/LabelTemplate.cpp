@@ -1,0 +1,137 @@
+#include "cdlist/LabelTemplate.h"
+
+#include "cdlist/DiscInfo.h"
+#include "common/MyCommonW.h"
+#include "layout/LayoutItem.h"
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
+#include "platform/ProgramPaths.h"
+
+#include <QFileInfo>
+
+#include <array>
+
+namespace lccd {
+namespace {
+
+// The rows after the header. The credit line is the only value in quotes: it holds a comma.
+constexpr std::array<const char16_t*, 17> kBuiltInRows = {
+    u"設定,Yes,Yes,Yes,,,,,,左寄せ,No,13.5,A4,ＭＳ Ｐゴシック,9,clBlack,clWhite",
+    u"画像,Yes,Yes,Yes,105,105,1195,1200,,左寄せ,No,13.5,[ジャケット画像],HG創英角ﾎﾟｯﾌﾟ体,9.0,"
+    u"clBlack,clNavy",
+    u"罫線,Yes,Yes,Yes,1300,100,1300,1200,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,0.3,clGray,clWhite",
+    u"矩形,Yes,Yes,Yes,100,100,2500,1300,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,3.0,clGray,clWhite",
+    u"矩形,Yes,Yes,Yes,105,1200,1300,1295,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,0.3,clGray,$00B7BDC8",
+    u"文字,Yes,Yes,Yes,1000,1213,1200,53,1,左寄せ,No,13.5,ミナモ楽団,AR浪漫明朝体U,10.0,clNavy,"
+    u"clWhite",
+    u"文字,Yes,Yes,Yes,1000,1250,1200,53,1,左寄せ,No,13.5,ファンクラブ,AR浪漫明朝体U,10.0,clNavy,"
+    u"clWhite",
+    u"矩形,Yes,Yes,Yes,990,1210,1220,1290,10,角丸,No,13.5,,ＭＳ Ｐゴシック,0.7,clNavy,clWhite",
+    u"矩形,Yes,Yes,Yes,105,1160,1300,1200,10,矩形,No,13.5,,ＭＳ Ｐゴシック,0.7,$00400040,"
+    u"$00400040",
+    u"矩形,Yes,No,Yes,1400,1080,2280,1250,,矩形,No,3.0,,MS UI Gothic,0.5,clGray,$00FAE6E6",
+    u"文字,Yes,Yes,Yes,190,1165,1000,53,1,中心合せ,No,13.5,\"MNGD-[ＣＤＩＤ] [ＤＡＴＥ] "
+    u"(P)(C) 2008-2010 Minamo Records, all rights reserved, manufactured by the Minamo Fan "
+    u"Club.\",Arial Narrow,8.0,$00B3DEF5,clWhite",
+    u"文字,Yes,Yes,Yes,150,1230,1200,53,1,左寄せ,No,13.5,[ＣＤタイトル],HG創英角ﾎﾟｯﾌﾟ体,11.0,"
+    u"$00B48246,clWhite",
+    u"文字,Yes,Yes,Yes,1250,130,1200,53,1,中心合せ,No,13.5,[ＣＤタイトル],HG創英角ﾎﾟｯﾌﾟ体,14.0,"
+    u"$008B0000,clWhite",
+    u"文字,Yes,Yes,Yes,1250,200,1200,53,1,中心合せ,No,13.5,[タイトルサブ1],HG創英角ﾎﾟｯﾌﾟ体,12.0,"
+    u"clBlack,clWhite",
+    u"文字,Yes,Yes,Yes,1250,260,1200,53,1,中心合せ,No,13.5,[タイトルサブ2],HG創英角ﾎﾟｯﾌﾟ体,12.0,"
+    u"clBlack,clWhite",
+    u"文字,Yes,Yes,Yes,1250,330,1200,53,1,中心合せ,No,13.5,[演奏者],ＭＳ Ｐゴシック,14.0,$008B0000,"
+    u"clWhite",
+    u"矩形,Yes,Yes,Yes,1350,500,2450,1250,,,No,13.5,,,2.5,clTeal,clWhite",
+};
+
+// The texts the placeholders stand for, in the order they are replaced.
+struct Replacement {
+    const char16_t* placeholder;
+    QString value;
+};
+using Replacements = std::array<Replacement, 7>;
+
+Replacements replacementsFor(const DiscInfo& disc) {
+    QString subtitle1 = TrimW(disc.subtitle1);
+    QString subtitle2 = TrimW(disc.subtitle2);
+    if (subtitle1.isEmpty())
+        std::swap(subtitle1, subtitle2); // subtitle 2 moves up; its own place stays empty
+    const QString albumTitle = TrimW(disc.albumTitle);
+    return {{{u"[ＣＤタイトル]", albumTitle},
+             {u"[ＣＤＩＤ]", TrimW(disc.discId)},
+             {u"[ＤＡＴＥ]", TrimW(disc.releaseYear)},
+             {u"[演奏者]", TrimW(disc.discPerformer)},
+             {u"[ＣＤタイトル]", albumTitle},
+             {u"[タイトルサブ1]", subtitle1},
+             {u"[タイトルサブ2]", subtitle2}}};
+}
+
+// Fills one field of a template row. The jacket image goes into the first placeholder of the
+// whole template only: jacketPath is reset once it has been placed.
+QString fillField(QString field, std::optional<QString>& jacketPath,
+                  const Replacements& replacements) {
+    const QString jacketPlaceholder = QStringLiteral("[ジャケット画像]");
+    if (jacketPath) {
+        const qsizetype at = field.indexOf(jacketPlaceholder);
+        if (at >= 0) {
+            field.replace(at, jacketPlaceholder.size(), *jacketPath);
+            jacketPath.reset();
+        }
+    }
+    for (const Replacement& replacement : replacements)
+        field.replace(QString::fromUtf16(replacement.placeholder), replacement.value);
+    return field;
+}
+
+} // namespace
+
+const QStringList& builtInLabelTemplate() {
+    static const QStringList lines = [] {
+        QStringList all{LayoutHeaderWords().join(QLatin1Char(','))};
+        for (const char16_t* row : kBuiltInRows)
+            all.append(QString::fromUtf16(row));
+        return all;
+    }();
+    return lines;
+}
+
+QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& templateName) {
+    const QString path = paths.programFile(templateName);
+    if (!QFileInfo(path).isFile())
+        return builtInLabelTemplate();
+    QStringList lines;
+    for (const QByteArray& line : splitLines(readWholeFile(path)))
+        lines.append(fromSjis(line));
+    return lines;
+}
+
+QList<QByteArray> FillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc) {
+    const Replacements replacements = replacementsFor(disc);
+    std::optional<QString> jacketPath = TrimW(disc.jacketPath);
+    QList<QByteArray> lines;
+    for (const QString& line : templateLines) {
+        // Values are filled in field by field, and a row that changed is written again with
+        // its fields quoted where needed, so that a comma or a quote in a value stays inside
+        // its field.
+        QStringList fields = CsvFieldsW(line);
+        bool changed = false;
+        for (QString& field : fields) {
+            QString filled = fillField(field, jacketPath, replacements);
+            changed = changed || filled != field;
+            field = std::move(filled);
+        }
+        if (!changed) {
+            lines.append(toSjis(line));
+            continue;
+        }
+        QStringList written;
+        for (const QString& field : fields)
+            written.append(RowLineField(field));
+        lines.append(toSjis(written.join(QLatin1Char(','))));
+    }
+    return lines;
+}
+
+} // namespace lccd

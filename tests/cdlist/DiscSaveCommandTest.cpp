@@ -1,0 +1,165 @@
+#include "cdlist/DiscSaveCommand.h"
+
+#include "cdlist/FolderLoader.h"
+#include "cdlist/TrackTags.h"
+#include "platform/AppError.h"
+#include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QTimer>
+
+namespace lccd {
+namespace {
+
+using test::song;
+
+class DiscSaveCommandTest : public test::DiscFolderTest {
+protected:
+    void SetUp() override {
+        DiscFolderTest::SetUp();
+        DiscInfo& disc = editor_.disc();
+        disc.albumTitle = QStringLiteral("Album");
+        disc.discPerformer = QStringLiteral("Band");
+        setSongs({song(QStringLiteral("One"), {}, addWav("01.wav", 2)),
+                  song(QStringLiteral("Two"), {}, "02.wav")});
+    }
+
+    QStringList folderEntries() const { return QDir(dir_.path()).entryList(QDir::Files); }
+
+    DiscSaveSettings settings_;
+    DiscSaveCommand save_{editor_};
+    test::ScriptedDialogs dialogs_;
+};
+
+TEST_F(DiscSaveCommandTest, ChecksRunInOrderAndWriteNothing) {
+    const struct {
+        QString performer;
+        QString folderBox;
+        QString album;
+        QString message;
+    } cases[] = {
+        {" ", "", "", QStringLiteral("演者がブランクです")},
+        {"Band", " ", "", QStringLiteral("読み込みがされていません")},
+        {"Band", "/music", "\t", QStringLiteral("アルバム名が設定されていません")},
+    };
+    for (const auto& c : cases) {
+        editor_.disc().discPerformer = c.performer;
+        editor_.disc().folderBoxText = c.folderBox; // the path itself stays
+        editor_.disc().albumTitle = c.album;
+        EXPECT_EQ(save_.run(settings_), std::nullopt);
+        EXPECT_EQ(editor_.status().text(), c.message);
+        EXPECT_TRUE(editor_.status().clearTimer().isActive());
+    }
+    EXPECT_EQ(folderEntries(), QStringList({"01.wav"}));
+}
+
+TEST_F(DiscSaveCommandTest, SavedDiscReadsBackWhole) {
+    setDiscFields();
+    DiscInfo& disc = editor_.disc();
+    TrackRow third = song(QStringLiteral("Three"), QStringLiteral("P3"), addWav("03.wav", 1));
+    third.check = QStringLiteral("0"); // comes back on: its file exists
+    third.album = QStringLiteral("A3");
+    third.year = QStringLiteral("2003");
+    third.genre = QStringLiteral("Rock");
+    editor_.tracks().setTrack(3, third);
+
+    const std::optional<QString> label = save_.run(settings_);
+    const QString base = path(QStringLiteral("海の歌 "));
+    EXPECT_EQ(label, base + ".csv");
+    EXPECT_EQ(folderEntries(),
+              QStringList({"01.wav", "03.wav", QStringLiteral("海の歌 .csv"),
+                           QStringLiteral("海の歌 .cue"), QStringLiteral("海の歌 .txt")}));
+    EXPECT_TRUE(dialogs_.prompts().isEmpty());
+
+    const DiscInfo saved = disc;
+    disc.setJacketPath(QString());
+    EXPECT_EQ(LoadFolder(editor_, dir_.path()), QStringLiteral("ＣＤリスト編集 - 海の歌 .txt"));
+    for (QString DiscInfo::*field :
+         {&DiscInfo::albumTitle, &DiscInfo::subtitle1, &DiscInfo::subtitle2,
+          &DiscInfo::discPerformer, &DiscInfo::discId, &DiscInfo::catalog, &DiscInfo::releaseYear})
+        EXPECT_EQ(disc.*field, saved.*field);
+    EXPECT_EQ(disc.genre, QStringLiteral("Jazz")) << "the list entry that \"jazz\" selected";
+    EXPECT_EQ(disc.selectedGenre(), QStringLiteral("Jazz"));
+    EXPECT_EQ(disc.jacketPath, QStringLiteral("front.jpg"));
+    EXPECT_EQ(editor_.tracks().track(1),
+              TrackRow({"1", "000:02", "One", "", "", "", "", "01.wav"}));
+    EXPECT_EQ(editor_.tracks().track(2), TrackRow({"0", "", "Two", "", "", "", "", ""}));
+    EXPECT_EQ(editor_.tracks().track(3),
+              TrackRow({"1", "000:01", "Three", "P3", "A3", "2003", "Rock", "03.wav"}));
+    EXPECT_EQ(editor_.tracks().track(4), TrackRow());
+}
+
+TEST_F(DiscSaveCommandTest, FirstSongUncheckedAsksAboutUnsplitMode) {
+    addWav("live.wav", 1);
+    editor_.tracks().setField(1, TrackColumn::Check, QStringLiteral("0"));
+    dialogs_.answerMessage(DialogResult::Cancel).answerMessage(DialogResult::Ok);
+
+    save_.run(settings_);
+    ASSERT_EQ(dialogs_.prompts().size(), 1);
+    EXPECT_EQ(dialogs_.prompts()[0].text, QStringLiteral("WAVファイルが[無分割]ではないですか"));
+    EXPECT_EQ(dialogs_.prompts()[0].caption, QStringLiteral("確認"));
+    EXPECT_EQ(dialogs_.prompts()[0].type,
+              MessageBoxType::OkCancel | MessageBoxType::IconInformation);
+    EXPECT_FALSE(settings_.noCut);
+    EXPECT_TRUE(test::fileBytes(path("Album.cue")).contains("TITLE \"One\""));
+
+    save_.run(settings_);
+    EXPECT_TRUE(settings_.noCut);
+    EXPECT_TRUE(test::fileBytes(path("Album.cue")).contains("TITLE \"Track-1\""));
+
+    save_.run(settings_);
+    EXPECT_EQ(dialogs_.prompts().size(), 2) << "no question once unsplit mode is on";
+}
+
+TEST_F(DiscSaveCommandTest, FileThatCannotBeCreatedStopsTheSave) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("Album.cue"));
+    try {
+        save_.run(settings_);
+        FAIL() << "the save went on";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("ファイル %1 を作成できません").arg(path("Album.cue")));
+    }
+    EXPECT_EQ(folderEntries(), QStringList({"01.wav", "Album.txt"}));
+
+    // A save may run again after a failed one.
+    ASSERT_TRUE(QDir(dir_.path()).rmdir("Album.cue"));
+    EXPECT_EQ(save_.run(settings_), path("Album.csv"));
+}
+
+TEST_F(DiscSaveCommandTest, TagsAreWrittenWhenAskedAndASecondSaveMeanwhileIsIgnored) {
+    const QByteArray untagged = test::fileBytes(path("01.wav"));
+    save_.run(settings_);
+    EXPECT_EQ(test::fileBytes(path("01.wav")), untagged) << "tags only when asked for";
+
+    settings_.setId3Tag = true;
+    settings_.templateName = "Mine.lct";
+    editor_.disc().setJacketPath("/pictures/front.jpg");
+    editor_.tracks().setField(1, TrackColumn::Title, QStringLiteral("表ソ "));
+    editor_.tracks().setField(1, TrackColumn::Performer, QStringLiteral("Singer"));
+    std::optional<std::optional<QString>> saveMeanwhile;
+    QTimer::singleShot(0, [&] { saveMeanwhile = save_.run(settings_); });
+    EXPECT_EQ(save_.run(settings_), path("Album.csv"));
+    ASSERT_TRUE(saveMeanwhile.has_value()) << "no window events were handled during the save";
+    EXPECT_EQ(*saveMeanwhile, std::nullopt);
+
+    StatusPanel status;
+    EXPECT_EQ(ReadTrackTags(path("01.wav"), status),
+              TrackTags({QStringLiteral("表ソ "), "Singer", "", "", "", "front.jpg"}));
+}
+
+TEST_F(DiscSaveCommandTest, LabelComesFromTheTemplateInTheProgramFolder) {
+    QTemporaryDir program;
+    test::writeFileBytes(program.filePath("Mine.lct"),
+                         toSjis(QStringLiteral("ID\r\n文字,[演奏者]\r\n")));
+    settings_.templateName = "Mine.lct";
+    settings_.programPaths.programPath = program.filePath("lccdtool");
+    settings_.programPaths.readFolders = {program.path()};
+    save_.run(settings_);
+    EXPECT_TRUE(test::fileBytes(path("Album.csv"))
+                    .startsWith(toSjis(QStringLiteral("ID\r\n文字,Band\r\n文字,"))));
+}
+
+} // namespace
+} // namespace lccd

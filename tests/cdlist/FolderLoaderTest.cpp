@@ -1,0 +1,98 @@
+#include "cdlist/FolderLoader.h"
+
+#include "common/FileHelpers.h"
+#include "tests/cdlist/DiscFolderFixture.h"
+
+#include <QDir>
+
+namespace lccd {
+namespace {
+
+using test::song;
+
+class FolderLoaderTest : public test::DiscFolderTest {
+protected:
+    void SetUp() override {
+        DiscFolderTest::SetUp();
+        editor_.disc().discPerformer = QStringLiteral("Before");
+        setSongs({song(QStringLiteral("Earlier song"))});
+    }
+
+    void writeText(const QString& name, const QString& text) {
+        test::writeFileBytes(path(name), toSjis(text));
+    }
+
+    // The files of a kind in the order the folder search lists them.
+    QStringList listed(const QString& extension) const {
+        QStringList files;
+        FindFiles(files, dir_.path(), extension, false, true, FileAttr::Any);
+        return files;
+    }
+
+    const TrackRow& row(int r) { return editor_.tracks().track(r); }
+};
+
+TEST_F(FolderLoaderTest, WavFilesBecomeRowsWhenThereIsNoProject) {
+    writeText("readme.txt", "not a project");
+    writeText("README.TXT", "neither");
+    addWav("a.wav", 1, QStringLiteral("曲A"));
+    addWav("b.WAV", 2, QStringLiteral("曲B"));
+    addWav("01 Intro.wav", 3); // no title tag: the file's name
+    EXPECT_EQ(LoadFolder(editor_, dir_.path()), std::nullopt);
+
+    const QStringList songs = listed("wav");
+    ASSERT_EQ(songs.size(), 3);
+    for (int r = 1; r <= 3; ++r) {
+        const QString& file = songs[r - 1];
+        EXPECT_EQ(row(r).fileName, file);
+        EXPECT_EQ(row(r).check, "1");
+        const QString expectedTitle = file.endsWith("a.wav")   ? QStringLiteral("曲A")
+                                      : file.endsWith("b.WAV") ? QStringLiteral("曲B")
+                                                               : QStringLiteral("01 Intro");
+        EXPECT_EQ(row(r).title, expectedTitle);
+    }
+    EXPECT_EQ(row(4), TrackRow());
+    EXPECT_EQ(editor_.disc().albumTitle, QDir(dir_.path()).dirName());
+    EXPECT_EQ(editor_.disc().discPerformer, "") << "the list is cleared first";
+    EXPECT_EQ(editor_.totalsText(), QStringLiteral("合計演奏時間=000:06"));
+}
+
+TEST_F(FolderLoaderTest, ProjectFileIsReadInsteadOfTheWavFiles) {
+    addWav("song.wav", 1);
+    writeText("Notes.TXT", QStringLiteral("TITLE:From notes\r\nsong.wav\r\n"));
+    EXPECT_EQ(LoadFolder(editor_, dir_.path()), QStringLiteral("ＣＤリスト編集 - Notes.TXT"));
+    EXPECT_EQ(editor_.disc().albumTitle, "From notes");
+    EXPECT_EQ(row(1).title, "song");
+    EXPECT_EQ(row(2), TrackRow());
+    EXPECT_EQ(editor_.positionText(), "1 / 1");
+}
+
+TEST_F(FolderLoaderTest, OnlyTheFirstListedProjectFileIsRead) {
+    writeText("first.txt", "TITLE:first");
+    writeText("second.txt", "TITLE:second");
+    const QString project = QFileInfo(listed("txt").first()).fileName();
+    EXPECT_EQ(LoadFolder(editor_, dir_.path()), QStringLiteral("ＣＤリスト編集 - ") + project);
+    EXPECT_EQ(editor_.disc().albumTitle, project.chopped(4));
+}
+
+TEST_F(FolderLoaderTest, ThirtyWavFilesFillTwentyFiveRowsAndCountAllInTheTotal) {
+    for (int i = 1; i <= 30; ++i)
+        addWav(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')), 2);
+    LoadFolder(editor_, dir_.path());
+    EXPECT_FALSE(row(25).title.isEmpty());
+    EXPECT_EQ(editor_.totalsText(), QStringLiteral("合計演奏時間=001:00"));
+    EXPECT_EQ(editor_.RecountTracks(), 25);
+}
+
+TEST_F(FolderLoaderTest, FolderWithoutSongsOrProjectChangesNothing) {
+    writeText("readme.txt", "");
+    const TrackRow before = row(1);
+    for (const QString& folder : {dir_.path(), dir_.filePath("vanished")}) {
+        EXPECT_EQ(LoadFolder(editor_, folder), std::nullopt);
+        EXPECT_EQ(row(1), before);
+        EXPECT_EQ(editor_.disc().discPerformer, "Before");
+    }
+}
+
+} // namespace
+} // namespace lccd

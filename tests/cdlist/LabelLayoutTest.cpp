@@ -1,0 +1,179 @@
+#include "cdlist/LabelLayout.h"
+
+#include "cdlist/LabelTemplate.h"
+#include "common/MyCommonW.h"
+#include "layout/LayoutFile.h"
+#include "platform/ProgramPaths.h"
+#include "tests/cdlist/DiscFolderFixture.h"
+
+namespace lccd {
+namespace {
+
+using test::song;
+
+TrackRows printedSongs(int count) {
+    TrackRows tracks;
+    for (int r = 1; r <= count; ++r)
+        tracks[size_t(r - 1)] = song(QStringLiteral("Song %1").arg(r), {}, {}, "003:25");
+    return tracks;
+}
+
+QStringList decoded(const QList<QByteArray>& lines) {
+    QStringList text;
+    for (const QByteArray& line : lines)
+        text.append(fromSjis(line));
+    return text;
+}
+
+TEST(LabelSongRowsTest, PlacementFollowsTheNumberOfSongs) {
+    struct Place {
+        int song; // 1-based
+        int left;
+        int top;
+    };
+    const struct {
+        int songs;
+        QString width;
+        QList<Place> places; // first and last song of each column
+    } cases[] = {
+        {10, "960", {{1, 1450, 600}, {10, 1450, 1005}}},
+        {14, "960", {{1, 1450, 550}, {14, 1450, 1135}}},
+        {15, "470", {{1, 1400, 600}, {8, 1400, 915}, {9, 1910, 600}, {15, 1910, 870}}},
+        {25, "470", {{1, 1400, 600}, {13, 1400, 1140}, {14, 1910, 600}, {25, 1910, 1095}}},
+    };
+    for (const auto& c : cases) {
+        const QStringList rows = LabelSongRows(printedSongs(c.songs));
+        ASSERT_EQ(rows.size(), c.songs);
+        for (const Place& place : c.places) {
+            const QString& row = rows[place.song - 1];
+            EXPECT_EQ(CsvFieldW(row, 5).toInt(), place.left) << c.songs << ": " << place.song;
+            EXPECT_EQ(CsvFieldW(row, 6).toInt(), place.top) << c.songs << ": " << place.song;
+            EXPECT_EQ(CsvFieldW(row, 7), c.width);
+        }
+    }
+}
+
+TEST(LabelSongRowsTest, RowTextAndTheSongsThatArePrinted) {
+    TrackRows tracks = printedSongs(10);
+    tracks[0].time.clear();
+    tracks[0].title = QStringLiteral(" 海の歌");
+    EXPECT_EQ(LabelSongRows(tracks)[0],
+              QStringLiteral("文字,Yes,Yes,Yes,1450,600,960,30,,左寄せ,No,10.5,\"01 0:00  海の歌\","
+                             "\"MS UI Gothic\",9.5,clWindowText,clWhite"));
+
+    tracks[2].check = QStringLiteral("0"); // the third song off: the ones after it too
+    EXPECT_EQ(printedSongCount(tracks), 2);
+    EXPECT_EQ(LabelSongRows(tracks).size(), 2);
+
+    tracks[0].check = QStringLiteral("x");
+    EXPECT_TRUE(LabelSongRows(tracks).isEmpty());
+
+    // A title of blanks is counted but not printed, and nothing after it.
+    tracks = printedSongs(5);
+    tracks[3].title = QStringLiteral("  ");
+    EXPECT_EQ(printedSongCount(tracks), 5);
+    EXPECT_EQ(LabelSongRows(tracks).size(), 3);
+}
+
+TEST(LabelSongRowsTest, QuoteInATitleStaysInsideTheValue) {
+    TrackRows tracks = printedSongs(1);
+    tracks[0].title = QStringLiteral("Say \"Hi\", then go");
+    const QString row = LabelSongRows(tracks)[0];
+    EXPECT_EQ(CsvFieldCountW(row), 17);
+    EXPECT_EQ(CsvFieldW(row, 13), QStringLiteral("01 003:25 Say \"Hi\", then go"));
+}
+
+class LabelTemplateTest : public ::testing::Test {
+protected:
+    QStringList filled(const QStringList& templateLines) {
+        return decoded(FillLabelPlaceholders(templateLines, disc_));
+    }
+
+    DiscInfo disc_;
+};
+
+TEST_F(LabelTemplateTest, PlaceholdersAreReplacedInOrder) {
+    disc_.jacketPath = QStringLiteral(" /music/front.jpg ");
+    disc_.albumTitle = QStringLiteral(" 海 [演奏者] ");
+    disc_.discPerformer = QStringLiteral("楽団");
+    disc_.discId = QStringLiteral("0042");
+    disc_.releaseYear = QStringLiteral("2009");
+    disc_.subtitle2 = QStringLiteral(" 第二 ");
+    const QStringList lines = filled({
+        "画像,,,,,,,,,,,,[ジャケット画像]",
+        "画像,,,,,,,,,,,,[ジャケット画像]",
+        "文字,,,,,,,,,,,,[ＣＤタイトル]",
+        "文字,,,,,,,,,,,,\"MNGD-[ＣＤＩＤ] [ＤＡＴＥ] (C), x\"",
+        "文字,,,,,,,,,,,,[タイトルサブ1]",
+        "文字,,,,,,,,,,,,[タイトルサブ2]",
+    });
+    QStringList values;
+    for (const QString& line : lines)
+        values.append(CsvFieldW(line, 13));
+    EXPECT_EQ(values, QStringList({"/music/front.jpg", "[ジャケット画像]", "海 楽団",
+                                   "MNGD-0042 2009 (C), x", "第二", ""}));
+    // A row that held no value to change keeps its text.
+    EXPECT_EQ(lines[1], QStringLiteral("画像,,,,,,,,,,,,[ジャケット画像]"));
+}
+
+TEST_F(LabelTemplateTest, InstalledTemplateHoldsTheBuiltInLines) {
+    const QByteArray installed =
+        test::fileBytes(QStringLiteral(LCCD_RESOURCES_DIR "/LcJacketStd.lct"));
+    EXPECT_EQ(installed, test::sjisFileBytes(builtInLabelTemplate()));
+    ASSERT_EQ(builtInLabelTemplate().size(), 18);
+    for (const QString& row : builtInLabelTemplate())
+        EXPECT_EQ(CsvFieldCountW(row), 17) << row.toStdString();
+    // The build puts it beside the program, where the template is looked up first.
+    EXPECT_EQ(test::fileBytes(QStringLiteral(LCCD_PROGRAM_DIR "/LcJacketStd.lct")), installed);
+}
+
+TEST_F(LabelTemplateTest, TemplateComesFromTheFirstProgramFolderThatHoldsIt) {
+    QTemporaryDir program;
+    QTemporaryDir data;
+    ProgramPaths paths;
+    paths.programPath = program.filePath("lccdtool");
+    paths.readFolders = {program.path(), data.path()};
+    test::writeFileBytes(data.filePath("Mine.lct"), toSjis(QStringLiteral("ID\r\n文字,x\rlast\n")));
+    EXPECT_EQ(LoadLabelTemplate(paths, "Mine.lct"),
+              QStringList({"ID", QStringLiteral("文字,x"), "last"}));
+    EXPECT_EQ(LoadLabelTemplate(paths, "Other.lct"), builtInLabelTemplate());
+    EXPECT_EQ(LoadLabelTemplate(paths, QString()), builtInLabelTemplate());
+}
+
+class LabelLayoutTest : public test::DiscFolderTest {};
+
+TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
+    DiscInfo& disc = editor_.disc();
+    disc.albumTitle = QStringLiteral("表ソ");
+    setSongs({song(QStringLiteral("春"), {}, {}, "004:05"), song(QStringLiteral("夏"))});
+    WriteLabelLayout(path("label.csv"), {"ID,値", "文字,[ＣＤタイトル]"}, disc,
+                     editor_.tracks().rows());
+    EXPECT_EQ(
+        test::fileBytes(path("label.csv")),
+        test::sjisFileBytes({
+            "ID,値",
+            QStringLiteral("文字,表ソ"),
+            QStringLiteral("文字,Yes,Yes,Yes,1450,600,960,30,,左寄せ,No,10.5,\"01 004:05 春\","
+                           "\"MS UI Gothic\",9.5,clWindowText,clWhite"),
+            QStringLiteral("文字,Yes,Yes,Yes,1450,645,960,30,,左寄せ,No,10.5,\"02 0:00 夏\","
+                           "\"MS UI Gothic\",9.5,clWindowText,clWhite"),
+        }));
+
+    // The main window's layout reader takes the built-in jacket with its songs, every row whole
+    // (a comma in the album title included).
+    disc.albumTitle = QStringLiteral("Love, Peace");
+    WriteLabelLayout(path("jacket.csv"), builtInLabelTemplate(), disc, printedSongs(15));
+    const std::optional<LayoutFileContent> layout = ReadLayoutFile(path("jacket.csv"));
+    ASSERT_TRUE(layout.has_value());
+    EXPECT_EQ(layout->headerFieldCount, 17);
+    ASSERT_EQ(layout->rowLines.size(), 17 + 15);
+    for (const QString& row : layout->rowLines)
+        EXPECT_EQ(CsvFieldCountW(row), 17) << row.toStdString();
+
+    // No printed song: the template rows only.
+    editor_.tracks().clearTracks();
+    EXPECT_EQ(LabelLayoutLines(builtInLabelTemplate(), disc, editor_.tracks().rows()).size(), 18);
+}
+
+} // namespace
+} // namespace lccd
