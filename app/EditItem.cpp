@@ -5,6 +5,7 @@
 #include "common/Numbers.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/NamedWidget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -52,11 +53,6 @@ QString oneDecimal(double value) {
 
 QString yesNo(bool flag) {
     return flag ? QStringLiteral("Yes") : QStringLiteral("No");
-}
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 // Shows its value without trailing zeros ("9", "13.5", "0.25").

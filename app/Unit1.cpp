@@ -4,6 +4,10 @@
 #include "app/LoadedSettingsRow.h"
 #include "app/PrinterPanel.h"
 #include "app/Version.h"
+#include "cdlist/CheckWavFile.h"
+#include "cdlist/EditCdList.h"
+#include "cdlist/EditItems.h"
+#include "cdlist/Option.h"
 #include "common/FileHelpers.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutIniStore.h"
@@ -39,6 +43,10 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent)
     buildUi();
     frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
     frmVersion_ = new TfrmVersion(this);
+    auto* editItems = new TfrmEditItems(this);
+    auto* options = new TfrmOption(this);
+    auto* checkWavFile = new TfrmCheckWavFile(this);
+    frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, this);
     pass_ = std::make_unique<LayoutDrawingPass>(*LcPrnPrev1, static_cast<DrawingPassHost&>(*this));
     connectCommands();
     FormCreate();
@@ -72,6 +80,7 @@ void TForm1::connectCommands() {
     on("N7", &TForm1::N7Click);
     on("H1", &TForm1::H1Click);
     on("V2", &TForm1::V2Click);
+    on("CDT1", &TForm1::CDT1Click);
     on("E1", &TForm1::E1Click);
     on("C2", &TForm1::C2Click);
     on("V3", &TForm1::V3Click);
@@ -461,6 +470,28 @@ void TForm1::H1Click() {
 
 void TForm1::V2Click() {
     dialogs().execDialog(*frmVersion_);
+}
+
+void TForm1::CDT1Click() {
+    frmEditCdList_->setOptions(
+        {settings_.templateName, settings_.noCut, settings_.addGap, settings_.setId3Tag});
+    frmEditCdList_->setLastProject(settings_.lastProject);
+    currentLayoutPath_.clear();
+    frmEditCdList_->forgetSavedLayout();
+    dialogs().execDialog(*frmEditCdList_);
+
+    const CdListOptions options = frmEditCdList_->options();
+    settings_.templateName = options.templateName;
+    settings_.noCut = options.noCut;
+    settings_.addGap = options.addGap;
+    settings_.setId3Tag = options.setId3Tag;
+    settings_.lastProject = frmEditCdList_->lastProject();
+    // The label layout the editor's save wrote opens for printing.
+    currentLayoutPath_ = frmEditCdList_->savedLayoutPath();
+    if (QFileInfo(currentLayoutPath_).isFile()) {
+        OpenLayoutFile();
+        RedrawLayout(false);
+    }
 }
 
 // ---- What the drawing pass reads

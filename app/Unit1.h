@@ -26,7 +26,11 @@ class QTableView;
 namespace lccd {
 
 class TLcPrnPrev;
+class TfrmCheckWavFile;
+class TfrmEditCdList;
 class TfrmEditItem;
+class TfrmEditItems;
+class TfrmOption;
 class TfrmVersion;
 
 // The main window: the layout list, the preview and the work tab under a panel with the
@@ -72,9 +76,11 @@ public:
     void X1Click();
     void H1Click();
     void V2Click();
+    void CDT1Click();
 
     TfrmEditItem& frmEditItem() { return *frmEditItem_; }
     TfrmVersion& frmVersion() { return *frmVersion_; }
+    TfrmEditCdList& frmEditCdList() { return *frmEditCdList_; }
     const QString& helpPath() const { return helpPath_; }
 
     void OpenLayoutFile();
@@ -127,6 +133,7 @@ private:
     QString copiedRow_;
     TfrmEditItem* frmEditItem_ = nullptr;
     TfrmVersion* frmVersion_ = nullptr;
+    TfrmEditCdList* frmEditCdList_ = nullptr;
     bool shiftFlag_ = false;
     bool shown_ = false;
     bool centreOnFirstShow_ = false;

@@ -1,6 +1,7 @@
 // The main window's controls, menus and their layout.
 #include "app/KindIcons.h"
 #include "app/Unit1.h"
+#include "platform/NamedWidget.h"
 #include "render/LcPrnPrev.h"
 
 #include <QComboBox>
@@ -22,11 +23,6 @@
 
 namespace lccd {
 namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* label(const char* name, const QString& caption, QWidget* parent) {
     return named(new QLabel(caption, parent), name);

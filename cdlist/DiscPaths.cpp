@@ -12,6 +12,10 @@ QString pathInFolder(const QString& folder, const QString& name) {
     return folder + QLatin1Char('/') + name;
 }
 
+QString songFilePath(const QString& folder, const QString& fileName) {
+    return fileName.contains(QLatin1Char('/')) ? fileName : pathInFolder(folder, fileName);
+}
+
 QString lastPathComponent(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }

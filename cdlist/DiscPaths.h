@@ -12,6 +12,10 @@ struct DiscInfo;
 // The folder, a separator unless the folder already ends in one, and the name.
 QString pathInFolder(const QString& folder, const QString& name);
 
+// A song's file: its file name as it is when that has a folder part, else the name in the
+// loaded folder.
+QString songFilePath(const QString& folder, const QString& fileName);
+
 // The file name part of a path: the text after its last separator.
 QString lastPathComponent(const QString& path);
 

@@ -29,9 +29,7 @@ void writeSongTags(const DiscInfo& disc, const TrackRows& tracks) {
     const int count = projectTrackCount(tracks);
     for (int r = 1; r <= count; ++r) {
         const TrackRow& song = tracks[size_t(r - 1)];
-        QString path = TrimW(song.fileName);
-        if (!path.contains(QLatin1Char('/')))
-            path = pathInFolder(disc.folderPath, path);
+        const QString path = songFilePath(disc.folderPath, TrimW(song.fileName));
         if (!QFileInfo(path).isFile())
             continue;
         WriteTrackTags(

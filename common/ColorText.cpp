@@ -184,7 +184,7 @@ struct PaletteRole {
 
 constexpr std::array<PaletteRole, kSystemColorCount> kSystemColorRoles = {{
     {QPalette::Active, QPalette::Button},            // scroll bar
-    {QPalette::Active, QPalette::Window},            // desktop background
+    {QPalette::Active, QPalette::Highlight},         // desktop background (an accent colour)
     {QPalette::Active, QPalette::Highlight},         // active caption
     {QPalette::Inactive, QPalette::Highlight},       // inactive caption
     {QPalette::Active, QPalette::Window},            // menu

@@ -1,0 +1,482 @@
+#include "cdlist/EditCdList.h"
+
+#include "cdlist/CheckWavFile.h"
+#include "cdlist/EditItems.h"
+#include "cdlist/EditorCommands.h"
+#include "cdlist/FolderLoader.h"
+#include "common/FileHelpers.h"
+#include "common/Messages.h"
+#include "platform/Dialogs.h"
+#include "platform/NamedWidget.h"
+#include "platform/PathEllipsis.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lccd {
+namespace {
+
+const QString kAskTitle = QStringLiteral("問合わせ");
+const QString kFolderPrompt = QStringLiteral("フォルダを指定してください");
+
+// The print check column: a box with a green tick.
+class CheckMarkDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, QModelIndex());
+        const QRect box = QRect(0, 0, 11, 11).translated(option.rect.center() - QPoint(5, 5));
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::gray);
+        painter->setBrush(Qt::white);
+        painter->drawRect(box);
+        if (index.data(Qt::CheckStateRole).toInt() == Qt::Checked) {
+            painter->setPen(QPen(QColor(0, 160, 0), 2));
+            painter->drawPolyline(
+                QPolygonF({box.topLeft() + QPointF(2, 5.5), box.topLeft() + QPointF(4.5, 8.5),
+                           box.topLeft() + QPointF(9.5, 2.5)}));
+        }
+        painter->restore();
+    }
+};
+
+QLineEdit* box(const char* name, QWidget* parent) {
+    return named(new QLineEdit(parent), name);
+}
+
+} // namespace
+
+TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems,
+                               TfrmOption& options, TfrmCheckWavFile& checkWavFile, QWidget* parent)
+    : QDialog(parent), paths_(paths), editItems_(editItems), options_(options),
+      checkWavFile_(checkWavFile) {
+    setObjectName(QStringLiteral("frmEditCdList"));
+    setWindowTitle(QStringLiteral("CDリスト編集"));
+    settings_.templateName = defaultTemplateName();
+    buildUi();
+    connectCommands();
+    presenter_.ClearCdList();
+    resize(900, 640);
+}
+
+// ---- Controls
+
+void TfrmEditCdList::buildUi() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addWidget(buildDiscPanel());
+    layout->addWidget(buildToolbar());
+
+    CtrlGrid1 = named(new QTableView(this), "CtrlGrid1");
+    CtrlGrid1->setModel(&presenter_.tracks());
+    CtrlGrid1->verticalHeader()->hide();
+    CtrlGrid1->verticalHeader()->setDefaultSectionSize(20);
+    CtrlGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    CtrlGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CtrlGrid1->setItemDelegateForColumn(int(TrackColumn::Check), new CheckMarkDelegate(CtrlGrid1));
+    CtrlGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    for (int column = 0; column < kTrackColumnCount; ++column)
+        CtrlGrid1->setColumnWidth(column, TrackTableModel::initialColumnWidth(TrackColumn(column)));
+    CtrlGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    CtrlGrid1->viewport()->installEventFilter(this);
+    layout->addWidget(CtrlGrid1, 1);
+
+    gridMenu_ = new QMenu(this);
+    named(gridMenu_->addAction(QStringLiteral("IDタグの書き出し／演奏時間の編集／項目追加(&E)")),
+          "Edit2");
+    WAVW1 =
+        named(gridMenu_->addAction(QStringLiteral("無分割時にWAVファイルを確認する(&W)")), "WAVW1");
+
+    auto* status = named(new QStatusBar(this), "StatusBar1");
+    status->setSizeGripEnabled(false);
+    const int widths[] = {50, 200, 50};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(status);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        statusPanels_[i]->setMinimumWidth(widths[i]);
+        status->addWidget(statusPanels_[i], i == 2 ? 1 : 0);
+    }
+    layout->addWidget(status);
+}
+
+QWidget* TfrmEditCdList::buildDiscPanel() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    auto addRow = [&](int row, int column, const QString& caption, QWidget* field,
+                      QWidget* button = nullptr) {
+        grid->addWidget(new QLabel(caption, panel), row, column);
+        grid->addWidget(field, row, column + 1, 1, button ? 1 : 2);
+        if (button)
+            grid->addWidget(button, row, column + 2);
+    };
+    edtFolderName = box("edtFolderName", panel);
+    edtFolderName->setReadOnly(true);
+    edtJacketFilename = box("edtJacketFilename", panel);
+    edtJacketFilename->setReadOnly(true);
+    auto* folderButton = named(new QPushButton(QStringLiteral(",,,"), panel), "Button7");
+    auto* jacketButton = named(new QPushButton(QStringLiteral(",,,"), panel), "Button1");
+    folderButton->setFixedWidth(28);
+    jacketButton->setFixedWidth(28);
+    edtDiscId = box("edtDiscId", panel);
+    edtCATALOG = box("edtCATALOG", panel);
+    edtRelease = box("edtRelease", panel);
+    cmbGenre = named(new QComboBox(panel), "cmbGenre");
+    cmbGenre->setEditable(true);
+    addRow(0, 0, QStringLiteral("フォルダ"), edtFolderName, folderButton);
+    addRow(1, 0, QStringLiteral("ジャケット画像"), edtJacketFilename, jacketButton);
+    addRow(2, 0, QStringLiteral("DISCID:"), edtDiscId);
+    addRow(3, 0, QStringLiteral("CATALOG:"), edtCATALOG);
+    addRow(4, 0, QStringLiteral("RELEASE:"), edtRelease);
+    addRow(5, 0, QStringLiteral("GENRE:"), cmbGenre);
+
+    editAlubm = box("editAlubm", panel);
+    edtPaformer = box("edtPaformer", panel);
+    edtSubTitle1 = box("edtSubTitle1", panel);
+    edtSubTitle2 = box("edtSubTitle2", panel);
+    addRow(0, 3, QStringLiteral("アルバム"), editAlubm);
+    addRow(1, 3, QStringLiteral("演者"), edtPaformer);
+    addRow(2, 3, QStringLiteral("小見出し１"), edtSubTitle1);
+    addRow(3, 3, QStringLiteral("小見出し２"), edtSubTitle2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    return panel;
+}
+
+QWidget* TfrmEditCdList::buildToolbar() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 2, 0, 2);
+    auto speed = [&](const char* name, const QString& caption, const QString& hint) {
+        auto* button = named(new QPushButton(caption, bar), name);
+        button->setFixedWidth(36);
+        button->setToolTip(hint);
+        row->addWidget(button);
+    };
+    speed("SpeedButton2", QStringLiteral("↑"), QStringLiteral("順位を上に上げる"));
+    speed("SpeedButton3", QStringLiteral("↓"), QStringLiteral("順位を下げる"));
+    speed("SpeedButton4", QStringLiteral("ｸﾘｱ"), QString());
+    Edit1 = named(new QLineEdit(bar), "Edit1");
+    Edit1->setReadOnly(true);
+    Edit1->setFixedWidth(64);
+    row->addWidget(Edit1);
+    Label8 = named(new QLabel(presenter_.timeLabelText(), bar), "Label8");
+    Label12 = named(new QLabel(presenter_.totalsText(), bar), "Label12");
+    row->addWidget(Label8);
+    row->addWidget(Label12);
+    chkNoCut = named(new QCheckBox(QStringLiteral("無分割"), bar), "chkNoCut");
+    chkNoCut->setToolTip(
+        QStringLiteral("WAVを曲名で分割していないときにチェックしてフォルダを指定する"));
+    row->addWidget(chkNoCut);
+    row->addStretch(1);
+    auto picture = [&](const char* name, QStyle::StandardPixmap icon, const QString& hint) {
+        auto* button = named(new QToolButton(bar), name);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolTip(hint);
+        row->addWidget(button);
+    };
+    picture("BitBtn3", QStyle::SP_FileIcon, QStringLiteral("新規開始"));
+    picture("BitBtn1", QStyle::SP_DirOpenIcon, QStringLiteral("フォルダを開く"));
+    picture("BitBtn2", QStyle::SP_DialogSaveButton, QStringLiteral("プロジェクトを保存する"));
+    picture("BitBtn4", QStyle::SP_BrowserReload, QStringLiteral("再読み込みをする"));
+    picture("BitBtn5", QStyle::SP_ArrowDown,
+            QStringLiteral("上記の共通項目をすべての曲に設定する"));
+    picture("BitBtn8", QStyle::SP_FileDialogDetailedView, QStringLiteral("オプション設定"));
+    picture("BitBtn6", QStyle::SP_DialogHelpButton, QStringLiteral("操作説明"));
+    picture("BitBtn7", QStyle::SP_DialogCloseButton, QStringLiteral("終了する"));
+    return bar;
+}
+
+void TfrmEditCdList::connectCommands() {
+    auto on = [this](const char* name, void (TfrmEditCdList::*command)()) {
+        QObject* control = findChild<QObject*>(QString::fromLatin1(name));
+        auto run = [this, command] { RunGuarded([=, this] { (this->*command)(); }); };
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            connect(button, &QAbstractButton::clicked, this, run);
+        else if (auto* entry = qobject_cast<QAction*>(control))
+            connect(entry, &QAction::triggered, this, run);
+    };
+    on("Button7", &TfrmEditCdList::Button7Click);
+    on("BitBtn1", &TfrmEditCdList::Button7Click);
+    on("Button1", &TfrmEditCdList::Button1Click);
+    on("SpeedButton2", &TfrmEditCdList::SpeedButton2Click);
+    on("SpeedButton3", &TfrmEditCdList::SpeedButton3Click);
+    on("SpeedButton4", &TfrmEditCdList::SpeedButton4Click);
+    on("BitBtn3", &TfrmEditCdList::BitBtn3Click);
+    on("BitBtn2", &TfrmEditCdList::BitBtn2Click);
+    on("BitBtn4", &TfrmEditCdList::BitBtn4Click);
+    on("BitBtn5", &TfrmEditCdList::BitBtn5Click);
+    on("BitBtn8", &TfrmEditCdList::BitBtn8Click);
+    on("BitBtn6", &TfrmEditCdList::BitBtn6Click);
+    on("Edit2", &TfrmEditCdList::Edit2Click);
+    on("WAVW1", &TfrmEditCdList::WAVW1Click);
+    connect(findChild<QToolButton*>(QStringLiteral("BitBtn7")), &QToolButton::clicked, this,
+            &QDialog::accept);
+    connect(chkNoCut, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.noCut = on;
+        WAVW1->setEnabled(on);
+    });
+    connect(CtrlGrid1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { gridMenu_->popup(CtrlGrid1->viewport()->mapToGlobal(at)); });
+    connect(CtrlGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { presenter_.showSelection(current.row() + 1); });
+
+    // The disc boxes edit the disc fields; the fields show in the boxes whenever they change.
+    for (QLineEdit* edit :
+         {edtDiscId, edtCATALOG, edtRelease, editAlubm, edtPaformer, edtSubTitle1, edtSubTitle2})
+        connect(edit, &QLineEdit::textEdited, this, &TfrmEditCdList::readDiscBoxes);
+    connect(cmbGenre, &QComboBox::currentTextChanged, this, &TfrmEditCdList::readDiscBoxes);
+    connect(&presenter_, &CdListPresenter::discChanged, this, &TfrmEditCdList::showDisc);
+    connect(&presenter_, &CdListPresenter::totalsChanged, this, [this] {
+        Label12->setText(presenter_.totalsText());
+        QPalette palette = Label12->palette();
+        palette.setColor(QPalette::WindowText, toQColor(presenter_.totalsColor()));
+        Label12->setPalette(palette);
+    });
+    connect(&presenter_, &CdListPresenter::timeLabelChanged, this,
+            [this] { Label8->setText(presenter_.timeLabelText()); });
+    connect(&presenter_, &CdListPresenter::positionChanged, this,
+            [this] { Edit1->setText(presenter_.positionText()); });
+    connect(&presenter_.status(), &StatusPanel::textChanged, statusPanels_[2], &QLabel::setText);
+}
+
+void TfrmEditCdList::showDisc() {
+    const DiscInfo& disc = presenter_.disc();
+    const QSignalBlocker block(cmbGenre);
+    edtDiscId->setText(disc.discId);
+    edtCATALOG->setText(disc.catalog);
+    edtRelease->setText(disc.releaseYear);
+    editAlubm->setText(disc.albumTitle);
+    edtPaformer->setText(disc.discPerformer);
+    edtSubTitle1->setText(disc.subtitle1);
+    edtSubTitle2->setText(disc.subtitle2);
+    cmbGenre->clear();
+    cmbGenre->addItems(disc.genreList);
+    cmbGenre->setCurrentIndex(disc.genreIndex);
+    cmbGenre->setEditText(disc.genre);
+    showPathBoxes();
+}
+
+void TfrmEditCdList::showPathBoxes() {
+    const DiscInfo& disc = presenter_.disc();
+    for (const auto& [box, text] : {std::pair{edtFolderName, disc.folderBoxText},
+                                    std::pair{edtJacketFilename, disc.jacketBoxText}})
+        box->setText(shortenPath(text, box->fontMetrics(), box->width() - 4));
+    edtFolderName->setToolTip(disc.folderPath);
+}
+
+void TfrmEditCdList::readDiscBoxes() {
+    DiscInfo& disc = presenter_.disc();
+    disc.discId = edtDiscId->text();
+    disc.catalog = edtCATALOG->text();
+    disc.releaseYear = edtRelease->text();
+    disc.albumTitle = editAlubm->text();
+    disc.discPerformer = edtPaformer->text();
+    disc.subtitle1 = edtSubTitle1->text();
+    disc.subtitle2 = edtSubTitle2->text();
+    disc.genre = cmbGenre->currentText();
+    disc.selectGenreEntry();
+}
+
+void TfrmEditCdList::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    showPathBoxes();
+}
+
+// ---- Settings handed over by the main window
+
+void TfrmEditCdList::setLastProject(const QString& folder) {
+    presenter_.disc().setFolderPath(folder);
+    showPathBoxes();
+}
+
+void TfrmEditCdList::setOptions(const CdListOptions& options) {
+    settings_ = options;
+    setNoCut(options.noCut);
+}
+
+CdListOptions TfrmEditCdList::options() const {
+    return settings_;
+}
+
+void TfrmEditCdList::setNoCut(bool on) {
+    chkNoCut->setChecked(on);
+    settings_.noCut = on;
+}
+
+void TfrmEditCdList::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showDisc();
+    if (QFileInfo(presenter_.disc().folderPath).isDir())
+        RunGuarded([this] { loadFolder(presenter_.disc().folderPath); });
+}
+
+// ---- Grid
+
+int TfrmEditCdList::selectedRow() const {
+    const QModelIndex current = CtrlGrid1->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void TfrmEditCdList::selectRow(int row) {
+    const int column = qMax(0, CtrlGrid1->currentIndex().column());
+    CtrlGrid1->setCurrentIndex(presenter_.tracks().index(row - 1, column));
+}
+
+bool TfrmEditCdList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CtrlGrid1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint at = press->position().toPoint();
+        if (press->button() == Qt::LeftButton) {
+            const QModelIndex cell = CtrlGrid1->indexAt(at);
+            if (cell.isValid())
+                CtrlGrid1->setCurrentIndex(cell);
+        }
+        presenter_.pressInGrid(selectedRow(), at.x() + CtrlGrid1->horizontalHeader()->offset(),
+                               CtrlGrid1->columnWidth(0), CtrlGrid1->columnWidth(1));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- Commands
+
+void TfrmEditCdList::loadFolder(const QString& folder) {
+    if (const std::optional<QString> caption = LoadFolder(presenter_, folder))
+        setWindowTitle(*caption);
+}
+
+void TfrmEditCdList::Button7Click() {
+    const QString current = presenter_.disc().folderPath;
+    const QString start = QFileInfo(current).isDir() ? current : paths_.programFolder();
+    const std::optional<QString> folder = dialogs().browseFolder(kFolderPrompt, start);
+    if (!folder)
+        return;
+    presenter_.disc().setFolderPath(*folder);
+    showPathBoxes();
+    loadFolder(*folder);
+    presenter_.showPlayingTime(1);
+}
+
+void TfrmEditCdList::Button1Click() {
+    const DiscInfo& disc = presenter_.disc();
+    const QString start = QFileInfo(disc.jacketPath).isFile() ? disc.jacketPath : disc.folderPath;
+    const std::optional<QString> jacket = dialogs().openPicture(
+        {QString(), QStringLiteral("Jpeg(*.jpg)|*.jpg|すべて(*.*)|*.*"), start});
+    if (!jacket)
+        return;
+    presenter_.disc().setJacketPath(*jacket);
+    showPathBoxes();
+}
+
+void TfrmEditCdList::SpeedButton2Click() {
+    const int row = selectedRow();
+    const int moved = MoveTrackUp(presenter_.tracks(), row);
+    if (moved != row)
+        selectRow(moved);
+    CtrlGrid1->setFocus();
+}
+
+void TfrmEditCdList::SpeedButton3Click() {
+    const int row = selectedRow();
+    const int moved = MoveTrackDown(presenter_.tracks(), row);
+    if (moved != row)
+        selectRow(moved);
+    CtrlGrid1->setFocus();
+}
+
+void TfrmEditCdList::SpeedButton4Click() {
+    const int songs = presenter_.RecountTracks();
+    if (songs == 0)
+        return;
+    if (AskOkCancel(QStringLiteral("%1:曲残ってるのを消しますか").arg(songs), kAskTitle))
+        presenter_.ClearCdList();
+}
+
+void TfrmEditCdList::BitBtn3Click() {
+    presenter_.ClearCdList();
+    presenter_.disc().folderBoxText.clear();
+    showPathBoxes();
+    presenter_.ShowStatusMessage(QStringLiteral("画面をクリアしました"));
+}
+
+void TfrmEditCdList::BitBtn2Click() {
+    readDiscBoxes();
+    DiscSaveSettings settings{settings_.noCut, settings_.addGap, settings_.setId3Tag,
+                              settings_.templateName, paths_};
+    const std::optional<QString> label = save_.run(settings);
+    if (settings.noCut != settings_.noCut)
+        setNoCut(settings.noCut);
+    if (label)
+        savedLayoutPath_ = *label;
+}
+
+void TfrmEditCdList::BitBtn4Click() {
+    if (AskOkCancel(QStringLiteral("再読み込みしますか"), kAskTitle))
+        loadFolder(presenter_.disc().folderPath);
+}
+
+void TfrmEditCdList::BitBtn5Click() {
+    readDiscBoxes();
+    ApplyDiscFieldsToSongs(presenter_.tracks(), presenter_.disc());
+}
+
+void TfrmEditCdList::BitBtn8Click() {
+    options_.setOptions(settings_);
+    if (dialogs().execDialog(options_) != QDialog::Accepted)
+        return;
+    const CdListOptions chosen = options_.options();
+    settings_.templateName = chosen.templateName;
+    settings_.addGap = chosen.addGap;
+    settings_.setId3Tag = chosen.setId3Tag;
+    setNoCut(chosen.noCut);
+}
+
+void TfrmEditCdList::BitBtn6Click() {
+    const QString guide = paths_.programFile(QStringLiteral("readme.txt"));
+    if (QFileInfo(guide).isFile())
+        OpenWithAssociatedProgram(guide);
+}
+
+void TfrmEditCdList::Edit2Click() {
+    const int row = selectedRow();
+    if (!CanEditSong(presenter_.tracks(), row))
+        return;
+    editItems_.setEdit(SongEditFor(presenter_, row), presenter_.disc().genreList);
+    if (dialogs().execDialog(editItems_) != QDialog::Accepted)
+        return;
+    ApplySongEdit(presenter_, row, editItems_.edit(), settings_.noCut);
+}
+
+void TfrmEditCdList::WAVW1Click() {
+    if (!settings_.noCut) {
+        presenter_.status().setText(QStringLiteral("[無分割]にチェックがついているときに可能です"));
+        return;
+    }
+    const std::optional<QList<WavCheckLine>> lines = WavCheckLines(presenter_.disc().folderPath);
+    if (!lines)
+        return;
+    checkWavFile_.setLines(*lines);
+    dialogs().execDialog(checkWavFile_);
+}
+
+} // namespace lccd

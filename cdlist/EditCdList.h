@@ -1,0 +1,105 @@
+#pragma once
+
+#include "cdlist/CdListPresenter.h"
+#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/Option.h"
+#include "platform/ProgramPaths.h"
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableView;
+
+namespace lccd {
+
+class TfrmCheckWavFile;
+class TfrmEditItems;
+
+// The CD list editor: the disc fields, a toolbar and the grid of 25 song rows.
+class TfrmEditCdList : public QDialog {
+    Q_OBJECT
+
+public:
+    TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems, TfrmOption& options,
+                   TfrmCheckWavFile& checkWavFile, QWidget* parent = nullptr);
+
+    CdListPresenter& presenter() { return presenter_; }
+
+    // What the main window hands over before showing the editor, and takes back after.
+    void setLastProject(const QString& folder);
+    QString lastProject() const { return presenter_.disc().folderPath; }
+    void setOptions(const CdListOptions& options);
+    CdListOptions options() const;
+    // The label layout the last save wrote (forgotten at each opening).
+    const QString& savedLayoutPath() const { return savedLayoutPath_; }
+    void forgetSavedLayout() { savedLayoutPath_.clear(); }
+
+    // Commands.
+    void Button7Click();
+    void Button1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void BitBtn3Click();
+    void BitBtn2Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn8Click();
+    void BitBtn6Click();
+    void Edit2Click();
+    void WAVW1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildUi();
+    QWidget* buildDiscPanel();
+    QWidget* buildToolbar();
+    void connectCommands();
+    void loadFolder(const QString& folder);
+    void showDisc();
+    void showPathBoxes();
+    void readDiscBoxes();
+    int selectedRow() const;
+    void selectRow(int row);
+    void setNoCut(bool on);
+
+    ProgramPaths paths_;
+    TfrmEditItems& editItems_;
+    TfrmOption& options_;
+    TfrmCheckWavFile& checkWavFile_;
+    CdListPresenter presenter_;
+    DiscSaveCommand save_{presenter_};
+    CdListOptions settings_;
+    QString savedLayoutPath_;
+
+    QLineEdit* edtFolderName = nullptr;
+    QLineEdit* edtJacketFilename = nullptr;
+    QLineEdit* edtDiscId = nullptr;
+    QLineEdit* edtCATALOG = nullptr;
+    QLineEdit* edtRelease = nullptr;
+    QComboBox* cmbGenre = nullptr;
+    QLineEdit* editAlubm = nullptr;
+    QLineEdit* edtPaformer = nullptr;
+    QLineEdit* edtSubTitle1 = nullptr;
+    QLineEdit* edtSubTitle2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label12 = nullptr;
+    QCheckBox* chkNoCut = nullptr;
+    QTableView* CtrlGrid1 = nullptr;
+    QMenu* gridMenu_ = nullptr;
+    QAction* WAVW1 = nullptr;
+    QLabel* statusPanels_[3] = {};
+};
+
+} // namespace lccd

@@ -1,0 +1,117 @@
+#include "cdlist/EditorCommands.h"
+
+#include "cdlist/DiscPaths.h"
+#include "cdlist/PlayingTime.h"
+#include "cdlist/TrackTags.h"
+#include "common/FileHelpers.h"
+#include "common/Numbers.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
+
+namespace lccd {
+namespace {
+
+bool titled(const TrackTableModel& tracks, int row) {
+    return row >= 1 && row <= kTrackRowCount &&
+           !isTitleEmptyTrimmed(tracks.field(row, TrackColumn::Title));
+}
+
+int swapWith(TrackTableModel& tracks, int row, int other) {
+    if (!titled(tracks, row) || !titled(tracks, other))
+        return row;
+    const TrackRow song = tracks.track(row);
+    tracks.setTrack(row, tracks.track(other));
+    tracks.setTrack(other, song);
+    return other;
+}
+
+void applyIfFilled(TrackTableModel& tracks, int row, TrackColumn column, const QString& box) {
+    if (!box.trimmed().isEmpty())
+        tracks.setField(row, column, box);
+}
+
+QString twoDigits(int value) {
+    return QString::asprintf("%.02d", value);
+}
+
+} // namespace
+
+int MoveTrackUp(TrackTableModel& tracks, int row) {
+    return row <= 1 ? row : swapWith(tracks, row, row - 1);
+}
+
+int MoveTrackDown(TrackTableModel& tracks, int row) {
+    return row >= kTrackRowCount ? row : swapWith(tracks, row, row + 1);
+}
+
+void ApplyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc) {
+    for (int row = 1; titled(tracks, row); ++row) {
+        applyIfFilled(tracks, row, TrackColumn::Performer, disc.discPerformer);
+        applyIfFilled(tracks, row, TrackColumn::Album, disc.albumTitle);
+        applyIfFilled(tracks, row, TrackColumn::Genre, disc.genre);
+        applyIfFilled(tracks, row, TrackColumn::Year, disc.releaseYear);
+    }
+}
+
+bool CanEditSong(const TrackTableModel& tracks, int row) {
+    return row >= 1 && row <= kTrackRowCount && (row == 1 || titled(tracks, row - 1));
+}
+
+SongEdit SongEditFor(const CdListPresenter& editor, int row) {
+    const TrackRow& track = editor.tracks().track(row);
+    SongEdit edit;
+    edit.title = track.title;
+    edit.performer = track.performer;
+    edit.album = track.album;
+    edit.year = track.year;
+    edit.genre = track.genre;
+    edit.comment = lastPathComponent(editor.disc().jacketPath);
+    if (const qsizetype colon = track.time.indexOf(QLatin1Char(':')); colon >= 0) {
+        edit.second = track.time.mid(colon + 1, 2);
+        const int minutes = StrToIntLoose(track.time.left(colon));
+        edit.minute = twoDigits(minutes % 60);
+        if (minutes >= 60)
+            edit.hour = twoDigits(minutes / 60);
+    }
+    return edit;
+}
+
+void ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit) {
+    TrackRow track = editor.tracks().track(row);
+    track.title = edit.title;
+    track.album = edit.album;
+    track.performer = edit.performer;
+    track.year = edit.year;
+    track.genre = edit.genre;
+    if (unsplit || track.time.trimmed().isEmpty()) {
+        const qint64 seconds = qint64(StrToIntLoose(edit.hour)) * 3600 +
+                               qint64(StrToIntLoose(edit.minute)) * 60 + StrToIntLoose(edit.second);
+        track.time = FormatPlayingTime(int(std::clamp<qint64>(seconds, 0, INT_MAX)));
+    }
+    editor.tracks().setTrack(row, track);
+    const QString file = songFilePath(editor.disc().folderPath, track.fileName);
+    if (!track.fileName.isEmpty() && QFileInfo(file).isFile())
+        WriteTrackTags(
+            file,
+            TrackTags{edit.title, edit.performer, edit.album, edit.year, edit.genre, edit.comment},
+            true);
+}
+
+std::optional<QList<WavCheckLine>> WavCheckLines(const QString& folder) {
+    QStringList files;
+    FindFiles(files, folder, QStringLiteral(".wav"), false, true, FileAttr::Any);
+    if (files.isEmpty())
+        return std::nullopt;
+    QList<WavCheckLine> lines(4);
+    for (int k = 0; k < 4 && k < files.size(); ++k) {
+        lines[k].fileName = lastPathComponent(files[k]);
+        const std::optional<PlayingTime> time = QueryPlayingTime(files[k]);
+        lines[k].time = time ? time->text : QString();
+    }
+    return lines;
+}
+
+} // namespace lccd

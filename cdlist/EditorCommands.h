@@ -1,0 +1,55 @@
+#pragma once
+
+#include "cdlist/CdListPresenter.h"
+
+#include <QList>
+#include <optional>
+
+// The CD list editor's commands on its rows, apart from its window.
+namespace lccd {
+
+// Exchanges a song with the one above (below) it; the row numbers stay. Nothing happens for
+// the first (last) row or next to a row without a title. Returns the row now holding the song.
+int MoveTrackUp(TrackTableModel& tracks, int row);
+int MoveTrackDown(TrackTableModel& tracks, int row);
+
+// Gives every song the disc's performer, album title, genre and release year, each only when
+// its box is not blank.
+void ApplyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc);
+
+// What the tag and time dialog edits for one row.
+struct SongEdit {
+    QString title;
+    QString performer;
+    QString album;
+    QString year;
+    QString genre; // the selected genre entry, empty when none is selected
+    QString comment;
+    QString hour = QStringLiteral("00");
+    QString minute = QStringLiteral("00");
+    QString second = QStringLiteral("00");
+};
+
+// Whether the tag and time dialog may open on the row: a song row, or the first row after
+// the songs (which adds a song).
+bool CanEditSong(const TrackTableModel& tracks, int row);
+
+// The dialog's values for a row: its tags, the jacket's file name as comment, and its playing
+// time split into hours (only from an hour on), minutes and seconds.
+SongEdit SongEditFor(const CdListPresenter& editor, int row);
+
+// Writes the dialog's values back into the row. The typed time replaces the row's only in
+// unsplit mode or when the row has none. When the song's file exists its tags are written too.
+void ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit);
+
+// One line of the WAV check: a file of the folder and its playing time.
+struct WavCheckLine {
+    QString time = QStringLiteral("00:00");
+    QString fileName;
+};
+
+// The first four WAV files of the folder, as the WAV check shows them; nothing when the folder
+// has no WAV file.
+std::optional<QList<WavCheckLine>> WavCheckLines(const QString& folder);
+
+} // namespace lccd

@@ -1,0 +1,70 @@
+#include "cdlist/Option.h"
+
+#include "cdlist/DialogButtons.h"
+#include "platform/Dialogs.h"
+#include "platform/NamedWidget.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lccd {
+
+TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmOption"));
+    setWindowTitle(QStringLiteral("オプション設定"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("ＣＤジャケット・テンプレート"), this));
+    auto* templateRow = new QHBoxLayout;
+    Edit1 = named(new QLineEdit(this), "Edit1");
+    auto* browse = named(new QPushButton(QStringLiteral("..."), this), "Button3");
+    browse->setFixedWidth(28);
+    templateRow->addWidget(Edit1, 1);
+    templateRow->addWidget(browse);
+    layout->addLayout(templateRow);
+
+    chkNoCut = named(new QCheckBox(QStringLiteral("無分割"), this), "chkNoCut");
+    layout->addWidget(chkNoCut);
+    for (const QString& line :
+         {QStringLiteral("(CUEファイルを書き出すときに、フォルダ内のWAVファイルを使う)"),
+          QStringLiteral(
+              "ライブなど曲で分割できないときとか、WAVファイルが曲名リストと一致していない"),
+          QStringLiteral("場合に使用する")})
+        layout->addWidget(new QLabel(line, this));
+    CheckBox1 = named(new QCheckBox(QStringLiteral("CD作成時に、曲間のギャップを２秒間追加する"
+                                                   "(ギャップを含むファイルでは不要)"),
+                                    this),
+                      "CheckBox1");
+    CheckBox2 = named(new QCheckBox(QStringLiteral("保存時に曲ファイルにID3タグを設定する"), this),
+                      "CheckBox2");
+    layout->addWidget(CheckBox1);
+    layout->addWidget(CheckBox2);
+    addOkCancelButtons(*this, *layout);
+    connect(browse, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { Button3Click(); }); });
+}
+
+void TfrmOption::setOptions(const CdListOptions& options) {
+    Edit1->setText(options.templateName);
+    chkNoCut->setChecked(options.noCut);
+    CheckBox1->setChecked(options.addGap);
+    CheckBox2->setChecked(options.setId3Tag);
+}
+
+CdListOptions TfrmOption::options() const {
+    return {Edit1->text(), chkNoCut->isChecked(), CheckBox1->isChecked(), CheckBox2->isChecked()};
+}
+
+void TfrmOption::Button3Click() {
+    const std::optional<QString> chosen = dialogs().openFile(
+        {QString(), QStringLiteral("テンプレート(*.lct)|*.lct|すべて(*.*)|*.*"), QString()});
+    // Templates are always taken from the program's folder: only the name is kept.
+    if (chosen)
+        Edit1->setText(QFileInfo(*chosen).fileName());
+}
+
+} // namespace lccd

@@ -1,0 +1,186 @@
+#include "cdlist/EditCdList.h"
+#include "cdlist/CheckWavFile.h"
+#include "cdlist/EditItems.h"
+#include "cdlist/Option.h"
+
+#include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+
+namespace lccd {
+namespace {
+
+// The editor window over scripted dialogs, with songs put straight into its rows.
+class EditCdListTest : public ::testing::Test {
+protected:
+    EditCdListTest() {
+        paths.programPath = dir.filePath(QStringLiteral("lccdtool"));
+        paths.readFolders = {dir.path()};
+    }
+
+    void songs(int count, const QString& time = QStringLiteral("003:25")) {
+        for (int r = 1; r <= count; ++r)
+            tracks().setTrack(
+                r, test::song(QStringLiteral("Song %1").arg(r), QString(), QString(), time));
+    }
+    TrackTableModel& tracks() { return editor.presenter().tracks(); }
+    void select(int row) { grid()->setCurrentIndex(tracks().index(row - 1, 3)); }
+    QTableView* grid() { return editor.findChild<QTableView*>(QStringLiteral("CtrlGrid1")); }
+    template <typename Widget> Widget* child(QObject& in, const char* name) {
+        return in.findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void press(const char* name) {
+        if (auto* button = child<QAbstractButton>(editor, name))
+            button->click();
+        else
+            child<QAction>(editor, name)->trigger();
+    }
+    QStringList titles() {
+        QStringList list;
+        for (int r = 1; r <= 6; ++r)
+            list.append(tracks().field(r, TrackColumn::Title));
+        return list;
+    }
+
+    QTemporaryDir dir;
+    ProgramPaths paths;
+    test::ScriptedDialogs dialogs;
+    TfrmEditItems editItems;
+    TfrmOption options;
+    TfrmCheckWavFile checkWavFile;
+    TfrmEditCdList editor{paths, editItems, options, checkWavFile};
+};
+
+TEST_F(EditCdListTest, MovesSwapSongsButNotTheirNumbers) {
+    songs(5);
+    select(3);
+    press("SpeedButton3");
+    EXPECT_EQ(titles(), (QStringList{"Song 1", "Song 2", "Song 4", "Song 3", "Song 5", ""}));
+    EXPECT_EQ(tracks().data(tracks().index(2, 0)).toString(), QStringLiteral("  03"));
+    EXPECT_EQ(grid()->currentIndex().row(), 3);
+    select(1);
+    press("SpeedButton2");
+    select(5);
+    press("SpeedButton3"); // the next row has no title
+    EXPECT_EQ(titles(), (QStringList{"Song 1", "Song 2", "Song 4", "Song 3", "Song 5", ""}));
+}
+
+TEST_F(EditCdListTest, ClearAsksOnlyWhenThereAreSongs) {
+    press("SpeedButton4");
+    EXPECT_TRUE(dialogs.prompts().isEmpty());
+    songs(12);
+    dialogs.answerMessage(DialogResult::Ok);
+    press("SpeedButton4");
+    ASSERT_EQ(dialogs.messages(), QStringList{QStringLiteral("12:曲残ってるのを消しますか")});
+    EXPECT_EQ(dialogs.prompts()[0].caption, QStringLiteral("問合わせ"));
+    EXPECT_TRUE(tracks().field(1, TrackColumn::Title).isEmpty());
+}
+
+TEST_F(EditCdListTest, ApplyingTheDiscFieldsFillsOnlyFilledBoxesInSongRows) {
+    songs(3);
+    tracks().setField(5, TrackColumn::Title, QStringLiteral("after the list"));
+    child<QLineEdit>(editor, "edtPaformer")->setText(QStringLiteral("楽団"));
+    child<QLineEdit>(editor, "edtPaformer")->textEdited(QStringLiteral("楽団"));
+    press("BitBtn5");
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(tracks().field(r, TrackColumn::Performer), QStringLiteral("楽団"));
+        EXPECT_TRUE(tracks().field(r, TrackColumn::Album).isEmpty());
+    }
+    EXPECT_TRUE(tracks().field(5, TrackColumn::Performer).isEmpty());
+}
+
+TEST_F(EditCdListTest, TagDialogPresetsTheTimeAndWritesItBackOnlyWhenItMay) {
+    songs(2);
+    tracks().setField(1, TrackColumn::Time, QStringLiteral("125:30"));
+    select(1);
+    QStringList preset;
+    dialogs.answerDialog([&](QDialog& d) {
+        for (const char* box : {"edtHour", "edtMin", "edtSec"})
+            preset.append(child<QLineEdit>(d, box)->text());
+        child<QLineEdit>(d, "edtMin")->setText(QStringLiteral("9"));
+        return int(QDialog::Accepted);
+    });
+    press("Edit2");
+    EXPECT_EQ(preset, (QStringList{"02", "05", "30"}));
+    EXPECT_EQ(tracks().field(1, TrackColumn::Time), QStringLiteral("125:30")); // unsplit off
+
+    child<QCheckBox>(editor, "chkNoCut")->setChecked(true);
+    dialogs.answerDialog([&](QDialog& d) {
+        child<QLineEdit>(d, "edtMin")->setText(QStringLiteral("3"));
+        child<QLineEdit>(d, "edtSec")->setText(QStringLiteral("25"));
+        return int(QDialog::Accepted);
+    });
+    press("Edit2");
+    EXPECT_EQ(tracks().field(1, TrackColumn::Time), QStringLiteral("123:25")); // 2 h 3 min 25 s
+
+    // the first row after the list adds a song, its print check off
+    select(3);
+    dialogs.answerDialog([&](QDialog& d) {
+        preset = {child<QLineEdit>(d, "edtHour")->text(), child<QLineEdit>(d, "edtSec")->text()};
+        child<QLineEdit>(d, "edtName")->setText(QStringLiteral("新曲"));
+        return int(QDialog::Accepted);
+    });
+    press("Edit2");
+    EXPECT_EQ(preset, (QStringList{"00", "00"}));
+    EXPECT_EQ(tracks().field(3, TrackColumn::Title), QStringLiteral("新曲"));
+    EXPECT_EQ(tracks().field(3, TrackColumn::Check), QStringLiteral("0"));
+    select(5); // no song before it
+    press("Edit2");
+    EXPECT_EQ(dialogs.prompts().size(), 3);
+}
+
+TEST_F(EditCdListTest, WavCheckShowsTheFirstFourFilesOnlyInUnsplitMode) {
+    for (int i = 1; i <= 6; ++i)
+        test::writeTestWav(dir.filePath(QStringLiteral("take%1.wav").arg(i)), 44100 * i);
+    editor.setLastProject(dir.path());
+    press("WAVW1"); // enabled before any change, and only answers
+    child<QCheckBox>(editor, "chkNoCut")->setChecked(true);
+    child<QCheckBox>(editor, "chkNoCut")->setChecked(false);
+    child<QAction>(editor, "WAVW1")->activate(QAction::Trigger);
+    EXPECT_EQ(child<QLabel>(editor, "StatusPanel3")->text(),
+              QStringLiteral("[無分割]にチェックがついているときに可能です"));
+    EXPECT_FALSE(child<QAction>(editor, "WAVW1")->isEnabled());
+
+    child<QCheckBox>(editor, "chkNoCut")->setChecked(true);
+    QStringList names;
+    dialogs.answerDialog([&](QDialog& d) {
+        for (const char* box : {"edtFilename1", "edtFilename2", "edtFilename3", "edtFilename4"})
+            names.append(child<QLineEdit>(d, box)->text());
+        return int(QDialog::Accepted);
+    });
+    press("WAVW1");
+    EXPECT_EQ(names.size(), 4);
+    EXPECT_FALSE(names.contains(QString()));
+}
+
+TEST_F(EditCdListTest, OptionsKeepTheirValuesOnCancelAndTheTemplateByNameOnly) {
+    editor.setOptions({QStringLiteral("LcJacketStd.lct"), false, false, false});
+    dialogs.answerDialog([&](QDialog& d) {
+        child<QCheckBox>(d, "CheckBox1")->setChecked(true);
+        return int(QDialog::Rejected);
+    });
+    press("BitBtn8");
+    EXPECT_FALSE(editor.options().addGap);
+
+    dialogs.answerFile(QStringLiteral("/tpl/My.lct"));
+    dialogs.answerDialog([&](QDialog& d) {
+        EXPECT_FALSE(child<QCheckBox>(d, "CheckBox1")->isChecked());
+        child<QPushButton>(d, "Button3")->click();
+        child<QCheckBox>(d, "chkNoCut")->setChecked(true);
+        return int(QDialog::Accepted);
+    });
+    press("BitBtn8");
+    EXPECT_EQ(editor.options().templateName, QStringLiteral("My.lct"));
+    EXPECT_TRUE(editor.options().noCut);
+    EXPECT_TRUE(child<QCheckBox>(editor, "chkNoCut")->isChecked());
+}
+
+} // namespace
+} // namespace lccd
