@@ -5,13 +5,12 @@
 namespace lccd {
 namespace {
 
-QPen toPen(const PenSpec& spec) {
-    QPen pen(spec.color, spec.width, spec.style, Qt::RoundCap, Qt::RoundJoin);
-    return pen;
+QPen toPen(const PenSpec& pen) {
+    return QPen(pen.color, pen.width, pen.style, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QBrush toBrush(const BrushSpec& spec) {
-    return spec.clear ? QBrush(Qt::NoBrush) : QBrush(spec.color);
+QBrush toBrush(const BrushSpec& brush) {
+    return brush.clear ? QBrush(Qt::NoBrush) : QBrush(brush.color);
 }
 
 struct Replayer {
