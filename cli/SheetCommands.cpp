@@ -7,6 +7,8 @@
 #include "render/PageExport.h"
 #include "render/PrintJob.h"
 
+#include <tuple>
+
 namespace lccd {
 namespace {
 
@@ -40,18 +42,21 @@ void selectPrintQueue(const QString& name) {
     const QStringList names = printers().printerNames();
     QStringList queues = names;
     queues.removeAll(QtPrinterSystem::pdfPrinterName());
+    const QString known =
+        queues.isEmpty() ? localText("none", "なし") : queues.join(QStringLiteral(", "));
     if (name.isEmpty()) {
         if (names.value(printers().currentIndex()) == QtPrinterSystem::pdfPrinterName())
             throw AppError(
-                localText("there is no default printer; name one with --printer (%1)",
-                          "既定のプリンターがありません。--printer で指定してください（%1）")
-                    .arg(queues.join(QStringLiteral(", "))));
+                localText("there is no default printer; name one with --printer (printers: %1)",
+                          "既定のプリンターがありません。--printer "
+                          "で指定してください（使えるプリンター: %1）")
+                    .arg(known));
         return;
     }
     if (!queues.contains(name))
         throw UsageError(localText("there is no printer '%1'; printers: %2",
                                    "プリンター '%1' がありません。使えるプリンター: %2")
-                             .arg(name, queues.join(QStringLiteral(", "))));
+                             .arg(name, known));
     printers().setCurrentIndex(int(names.indexOf(name)));
 }
 
