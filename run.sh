@@ -1,5 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds the program (Release) and starts it.
+# The first run gives the program a demo jacket as its stored layout; without a desktop session
+# the demo jacket is drawn to a PDF file instead.
 set -eu
 cd "$(dirname "$0")"
 
@@ -9,8 +11,23 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DLCCD_BUILD_TESTS=OFF -DLCCD_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "lccdtool is a desktop program: start ./run.sh inside a desktop session (no DISPLAY or WAYLAND_DISPLAY is set)." >&2
-    exit 1
+program=build/release/app/lccdtool
+cli=build/release/app/lccdtool-cli
+demo=build/release/lccdtool-demo.csv
+"$cli" demo "$demo"
+
+# Only a first start: an INI file beside the program holds the user's own layout and settings.
+if [ ! -e "$program.ini" ]; then
+    "$cli" store "$demo" "$program.ini"
+    echo "First start: the demo jacket is the program's stored layout."
 fi
-exec build/release/app/lccdtool "$@"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    pdf="$(pwd)/build/release/lccdtool-demo.pdf"
+    "$cli" render "$demo" -o "$pdf"
+    echo "No desktop session (DISPLAY and WAYLAND_DISPLAY are unset), so the window cannot open."
+    echo "The demo jacket was drawn with lccdtool-cli instead: $pdf"
+    echo "Run ./run.sh inside a desktop session to start lccdtool; see lccdtool-cli --help for the command line."
+    exit 0
+fi
+exec "$program" "$@"

@@ -1,8 +1,20 @@
 #include "app/LoadedSettingsRow.h"
 
+#include "layout/LayoutList.h"
+#include "platform/Printer.h"
+#include "render/LcPrnPrev.h"
 #include "render/PaperMatch.h"
 
+#include <QCoreApplication>
+
 namespace lccd {
+
+int FindLoadedPaperIndex(const QStringList& paperNames, QString name) {
+    for (QChar& c : name)
+        if (c >= u'a' && c <= u'z')
+            c = c.toUpper();
+    return FindPaperIndex(paperNames, name);
+}
 
 LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames) {
     LoadedSettingsRow result;
@@ -11,13 +23,26 @@ LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStrin
         result.title = value.mid(bar + 1);
         value = value.left(bar);
     }
-    // Paper names are matched with their ASCII letters in upper case ("a4" finds "A4").
-    for (QChar& c : value)
-        if (c >= u'a' && c <= u'z')
-            c = c.toUpper();
-    result.paperIndex = FindPaperIndex(paperNames, value);
+    result.paperIndex = FindLoadedPaperIndex(paperNames, value);
     result.portrait = row.field(Field::Vertical).toLower() == QLatin1String("yes");
     return result;
+}
+
+std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, TLcPrnPrev& surface,
+                                                 const QStringList& paperNames, const QString& line,
+                                                 int fieldCount) {
+    const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
+    list.append(row);
+    if (row.field(Field::Id) != QStringLiteral("設定"))
+        return std::nullopt;
+    const LoadedSettingsRow settingsRow = InterpretLoadedSettingsRow(row, paperNames);
+    if (settingsRow.paperIndex >= 0) {
+        surface.SelectPaper(paperNames[settingsRow.paperIndex], settingsRow.portrait
+                                                                    ? PaperOrientation::Portrait
+                                                                    : PaperOrientation::Landscape);
+        QCoreApplication::processEvents();
+    }
+    return settingsRow;
 }
 
 } // namespace lccd

@@ -6,6 +6,9 @@
 
 namespace lccd {
 
+class LayoutList;
+class TLcPrnPrev;
+
 // What a settings row does when a layout is loaded: a title after "|" in its value goes into
 // the window caption, and the paper it names (matched against the paper list) is selected in
 // the orientation of its 縦書き field.
@@ -15,6 +18,17 @@ struct LoadedSettingsRow {
     bool portrait = true;
 };
 
+// The paper-list index a settings row's paper name selects, or -1: the name is matched with its
+// ASCII letters in upper case ("a4" finds "A4").
+int FindLoadedPaperIndex(const QStringList& paperNames, QString name);
+
 LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames);
+
+// Appends a row line of fieldCount fields to the list as a layout is loaded. A settings row
+// (caption exactly "設定") takes effect at once: the paper it names is selected on the surface
+// and what it says is returned, for the main window to show its title and orientation.
+std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, TLcPrnPrev& surface,
+                                                 const QStringList& paperNames, const QString& line,
+                                                 int fieldCount);
 
 } // namespace lccd

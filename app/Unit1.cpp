@@ -225,23 +225,14 @@ void TForm1::SaveLayoutFile() {
 }
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
-    const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
-    layoutList_->append(row);
-    if (row.field(Field::Id) == QStringLiteral("設定"))
-        applyLoadedSettingsRow(row);
-}
-
-void TForm1::applyLoadedSettingsRow(const LayoutItem& row) {
-    const LoadedSettingsRow settingsRow = InterpretLoadedSettingsRow(row, paperNames());
-    if (settingsRow.title)
-        setWindowTitle(applicationTitle() + QStringLiteral(" - ") + *settingsRow.title);
-    if (settingsRow.paperIndex < 0)
+    const std::optional<LoadedSettingsRow> settingsRow =
+        AppendLoadedRow(*layoutList_, *LcPrnPrev1, paperNames(), line, fieldCount);
+    if (!settingsRow)
         return;
-    (settingsRow.portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
-    LcPrnPrev1->SelectPaper(ComboBox1->itemText(settingsRow.paperIndex),
-                            settingsRow.portrait ? PaperOrientation::Portrait
-                                                 : PaperOrientation::Landscape);
-    QCoreApplication::processEvents();
+    if (settingsRow->title)
+        setWindowTitle(applicationTitle() + QStringLiteral(" - ") + *settingsRow->title);
+    if (settingsRow->paperIndex >= 0)
+        (settingsRow->portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
 }
 
 int TForm1::firstSettingsRow() const {

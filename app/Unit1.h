@@ -117,7 +117,6 @@ private:
     void FormShow();
     void applySettingsToWindow();
     AppSettings settingsFromWindow() const;
-    void applyLoadedSettingsRow(const LayoutItem& row);
     void loadLayoutFromIni();
     int firstSettingsRow() const;
     int selectedRow() const;

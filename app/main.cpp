@@ -8,14 +8,21 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lccdtool"));
+    const lccd::ProgramPaths paths =
+        lccd::ProgramPaths::forExecutable(QApplication::applicationFilePath());
 
-    // Qt's own buttons and dialogs speak Japanese, as the rest of the program does.
+    // Qt's own buttons and dialogs speak Japanese, as the rest of the program does: from the
+    // translation installed with the program, else from Qt's.
     QTranslator qtJapanese;
-    if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtJapanese);
+    for (const QString& folder :
+         paths.readFolders + QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"),
+                            QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(&qtJapanese);
+            break;
+        }
 
-    lccd::TForm1 mainWindow(lccd::ProgramPaths::forExecutable(QApplication::applicationFilePath()));
+    lccd::TForm1 mainWindow(paths);
     mainWindow.show();
     return QApplication::exec();
 }

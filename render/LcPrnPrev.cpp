@@ -133,11 +133,12 @@ void TLcPrnPrev::EndPage() {
     update();
 }
 
-void TLcPrnPrev::PrintPages(int copies) {
+bool TLcPrnPrev::PrintPages(int copies) {
     const PagePicture* page = currentPage();
     if (!HasPrinter() || !page)
-        return;
-    printers().print(Title, copies, 1, [page](QPainter& painter, int) { page->replay(painter); });
+        return false;
+    return printers().print(Title, copies, 1,
+                            [page](QPainter& painter, int) { page->replay(painter); });
 }
 
 void TLcPrnPrev::MoveTo(int x, int y) {

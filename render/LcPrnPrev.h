@@ -74,7 +74,8 @@ public:
     // page is kept and can still be printed.
     void ClearPreview();
     // Prints the recorded page as one job with the given copy count; nothing before a pass.
-    void PrintPages(int copies = 1);
+    // Returns whether the job was printed.
+    bool PrintPages(int copies = 1);
 
     // Primitives in layout units, drawn with the canvas's current pen and brush.
     void MoveTo(int x, int y);

@@ -2,14 +2,14 @@
 
 namespace lccd {
 
-void PrintCopies(TLcPrnPrev& surface, int copies) {
+bool PrintCopies(TLcPrnPrev& surface, int copies) {
     const std::optional<DeviceSettings> settings = printers().deviceSettings();
-    if (settings && settings->declaresCopies) {
-        surface.PrintPages(copies);
-        return;
-    }
+    if (settings && settings->declaresCopies)
+        return surface.PrintPages(copies);
+    bool printed = true;
     for (int i = 0; i < copies; ++i)
-        surface.PrintPages(1);
+        printed = surface.PrintPages(1) && printed;
+    return printed;
 }
 
 } // namespace lccd

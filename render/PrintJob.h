@@ -5,7 +5,7 @@
 namespace lccd {
 
 // Prints the surface's recorded page in copies: one job with a copy count when the printer's
-// settings carry one, else one job per copy.
-void PrintCopies(TLcPrnPrev& surface, int copies);
+// settings carry one, else one job per copy. Returns whether every job was printed.
+bool PrintCopies(TLcPrnPrev& surface, int copies);
 
 } // namespace lccd

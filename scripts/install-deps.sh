@@ -11,7 +11,7 @@ qt6-base-dev qt6-translations-l10n libtag1-dev
 fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho"
 
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox cuetools
-cups printer-driver-cups-pdf"
+cups printer-driver-cups-pdf desktop-file-utils"
 
 if [ "${1:-}" = "--test" ]; then
     packages="$packages $test_packages"

@@ -1,0 +1,74 @@
+#!/bin/sh
+# Whole-process time to draw one CD jacket sheet of 25 songs to a PDF, side by side:
+#   ours:  lccdtool-cli render of the built-in jacket template filled with 25 songs
+#   peer:  glabels-3-batch with a label of the same content (bench/peer/jacket-25.glabels)
+# Both run in turns, RUNS times each (default 21); the script prints both medians and the
+# ratio. The target is ours at least 5 times faster per sheet.
+#   bench/render-vs-glabels.sh [RUNS]
+set -eu
+cd "$(dirname "$0")/.."
+runs=${1:-21}
+
+# Install step: the program's dependencies, poppler-utils to check the outputs, and glabels,
+# which only this comparison needs.
+scripts/install-deps.sh
+missing=""
+for p in glabels poppler-utils; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    [ "$(id -u)" -eq 0 ] && SUDO= || SUDO=sudo
+    $SUDO apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLCCD_BUILD_TESTS=OFF >/dev/null
+cmake --build build/bench --target lccdtool-cli >/dev/null
+cli=build/bench/app/lccdtool-cli
+peer=bench/peer/jacket-25.glabels
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$cli" demo "$work/jacket-25.csv" --songs 25 2>/dev/null
+
+# Milliseconds one command takes, from start to exit.
+elapsed_ms() {
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000)) | awk '{ printf "%.1f\n", $1 / 1000 }'
+}
+
+median() {
+    sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+ours() { "$cli" render "$work/jacket-25.csv" -o "$work/ours.pdf"; }
+theirs() { glabels-3-batch -o "$work/peer.pdf" "$peer"; }
+
+# One warm-up run each (file caches, font caches), then the measured runs in turns.
+ours >/dev/null 2>&1
+theirs >/dev/null 2>&1
+for sheet in ours peer; do
+    if ! pdftotext "$work/$sheet.pdf" - | grep -q "25 002:38"; then
+        echo "the $sheet PDF lacks the song list: nothing to compare" >&2
+        exit 1
+    fi
+done
+: >"$work/ours.ms"
+: >"$work/peer.ms"
+i=0
+while [ "$i" -lt "$runs" ]; do
+    elapsed_ms ours >>"$work/ours.ms"
+    elapsed_ms theirs >>"$work/peer.ms"
+    i=$((i + 1))
+done
+
+ours_median=$(median "$work/ours.ms")
+peer_median=$(median "$work/peer.ms")
+echo "jacket with 25 songs to PDF, median of $runs whole-process runs each"
+echo "  lccdtool-cli render: $ours_median ms"
+echo "  glabels-3-batch:     $peer_median ms"
+awk -v a="$ours_median" -v b="$peer_median" \
+    'BEGIN { printf "  ratio: ours is %.1f times as fast (target: at least 5)\n", b / a }'

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/ProgramPaths.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace lccd {
+
+// Runs lccdtool-cli with its arguments (the program first) and returns the exit status: 0 done,
+// 1 an error (its message on err), 2 a command line that cannot be carried out or a check
+// that failed. Needs a QApplication; dialogs are answered as CliDialogs answers them.
+int RunCli(const QStringList& arguments, const ProgramPaths& paths, QTextStream& out,
+           QTextStream& err);
+
+} // namespace lccd

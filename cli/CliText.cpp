@@ -1,0 +1,129 @@
+#include "cli/CliText.h"
+
+#include <QByteArray>
+
+namespace lccd {
+
+bool JapaneseMessages() {
+    // The first of these that is set decides, as it does for the messages of any program.
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray locale = qgetenv(variable);
+        if (!locale.isEmpty())
+            return locale.startsWith("ja");
+    }
+    return false;
+}
+
+QString localText(const char* english, const char* japanese) {
+    return QString::fromUtf8(JapaneseMessages() ? japanese : english);
+}
+
+QString CliHelpText() {
+    return localText(
+        R"(Usage: lccdtool-cli COMMAND [OPTIONS]
+
+lccdtool without a window: draws and prints label layouts and saves music CD projects.
+No display is needed.
+
+Commands:
+  render LAYOUT.csv -o OUT.pdf|OUT.png [--paper NAME] [--landscape|--portrait]
+         [--dpi N] [--offset X,Y] [--project-folder DIR]
+      Opens the layout as the main window does (its settings rows choose the paper), draws
+      it on the built-in PDF printer and writes the page: a vector PDF whose text stays
+      text, or a PNG picture.
+  print LAYOUT.csv [--printer NAME] [--copies N] [--paper NAME] [--landscape|--portrait]
+        [--offset X,Y] [--project-folder DIR]
+      Prints the layout on a CUPS printer, by default the default printer.
+  disc FOLDER [--album T] [--performer P] [--catalog C] [--gap] [--nocut]
+       [--template FILE] [--tags]
+      Loads the folder as the CD list editor does (its project file, or its WAV files with
+      their tags and playing times), sets the disc fields given and saves: the disc
+      project (.txt), the CUE sheet (.cue) and the label layout (.csv) beside the songs.
+      Prints the three paths.
+  demo OUT.csv [--songs N]
+      Writes a demo jacket layout: the built-in jacket template filled with a demo disc
+      of N songs (1 to 25, default 6).
+  store LAYOUT.csv INIFILE
+      Stores the layout as the stored layout of the program's INI file, as "INIに保存"
+      does; a missing INI file is created.
+
+Options:
+  -o, --output FILE      the page to write; .pdf or .png
+  --paper NAME           a paper of the printer (A4, B5, 官製ハガキ, ...) in place of the
+                         layout's; its settings rows are then not applied while drawing
+  --landscape, --portrait
+                         the orientation in place of the layout's
+  --dpi N                resolution of a PNG picture, 72 to 1200 (default 300)
+  --offset X,Y           print corrections in 0.1 mm, -999 to 999 each (default 0,0)
+  --project-folder DIR   the folder of images named without a folder
+  --printer NAME         the CUPS printer to print on
+  --copies N             copies, 1 to 999 (default 1)
+  --album T, --performer P, --catalog C
+                         disc fields in place of the loaded ones
+  --gap                  a two-second gap before every track of the CUE sheet
+  --nocut                unsplit mode: the folder's WAV files are not one per song (the
+                         save then does not ask about it)
+  --template FILE        the label template (default LcJacketStd.lct, looked up beside the
+                         program, then in <prefix>/share/lccdtool)
+  --tags                 write each song's tags into its file while saving
+  -h, --help             this help; in Japanese under a Japanese locale
+                         (LANG=ja_JP.UTF-8 lccdtool-cli --help)
+  --version              the program's version
+
+Exit status: 0 done, 1 an error (its message on standard error, naming the file),
+2 a command line that cannot be carried out, or a check of the save that failed.
+)",
+        R"(使い方: lccdtool-cli コマンド [オプション]
+
+ウィンドウを開かずに lccdtool を使います。レイアウトの描画・印刷と、音楽CDプロジェクトの
+保存ができます。ディスプレイは要りません。
+
+コマンド:
+  render レイアウト.csv -o 出力.pdf|出力.png [--paper 用紙名] [--landscape|--portrait]
+         [--dpi N] [--offset X,Y] [--project-folder フォルダー]
+      メイン画面の「CSV開く」と同じにレイアウトを開き（設定行で用紙が決まります）、内蔵の
+      PDFプリンターで描画して書き出します。PDF はベクター形式で文字は文字のまま、PNG は
+      画像です。
+  print レイアウト.csv [--printer プリンター名] [--copies 枚数] [--paper 用紙名]
+        [--landscape|--portrait] [--offset X,Y] [--project-folder フォルダー]
+      CUPS のプリンター（省略時は既定のプリンター）で印刷します。
+  disc フォルダー [--album タイトル] [--performer 演者] [--catalog 番号] [--gap] [--nocut]
+       [--template ファイル] [--tags]
+      CDリスト編集と同じにフォルダーを読み込み（プロジェクトファイル、またはWAVファイルの
+      タグと演奏時間）、指定の項目を設定して保存します。曲と同じフォルダーに
+      プロジェクト(.txt)・CUEシート(.cue)・ジャケット用レイアウト(.csv)を書き、
+      その3つのパスを表示します。
+  demo 出力.csv [--songs N]
+      組み込みのジャケット・テンプレートにデモ用のCD（N曲、1〜25、省略時6曲）を入れた
+      レイアウトを書きます。
+  store レイアウト.csv INIファイル
+      「INIに保存」と同じに、レイアウトをINIファイルに保存します。INIファイルがなければ
+      作ります。
+
+オプション:
+  -o, --output ファイル     書き出すファイル（.pdf か .png）
+  --paper 用紙名            レイアウトの用紙の代わりに使うプリンターの用紙（A4, B5,
+                            官製ハガキ など）。このとき描画では設定行を適用しません
+  --landscape, --portrait   レイアウトの代わりに横置き・縦置きにします
+  --dpi N                   PNG の解像度、72〜1200（省略時 300）
+  --offset X,Y              印刷補正（0.1mm 単位、それぞれ -999〜999、省略時 0,0）
+  --project-folder フォルダー  フォルダー名のない画像ファイルを探すフォルダー
+  --printer プリンター名    印刷に使う CUPS のプリンター
+  --copies 枚数             印刷枚数、1〜999（省略時 1）
+  --album, --performer, --catalog
+                            読み込んだ内容の代わりに使うアルバム名・演者・CATALOG
+  --gap                     CUEシートの各曲の前に２秒のギャップを入れます
+  --nocut                   無分割（フォルダーのWAVファイルが曲ごとに分かれていない）。
+                            保存時の問合わせはしません
+  --template ファイル       ジャケット・テンプレート（省略時 LcJacketStd.lct を
+                            プログラムの隣、次に <prefix>/share/lccdtool で探します）
+  --tags                    保存時に曲ファイルにID3タグを設定します
+  -h, --help                この説明（英語のロケールでは英語）
+  --version                 バージョン
+
+終了コード: 0 成功、1 エラー（ファイル名を含むメッセージを標準エラーに出します）、
+2 コマンドラインの誤り、または保存時のチェックで止まったとき
+)");
+}
+
+} // namespace lccd

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+
+// Commands that give a newcomer a first layout to look at.
+namespace lccd {
+
+// The lines (Shift-JIS) of the demo jacket: the built-in jacket template filled with a demo
+// disc of songCount songs (1 to 25).
+QList<QByteArray> DemoJacketLines(int songCount);
+
+// demo OUT.csv [--songs N]: writes the demo jacket as a layout file.
+int DemoCommand(const QStringList& arguments, CliContext& context);
+
+// store LAYOUT.csv INIFILE: stores the layout file's rows as the INI file's stored layout.
+int StoreCommand(const QStringList& arguments, CliContext& context);
+
+} // namespace lccd

@@ -1,0 +1,77 @@
+#include "cli/DiscCommand.h"
+
+#include "cdlist/CdListPresenter.h"
+#include "cdlist/DiscPaths.h"
+#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/FolderLoader.h"
+#include "cli/CliText.h"
+#include "platform/AppError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace lccd {
+namespace {
+
+// The template the save reads: a file the command line names (relative to the working folder),
+// else a bare name looked up where the program reads its files, as the editor's setting is.
+// A template asked for by name must exist: the save would fall back to the built-in one.
+QString templateToUse(const QString& given, const ProgramPaths& paths) {
+    if (given.isEmpty())
+        return defaultTemplateName();
+    if (QFileInfo(given).isFile())
+        return QFileInfo(given).absoluteFilePath();
+    if (!given.contains(QLatin1Char('/')) && QFileInfo(paths.programFile(given)).isFile())
+        return given;
+    throw AppError::cannotOpen(given);
+}
+
+} // namespace
+
+int DiscCommand(const QStringList& arguments, CliContext& context) {
+    const QString album = QStringLiteral("album");
+    const QString performer = QStringLiteral("performer");
+    const QString catalog = QStringLiteral("catalog");
+    QCommandLineParser parser;
+    parser.addOptions(
+        {valueOption({album}), valueOption({performer}), valueOption({catalog}),
+         valueOption({QStringLiteral("template")}), QCommandLineOption(QStringLiteral("gap")),
+         QCommandLineOption(QStringLiteral("nocut")), QCommandLineOption(QStringLiteral("tags"))});
+    parseCommand(parser, arguments, 1);
+    const QString given = parser.positionalArguments().first();
+    if (!QFileInfo(given).isDir())
+        throw AppError(localText("there is no folder %1", "フォルダー %1 がありません").arg(given));
+
+    DiscSaveSettings settings;
+    settings.programPaths = context.paths;
+    settings.templateName = templateToUse(parser.value(QStringLiteral("template")), context.paths);
+    settings.noCut = parser.isSet(QStringLiteral("nocut"));
+    settings.addGap = parser.isSet(QStringLiteral("gap"));
+    settings.setId3Tag = parser.isSet(QStringLiteral("tags"));
+
+    // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
+    CdListPresenter editor;
+    QObject::connect(&editor.status(), &StatusPanel::textChanged, [&](const QString& text) {
+        if (!text.trimmed().isEmpty())
+            context.err << "lccdtool-cli: " << text << Qt::endl;
+    });
+    const QString folder = QDir(given).absolutePath();
+    editor.disc().setFolderPath(folder);
+    LoadFolder(editor, folder);
+    if (parser.isSet(album))
+        editor.disc().albumTitle = parser.value(album);
+    if (parser.isSet(performer))
+        editor.disc().discPerformer = parser.value(performer);
+    if (parser.isSet(catalog))
+        editor.disc().catalog = parser.value(catalog);
+
+    DiscSaveCommand save(editor);
+    const std::optional<QString> label = save.run(settings);
+    if (!label)
+        return 2; // a check failed; its message is out already
+    const QString base = discFileBase(editor.disc());
+    context.out << base << ".txt\n" << base << ".cue\n" << *label << Qt::endl;
+    return 0;
+}
+
+} // namespace lccd

@@ -1,0 +1,87 @@
+#include "cli/HeadlessSheet.h"
+
+#include "app/LoadedSettingsRow.h"
+#include "cli/CliText.h"
+#include "cli/CommandLine.h"
+#include "layout/LayoutFile.h"
+#include "platform/AppError.h"
+#include "platform/Fonts.h"
+#include "platform/Printer.h"
+
+#include <QFileInfo>
+
+namespace lccd {
+
+LayoutFileContent ReadLayoutOrThrow(const QString& path) {
+    std::optional<LayoutFileContent> content = ReadLayoutFile(path);
+    if (!content)
+        throw AppError(
+            localText("%1 is no layout file: it needs a header line of more than 13 "
+                      "fields and at least one row",
+                      "ファイル %1 はレイアウトファイルではありません（14 項目以上の見出し行と"
+                      "1 行以上の行が要ります）")
+                .arg(path));
+    return std::move(*content);
+}
+
+HeadlessSheet::HeadlessSheet(const SheetOptions& options) : options_(options) {
+    surface_.setHoseiX(options_.offsetX);
+    surface_.setHoseiY(options_.offsetY);
+    // The installed-font list must exist before the first drawing pass.
+    fonts().installedFaces();
+    refreshPrinter();
+}
+
+void HeadlessSheet::refreshPrinter() {
+    PrinterInfo info;
+    selectedPaper_ = surface_.GetPrinterInfo(info);
+    paperNames_ = info.paperNames;
+    portrait_ = info.portrait;
+    dpiX_ = info.dpiX;
+}
+
+void HeadlessSheet::load(const QString& path) {
+    const LayoutFileContent content = ReadLayoutOrThrow(path);
+    list_.clear();
+    for (const QString& line : content.rowLines) {
+        const std::optional<LoadedSettingsRow> settingsRow =
+            AppendLoadedRow(list_, surface_, paperNames_, line, content.headerFieldCount);
+        // The orientation buttons follow a settings row that selected its paper.
+        if (settingsRow && settingsRow->paperIndex >= 0)
+            portrait_ = settingsRow->portrait;
+    }
+    surface_.Title = QFileInfo(path).fileName();
+}
+
+void HeadlessSheet::draw() {
+    const bool paperChosen = !options_.paper.isEmpty() || options_.portrait.has_value();
+    if (paperChosen)
+        selectChosenPaper();
+    pass_.RedrawLayout(list_, paperChosen);
+}
+
+void HeadlessSheet::selectChosenPaper() {
+    refreshPrinter(); // the paper and orientation the layout's settings rows left
+    const int index = options_.paper.isEmpty() ? selectedPaper_ : chosenPaperIndex();
+    if (index < 0 || index >= paperNames_.size())
+        return; // no printer
+    const bool portrait = options_.portrait.value_or(portrait_);
+    surface_.SelectPaper(paperNames_[index],
+                         portrait ? PaperOrientation::Portrait : PaperOrientation::Landscape);
+    refreshPrinter();
+}
+
+int HeadlessSheet::chosenPaperIndex() const {
+    for (qsizetype i = 0; i < paperNames_.size(); ++i)
+        if (paperNames_[i].compare(options_.paper, Qt::CaseInsensitive) == 0)
+            return int(i);
+    // Else as a settings row names it: "b5" finds "B5 (JIS)", "官製ハガキ" the postcard.
+    const int found = FindLoadedPaperIndex(paperNames_, options_.paper);
+    if (found < 0)
+        throw UsageError(localText("the printer has no paper '%1'; its papers: %2",
+                                   "プリンターに用紙 '%1' がありません。使える用紙: %2")
+                             .arg(options_.paper, paperNames_.join(QStringLiteral(", "))));
+    return found;
+}
+
+} // namespace lccd

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "layout/LayoutFile.h"
+#include "layout/LayoutList.h"
+#include "render/DrawingPass.h"
+#include "render/LcPrnPrev.h"
+
+#include <optional>
+
+namespace lccd {
+
+// Reads a layout file. Throws AppError when it cannot be read or is no layout file.
+LayoutFileContent ReadLayoutOrThrow(const QString& path);
+
+// What the command line sets in place of the main window's controls.
+struct SheetOptions {
+    int offsetX = 0; // print corrections, as the offset boxes hold them
+    int offsetY = 0;
+    QString projectFolder; // for images named without a folder, as the last project
+    QString paper;         // a paper of the printer in place of the layout's; empty: the layout's
+    std::optional<bool> portrait; // the orientation in place of the layout's
+};
+
+// A layout on the current printer without a window: the list, the surface and the drawing
+// pass, read and driven as the main window drives them.
+class HeadlessSheet : private DrawingPassHost {
+public:
+    // Reads the current printer, as the main window does when it is created.
+    explicit HeadlessSheet(const SheetOptions& options);
+
+    // Loads a layout file as "CSV開く" does: each settings row selects its paper at once.
+    // Throws AppError when the file cannot be read or is no layout file.
+    void load(const QString& path);
+
+    // Draws the page. With a paper or an orientation in the options, that paper is selected
+    // first and settings rows are skipped, as after a choice in the paper list; otherwise
+    // settings rows are applied while drawing. Throws UsageError for a paper the printer lacks.
+    void draw();
+
+    TLcPrnPrev& surface() { return surface_; }
+
+private:
+    QStringList paperNames() const override { return paperNames_; }
+    int selectedPaperIndex() const override { return selectedPaper_; }
+    bool portraitChecked() const override { return portrait_; }
+    int correctionX() const override { return options_.offsetX; }
+    int correctionY() const override { return options_.offsetY; }
+    QString lastProject() const override { return options_.projectFolder; }
+    int printerDpiX() const override { return dpiX_; }
+    void showPreviewTab() override {}
+    void showWorkTab() override {}
+    void showWorkText(const QString&, const QString&, int, const QColor&) override {}
+
+    void refreshPrinter();
+    void selectChosenPaper();
+    int chosenPaperIndex() const;
+
+    SheetOptions options_;
+    TLcPrnPrev surface_;
+    LayoutList list_;
+    LayoutDrawingPass pass_{surface_, *this};
+    QStringList paperNames_;
+    int selectedPaper_ = -1;
+    bool portrait_ = true;
+    int dpiX_ = 0;
+};
+
+} // namespace lccd

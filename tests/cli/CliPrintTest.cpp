@@ -1,0 +1,57 @@
+#include "cli/Cli.h"
+#include "tests/cli/CliProcess.h"
+#include "tests/support/FakePrinters.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace lccd {
+namespace {
+
+class CliPrintTest : public ::testing::Test {
+protected:
+    int run(const QStringList& arguments) {
+        QTextStream out(&outText);
+        QTextStream err(&errText);
+        return RunCli(QStringList{QStringLiteral("lccdtool-cli")} + arguments, ProgramPaths(), out,
+                      err);
+    }
+
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("label.csv"));
+    test::FakePrinters printers;
+    QString outText;
+    QString errText;
+};
+
+TEST_F(CliPrintTest, PrintsOnTheNamedPrinterInCopiesOnThePaperAsked) {
+    test::writeLayout(layout,
+                      {QStringLiteral("設定,Yes,Yes,Yes,,,,,,左寄せ,Yes,13.5,A4,,,,"),
+                       QStringLiteral("矩形,Yes,Yes,Yes,100,100,500,500,,矩形,No,,,,1,clBlack,"
+                                      "clWhite")});
+    printers.names.append(QStringLiteral("Label.Writer"));
+    printers.settings.declaresCopies = true;
+
+    EXPECT_EQ(run({QStringLiteral("print"), layout, QStringLiteral("--printer"),
+                   QStringLiteral("Label.Writer"), QStringLiteral("--copies"), QStringLiteral("3"),
+                   QStringLiteral("--paper"), QStringLiteral("B5"), QStringLiteral("--landscape")}),
+              0)
+        << errText.toStdString();
+    EXPECT_EQ(printers.current, 1);
+    ASSERT_EQ(printers.jobs.size(), 1);
+    EXPECT_EQ(printers.jobs[0].copies, 3);
+    EXPECT_EQ(printers.jobs[0].title, QStringLiteral("label.csv"));
+    EXPECT_EQ(printers.settings.paperCode, 13) << "B5 (JIS)";
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Landscape);
+
+    EXPECT_EQ(run({QStringLiteral("print"), layout, QStringLiteral("--printer"),
+                   QStringLiteral("Nowhere")}),
+              2);
+    EXPECT_TRUE(errText.contains(QStringLiteral("Office.Laser, Label.Writer")))
+        << errText.toStdString();
+    EXPECT_EQ(printers.jobs.size(), 1);
+}
+
+} // namespace
+} // namespace lccd
