@@ -2,6 +2,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
+#include "platform/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/TestSongs.h"
 
@@ -161,6 +162,24 @@ TEST_F(HostileInputTest, SongFilesWhoseSizesLieOrThatAreNoiseGiveEmptyTags) {
         EXPECT_EQ(ReadTrackTags(path, editor.status()), expected);
         EXPECT_EQ(editor.status().text(), QString::fromUtf8(song.status));
     }
+}
+
+// Found by fuzzing: a save into an MP3 file in RMP form whose data chunk reaches past the end of
+// the file put the title where nothing reads it again, and reported success.
+TEST_F(HostileInputTest, TagsAreNotSavedWhereTheyCannotBeReadBack) {
+    const QByteArray mp3 = readWholeFile(QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3"));
+    QByteArray song = QByteArray("RIFF\0\0\0\0RMP3data\0\0\0\0", 20) + mp3 + "LIST" +
+                      QByteArray("\x12\0\0\0INFOINAM\x06\0\0\0Title\0", 26);
+    const quint32 pastTheEnd = quint32(mp3.size() + 100);
+    std::memcpy(song.data() + 16, &pastTheEnd, 4);
+    const QString path = dir.filePath(QStringLiteral("song.mp3"));
+    writeFileAtomically(path, song);
+
+    TagLibMp3Infp library;
+    ASSERT_EQ(library.Load(path), 0);
+    ASSERT_EQ(library.SetValue("INAM_rmp", "New"), 0);
+    EXPECT_NE(library.Save(path), 0);
+    EXPECT_EQ(readWholeFile(path), song);
 }
 
 } // namespace
