@@ -169,7 +169,7 @@ TEST_F(HostileInputTest, SongFilesWhoseSizesLieOrThatAreNoiseGiveEmptyTags) {
 TEST_F(HostileInputTest, TagsAreNotSavedWhereTheyCannotBeReadBack) {
     const QByteArray mp3 = readWholeFile(QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3"));
     QByteArray song = QByteArray("RIFF\0\0\0\0RMP3data\0\0\0\0", 20) + mp3 + "LIST" +
-                      QByteArray("\x12\0\0\0INFOINAM\x06\0\0\0Title\0", 26);
+                      QByteArray("\x12\0\0\0INFOINAM\x06\0\0\0Title\0", 22);
     const quint32 pastTheEnd = quint32(mp3.size() + 100);
     std::memcpy(song.data() + 16, &pastTheEnd, 4);
     const QString path = dir.filePath(QStringLiteral("song.mp3"));
