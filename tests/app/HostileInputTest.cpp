@@ -184,5 +184,19 @@ TEST_F(HostileInputTest, TagsAreNotSavedWhereTheyCannotBeReadBack) {
     EXPECT_EQ(readWholeFile(path), song);
 }
 
+// Found by fuzzing: an ID3v2 text frame whose encoding byte names no encoding was read through
+// an enum value that does not exist.
+TEST_F(HostileInputTest, UnknownId3v2TextEncodingReadsAsUnicode) {
+    QByteArray tag = test::id3v2Latin1Tag({{"TIT2", "Title"}, {"TPE1", "Band"}});
+    tag[tag.indexOf("TIT2") + 10] = char(0xA0);
+    const QString path = dir.filePath(QStringLiteral("song.mp3"));
+    writeFileAtomically(path,
+                        tag + readWholeFile(QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3")));
+    const TagSet tags = ReadTagSet(path);
+    EXPECT_EQ(tags[TagField::Performer], QByteArray("Band"));
+    // TagLib decodes the title as UTF-16: two characters without a code page 932 form.
+    EXPECT_EQ(tags[TagField::Title], QByteArray("??"));
+}
+
 } // namespace
 } // namespace lccd
