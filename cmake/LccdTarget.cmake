@@ -2,10 +2,15 @@
 add_library(lccd_options INTERFACE)
 target_compile_options(lccd_options INTERFACE -Wall -Wextra)
 
-if(LCCD_SANITIZE)
+if(LCCD_SANITIZE OR LCCD_FUZZ)
     target_compile_options(lccd_options INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(lccd_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Coverage for libFuzzer in every library; the fuzz targets link the fuzzer itself.
+if(LCCD_FUZZ)
+    target_compile_options(lccd_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 
 # lccd_add_library(<name> SOURCES ... DEPENDS ...)

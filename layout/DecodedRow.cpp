@@ -3,11 +3,14 @@
 #include "common/MyCommonW.h"
 #include "common/Numbers.h"
 
+#include <algorithm>
+
 namespace lccd {
 namespace {
 
 int intOr100(const QString& text) {
-    return parseIntField(text).value_or(100);
+    return std::clamp(parseIntField(text).value_or(100), -kMaxDecodedCoordinate,
+                      kMaxDecodedCoordinate);
 }
 
 } // namespace
@@ -29,7 +32,8 @@ DecodedRow decodeRow(const QString& rowLine) {
     row.spacingText = StripQuotesW(field(Field::LineSpacing));
     row.value = StripQuotesW(field(Field::Value));
     row.face = field(Field::Face);
-    row.size = float(parseDecimal(field(Field::Size)).value_or(9.0));
+    row.size = float(std::clamp(parseDecimal(field(Field::Size)).value_or(9.0), -kMaxDecodedPoints,
+                                kMaxDecodedPoints));
     row.colour = ColorFromText(field(Field::TextColor), kColorBlack);
     row.fill = ColorFromText(field(Field::FillColor), kColorBlack);
     return row;

@@ -10,6 +10,13 @@
 // A layout row decoded for drawing: every value the drawing pass uses, with its default.
 namespace lccd {
 
+// Decoded numbers stay within what a page can use, so that a row asking for coordinates at the
+// integer limits or for a font of 1e30 points draws nothing visible instead of overflowing the
+// drawing arithmetic: positions and lengths within ±1 000 000 layout units (100 m), sizes and
+// line spacings within ±1500 points (53 cm).
+constexpr int kMaxDecodedCoordinate = 1000000;
+constexpr double kMaxDecodedPoints = 1500;
+
 struct DecodedRow {
     std::optional<ItemKind> kind; // nothing: the row is ignored
     bool print = false;

@@ -69,7 +69,7 @@ QVariant LayoutList::data(const QModelIndex& index, int role) const {
     const LayoutItem& row = rows_[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return row.field(index.column() + 1);
+        return row.field(index.column() + 1).left(kMaxShownCharacters);
     case Qt::CheckStateRole:
         if (index.column() == 0)
             return IsYes(row.field(Field::Print)) ? Qt::Checked : Qt::Unchecked;

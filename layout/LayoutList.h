@@ -16,6 +16,9 @@ class LayoutList : public QAbstractTableModel {
 public:
     // Data role that answers the kind icon index of a row (0 when the kind word is unknown).
     static constexpr int KindIconRole = Qt::UserRole + 1;
+    // A cell shows at most this many characters of its field (the row keeps and saves them
+    // all): the view lays out the whole text of a cell each time it paints it.
+    static constexpr qsizetype kMaxShownCharacters = 1000;
 
     explicit LayoutList(QObject* parent = nullptr);
 

@@ -21,4 +21,10 @@ AppError AppError::notAnInteger(const QString& text) {
     return AppError(QStringLiteral("'%1' は整数ではありません").arg(text));
 }
 
+AppError AppError::tooLarge(const QString& path, qint64 limitBytes) {
+    return AppError(QStringLiteral("ファイル %1 は大きすぎて開けません (%2 MB まで)")
+                        .arg(path)
+                        .arg(limitBytes / (1024 * 1024)));
+}
+
 } // namespace lccd

@@ -19,6 +19,8 @@ public:
     static AppError cannotCreate(const QString& path); // "ファイル %s を作成できません"
     static AppError cannotWrite(const QString& path);  // "%s に書き込めません"
     static AppError notAnInteger(const QString& text); // "'%s' は整数ではありません"
+    // "ファイル %s は大きすぎて開けません (%d MB まで)", the limit in whole megabytes.
+    static AppError tooLarge(const QString& path, qint64 limitBytes);
 
 private:
     QString message_;

@@ -8,7 +8,14 @@
 // Whole-file reading and writing, as every file of the program is read and written.
 namespace lccd {
 
-// Throws AppError "ファイル %s は開けません" when the file cannot be read.
+// The largest file readWholeFile reads: every text file of the program (layouts, the INI file,
+// disc projects, templates, paragraph texts) is far smaller, and a larger one (or a sparse file
+// claiming gigabytes) is refused before anything is read.
+constexpr qint64 kMaxReadFileBytes = 64 * 1024 * 1024;
+
+// Throws AppError "ファイル %s は開けません" when the path names no regular file (a folder, a
+// pipe or a device is refused without being opened) or the file cannot be read, and
+// "ファイル %s は大きすぎて開けません (64 MB まで)" when it is larger than kMaxReadFileBytes.
 QByteArray readWholeFile(const QString& path);
 
 // Replaces the file only once the new content is completely written: a failure at any point
@@ -16,7 +23,11 @@ QByteArray readWholeFile(const QString& path);
 void writeFileAtomically(const QString& path, const QByteArray& content);
 
 // Lets a test make writes fail halfway, as a full disk would: the hook is asked with each path
-// about to be written and returns true to fail it. An empty hook removes it.
+// about to be written (by writeFileAtomically or replaceFile) and returns true to fail it. An
+// empty hook removes it.
 void setWriteFaultForTests(std::function<bool(const QString& path)> hook);
+
+// True when a test has asked for the write of path to fail.
+bool writeFaultInjected(const QString& path);
 
 } // namespace lccd

@@ -1,5 +1,7 @@
 #include "platform/FileReplace.h"
 
+#include "platform/FileIO.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -17,7 +19,8 @@ bool replaceFile(const QString& target, const std::function<bool(QFile& replacem
         info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
     if (!replacement.open() || replacement.fileName().isEmpty())
         return false;
-    if (!fill(replacement) || !replacement.flush() || ::fsync(replacement.handle()) != 0)
+    if (!fill(replacement) || writeFaultInjected(target) || !replacement.flush() ||
+        ::fsync(replacement.handle()) != 0)
         return false;
     // Some file systems keep no permissions; the new file is still a complete song.
     replacement.setPermissions(info.permissions());

@@ -23,12 +23,16 @@ TagFields id3v1Fields(const TagLib::ID3v1::Tag& tag) {
             {"IGNR", rawBytes(tag.genre())}};
 }
 
-TagLib::String::Type encodingOf(const TagLib::ID3v2::Frame* frame) {
+// Whether the frame's text is stored as Latin-1. The encoding is compared as a number: TagLib
+// keeps an encoding byte it does not know as it is (and decodes such a text as UTF-16), and that
+// byte names no String::Type.
+bool isLatin1Frame(const TagLib::ID3v2::Frame* frame) {
+    int encoding = TagLib::String::UTF8;
     if (const auto* text = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(frame))
-        return text->textEncoding();
-    if (const auto* comment = dynamic_cast<const TagLib::ID3v2::CommentsFrame*>(frame))
-        return comment->textEncoding();
-    return TagLib::String::UTF8;
+        encoding = static_cast<int>(text->textEncoding());
+    else if (const auto* comment = dynamic_cast<const TagLib::ID3v2::CommentsFrame*>(frame))
+        encoding = static_cast<int>(comment->textEncoding());
+    return encoding == TagLib::String::Latin1;
 }
 
 // The comment that players show: the first without a description, else the first.
@@ -49,7 +53,7 @@ QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId) {
     const TagLib::ID3v2::Frame* frame = isComment ? mainComment(frames) : frames.front();
     // A genre may be an ID3v1 genre number; TagLib's genre() gives its name.
     const TagLib::String text = qstrcmp(frameId, "TCON") == 0 ? tag.genre() : frame->toString();
-    return codePageBytes(text, encodingOf(frame));
+    return codePageBytes(text, isLatin1Frame(frame));
 }
 
 TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag) {

@@ -25,6 +25,19 @@ bool writeInfoFields(const QString& copy, const TagFields& changes) {
     return file.save(TagLib::RIFF::WAV::File::Info, TagLib::File::StripNone);
 }
 
+// Whether the copy reads back with the changes. TagLib saves into a file whose chunk sizes lie
+// (one reaching past the end of the file) without complaint, but where no reader finds the
+// values again: such a save must fail rather than replace the song.
+bool holdsChanges(const QString& copy, const TagFields& changes) {
+    const std::optional<TagFields> stored = readInfoFields(copy);
+    if (!stored)
+        return false;
+    for (auto change = changes.begin(); change != changes.end(); ++change)
+        if (stored->value(change.key()) != change.value())
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::optional<TagFields> readInfoFields(const QString& path) {
@@ -43,7 +56,8 @@ bool saveInfoFields(const QString& path, const TagFields& changes) {
     return replaceFile(path, [&](QFile& replacement) {
         QFile song(path);
         return song.open(QIODevice::ReadOnly) && copyRange(song, 0, song.size(), replacement) &&
-               replacement.flush() && writeInfoFields(replacement.fileName(), changes);
+               replacement.flush() && writeInfoFields(replacement.fileName(), changes) &&
+               holdsChanges(replacement.fileName(), changes);
     });
 }
 

@@ -16,7 +16,8 @@ namespace lccd {
 std::optional<TagFields> readInfoFields(const QString& path);
 
 // Replaces the file by a copy with the given fields changed (an empty value removes its field).
-// The file stays untouched when anything fails.
+// The file stays untouched when anything fails, a copy that does not read back with the changes
+// included.
 bool saveInfoFields(const QString& path, const TagFields& changes);
 
 } // namespace lccd

@@ -1,11 +1,14 @@
 #include "platform/QtPrinters.h"
 
+#include "platform/AppError.h"
 #include "platform/Dialogs.h"
+#include "platform/FileIO.h"
 
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <cstdlib>
@@ -209,14 +212,18 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
     if (pageCount <= 0)
         return false;
     int copiesInJob = 1;
+    std::optional<QString> pdfPath;
+    // The PDF is printed into a draft first, so that a failed job leaves the chosen file as it
+    // was.
+    QTemporaryFile pdfDraft;
     if (currentIsPdf()) {
         FileDialogRequest request{QString(), QStringLiteral("PDF(*.pdf)|*.pdf"), QString()};
-        std::optional<QString> path = dialogs().saveFile(request);
-        if (!path)
+        pdfPath = dialogs().saveFile(request);
+        if (!pdfPath || !pdfDraft.open())
             return false;
-        if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-            path->append(QLatin1String(".pdf"));
-        printer_->setOutputFileName(*path);
+        if (!pdfPath->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            pdfPath->append(QLatin1String(".pdf"));
+        printer_->setOutputFileName(pdfDraft.fileName());
         // A PDF holds its copies as repeated pages.
         copiesInJob = qMax(1, copies);
     } else {
@@ -240,6 +247,12 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
         }
     const bool printed = painter.end();
     printer_->setFullPage(false);
+    if (printed && pdfPath) {
+        QFile draft(pdfDraft.fileName());
+        if (!draft.open(QIODevice::ReadOnly))
+            throw AppError::cannotCreate(*pdfPath);
+        writeFileAtomically(*pdfPath, draft.readAll());
+    }
     return printed;
 }
 

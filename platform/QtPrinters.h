@@ -12,7 +12,9 @@ class QWidget;
 namespace lccd {
 
 // The printers of this desktop: every CUPS queue Qt knows, then a built-in PDF printer that is
-// always there, so the program can preview and print to a file on any machine.
+// always there, so the program can preview and print to a file on any machine. The PDF printer
+// replaces its file only with a complete document; a file it cannot write throws AppError
+// "ファイル %s を作成できません".
 class QtPrinterSystem : public PrinterSystem {
 public:
     QtPrinterSystem();

@@ -56,8 +56,8 @@ TagLib::String fromRawBytes(const QByteArray& bytes) {
                           TagLib::String::Latin1);
 }
 
-QByteArray codePageBytes(const TagLib::String& text, TagLib::String::Type encoding) {
-    if (encoding == TagLib::String::Latin1)
+QByteArray codePageBytes(const TagLib::String& text, bool latin1Field) {
+    if (latin1Field)
         return rawBytes(text);
     return toSjis(QString::fromStdString(text.to8Bit(true)));
 }

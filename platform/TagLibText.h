@@ -19,8 +19,8 @@ QByteArray rawBytes(const TagLib::String& text);
 // The text that TagLib writes back as exactly these bytes.
 TagLib::String fromRawBytes(const QByteArray& bytes);
 
-// A text read from a field of the given encoding, as code page 932 bytes: Latin-1 fields keep
-// their bytes, Unicode fields are converted.
-QByteArray codePageBytes(const TagLib::String& text, TagLib::String::Type encoding);
+// A text read from a field, as code page 932 bytes: Latin-1 fields keep their bytes, fields of
+// any other encoding are converted.
+QByteArray codePageBytes(const TagLib::String& text, bool latin1Field);
 
 } // namespace lccd

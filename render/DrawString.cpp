@@ -53,12 +53,12 @@ void TLcPrnPrev::DrawString(int x, int y, int align, bool vertical, int w2, int 
     const FontRequest request{family, canvasFont.pixelHeight, canvasFont.bold, canvasFont.italic};
     const TextMetrics metrics = fonts().metrics(request);
 
-    QString line = text;
+    QString line = text.left(kMaxDrawnCharacters);
     if (vertical)
         line.replace(QChar(u'－'), QChar(u'─'));
 
     const QList<int> advances = fonts().advances(request, line);
-    const int total = std::accumulate(advances.begin(), advances.end(), 0);
+    const int total = saturatedInt(double(std::accumulate(advances.begin(), advances.end(), 0LL)));
     const LineLayout layout = AlignLine(align, W, W2, total, int(line.size()));
 
     // The narrowed font: width 0 means the natural width.

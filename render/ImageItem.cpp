@@ -23,6 +23,10 @@ QSize FitImage(int iw, int ih, int bw, int bh) {
 
 namespace {
 
+// A picture whose decoded pixels would take more than this is refused before any is decoded, so
+// that a header declaring 60000 × 60000 pixels costs nothing.
+constexpr int kImageAllocationLimitMb = 256;
+
 QImage flattenOnWhite(const QImage& image) {
     if (!image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB888);
@@ -42,6 +46,7 @@ std::optional<QImage> LoadRowImage(const QString& path) {
         return std::nullopt;
     const bool bitmap = file.suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
     QImageReader reader(path, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAllocationLimit(kImageAllocationLimitMb);
     QImage image;
     if (!reader.read(&image)) {
         if (bitmap)

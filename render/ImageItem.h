@@ -15,8 +15,9 @@ namespace lccd {
 QSize FitImage(int iw, int ih, int bw, int bh);
 
 // The picture of an image file as the page takes it: 24-bit pixels, transparent parts on
-// white. Nothing for a missing or undecodable file; a ".bmp" file is read as a bitmap
-// directly, and one that exists but cannot be read throws AppError. Never writes a file.
+// white. Nothing for a missing or undecodable file, or one whose pixels would take over 256 MB;
+// a ".bmp" file is read as a bitmap directly, and one that exists but cannot be read throws
+// AppError. Never writes a file.
 std::optional<QImage> LoadRowImage(const QString& path);
 
 // An image row: the picture fitted into the box (左, 上, 幅, 高) at its top-left corner.

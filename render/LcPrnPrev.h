@@ -84,9 +84,13 @@ public:
     void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
     void Ellipse(int x1, int y1, int x2, int y2);
 
+    // A text line draws at most this many characters: more could not get a printer pixel each
+    // across A3 paper at 600 dpi, and every drawn character is kept in the page picture.
+    static constexpr qsizetype kMaxDrawnCharacters = 10000;
+
     // One line of text in the canvas font, at (x, y) in layout units: a box w long (w2 for
     // align 4) in the writing direction, aligned, spread or squeezed to fit; HoseiX and HoseiY
-    // are added in printer pixels.
+    // are added in printer pixels. Only the first kMaxDrawnCharacters characters are drawn.
     void DrawString(int x, int y, int align, bool vertical, int w2, int w, const QString& text);
 
     struct FoundPaper {

@@ -1,40 +1,35 @@
 #include "render/PageExport.h"
 
 #include "platform/AppError.h"
+#include "platform/FileIO.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace lccd {
-namespace {
 
-void commit(QSaveFile& file, bool written) {
-    if (!written || !file.commit())
-        throw AppError::cannotCreate(file.fileName());
-}
-
-} // namespace
-
+// Both exports are made in memory first: the file is replaced only by a complete document.
 void ExportPagePdf(const PagePicture& page, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || page.dpi() <= 0)
+    if (page.dpi() <= 0)
         throw AppError::cannotCreate(path);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     const QSizeF millimetres = QSizeF(page.nominalSize()) * 25.4 / page.dpi();
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&pdf);
     writer.setPageSize(QPageSize(millimetres, QPageSize::Millimeter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(page.dpi());
     writer.setCreator(QStringLiteral("lccdtool"));
     QPainter painter;
-    bool written = painter.begin(&writer);
-    if (written) {
-        painter.translate(page.printableOrigin());
-        page.replay(painter);
-        written = painter.end();
-    }
-    commit(file, written);
+    if (!painter.begin(&writer))
+        throw AppError::cannotCreate(path);
+    painter.translate(page.printableOrigin());
+    page.replay(painter);
+    if (!painter.end())
+        throw AppError::cannotCreate(path);
+    writeFileAtomically(path, pdf.data());
 }
 
 void ExportPagePng(const PagePicture& page, int dpi, const QString& path) {
@@ -53,8 +48,11 @@ void ExportPagePng(const PagePicture& page, int dpi, const QString& path) {
     painter.translate(page.printableOrigin());
     page.replay(painter);
     painter.end();
-    QSaveFile file(path);
-    commit(file, file.open(QIODevice::WriteOnly) && image.save(&file, "PNG"));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG"))
+        throw AppError::cannotCreate(path);
+    writeFileAtomically(path, png.data());
 }
 
 } // namespace lccd

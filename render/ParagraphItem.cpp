@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace lccd {
 namespace {
 
@@ -128,7 +130,8 @@ QList<QByteArray> ReadParagraphLines(const QByteArray& file) {
 void DrawParagraphRow(const ItemContext& context, DrawingPassHost& host, const DecodedRow& row) {
     if (!QFileInfo(row.value).isFile())
         return;
-    const double spacing = parseDecimal(row.spacingText).value_or(13.5);
+    const double spacing = std::clamp(parseDecimal(row.spacingText).value_or(13.5),
+                                      -kMaxDecodedPoints, kMaxDecodedPoints);
     if (FileSizeOf(row.value) < 2)
         return;
     const QByteArray text = StripProjectHeader(ReadParagraphLines(readWholeFile(row.value)));

@@ -4,6 +4,7 @@
 #
 #   scripts/install-deps.sh            packages to build and run
 #   scripts/install-deps.sh --test     also the packages the test suite uses
+#   scripts/install-deps.sh --fuzz     also clang and its libFuzzer, for fuzz/run.sh
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config
@@ -13,9 +14,12 @@ fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho"
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox cuetools
 cups printer-driver-cups-pdf desktop-file-utils"
 
-if [ "${1:-}" = "--test" ]; then
-    packages="$packages $test_packages"
-fi
+fuzz_packages="clang libclang-rt-dev"
+
+case "${1:-}" in
+--test) packages="$packages $test_packages" ;;
+--fuzz) packages="$packages $fuzz_packages" ;;
+esac
 
 missing=""
 for p in $packages; do

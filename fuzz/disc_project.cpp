@@ -1,0 +1,26 @@
+#include "cdlist/CdListPresenter.h"
+#include "cdlist/CueSheet.h"
+#include "cdlist/DiscProject.h"
+#include "cdlist/FolderLoader.h"
+#include "cdlist/LabelLayout.h"
+#include "fuzz/FuzzInput.h"
+
+#include <QFileInfo>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    lccd::fuzz::startQtApplication();
+    return 0;
+}
+
+// A disc project file of any bytes, loaded with its folder as the CD list editor loads it, and
+// the files a save would write made from what was read.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace lccd;
+    const QString project = fuzz::scratchFile(data, size, QStringLiteral("project.txt"));
+    CdListPresenter editor;
+    LoadFolder(editor, QFileInfo(project).path());
+    DiscProjectLines(editor.disc(), editor.tracks().rows());
+    CueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());
+    LabelSongRows(editor.tracks().rows());
+    return 0;
+}
