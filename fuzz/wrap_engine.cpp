@@ -1,6 +1,5 @@
 #include "fuzz/FuzzInput.h"
-#include "platform/CodePage.h"
-#include "render/WrapEngine.h"
+#include "tests/support/WrapProperties.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -32,18 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const QByteArray text = consumeBytes(input, size);
 
-    QByteArray expected = text.left(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
-    const qsizetype lines = splitLines(expected).size();
-    expected.removeIf([](char c) { return c == '\r' || c == '\n'; });
-    QByteArray joined;
-    qsizetype lineEnds = 0;
-    for (const WrappedRow& row : wrapText(text, options)) {
-        fuzz::require(!row.bytes.isEmpty() || row.mark == RowMark::LineEnd,
-                      "only a line's last row may be empty");
-        joined += row.bytes;
-        lineEnds += row.mark == RowMark::LineEnd;
-    }
-    fuzz::require(joined == expected, "every byte once and in order");
-    fuzz::require(lineEnds == lines, "one row ends each line");
+    const char* broken = test::brokenWrapProperty(text, options);
+    fuzz::require(broken == nullptr, broken);
     return 0;
 }
