@@ -28,7 +28,13 @@ samples_of() {
     esac
 }
 
-export TMPDIR="$PWD/$build/scratch"
+# The targets that read files write each input to a scratch file: in memory where there is a
+# tmpfs, so that they are not held up by the disk.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    export TMPDIR="/dev/shm/lccd-fuzz-$$"
+else
+    export TMPDIR="$PWD/$build/scratch"
+fi
 # AddressSanitizer keeps freed memory aside to catch late use; its default of 256 MB lets the tag
 # target (which copies whole songs) grow past the memory limit in runs of half an hour.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=64}"
