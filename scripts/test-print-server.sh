@@ -4,6 +4,8 @@
 
 print_server_pid=
 print_server_output=
+# One queue per run, so that test runs of several checkouts at once keep out of each other's way.
+print_server_queue=lccdtest-$$
 
 start_print_server() {
     if [ "$(id -u)" -ne 0 ] || ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
@@ -25,9 +27,10 @@ start_print_server() {
         done
     fi
     print_server_output=$(mktemp -d /tmp/lccd-cups-pdf.XXXXXX)
-    printf 'Out %s\n' "$print_server_output" >/etc/cups/cups-pdf-lccdtest.conf
-    if lpadmin -p lccdtest -E -v cups-pdf:/lccdtest -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null; then
-        export LCCD_TEST_CUPS_QUEUE=lccdtest
+    printf 'Out %s\n' "$print_server_output" >"/etc/cups/cups-pdf-$print_server_queue.conf"
+    if lpadmin -p "$print_server_queue" -E -v "cups-pdf:/$print_server_queue" \
+        -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null; then
+        export LCCD_TEST_CUPS_QUEUE="$print_server_queue"
         export LCCD_TEST_CUPS_OUTPUT="$print_server_output"
     else
         echo "Could not create the cups-pdf queue; the printing test is skipped."
@@ -36,8 +39,8 @@ start_print_server() {
 
 stop_print_server() {
     if [ -n "$print_server_output" ]; then
-        lpadmin -x lccdtest 2>/dev/null || true
-        rm -rf "$print_server_output" /etc/cups/cups-pdf-lccdtest.conf
+        lpadmin -x "$print_server_queue" 2>/dev/null || true
+        rm -rf "$print_server_output" "/etc/cups/cups-pdf-$print_server_queue.conf"
     fi
     if [ -n "$print_server_pid" ]; then
         kill "$print_server_pid" 2>/dev/null || true
