@@ -39,9 +39,10 @@ void appendSongTracks(QList<QByteArray>& lines, const TrackRows& tracks, bool ad
         const TrackRow& row = tracks[size_t(r - 1)];
         if (isTitleEmptyTrimmed(row.title))
             break;
-        appendTrack(lines, r,
-                    {lastPathComponent(row.fileName), TrimW(row.title), TrimW(row.performer)},
-                    addGap);
+        appendTrack(
+            lines, r,
+            {composedName(lastPathComponent(row.fileName)), TrimW(row.title), TrimW(row.performer)},
+            addGap);
     }
 }
 
@@ -51,8 +52,8 @@ void appendUnsplitTracks(QList<QByteArray>& lines, const DiscInfo& disc, bool ad
     FindFiles(wavFiles, disc.folderPath, QStringLiteral("wav"), false, true, FileAttr::Any);
     for (int k = 1; k <= kUnsplitTrackLimit && k <= wavFiles.size(); ++k)
         appendTrack(lines, k,
-                    {lastPathComponent(wavFiles[k - 1]), QStringLiteral("Track-%1").arg(k),
-                     disc.discPerformer},
+                    {composedName(lastPathComponent(wavFiles[k - 1])),
+                     QStringLiteral("Track-%1").arg(k), disc.discPerformer},
                     addGap);
     if (wavFiles.size() > kUnsplitTrackLimit)
         status.setText(QStringLiteral("WAVファイル数が４本を越えています"));

@@ -2,7 +2,10 @@
 
 #include "cdlist/DiscInfo.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace lccd {
 
@@ -22,9 +25,21 @@ QString lastPathComponent(const QString& path) {
 
 std::optional<QString> existingFileInFolder(const QString& folder, const QString& name) {
     const QString path = pathInFolder(folder, name);
-    if (!QFileInfo(path).isFile())
+    if (QFileInfo(path).isFile())
+        return path;
+    // The project names files composed; a file written decomposed by another system is the same.
+    const QString composed = composedName(name);
+    if (composed == name &&
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; }))
         return std::nullopt;
-    return path;
+    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (composedName(entry) == composed)
+            return pathInFolder(folder, entry);
+    return std::nullopt;
+}
+
+QString composedName(const QString& name) {
+    return name.normalized(QString::NormalizationForm_C);
 }
 
 QString discFileBase(const DiscInfo& disc) {

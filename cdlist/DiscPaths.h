@@ -19,8 +19,12 @@ QString songFilePath(const QString& folder, const QString& fileName);
 // The file name part of a path: the text after its last separator.
 QString lastPathComponent(const QString& path);
 
-// The path of the named file in the folder, when such a file exists.
+// The path of the named file in the folder, when such a file exists; a name in another Unicode
+// composition (decomposed kana, as other systems write them) finds the file too.
 std::optional<QString> existingFileInFolder(const QString& folder, const QString& name);
+
+// A file name as the disc's files store it: with composed characters (NFC).
+QString composedName(const QString& name);
 
 // The project, CUE sheet and label layout of a disc share this path and differ in extension:
 // the folder, a separator and the album title exactly as typed.

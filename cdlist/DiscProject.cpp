@@ -31,7 +31,7 @@ QString trackLine(int number, const TrackRow& song) {
                        quoted(song.album),
                        TrimW(song.year),
                        TrimW(song.genre),
-                       quoted(lastPathComponent(TrimW(song.fileName)))}
+                       quoted(composedName(lastPathComponent(TrimW(song.fileName))))}
         .join(QLatin1Char(','));
 }
 

@@ -58,8 +58,10 @@ private:
         if (readHeader(line))
             return;
         const QString text = fromSjis(line);
-        if (text.size() >= 3 && text[2] == QLatin1Char(' ')) {
-            if (parseIntField(QStringView(text).left(2)).value_or(0) > 0)
+        // The numbered form is told by the bytes of the stored line: a blank third byte after a
+        // decimal number.
+        if (line.size() >= 3 && line[2] == ' ') {
+            if (parseDecimalField(QString::fromLatin1(line.left(2))).value_or(0) > 0)
                 readNumbered(TrimW(text));
             return;
         }
@@ -91,7 +93,8 @@ private:
         std::optional<QString> path = existingFileInFolder(folder(), name);
         song.check = path ? QStringLiteral("1") : QStringLiteral("0");
         if (path) {
-            song.fileName = name;
+            // A file found under another Unicode composition is named as it lies in the folder.
+            song.fileName = *path == pathInFolder(folder(), name) ? name : lastPathComponent(*path);
             if (measure == Measure::Time)
                 song.time = QueryPlayingTime(*path).value_or(PlayingTime{}).text;
         }

@@ -2,6 +2,7 @@
 
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/CueSheet.h"
+#include "cdlist/DiscCodePage.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProject.h"
 #include "cdlist/LabelLayout.h"
@@ -10,6 +11,7 @@
 #include "common/Messages.h"
 #include "common/MyCommonW.h"
 #include "platform/CodePage.h"
+#include "platform/Dialogs.h"
 #include "platform/FileIO.h"
 
 #include <QFileInfo>
@@ -23,19 +25,52 @@ namespace {
 constexpr int kWaitAfterTagWriteMs = 150;
 
 // Writes the tags of the songs written to the project into their files, leaving files whose
-// tags already hold these values alone and skipping songs whose file is missing.
-void writeSongTags(const DiscInfo& disc, const TrackRows& tracks) {
+// tags already hold these values alone and skipping songs whose file is missing. Returns what
+// went wrong, one message per song.
+QStringList writeSongTags(const DiscInfo& disc, const TrackRows& tracks) {
     const QString comment = lastPathComponent(disc.jacketPath);
     const int count = projectTrackCount(tracks);
+    QStringList problems;
     for (int r = 1; r <= count; ++r) {
         const TrackRow& song = tracks[size_t(r - 1)];
-        const QString path = songFilePath(disc.folderPath, TrimW(song.fileName));
+        const QString path = existingFileInFolder(disc.folderPath, TrimW(song.fileName))
+                                 .value_or(songFilePath(disc.folderPath, TrimW(song.fileName)));
         if (!QFileInfo(path).isFile())
             continue;
-        WriteTrackTags(
+        const TagWriteResult result = WriteTrackTags(
             path, {song.title, song.performer, song.album, song.year, song.genre, comment}, true);
-        WaitWithEvents(kWaitAfterTagWriteMs);
+        if (const QString problem = tagWriteProblem(path, result); !problem.isEmpty())
+            problems.append(problem);
+        if (result == TagWriteResult::Written || result == TagWriteResult::Failed)
+            WaitWithEvents(kWaitAfterTagWriteMs);
     }
+    return problems;
+}
+
+// Song files and a folder whose names the files cannot hold stop the save before it writes: a
+// reload would not find them again.
+bool namesFit(const DiscInfo& disc, const TrackRows& tracks) {
+    const QStringList names = namesOutsideCodePage(disc, tracks);
+    if (names.isEmpty())
+        return true;
+    ShowMessageBox(
+        QStringLiteral("次の名前には保存できない文字 (Shift-JISにない文字) があるため、"
+                       "保存を中止しました。名前を変えてから読み込み直してください。\n") +
+            names.join(QLatin1Char('\n')),
+        QStringLiteral("確認"), MessageBoxType::Ok | MessageBoxType::IconWarning);
+    return false;
+}
+
+// Other values that would lose characters are written with "?" only when the user agrees.
+bool valuesFit(const DiscInfo& disc, const TrackRows& tracks, bool writeLossy) {
+    const QStringList values = valuesOutsideCodePage(disc, tracks);
+    if (values.isEmpty() || writeLossy)
+        return true;
+    return AskOkCancel(
+        QStringLiteral("次の項目には保存できない文字 (Shift-JISにない文字) があります。"
+                       "「?」に置き換えて保存しますか。\n") +
+            values.join(QLatin1Char('\n')),
+        QStringLiteral("確認"));
 }
 
 // Clears the running flag however the save ends.
@@ -79,9 +114,12 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     const TrackRows tracks = editor_.tracks().rows();
     const QString base = discFileBase(disc);
 
+    if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
+        return std::nullopt;
+
     const QList<QByteArray> projectLines = DiscProjectLines(disc, tracks);
-    if (settings.setId3Tag)
-        writeSongTags(disc, tracks);
+    const QStringList tagProblems =
+        settings.setId3Tag ? writeSongTags(disc, tracks) : QStringList();
     writeFileAtomically(base + QStringLiteral(".txt"), joinLinesCrLf(projectLines));
 
     if (!settings.noCut && !tracks[0].isChecked() &&
@@ -93,6 +131,9 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     const QString labelPath = base + QStringLiteral(".csv");
     WriteLabelLayout(labelPath, LoadLabelTemplate(settings.programPaths, settings.templateName),
                      disc, tracks);
+    const QStringList report =
+        QStringList{QStringLiteral("保存しました: %1 (.txt .cue .csv)").arg(base)} + tagProblems;
+    editor_.ShowStatusMessage(report.join(QStringLiteral(" / ")));
     return labelPath;
 }
 

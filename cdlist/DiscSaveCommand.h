@@ -23,6 +23,8 @@ struct DiscSaveSettings {
     // The label template's file name, looked up where the program reads its files.
     QString templateName = defaultTemplateName();
     ProgramPaths programPaths;
+    // Write values with characters the files cannot hold as "?" without asking first.
+    bool writeLossy = false;
 };
 
 // Saves the disc held by the editor as three files beside its songs, named by the folder and

@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -75,6 +76,7 @@ TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editIte
     buildUi();
     connectCommands();
     presenter_.ClearCdList();
+    modified_ = false;
     resize(900, 640);
 }
 
@@ -242,10 +244,16 @@ void TfrmEditCdList::connectCommands() {
             [this](const QModelIndex& current) { presenter_.showSelection(current.row() + 1); });
 
     // The disc boxes edit the disc fields; the fields show in the boxes whenever they change.
+    const auto edited = [this] {
+        readDiscBoxes();
+        modified_ = true;
+    };
     for (QLineEdit* edit :
          {edtDiscId, edtCATALOG, edtRelease, editAlubm, edtPaformer, edtSubTitle1, edtSubTitle2})
-        connect(edit, &QLineEdit::textEdited, this, &TfrmEditCdList::readDiscBoxes);
-    connect(cmbGenre, &QComboBox::currentTextChanged, this, &TfrmEditCdList::readDiscBoxes);
+        connect(edit, &QLineEdit::textEdited, this, edited);
+    connect(cmbGenre, &QComboBox::currentTextChanged, this, edited);
+    connect(&presenter_.tracks(), &QAbstractItemModel::dataChanged, this,
+            [this] { modified_ = true; });
     connect(&presenter_, &CdListPresenter::discChanged, this, &TfrmEditCdList::showDisc);
     connect(&presenter_, &CdListPresenter::totalsChanged, this, [this] {
         Label12->setText(presenter_.totalsText());
@@ -327,8 +335,33 @@ void TfrmEditCdList::setNoCut(bool on) {
 void TfrmEditCdList::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     showDisc();
+    // Restoring the minimised window shows it again; only its opening loads the folder, so
+    // edits not yet saved stay.
+    if (!loadOnShow_)
+        return;
+    loadOnShow_ = false;
     if (QFileInfo(presenter_.disc().folderPath).isDir())
         RunGuarded([this] { loadFolder(presenter_.disc().folderPath); });
+}
+
+void TfrmEditCdList::done(int result) {
+    if (modified_ && !mayCloseUnsaved())
+        return;
+    loadOnShow_ = true;
+    QDialog::done(result);
+}
+
+bool TfrmEditCdList::mayCloseUnsaved() {
+    switch (ShowMessageBox(QStringLiteral("保存しますか"), QStringLiteral("確認"),
+                           MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion)) {
+    case DialogResult::Yes:
+        RunGuarded([this] { BitBtn2Click(); });
+        return !modified_;
+    case DialogResult::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---- Grid
@@ -363,6 +396,7 @@ bool TfrmEditCdList::eventFilter(QObject* watched, QEvent* event) {
 void TfrmEditCdList::loadFolder(const QString& folder) {
     if (const std::optional<QString> caption = LoadFolder(presenter_, folder))
         setWindowTitle(*caption);
+    modified_ = false;
 }
 
 void TfrmEditCdList::Button7Click() {
@@ -408,12 +442,15 @@ void TfrmEditCdList::SpeedButton4Click() {
     const int songs = presenter_.RecountTracks();
     if (songs == 0)
         return;
-    if (AskOkCancel(QStringLiteral("%1:曲残ってるのを消しますか").arg(songs), kAskTitle))
+    if (AskOkCancel(QStringLiteral("%1:曲残ってるのを消しますか").arg(songs), kAskTitle)) {
         presenter_.ClearCdList();
+        modified_ = false;
+    }
 }
 
 void TfrmEditCdList::BitBtn3Click() {
     presenter_.ClearCdList();
+    modified_ = false;
     presenter_.disc().folderBoxText.clear();
     showPathBoxes();
     presenter_.ShowStatusMessage(QStringLiteral("画面をクリアしました"));
@@ -423,11 +460,16 @@ void TfrmEditCdList::BitBtn2Click() {
     readDiscBoxes();
     DiscSaveSettings settings{settings_.noCut, settings_.addGap, settings_.setId3Tag,
                               settings_.templateName, paths_};
+    // The user's answer to the unsplit question stands even when a later step of the save fails.
+    const auto keepNoCut = qScopeGuard([&] {
+        if (settings.noCut != settings_.noCut)
+            setNoCut(settings.noCut);
+    });
     const std::optional<QString> label = save_.run(settings);
-    if (settings.noCut != settings_.noCut)
-        setNoCut(settings.noCut);
-    if (label)
+    if (label) {
         savedLayoutPath_ = *label;
+        modified_ = false;
+    }
 }
 
 void TfrmEditCdList::BitBtn4Click() {
@@ -462,9 +504,11 @@ void TfrmEditCdList::Edit2Click() {
     if (!CanEditSong(presenter_.tracks(), row))
         return;
     editItems_.setEdit(SongEditFor(presenter_, row), presenter_.disc().genreList);
-    if (dialogs().execDialog(editItems_) != QDialog::Accepted)
-        return;
-    ApplySongEdit(presenter_, row, editItems_.edit(), settings_.noCut);
+    // Going back from the question about lost characters shows the dialog again as typed.
+    do {
+        if (dialogs().execDialog(editItems_) != QDialog::Accepted)
+            return;
+    } while (!ApplySongEdit(presenter_, row, editItems_.edit(), settings_.noCut));
 }
 
 void TfrmEditCdList::WAVW1Click() {

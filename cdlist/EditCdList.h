@@ -55,6 +55,9 @@ public:
     void Edit2Click();
     void WAVW1Click();
 
+    // Closing with changes not yet saved asks whether to save them first.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -72,6 +75,8 @@ private:
     int selectedRow() const;
     void selectRow(int row);
     void setNoCut(bool on);
+    // Asks whether to save before closing; true when the window may close.
+    bool mayCloseUnsaved();
 
     ProgramPaths paths_;
     TfrmEditItems& editItems_;
@@ -81,6 +86,10 @@ private:
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;
     QString savedLayoutPath_;
+    // Only the first showing after the window opens loads the folder.
+    bool loadOnShow_ = true;
+    // The rows or disc fields changed since the folder was loaded or the disc saved.
+    bool modified_ = false;
 
     QLineEdit* edtFolderName = nullptr;
     QLineEdit* edtJacketFilename = nullptr;

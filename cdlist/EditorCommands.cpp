@@ -4,6 +4,8 @@
 #include "cdlist/PlayingTime.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
+#include "common/Messages.h"
+#include "common/MyCommonW.h"
 #include "common/Numbers.h"
 
 #include <QFileInfo>
@@ -29,7 +31,7 @@ int swapWith(TrackTableModel& tracks, int row, int other) {
 }
 
 void applyIfFilled(TrackTableModel& tracks, int row, TrackColumn column, const QString& box) {
-    if (!box.trimmed().isEmpty())
+    if (!TrimW(box).isEmpty())
         tracks.setField(row, column, box);
 }
 
@@ -79,25 +81,42 @@ SongEdit SongEditFor(const CdListPresenter& editor, int row) {
     return edit;
 }
 
-void ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit) {
+bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit) {
     TrackRow track = editor.tracks().track(row);
     track.title = edit.title;
     track.album = edit.album;
     track.performer = edit.performer;
     track.year = edit.year;
     track.genre = edit.genre;
-    if (unsplit || track.time.trimmed().isEmpty()) {
+    if (unsplit || TrimW(track.time).isEmpty()) {
         const qint64 seconds = qint64(StrToIntLoose(edit.hour)) * 3600 +
                                qint64(StrToIntLoose(edit.minute)) * 60 + StrToIntLoose(edit.second);
         track.time = FormatPlayingTime(int(std::clamp<qint64>(seconds, 0, INT_MAX)));
     }
+    const QString& folder = editor.disc().folderPath;
+    std::optional<QString> file;
+    if (!track.fileName.isEmpty())
+        file = existingFileInFolder(folder, track.fileName)
+                   .value_or(songFilePath(folder, track.fileName));
+    const bool hasSong = file && QFileInfo(*file).isFile();
+    const TrackTags tags{edit.title, edit.performer, edit.album,
+                         edit.year,  edit.genre,     edit.comment};
+    if (hasSong) {
+        const TagWritePlan plan = PlanTrackTags(*file, tags, true);
+        if (plan.blocker == TagWriteResult::Written && !plan.lostCharacters.isEmpty() &&
+            !AskOkCancel(QStringLiteral("この曲のタグは Shift-JIS で書かれているため、次の文字は"
+                                        "「?」になります: %1\n書き込みますか。")
+                             .arg(plan.lostCharacters),
+                         QStringLiteral("確認")))
+            return false;
+    }
     editor.tracks().setTrack(row, track);
-    const QString file = songFilePath(editor.disc().folderPath, track.fileName);
-    if (!track.fileName.isEmpty() && QFileInfo(file).isFile())
-        WriteTrackTags(
-            file,
-            TrackTags{edit.title, edit.performer, edit.album, edit.year, edit.genre, edit.comment},
-            true);
+    if (hasSong) {
+        const TagWriteResult result = WriteTrackTags(*file, tags, true);
+        if (const QString problem = tagWriteProblem(*file, result); !problem.isEmpty())
+            editor.ShowStatusMessage(problem);
+    }
+    return true;
 }
 
 std::optional<QList<WavCheckLine>> WavCheckLines(const QString& folder) {

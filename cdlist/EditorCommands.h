@@ -39,8 +39,10 @@ bool CanEditSong(const TrackTableModel& tracks, int row);
 SongEdit SongEditFor(const CdListPresenter& editor, int row);
 
 // Writes the dialog's values back into the row. The typed time replaces the row's only in
-// unsplit mode or when the row has none. When the song's file exists its tags are written too.
-void ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit);
+// unsplit mode or when the row has none. When the song's file exists its tags are written too;
+// when its tag cannot hold some typed characters the user is asked first, and choosing to go
+// back returns false with nothing changed.
+bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit);
 
 // One line of the WAV check: a file of the folder and its playing time.
 struct WavCheckLine {

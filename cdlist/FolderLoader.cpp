@@ -10,6 +10,7 @@
 #include "platform/FileIO.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace lccd {
 namespace {
@@ -26,6 +27,49 @@ std::optional<QString> projectFileIn(const QString& folder) {
             return path;
     return std::nullopt;
 }
+
+// What a load found wrong, told once at its end so that no file goes missing without a word.
+class LoadNotes {
+public:
+    void unreadable(const QString& path) { unreadable_.append(lastPathComponent(path)); }
+
+    void leftOut(int count) { leftOut_ = count; }
+
+    // Names the disc's files cannot store: the project and CUE sheet are in code page 932.
+    void checkName(const QString& path) {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (folderOutside_.isEmpty())
+            folderOutside_ = charactersOutsideSjis(folder);
+        const QString name = composedName(lastPathComponent(path));
+        const QString outside = charactersOutsideSjis(name);
+        if (!outside.isEmpty())
+            namesOutside_.append(QStringLiteral("%1 (%2)").arg(name, outside));
+    }
+
+    QString text() const {
+        QStringList notes;
+        if (!unreadable_.isEmpty())
+            notes.append(QStringLiteral("読み込めなかったファイル: ") +
+                         unreadable_.join(QStringLiteral(", ")));
+        if (leftOut_ > 0)
+            notes.append(QStringLiteral("%1曲を超えたため、%2個のファイルは読み込みませんでした")
+                             .arg(kTrackRowCount)
+                             .arg(leftOut_));
+        if (!folderOutside_.isEmpty())
+            notes.append(
+                QStringLiteral("フォルダ名に保存できない文字があります (%1)").arg(folderOutside_));
+        if (!namesOutside_.isEmpty())
+            notes.append(QStringLiteral("ファイル名に保存できない文字があります: ") +
+                         namesOutside_.join(QStringLiteral(", ")));
+        return notes.join(QStringLiteral(" / "));
+    }
+
+private:
+    QStringList unreadable_;
+    int leftOut_ = 0;
+    QString folderOutside_;
+    QStringList namesOutside_;
+};
 
 } // namespace
 
@@ -47,22 +91,34 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
 void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     if (paths.isEmpty())
         return;
+    LoadNotes notes;
     int total = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
-        const PlayingTime time = QueryPlayingTime(path).value_or(PlayingTime{});
+        const PlayingTime time = QueryPlayingTime(path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
         const int row = i + 1;
         if (row > kTrackRowCount)
             continue; // measured for the total only
+        TrackTags tags = ReadTrackTags(path, editor.status());
+        const bool tagsRead = !tags.title.isEmpty();
+        // A song the tag library cannot read keeps its row, so the list does not end there.
+        if (!tagsRead)
+            tags.title = QFileInfo(path).completeBaseName();
+        if (!tagsRead || !time.measured)
+            notes.unreadable(path);
+        notes.checkName(path);
         TrackRow song;
-        setRowTags(song, ReadTrackTags(path, editor.status()));
+        setRowTags(song, tags);
         song.fileName = path;
         song.check = QStringLiteral("1");
         song.time = time.text;
         editor.tracks().setTrack(row, song);
     }
+    notes.leftOut(int(paths.size()) - kTrackRowCount);
     editor.showLoadTotal(total);
+    if (const QString text = notes.text(); !text.isEmpty())
+        editor.ShowStatusMessage(text);
 }
 
 } // namespace lccd

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <climits>
 #include <limits>
 
 namespace lccd {
@@ -18,8 +19,8 @@ int ParsePlayingTime(const QString& text) {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon < 0)
         return 0;
-    const int minutes = parseIntField(QStringView(text).left(colon)).value_or(0);
-    const int seconds = parseIntField(QStringView(text).mid(colon + 1)).value_or(0);
+    const int minutes = parseDecimalField(QStringView(text).left(colon)).value_or(0);
+    const int seconds = parseDecimalField(QStringView(text).mid(colon + 1)).value_or(0);
     // A hand-typed time may be absurdly large; it saturates instead of overflowing.
     const qint64 total = qint64(minutes) * 60 + seconds;
     return int(std::clamp<qint64>(total, std::numeric_limits<int>::min(),
@@ -29,8 +30,9 @@ int ParsePlayingTime(const QString& text) {
 std::optional<PlayingTime> QueryPlayingTime(const QString& path) {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    const int seconds = int(mediaLengthMilliseconds(path).value_or(0) / 1000);
-    return PlayingTime{seconds, FormatPlayingTime(seconds)};
+    const std::optional<qint64> milliseconds = mediaLengthMilliseconds(path);
+    const int seconds = int(std::clamp<qint64>(milliseconds.value_or(0) / 1000, 0, INT_MAX));
+    return PlayingTime{seconds, FormatPlayingTime(seconds), milliseconds.has_value()};
 }
 
 } // namespace lccd

@@ -11,16 +11,18 @@ namespace lccd {
 QString FormatPlayingTime(int seconds);
 
 // Minutes before the first colon and seconds after it, each a decimal integer (leading blanks
-// allowed); a part that is no integer counts as 0, and a text without a colon is 0 seconds.
+// and a sign allowed, nothing else); a part that is no integer counts as 0, and a text without a
+// colon is 0 seconds.
 int ParsePlayingTime(const QString& text);
 
 struct PlayingTime {
     int seconds = 0;
     QString text;
+    bool measured = true; // false when the file's length could not be found
 };
 
 // The playing time of the song file at path, truncated to whole seconds; a file that cannot be
-// measured gives 0 seconds ("000:00"). Nothing when no file exists at path.
+// measured gives 0 seconds ("000:00") and says so. Nothing when no file exists at path.
 std::optional<PlayingTime> QueryPlayingTime(const QString& path);
 
 } // namespace lccd

@@ -2,10 +2,14 @@
 
 #include "cdlist/StatusPanel.h"
 #include "platform/CodePage.h"
+#include "platform/FileReplace.h"
 #include "platform/Mp3Infp.h"
+#include "platform/SongFileProblem.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace lccd {
 namespace {
@@ -48,6 +52,10 @@ bool hasTag(quint32 tag) {
     return (mp3infp().mp3_GetTagType() & tag) != 0;
 }
 
+bool isPlainMp3() {
+    return mp3infp().GetType() == SongFileType::Mp3 && !hasTag(TagType::RiffSif);
+}
+
 bool prepareMp3ForWriting() {
     const quint32 tags = mp3infp().mp3_GetTagType();
     const QString path = loadedMp3Path();
@@ -64,17 +72,52 @@ bool prepareMp3ForWriting() {
     return true;
 }
 
-// Whole characters only: at the length limit a double-byte character is kept whole or dropped.
+// The bytes a character takes that starts at i, in the value's own encoding.
+qsizetype characterWidth(const QByteArray& value, qsizetype i, bool utf8) {
+    const uchar lead = uchar(value[i]);
+    if (utf8)
+        return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return isSjisLeadByte(lead) && i + 1 < value.size() && uchar(value[i + 1]) >= 0x20 ? 2 : 1;
+}
+
+// Whole characters only: at the length limit a multi-byte character is kept whole or dropped.
 QByteArray cutValue(const QByteArray& value) {
-    auto usable = [&](qsizetype i) { return i < value.size() && uchar(value[i]) >= 0x20; };
+    const bool utf8 = isMultiByteUtf8(value);
     qsizetype end = 0;
-    while (usable(end)) {
-        const qsizetype width = isSjisLeadByte(uchar(value[end])) && usable(end + 1) ? 2 : 1;
+    while (end < value.size() && uchar(value[end]) >= 0x20) {
+        const qsizetype width = characterWidth(value, end, utf8);
         if (end + width > kMaxValueBytes)
             break;
         end += width;
     }
     return value.left(end);
+}
+
+// The value as the loaded file's own tag stores it.
+QByteArray storedValue(TagField field) {
+    return mp3infp().GetValue(tagValueName(field));
+}
+
+QString titleFromFileName(const QString& path) {
+    return QFileInfo(path).completeBaseName();
+}
+
+// The six values in TagField order.
+std::array<QString, kWrittenTagCount> inFieldOrder(const TrackTags& tags) {
+    return {tags.title, tags.performer, tags.album, tags.comment, tags.year, tags.genre};
+}
+
+TrackTags loadedTags(const QString& path) {
+    TrackTags tags;
+    tags.title = tagText(GetTagValue(TagField::Title));
+    if (tags.title.isEmpty())
+        tags.title = titleFromFileName(path);
+    tags.performer = tagText(GetTagValue(TagField::Performer));
+    tags.album = tagText(GetTagValue(TagField::Album));
+    tags.year = tagText(GetTagValue(TagField::Year));
+    tags.comment = tagText(GetTagValue(TagField::Comment));
+    tags.genre = tagText(GetTagValue(TagField::Genre));
+    return tags;
 }
 
 TagSet loadedTagSet() {
@@ -83,6 +126,26 @@ TagSet loadedTagSet() {
         set.written[size_t(i)] = GetTagValue(TagField(i + 1));
     set.time = GetTagValue(TagField::Time);
     return set;
+}
+
+// Whether the loaded file's tag already holds UTF-8 text; plain MP3 files get their first tag
+// in code page 932.
+bool tagIsUtf8() {
+    if (isPlainMp3())
+        return false;
+    for (int i = 1; i <= kWrittenTagCount; ++i)
+        if (isMultiByteUtf8(storedValue(TagField(i))))
+            return true;
+    return false;
+}
+
+void addOnce(QString& characters, const QString& more) {
+    for (qsizetype i = 0; i < more.size(); ++i) {
+        const qsizetype width = more[i].isHighSurrogate() && i + 1 < more.size() ? 2 : 1;
+        if (!characters.contains(more.mid(i, width)))
+            characters += more.mid(i, width);
+        i += width - 1;
+    }
 }
 
 } // namespace
@@ -105,7 +168,15 @@ QByteArray tagValueName(TagField field) {
 }
 
 QByteArray GetTagValue(TagField field) {
-    return cutValue(mp3infp().GetValue(tagValueName(field)));
+    QByteArray value = storedValue(field);
+    if (value.isEmpty() && int(field) <= kWrittenTagCount &&
+        mp3infp().GetType() == SongFileType::Wav)
+        value = mp3infp().GetValue(stemOf(field) + "_id3");
+    return cutValue(value);
+}
+
+QString tagText(const QByteArray& value) {
+    return isMultiByteUtf8(value) ? QString::fromUtf8(value) : fromSjis(value);
 }
 
 bool SetTagValue(TagField field, const QByteArray& text) {
@@ -117,47 +188,92 @@ bool SetTagValue(TagField field, const QByteArray& text) {
 }
 
 TrackTags ReadTrackTags(const QString& path, StatusPanel& status) {
+    const QString name = QFileInfo(path).fileName();
     switch (loadSong(path)) {
     case LoadResult::NoFile:
-        status.ShowStatusMessage(QStringLiteral("Can't Find file"));
+        status.ShowStatusMessage(QStringLiteral("Can't Find file: ") + name);
         return {};
     case LoadResult::TooOld:
         status.ShowStatusMessage(QStringLiteral("Too old version of mp3infp"));
         return {};
     case LoadResult::NotMusic:
-        status.ShowStatusMessage(QStringLiteral("Not Music file"));
+        status.ShowStatusMessage(
+            QStringLiteral("Not Music file: %1 (%2)").arg(name, songFileProblem(path)));
         return {};
     case LoadResult::Loaded:
         break;
     }
-    TrackTags tags;
-    const QByteArray title = GetTagValue(TagField::Title);
-    tags.title = title.isEmpty() ? QFileInfo(path).completeBaseName() : fromSjis(title);
-    tags.performer = fromSjis(GetTagValue(TagField::Performer));
-    tags.album = fromSjis(GetTagValue(TagField::Album));
-    tags.year = fromSjis(GetTagValue(TagField::Year));
-    tags.comment = fromSjis(GetTagValue(TagField::Comment));
-    tags.genre = fromSjis(GetTagValue(TagField::Genre));
-    return tags;
+    return loadedTags(path);
 }
 
 TagSet ReadTagSet(const QString& path) {
     return loadSong(path) == LoadResult::Loaded ? loadedTagSet() : TagSet();
 }
 
-bool WriteTrackTags(const QString& path, const TrackTags& tags, bool compare) {
-    // The song is always loaded here, so the values can only reach the file at path.
-    if (loadSong(path) != LoadResult::Loaded)
-        return false;
-    const std::array<QByteArray, kWrittenTagCount> wanted = {
-        toSjis(tags.title),   toSjis(tags.performer), toSjis(tags.album),
-        toSjis(tags.comment), toSjis(tags.year),      toSjis(tags.genre)};
-    if (compare && loadedTagSet().written == wanted)
-        return false;
+bool TagWritePlan::changesAnything() const {
+    return std::any_of(values.begin(), values.end(),
+                       [](const std::optional<QByteArray>& value) { return value.has_value(); });
+}
+
+TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool compare) {
+    TagWritePlan plan;
+    if (loadSong(path) != LoadResult::Loaded) {
+        plan.blocker = TagWriteResult::NoSong;
+        return plan;
+    }
+    const std::array<QString, kWrittenTagCount> wanted = inFieldOrder(tags);
+    const std::array<QString, kWrittenTagCount> shown = inFieldOrder(loadedTags(path));
+    std::array<bool, kWrittenTagCount> changed{};
+    for (int i = 0; i < kWrittenTagCount; ++i) {
+        const bool keepsComment = TagField(i + 1) == TagField::Comment && wanted[i].isEmpty();
+        changed[i] = !keepsComment && (!compare || wanted[i] != shown[i]);
+    }
+    if (std::none_of(changed.begin(), changed.end(), [](bool c) { return c; }))
+        return plan;
+    const bool utf8 = tagIsUtf8();
+    // A plain MP3 file's values move into a new tag, so the unchanged ones go along as stored.
+    const bool allValues = isPlainMp3();
+    for (int i = 0; i < kWrittenTagCount; ++i) {
+        if (!changed[i] && !allValues)
+            continue;
+        const QString text = changed[i] ? wanted[i] : tagText(GetTagValue(TagField(i + 1)));
+        if (!utf8)
+            addOnce(plan.lostCharacters, charactersOutsideSjis(text));
+        plan.values[size_t(i)] = utf8 ? text.toUtf8() : toSjis(text);
+    }
+    if (!isChangeableFile(path))
+        plan.blocker = TagWriteResult::ReadOnly;
+    return plan;
+}
+
+TagWriteResult WriteTrackTags(const QString& path, const TrackTags& tags, bool compare) {
+    // Planning loads the song, so the values can only reach the file at path.
+    const TagWritePlan plan = PlanTrackTags(path, tags, compare);
+    if (plan.blocker != TagWriteResult::Written)
+        return plan.blocker;
+    if (!plan.changesAnything())
+        return TagWriteResult::Unchanged;
     bool allSet = true;
     for (int i = 0; i < kWrittenTagCount; ++i)
-        allSet = SetTagValue(TagField(i + 1), wanted[size_t(i)]) && allSet;
-    return mp3infp().Save(path) == 0 && allSet;
+        if (plan.values[size_t(i)])
+            allSet = SetTagValue(TagField(i + 1), *plan.values[size_t(i)]) && allSet;
+    return mp3infp().Save(path) == 0 && allSet ? TagWriteResult::Written : TagWriteResult::Failed;
+}
+
+QString tagWriteProblem(const QString& path, TagWriteResult result) {
+    const QString name = QFileInfo(path).fileName();
+    switch (result) {
+    case TagWriteResult::ReadOnly:
+        return QStringLiteral("%1 は書き込みが禁止されているので、タグを書き込みませんでした")
+            .arg(name);
+    case TagWriteResult::Failed:
+        return QStringLiteral("%1 にタグを書き込めませんでした").arg(name);
+    case TagWriteResult::NoSong:
+    case TagWriteResult::Unchanged:
+    case TagWriteResult::Written:
+        break;
+    }
+    return {};
 }
 
 void setRowTags(TrackRow& row, const TrackTags& tags) {

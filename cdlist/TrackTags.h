@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // Reading and writing the tags of song files through the tag library (platform/Mp3Infp.h).
 namespace lccd {
@@ -26,8 +27,13 @@ QString LibraryVersionText();
 QByteArray tagValueName(TagField field);
 
 // A value of the loaded file, cut before its first control character and to at most 128 bytes
-// (never inside a double-byte character).
+// (never inside a character). A WAV file whose INFO tag lacks the value gives the one of an ID3v2
+// tag kept in one of its chunks.
 QByteArray GetTagValue(TagField field);
+
+// The text of a stored tag value: UTF-8 when its bytes are valid UTF-8 with a multi-byte
+// character in them (as most Linux programs write), code page 932 otherwise.
+QString tagText(const QByteArray& value);
 
 // Sets a value (fields Title to Genre) of the loaded file for the next save. An MP3 file is
 // first given an ID3v1 tag when it has no ID3 tag, and then converted to RMP form, so every
@@ -53,7 +59,8 @@ void setRowTags(TrackRow& row, const TrackTags& tags);
 
 // Loads the song and reads its tags; a missing title becomes the file's name without extension.
 // A missing file, an unusable library or a file that is no song leaves every value empty and
-// shows "Can't Find file", "Too old version of mp3infp" or "Not Music file" on the panel.
+// shows "Can't Find file", "Too old version of mp3infp" or "Not Music file" on the panel, with
+// the file's name (and for a file that is no song, what is wrong with it).
 TrackTags ReadTrackTags(const QString& path, StatusPanel& status);
 
 // The stored values of a song as bytes, silently; all empty when the song cannot be loaded.
@@ -65,9 +72,42 @@ struct TagSet {
 };
 TagSet ReadTagSet(const QString& path);
 
-// Writes the six values into the song at path. With compare on, a song whose stored values all
-// equal the given ones byte for byte is not touched. Nothing is written when the song cannot be
-// loaded. True when every value was set and the song saved.
-bool WriteTrackTags(const QString& path, const TrackTags& tags, bool compare);
+// What writing tags into a song did.
+enum class TagWriteResult {
+    Unchanged, // every value already read as given: the file was not touched
+    Written,
+    NoSong,   // no file there, or none the tag library can load
+    ReadOnly, // the user may not change the file
+    Failed,   // the file keeps what it held
+};
+
+// What a tag write would do to a song, worked out before anything is written.
+struct TagWritePlan {
+    TagWriteResult blocker = TagWriteResult::Written; // NoSong or ReadOnly stop the write
+    // The bytes each value gets, in TagField order; nothing for a value that stays as stored.
+    std::array<std::optional<QByteArray>, kWrittenTagCount> values;
+    // Characters of the changed values that the song's tag encoding cannot hold ("?" in the
+    // file), each once.
+    QString lostCharacters;
+
+    bool changesAnything() const;
+};
+
+// With compare on, a value counts as changed only when it differs from what ReadTrackTags shows
+// for the song (so a title taken from the file name is no change); an empty comment always
+// leaves the stored one. Changed values are written in the encoding the song's tag already uses:
+// UTF-8 when a stored value is UTF-8, else code page 932. A plain MP3 file, whose values move
+// into its new RMP form, gets all six.
+TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool compare);
+
+// Writes the six values into the song at path as PlanTrackTags plans it, leaving every value
+// that does not change byte for byte as it was and the whole file untouched when nothing
+// changes. The song is replaced only by a copy that reads back with its chunks and unchanged
+// values intact.
+TagWriteResult WriteTrackTags(const QString& path, const TrackTags& tags, bool compare);
+
+// A message for the status panel about a write that did not happen as asked; empty for
+// Unchanged and Written.
+QString tagWriteProblem(const QString& path, TagWriteResult result);
 
 } // namespace lccd

@@ -35,11 +35,11 @@ Commands:
         [--offset X,Y] [--project-folder DIR]
       Prints the layout on a CUPS printer, by default the default printer.
   disc FOLDER [--album T] [--performer P] [--catalog C] [--gap] [--nocut]
-       [--template FILE] [--tags]
-      Loads the folder as the CD list editor does (its project file, or its WAV files with
-      their tags and playing times), sets the disc fields given and saves: the disc
-      project (.txt), the CUE sheet (.cue) and the label layout (.csv) beside the songs.
-      Prints the three paths.
+       [--template FILE] [--tags] [--lossy]
+      Loads the folder as the CD list editor does (its project file, or its WAV files in
+      name order with their tags and playing times), sets the disc fields given and saves:
+      the disc project (.txt), the CUE sheet (.cue) and the label layout (.csv) beside the
+      songs. Prints the three paths; files it could not read are named on standard error.
   demo OUT.csv [--songs N]
       Writes a demo jacket layout: the built-in jacket template filled with a demo disc
       of N songs (1 to 25, default 6).
@@ -65,7 +65,10 @@ Options:
                          save then does not ask about it)
   --template FILE        the label template (default LcJacketStd.lct, looked up beside the
                          program, then in <prefix>/share/lccdtool)
-  --tags                 write each song's tags into its file while saving
+  --tags                 write each song's tags into its file while saving (a song
+                         whose values are unchanged is not touched)
+  --lossy                write values with characters Shift-JIS lacks as "?" instead of
+                         stopping the save (exit status 2)
   -h, --help             this help; in Japanese under a Japanese locale
                          (LANG=ja_JP.UTF-8 lccdtool-cli --help)
   --version              the program's version
@@ -88,11 +91,11 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
         [--landscape|--portrait] [--offset X,Y] [--project-folder フォルダー]
       CUPS のプリンター（省略時は既定のプリンター）で印刷します。
   disc フォルダー [--album タイトル] [--performer 演者] [--catalog 番号] [--gap] [--nocut]
-       [--template ファイル] [--tags]
-      CDリスト編集と同じにフォルダーを読み込み（プロジェクトファイル、またはWAVファイルの
-      タグと演奏時間）、指定の項目を設定して保存します。曲と同じフォルダーに
+       [--template ファイル] [--tags] [--lossy]
+      CDリスト編集と同じにフォルダーを読み込み（プロジェクトファイル、またはファイル名順の
+      WAVファイルのタグと演奏時間）、指定の項目を設定して保存します。曲と同じフォルダーに
       プロジェクト(.txt)・CUEシート(.cue)・ジャケット用レイアウト(.csv)を書き、
-      その3つのパスを表示します。
+      その3つのパスを表示します。読めなかったファイルは標準エラーに出します。
   demo 出力.csv [--songs N]
       組み込みのジャケット・テンプレートにデモ用のCD（N曲、1〜25、省略時6曲）を入れた
       レイアウトを書きます。
@@ -117,7 +120,10 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
                             保存時の問合わせはしません
   --template ファイル       ジャケット・テンプレート（省略時 LcJacketStd.lct を
                             プログラムの隣、次に <prefix>/share/lccdtool で探します）
-  --tags                    保存時に曲ファイルにID3タグを設定します
+  --tags                    保存時に曲ファイルにID3タグを設定します（内容の変わらない
+                            曲ファイルには触れません）
+  --lossy                   Shift-JISにない文字を「?」にして保存します（省略時は保存を
+                            止めて終了コード 2）
   -h, --help                この説明（英語のロケールでは英語）
   --version                 バージョン
 

@@ -36,7 +36,8 @@ int DiscCommand(const QStringList& arguments, CliContext& context) {
     parser.addOptions(
         {valueOption({album}), valueOption({performer}), valueOption({catalog}),
          valueOption({QStringLiteral("template")}), QCommandLineOption(QStringLiteral("gap")),
-         QCommandLineOption(QStringLiteral("nocut")), QCommandLineOption(QStringLiteral("tags"))});
+         QCommandLineOption(QStringLiteral("nocut")), QCommandLineOption(QStringLiteral("tags")),
+         QCommandLineOption(QStringLiteral("lossy"))});
     parseCommand(parser, arguments, 1);
     const QString given = parser.positionalArguments().first();
     if (!QFileInfo(given).isDir())
@@ -48,6 +49,7 @@ int DiscCommand(const QStringList& arguments, CliContext& context) {
     settings.noCut = parser.isSet(QStringLiteral("nocut"));
     settings.addGap = parser.isSet(QStringLiteral("gap"));
     settings.setId3Tag = parser.isSet(QStringLiteral("tags"));
+    settings.writeLossy = parser.isSet(QStringLiteral("lossy"));
 
     // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
     CdListPresenter editor;

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace lccd {
 namespace {
 
@@ -40,14 +42,33 @@ QString ownExtension(const QString& fileName) {
     return dot < 0 ? QString() : fileName.mid(dot).toUpper();
 }
 
+// The entries of a folder in file-name order.
+QFileInfoList sortedEntries(const QString& folder) {
+    QFileInfoList entries;
+    QDirIterator iterator(folder,
+                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (iterator.hasNext()) {
+        iterator.next();
+        entries.append(iterator.fileInfo());
+    }
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return fileNameLess(a.fileName(), b.fileName());
+    });
+    return entries;
+}
+
+// The code points of a name as the comparison sees them: composed, in upper case.
+QList<uint> comparedCodePoints(const QString& name) {
+    QList<uint> points = name.normalized(QString::NormalizationForm_C).toUcs4();
+    for (uint& point : points)
+        point = QChar::toUpper(point);
+    return points;
+}
+
 void findIn(QStringList& list, const QString& folder, const QString& extension, bool recursive,
             bool fullPath, int mask) {
     constexpr int specialBits = FileAttr::Hidden | FileAttr::System | FileAttr::Directory;
-    QDirIterator entries(folder,
-                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo info = entries.fileInfo();
+    for (const QFileInfo& info : sortedEntries(folder)) {
         const int attributes = attributesOf(info);
         if ((attributes & specialBits & ~mask) != 0)
             continue;
@@ -68,6 +89,14 @@ void findIn(QStringList& list, const QString& folder, const QString& extension, 
 }
 
 } // namespace
+
+bool fileNameLess(const QString& a, const QString& b) {
+    const QList<uint> left = comparedCodePoints(a);
+    const QList<uint> right = comparedCodePoints(b);
+    if (left != right)
+        return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end());
+    return a < b; // names that differ only in case or composition keep one order
+}
 
 int fileAttributes(const QString& path) {
     return attributesOf(QFileInfo(path));

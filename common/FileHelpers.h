@@ -19,7 +19,13 @@ constexpr int Any = 0x3F;
 // The attribute bits of an existing entry (a name starting with "." counts as hidden).
 int fileAttributes(const QString& path);
 
-// Appends the files of a folder to list, in the order the file system lists them (unsorted).
+// The order of files in a folder listing: names compared code point by code point without regard
+// to letter case, as the file systems of the desktop the disc projects come from list them, after
+// composing characters (so a name written decomposed by another system sorts with its composed
+// twin).
+bool fileNameLess(const QString& a, const QString& b);
+
+// Appends the files of a folder to list, in file-name order (fileNameLess).
 // extension ("wav", ".WAV", "*.*" or empty) filters by extension, compared without regard to
 // case, when attributeMask is FileAttr::Any; any other mask instead takes only entries whose
 // attributes equal it. Hidden, system and directory entries are listed only when the mask has

@@ -56,6 +56,20 @@ std::optional<qint32> parseIntField(QStringView text) {
     return parseInt32(text.mid(start));
 }
 
+std::optional<qint32> parseDecimalField(QStringView text) {
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    const QStringView number = text.mid(start);
+    const qsizetype firstDigit = !number.isEmpty() && (number[0] == u'+' || number[0] == u'-');
+    if (number.size() == firstDigit)
+        return std::nullopt;
+    for (qsizetype i = firstDigit; i < number.size(); ++i)
+        if (number[i] < u'0' || number[i] > u'9')
+            return std::nullopt;
+    return parseInt32(number);
+}
+
 std::optional<double> parseDecimal(const QString& text) {
     bool ok = false;
     const double value = QStringView(text).trimmed().toDouble(&ok);

@@ -15,6 +15,10 @@ std::optional<qint32> parseInt32(QStringView text);
 // An integer field as rows hold them: leading blanks allowed, otherwise parseInt32.
 std::optional<qint32> parseIntField(QStringView text);
 
+// A decimal integer only (playing times, song numbers): leading blanks, an optional sign and
+// decimal digits; "$10" and "x5" are no numbers.
+std::optional<qint32> parseDecimalField(QStringView text);
+
 // A decimal number such as "9", "13.5" or " 9.0 " (blanks around it allowed).
 std::optional<double> parseDecimal(const QString& text);
 

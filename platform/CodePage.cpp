@@ -96,6 +96,61 @@ QString fromSjis(const QByteArray& bytes) {
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
+QString charactersOutsideSjis(const QString& text) {
+    if (fromSjis(toSjis(text)) == text)
+        return {};
+    QString outside;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        const QString character = text.mid(i, width);
+        if (fromSjis(toSjis(character)) != character && !outside.contains(character))
+            outside += character;
+        i += width;
+    }
+    return outside;
+}
+
+bool isMultiByteUtf8(const QByteArray& bytes) {
+    bool multiByte = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const uchar lead = uchar(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The lead byte gives the length; overlong forms and surrogates are invalid.
+        int length = 0;
+        uchar secondMin = 0x80, secondMax = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            secondMin = lead == 0xE0 ? 0xA0 : 0x80;
+            secondMax = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            secondMin = lead == 0xF0 ? 0x90 : 0x80;
+            secondMax = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + length > bytes.size())
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const uchar next = uchar(bytes[i + k]);
+            const uchar low = k == 1 ? secondMin : 0x80;
+            const uchar high = k == 1 ? secondMax : 0xBF;
+            if (next < low || next > high)
+                return false;
+        }
+        multiByte = true;
+        i += length;
+    }
+    return multiByte;
+}
+
 QList<QByteArray> splitLines(const QByteArray& text) {
     QList<QByteArray> lines;
     qsizetype end = text.indexOf('\0');

@@ -14,6 +14,14 @@ QByteArray toSjis(const QString& text);
 // An invalid or incomplete byte sequence becomes U+FFFD; decoding always goes on.
 QString fromSjis(const QByteArray& bytes);
 
+// The characters of text that code page 932 cannot hold (they would not read back as they were),
+// each once, in the order they first occur.
+QString charactersOutsideSjis(const QString& text);
+
+// Whether bytes are valid UTF-8 holding at least one multi-byte sequence: such tag texts were
+// written by programs that store UTF-8, while plain ASCII reads the same either way.
+bool isMultiByteUtf8(const QByteArray& bytes);
+
 // True for a byte that starts a double-byte character in code page 932.
 constexpr bool isSjisLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);

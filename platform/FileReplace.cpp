@@ -7,13 +7,61 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lccd {
+namespace {
+
+bool sameContent(QFile& a, QFile& b) {
+    constexpr qint64 kBlock = 1 << 20;
+    if (a.size() != b.size() || !a.seek(0) || !b.seek(0))
+        return false;
+    while (!a.atEnd()) {
+        const QByteArray block = a.read(kBlock);
+        if (block.isEmpty() || block != b.read(kBlock))
+            return false;
+    }
+    return true;
+}
+
+bool copyFromStart(QFile& source, QFile& out) {
+    constexpr qint64 kBlock = 1 << 20;
+    if (!source.seek(0) || !out.seek(0))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray block = source.read(kBlock);
+        if (block.isEmpty() || out.write(block) != block.size())
+            return false;
+    }
+    return true;
+}
+
+// Writes the new content over the linked file itself. Should that fail, the complete new
+// content is kept beside it.
+bool overwriteInPlace(QTemporaryFile& replacement, const QString& target) {
+    QFile song(target);
+    const bool written = song.open(QIODevice::ReadWrite) && copyFromStart(replacement, song) &&
+                         song.resize(replacement.size()) && song.flush() &&
+                         ::fsync(song.handle()) == 0 && sameContent(replacement, song);
+    if (!written)
+        replacement.setAutoRemove(false);
+    return written;
+}
+
+} // namespace
+
+bool isChangeableFile(const QString& path) {
+    struct stat status {};
+    const QByteArray name = QFile::encodeName(path);
+    return ::stat(name.constData(), &status) == 0 && (status.st_mode & S_IWUSR) != 0 &&
+           ::access(name.constData(), W_OK) == 0;
+}
 
 bool replaceFile(const QString& target, const std::function<bool(QFile& replacement)>& fill) {
     const QFileInfo info(QFileInfo(target).canonicalFilePath());
-    if (!info.isFile())
+    struct stat status {};
+    if (!info.isFile() || ::stat(QFile::encodeName(info.filePath()).constData(), &status) != 0)
         return false;
     QTemporaryFile replacement(
         info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
@@ -22,8 +70,11 @@ bool replaceFile(const QString& target, const std::function<bool(QFile& replacem
     if (!fill(replacement) || writeFaultInjected(target) || !replacement.flush() ||
         ::fsync(replacement.handle()) != 0)
         return false;
-    // Some file systems keep no permissions; the new file is still a complete song.
+    if (status.st_nlink > 1)
+        return overwriteInPlace(replacement, info.filePath());
+    // Some file systems keep no permissions or owners; the new file is still a complete song.
     replacement.setPermissions(info.permissions());
+    [[maybe_unused]] const int owned = ::fchown(replacement.handle(), status.st_uid, status.st_gid);
     if (std::rename(QFile::encodeName(replacement.fileName()).constData(),
                     QFile::encodeName(info.filePath()).constData()) != 0)
         return false;

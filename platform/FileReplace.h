@@ -10,11 +10,17 @@ class QFile;
 // crash at any moment leaves either the old file or the complete new one.
 namespace lccd {
 
+// Whether the user may change the file at path: this process may write it, and it is not marked
+// read-only (a file whose owner lacks write permission counts as read-only even for root).
+bool isChangeableFile(const QString& path);
+
 // fill writes the complete new content into a fresh, empty file beside target (open for reading
 // and writing; its name may be handed to another library). Once fill returns true and the new
-// file is on disk, it takes target's permissions and is renamed over target. When fill returns
-// false or any step fails, the fresh file is removed and target keeps every byte. A symbolic link
-// stays a link: the file it points to is replaced. target must be an existing file.
+// file is on disk, it takes target's permissions and owner and is renamed over target. A target
+// with several hard links is instead overwritten in place with the new content, so that every
+// link keeps seeing the song. When fill returns false or any step fails, the fresh file is
+// removed and target keeps every byte. A symbolic link stays a link: the file it points to is
+// replaced. target must be an existing file.
 bool replaceFile(const QString& target, const std::function<bool(QFile& replacement)>& fill);
 
 // Appends length bytes of source, starting at offset, to the end of out.

@@ -5,11 +5,15 @@
 
 #include <QFile>
 
+#include <array>
+
 #include <taglib/commentsframe.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
+#include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
+#include <taglib/tfile.h>
 
 namespace lccd {
 namespace {
@@ -45,7 +49,18 @@ const TagLib::ID3v2::Frame* mainComment(const TagLib::ID3v2::FrameList& comments
     return comments.front();
 }
 
-QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId) {
+// How a text stored in a Unicode encoding is given: converted into code page 932, as the values
+// of MP3 files are, or as UTF-8.
+enum class UnicodeText { CodePage, Utf8 };
+
+QByteArray fieldBytes(const TagLib::String& text, bool latin1Field, UnicodeText unicode) {
+    if (latin1Field || unicode == UnicodeText::CodePage)
+        return codePageBytes(text, latin1Field);
+    const std::string utf8 = text.to8Bit(true);
+    return QByteArray(utf8.data(), qsizetype(utf8.size()));
+}
+
+QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId, UnicodeText unicode) {
     const TagLib::ID3v2::FrameList& frames = tag.frameListMap()[frameId];
     if (frames.isEmpty())
         return {};
@@ -53,15 +68,31 @@ QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId) {
     const TagLib::ID3v2::Frame* frame = isComment ? mainComment(frames) : frames.front();
     // A genre may be an ID3v1 genre number; TagLib's genre() gives its name.
     const TagLib::String text = qstrcmp(frameId, "TCON") == 0 ? tag.genre() : frame->toString();
-    return codePageBytes(text, isLatin1Frame(frame));
+    return fieldBytes(text, isLatin1Frame(frame), unicode);
 }
 
-TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag) {
+TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag, UnicodeText unicode) {
     // TagLib reads an ID3v2.3 year (TYER) as a recording time (TDRC).
-    return {{"INAM", id3v2Field(tag, "TIT2")}, {"IART", id3v2Field(tag, "TPE1")},
-            {"IPRD", id3v2Field(tag, "TALB")}, {"ICMT", id3v2Field(tag, "COMM")},
-            {"ICRD", id3v2Field(tag, "TDRC")}, {"IGNR", id3v2Field(tag, "TCON")}};
+    const std::array<std::pair<const char*, const char*>, 6> frames = {{{"INAM", "TIT2"},
+                                                                        {"IART", "TPE1"},
+                                                                        {"IPRD", "TALB"},
+                                                                        {"ICMT", "COMM"},
+                                                                        {"ICRD", "TDRC"},
+                                                                        {"IGNR", "TCON"}}};
+    TagFields fields;
+    for (const auto& [id, frameId] : frames)
+        fields.insert(id, id3v2Field(tag, frameId, unicode));
+    return fields;
 }
+
+// A TagLib file over bytes in memory, so that a tag can be read from part of another file.
+class BytesFile : public TagLib::File {
+public:
+    explicit BytesFile(TagLib::IOStream* stream) : TagLib::File(stream) {}
+    TagLib::Tag* tag() const override { return nullptr; }
+    TagLib::AudioProperties* audioProperties() const override { return nullptr; }
+    bool save() override { return false; }
+};
 
 } // namespace
 
@@ -77,9 +108,21 @@ std::optional<Id3Tags> readId3Tags(const QString& path) {
     }
     if (file.hasID3v2Tag()) {
         tags.present |= TagType::Id3v2;
-        tags.v2 = id3v2Fields(*file.ID3v2Tag());
+        tags.v2 = id3v2Fields(*file.ID3v2Tag(), UnicodeText::CodePage);
     }
     return tags;
+}
+
+std::optional<TagFields> readId3v2Chunk(const QByteArray& chunkData) {
+    if (!chunkData.startsWith("ID3"))
+        return std::nullopt;
+    TagLib::ByteVectorStream stream(
+        TagLib::ByteVector(chunkData.constData(), uint(chunkData.size())));
+    BytesFile file(&stream);
+    const TagLib::ID3v2::Tag tag(&file, 0);
+    if (tag.header()->tagSize() == 0)
+        return std::nullopt;
+    return id3v2Fields(tag, UnicodeText::Utf8);
 }
 
 } // namespace lccd

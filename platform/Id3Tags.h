@@ -18,4 +18,9 @@ struct Id3Tags {
 // Nothing when the file holds no MPEG audio frame.
 std::optional<Id3Tags> readId3Tags(const QString& path);
 
+// The fields of an ID3v2 tag kept in a chunk of a WAV file ("id3 " or "ID3 ", as taggers such as
+// mutagen write it). Texts stored as Latin-1 keep their bytes; texts in a Unicode encoding are
+// given as UTF-8. Nothing when the bytes hold no ID3v2 tag.
+std::optional<TagFields> readId3v2Chunk(const QByteArray& chunkData);
+
 } // namespace lccd

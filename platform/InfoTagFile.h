@@ -1,23 +1,38 @@
 #pragma once
 
+#include "platform/Riff.h"
 #include "platform/SongTagFields.h"
 
 #include <QString>
 
 #include <optional>
 
-// The RIFF INFO tag of a WAV file or of an MP3 file in RMP form, read and written through
-// TagLib. Only the INFO chunk is ever rewritten: the audio data and any other chunk (an ID3v2
-// chunk among them) keep their bytes. TagLib's generic tag() of a WAV file is its ID3v2 tag, and
-// saving through it would drop the INFO fields, so neither FileRef nor tag() is used here.
+class QFile;
+
+// The RIFF INFO tag of a WAV file (also RF64/BW64) or of an MP3 file in RMP form. Values are
+// kept as the bytes they are stored as; a rewrite changes only the fields asked for and copies
+// every other chunk and every other INFO field byte for byte.
 namespace lccd {
 
-// The song fields of the INFO tag; nothing when TagLib cannot read the file as RIFF.
+// The song fields of the file's INFO tag (empty values for fields it does not hold), each up to
+// its first NUL; nothing when the file is no RIFF file.
 std::optional<TagFields> readInfoFields(const QString& path);
 
-// Replaces the file by a copy with the given fields changed (an empty value removes its field).
-// The file stays untouched when anything fails, a copy that does not read back with the changes
-// included.
+// Writes source into out with the given INFO fields changed (an empty value removes its field).
+// The result is a well-formed RIFF file whatever the source's sizes were: an audio chunk that a
+// streamed or cut-short file left without its true size gets the size of the audio present, and
+// the RIFF size covers every chunk.
+bool writeWithInfoChanges(QFile& source, const RiffLayout& layout, const TagFields& changes,
+                          QFile& out);
+
+// Whether out is what writeWithInfoChanges makes of source: the same chunks in the same order
+// with the same bytes (the audio included), the INFO fields not changed byte for byte as they
+// were, the changed ones as asked, and sizes that describe the file.
+bool holdsInfoChanges(QFile& source, const RiffLayout& layout, const TagFields& changes,
+                      QFile& out);
+
+// Replaces the file by a copy with the given fields changed, once the copy has been read back
+// and checked with holdsInfoChanges. The file stays untouched when anything fails.
 bool saveInfoFields(const QString& path, const TagFields& changes);
 
 } // namespace lccd

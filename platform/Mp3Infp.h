@@ -11,6 +11,8 @@
 //   "INAM" "IART" "IPRD" "ICMT" "ICRD" "IGNR"  RIFF INFO of a WAV file
 //   the same with "_rmp"                        RIFF INFO of an MP3 file in RMP form (RIFF SIF)
 //   the same with "_v2" / "_v1"                 ID3v2 / ID3v1 tag of an MP3 file (read only)
+//   the same with "_id3"                        ID3v2 tag in a chunk of a WAV file (read only;
+//                                               Unicode texts as UTF-8)
 //   "PATH", "FILE", "TIME"                      folder, name without extension, playing time
 //                                               as minutes and seconds ("3:25")
 // Tag values are bytes in code page 932, passed through as stored; "PATH" and "FILE" are in the

@@ -39,6 +39,25 @@ quint32 id3TagsOfRmp(const QString& path) {
     return data != nullptr ? id3TagsOfStream(file, data->dataOffset, data->size) : 0;
 }
 
+// The fields of an ID3v2 tag that taggers keep in a chunk of a WAV file.
+TagFields id3ChunkFields(const QString& path) {
+    constexpr qint64 kMaxTagBytes = 16 * 1024 * 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const std::optional<RiffLayout> layout = readRiffLayout(file);
+    if (!layout)
+        return {};
+    for (const RiffChunk& chunk : layout->chunks) {
+        if (chunk.id.compare("id3 ", Qt::CaseInsensitive) != 0 || chunk.size > kMaxTagBytes ||
+            !file.seek(chunk.dataOffset))
+            continue;
+        if (const std::optional<TagFields> fields = readId3v2Chunk(file.read(chunk.size)))
+            return *fields;
+    }
+    return {};
+}
+
 bool appendEmptyId3v1(const QString& path, bool rmpForm) {
     return replaceFile(path, [&](QFile& replacement) {
         QFile song(path);
@@ -82,6 +101,8 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
         song.tags = rmp ? TagType::RiffSif | id3TagsOfRmp(song.path) : 0;
         song.writableSuffix = rmp ? kRmpSuffix : QByteArray();
         addFields(song.values, *fields, *song.writableSuffix);
+        if (!rmp)
+            addFields(song.values, id3ChunkFields(song.path), "_id3");
     } else {
         const std::optional<Id3Tags> id3 = readId3Tags(song.path);
         if (!id3)

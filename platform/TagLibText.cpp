@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <taglib/id3v1tag.h>
-#include <taglib/infotag.h>
 
 namespace lccd {
 namespace {
@@ -15,16 +14,6 @@ TagLib::ByteVector beforeNul(const TagLib::ByteVector& data) {
     const int end = data.find(TagLib::ByteVector(1, '\0'));
     return end < 0 ? data : data.mid(0, static_cast<unsigned int>(end));
 }
-
-class RawInfoStrings : public TagLib::RIFF::Info::StringHandler {
-public:
-    TagLib::String parse(const TagLib::ByteVector& data) const override {
-        return TagLib::String(beforeNul(data), TagLib::String::Latin1);
-    }
-    TagLib::ByteVector render(const TagLib::String& text) const override {
-        return text.data(TagLib::String::Latin1);
-    }
-};
 
 class RawId3v1Strings : public TagLib::ID3v1::StringHandler {
 public:
@@ -40,20 +29,13 @@ public:
 } // namespace
 
 void useRawTagStrings() {
-    static const RawInfoStrings infoStrings;
     static const RawId3v1Strings id3v1Strings;
-    TagLib::RIFF::Info::Tag::setStringHandler(&infoStrings);
     TagLib::ID3v1::Tag::setStringHandler(&id3v1Strings);
 }
 
 QByteArray rawBytes(const TagLib::String& text) {
     const TagLib::ByteVector bytes = text.data(TagLib::String::Latin1);
     return QByteArray(bytes.data(), bytes.size());
-}
-
-TagLib::String fromRawBytes(const QByteArray& bytes) {
-    return TagLib::String(TagLib::ByteVector(bytes.constData(), uint(bytes.size())),
-                          TagLib::String::Latin1);
 }
 
 QByteArray codePageBytes(const TagLib::String& text, bool latin1Field) {

@@ -98,14 +98,15 @@ TEST_F(TrackTagsTest, FailuresLeaveValuesEmptyWithTheirMessages) {
     const QString wav = wavWithInfo("a.wav", {{"INAM", "Title"}});
     writeBytes(path("notes.wav"), "no song here");
     EXPECT_EQ(read(path("missing.wav")), TrackTags());
-    EXPECT_EQ(status_.text(), QStringLiteral("Can't Find file"));
+    EXPECT_EQ(status_.text(), QStringLiteral("Can't Find file: missing.wav"));
     EXPECT_EQ(read(path("notes.wav")), TrackTags());
-    EXPECT_EQ(status_.text(), QStringLiteral("Not Music file"));
+    EXPECT_EQ(status_.text(),
+              QStringLiteral("Not Music file: notes.wav (音楽ファイルとして読めません)"));
     {
         test::RecordingMp3Infp oldLibrary(0x210);
         EXPECT_EQ(read(wav), TrackTags());
         EXPECT_EQ(status_.text(), QStringLiteral("Too old version of mp3infp"));
-        EXPECT_FALSE(WriteTrackTags(wav, songTags("New"), true));
+        EXPECT_EQ(WriteTrackTags(wav, songTags("New"), true), TagWriteResult::NoSong);
         EXPECT_TRUE(oldLibrary.saves.isEmpty());
     }
     EXPECT_EQ(read(wav).title, QStringLiteral("Title"));
@@ -125,9 +126,10 @@ TEST_F(TrackTagsTest, WavIsReadAndWrittenWithThePlainNames) {
     EXPECT_EQ(ReadTagSet(wav)[TagField::Title], kSjisTitle);
 
     const QByteArray audio = test::riffDataChunk(wav);
-    EXPECT_TRUE(WriteTrackTags(wav, songTags(QStringLiteral("ソ表"), "x"), true));
-    EXPECT_EQ(library_.setNames,
-              (QList<QByteArray>{"INAM", "IART", "IPRD", "ICMT", "ICRD", "IGNR"}));
+    EXPECT_EQ(WriteTrackTags(wav, songTags(QStringLiteral("ソ表"), "x"), true),
+              TagWriteResult::Written);
+    // The album stays "Album": only the values that change are set.
+    EXPECT_EQ(library_.setNames, (QList<QByteArray>{"INAM", "IART", "ICMT", "ICRD", "IGNR"}));
     EXPECT_EQ(library_.saves, QStringList{wav});
     const QByteArray stored = bytesOf(wav);
     EXPECT_TRUE(stored.contains(storedInfoField("INAM", toSjis(QStringLiteral("ソ表")))));
@@ -138,10 +140,10 @@ TEST_F(TrackTagsTest, WavIsReadAndWrittenWithThePlainNames) {
 TEST_F(TrackTagsTest, UnchangedValuesAreNotSaved) {
     const QString wav = path("a.wav");
     test::writeTestWav(wav, 1000);
-    ASSERT_TRUE(WriteTrackTags(wav, songTags(QStringLiteral("表")), true));
+    ASSERT_EQ(WriteTrackTags(wav, songTags(QStringLiteral("表")), true), TagWriteResult::Written);
     const QByteArray before = bytesOf(wav);
     library_.saves.clear();
-    EXPECT_FALSE(WriteTrackTags(wav, songTags(QStringLiteral("表")), true));
+    EXPECT_EQ(WriteTrackTags(wav, songTags(QStringLiteral("表")), true), TagWriteResult::Unchanged);
     EXPECT_TRUE(library_.saves.isEmpty());
     EXPECT_EQ(bytesOf(wav), before);
 }
@@ -154,7 +156,7 @@ TEST_F(TrackTagsTest, WavWriteKeepsTheId3ChunkAndOtherInfoFields) {
     qToLittleEndian(quint32(file.size() - 8), file.data() + 4);
     writeBytes(wav, file);
 
-    ASSERT_TRUE(WriteTrackTags(wav, songTags("New"), true));
+    ASSERT_EQ(WriteTrackTags(wav, songTags("New"), true), TagWriteResult::Written);
     const QByteArray stored = bytesOf(wav);
     EXPECT_TRUE(stored.contains(id3Chunk));
     EXPECT_TRUE(stored.contains(storedInfoField("ISFT", kSjisPerformer)));
@@ -172,7 +174,8 @@ TEST_F(TrackTagsTest, Id3v2OnlyMp3IsReadThroughV2AndWrittenInRmpForm) {
     EXPECT_EQ(toSjis(tags.performer), kSjisPerformer);
     EXPECT_EQ(tags.year, QStringLiteral("2001"));
 
-    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("新")), true));
+    EXPECT_EQ(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("新")), true),
+              TagWriteResult::Written);
     EXPECT_EQ(library_.setNames, (QList<QByteArray>{"INAM_rmp", "IART_rmp", "IPRD_rmp", "ICMT_rmp",
                                                     "ICRD_rmp", "IGNR_rmp"}));
     EXPECT_EQ(riffFormOf(path("song.mp3")), QByteArray("RMP3"));
@@ -187,7 +190,8 @@ TEST_F(TrackTagsTest, TaglessMp3GetsId3v1AndThenRiffSif) {
     EXPECT_EQ(read(path("song.mp3")).title, QStringLiteral("song"));
     EXPECT_TRUE(library_.valueNames.contains("INAM_v1"));
 
-    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("表")), true));
+    EXPECT_EQ(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("表")), true),
+              TagWriteResult::Written);
     const QByteArray stream = test::riffDataChunk(path("song.mp3"));
     EXPECT_EQ(stream.left(mp3.size()), mp3);
     EXPECT_EQ(stream.mid(mp3.size(), 3), QByteArray("TAG"));
@@ -196,7 +200,8 @@ TEST_F(TrackTagsTest, TaglessMp3GetsId3v1AndThenRiffSif) {
 
     // The RMP file is now written directly, its MPEG stream untouched.
     library_.setNames.clear();
-    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("ソ")), true));
+    EXPECT_EQ(WriteTrackTags(path("song.mp3"), songTags(QStringLiteral("ソ")), true),
+              TagWriteResult::Written);
     EXPECT_EQ(library_.setNames.first(), QByteArray("INAM_rmp"));
     EXPECT_EQ(ReadTagSet(path("song.mp3"))[TagField::Title], toSjis(QStringLiteral("ソ")));
     EXPECT_EQ(test::riffDataChunk(path("song.mp3")), stream);
@@ -214,7 +219,7 @@ TEST_F(TrackTagsTest, Id3v1BytesAreReadAsStoredAndKept) {
     EXPECT_EQ(set[TagField::Genre], QByteArray("Jazz"));
     EXPECT_EQ(set.time, QByteArray("0:01"));
 
-    EXPECT_TRUE(WriteTrackTags(path("song.mp3"), songTags("x"), true));
+    EXPECT_EQ(WriteTrackTags(path("song.mp3"), songTags("x"), true), TagWriteResult::Written);
     EXPECT_EQ(test::riffDataChunk(path("song.mp3")), mp3);
 }
 
@@ -225,7 +230,7 @@ TEST_F(TrackTagsTest, UnicodeId3v2IsConvertedToTheCodePage) {
 
 TEST_F(TrackTagsTest, UpperCaseExtensionIsTheSongItself) {
     writeBytes(path("Song.MP3"), fixture("tagless.mp3"));
-    EXPECT_TRUE(WriteTrackTags(path("Song.MP3"), songTags("x"), true));
+    EXPECT_EQ(WriteTrackTags(path("Song.MP3"), songTags("x"), true), TagWriteResult::Written);
     EXPECT_EQ(riffFormOf(path("Song.MP3")), QByteArray("RMP3"));
 }
 
@@ -234,7 +239,7 @@ TEST_F(TrackTagsTest, ValuesNeverReachAnotherFile) {
     const QByteArray other = fixture("tagless.mp3") + "other";
     writeBytes(path("Song.MP3"), fixture("tagless.mp3"));
     writeBytes(path("Song.mp3"), other);
-    EXPECT_FALSE(WriteTrackTags(path("Song.MP3"), songTags("x"), true));
+    EXPECT_EQ(WriteTrackTags(path("Song.MP3"), songTags("x"), true), TagWriteResult::Failed);
     EXPECT_EQ(bytesOf(path("Song.mp3")), other);
     EXPECT_EQ(bytesOf(path("Song.MP3")), fixture("tagless.mp3"));
 
@@ -243,7 +248,7 @@ TEST_F(TrackTagsTest, ValuesNeverReachAnotherFile) {
     writeBytes(path("notes.wav"), "no song here");
     read(wav);
     library_.saves.clear();
-    EXPECT_FALSE(WriteTrackTags(path("notes.wav"), songTags("x"), false));
+    EXPECT_EQ(WriteTrackTags(path("notes.wav"), songTags("x"), false), TagWriteResult::NoSong);
     EXPECT_TRUE(library_.saves.isEmpty());
     EXPECT_EQ(read(wav).title, QStringLiteral("Kept"));
 }
@@ -271,7 +276,7 @@ TEST_F(TrackTagsTest, FailedWriteLeavesTheSongByteIdentical) {
     const QByteArray before = bytesOf(wav);
     {
         FileSizeLimit limit(rlim_t(before.size() / 2));
-        EXPECT_FALSE(WriteTrackTags(wav, songTags("New"), true));
+        EXPECT_EQ(WriteTrackTags(wav, songTags("New"), true), TagWriteResult::Failed);
     }
     EXPECT_EQ(bytesOf(wav), before);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.wav"});
@@ -279,7 +284,7 @@ TEST_F(TrackTagsTest, FailedWriteLeavesTheSongByteIdentical) {
     writeBytes(path("song.mp3"), fixture("tagless.mp3"));
     {
         FileSizeLimit limit(rlim_t(fixture("tagless.mp3").size()));
-        EXPECT_FALSE(WriteTrackTags(path("song.mp3"), songTags("New"), true));
+        EXPECT_EQ(WriteTrackTags(path("song.mp3"), songTags("New"), true), TagWriteResult::Failed);
     }
     EXPECT_EQ(bytesOf(path("song.mp3")), fixture("tagless.mp3"));
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cdlist/TrackRow.h"
+
+#include <QString>
+#include <QStringList>
+
+// What a disc's files, written in code page 932, cannot hold.
+namespace lccd {
+
+struct DiscInfo;
+
+// The folder and the song file names the project and CUE sheet would name, each that holds a
+// character code page 932 cannot: "name (characters)". A reload could not find such a song
+// again. Names are taken composed, as the files store them.
+QStringList namesOutsideCodePage(const DiscInfo& disc, const TrackRows& tracks);
+
+// The other values the save writes (disc fields and the songs' columns) that hold such
+// characters, each "field (characters)"; they would be written as "?".
+QStringList valuesOutsideCodePage(const DiscInfo& disc, const TrackRows& tracks);
+
+} // namespace lccd

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace lccd {
+
+// Why the file at path cannot be read as a song, in words for the user: what it holds instead
+// when its first bytes tell (an empty file, an AIFF or FLAC file named .wav, an ID3 tag in front
+// of a WAV file, ...).
+QString songFileProblem(const QString& path);
+
+} // namespace lccd
