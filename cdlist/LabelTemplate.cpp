@@ -68,21 +68,41 @@ Replacements replacementsFor(const DiscInfo& disc) {
              {u"[タイトルサブ2]", subtitle2}}};
 }
 
-// Fills one field of a template row. The jacket image goes into the first placeholder of the
-// whole template only: jacketPath is reset once it has been placed.
-QString fillField(QString field, std::optional<QString>& jacketPath,
+// A value as it goes into a row line: a line break or other control character would split or
+// end the row, so it becomes a blank; inside a quoted field a quote is doubled.
+QString fieldText(QString value, bool quotedField) {
+    for (QChar& c : value)
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    if (quotedField)
+        value.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return value;
+}
+
+// Fills the placeholders in one field of a template row as it stands in the line, so that
+// everything else in the field (its quotes, "%20" blanks, ...) keeps its characters. The jacket
+// image goes into the first placeholder of the whole template only: jacketPath is reset once it
+// has been placed. A plain field that a value gives a comma or a quote is quoted.
+QString fillField(const QString& raw, std::optional<QString>& jacketPath,
                   const Replacements& replacements) {
+    const bool quoted = raw.startsWith(QLatin1Char('"'));
+    QString field = raw;
     const QString jacketPlaceholder = QStringLiteral("[ジャケット画像]");
     if (jacketPath) {
         const qsizetype at = field.indexOf(jacketPlaceholder);
         if (at >= 0) {
-            field.replace(at, jacketPlaceholder.size(), *jacketPath);
+            field.replace(at, jacketPlaceholder.size(), fieldText(*jacketPath, quoted));
             jacketPath.reset();
         }
     }
     for (const Replacement& replacement : replacements)
-        field.replace(QString::fromUtf16(replacement.placeholder), replacement.value);
-    return field;
+        field.replace(QString::fromUtf16(replacement.placeholder),
+                      fieldText(replacement.value, quoted));
+    const bool needsQuotes = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'));
+    if (quoted || field == raw || !needsQuotes)
+        return field;
+    return QLatin1Char('"') + field.replace(QLatin1String("\""), QLatin1String("\"\"")) +
+           QLatin1Char('"');
 }
 
 } // namespace
@@ -112,24 +132,17 @@ QList<QByteArray> FillLabelPlaceholders(const QStringList& templateLines, const 
     std::optional<QString> jacketPath = TrimW(disc.jacketPath);
     QList<QByteArray> lines;
     for (const QString& line : templateLines) {
-        // Values are filled in field by field, and a row that changed is written again with
-        // its fields quoted where needed, so that a comma or a quote in a value stays inside
-        // its field.
-        QStringList fields = CsvFieldsW(line);
-        bool changed = false;
-        for (QString& field : fields) {
-            QString filled = fillField(field, jacketPath, replacements);
-            changed = changed || filled != field;
-            field = std::move(filled);
+        // Values are filled in field by field, so that a comma or a quote in a value stays
+        // inside its field; every character between the fields stays as it was.
+        QString filled;
+        qsizetype copied = 0;
+        for (const FieldSpan& span : CsvFieldSpansW(line)) {
+            filled += QStringView(line).mid(copied, span.start - copied);
+            filled += fillField(line.mid(span.start, span.length), jacketPath, replacements);
+            copied = span.start + span.length;
         }
-        if (!changed) {
-            lines.append(toSjis(line));
-            continue;
-        }
-        QStringList written;
-        for (const QString& field : fields)
-            written.append(RowLineField(field));
-        lines.append(toSjis(written.join(QLatin1Char(','))));
+        filled += QStringView(line).mid(copied);
+        lines.append(toSjis(filled));
     }
     return lines;
 }

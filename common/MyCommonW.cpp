@@ -26,24 +26,40 @@ public:
     // The raw fields, before quote stripping and "%20" replacement.
     QStringList rawFields() {
         QStringList fields;
+        scan([&](QString field, qsizetype, qsizetype) { fields.append(std::move(field)); });
+        return fields;
+    }
+
+    // Where each field lies in the line, its quotes included.
+    QList<FieldSpan> spans() {
+        QList<FieldSpan> found;
+        scan([&](const QString&, qsizetype start, qsizetype end) {
+            found.append({start, end - start});
+        });
+        return found;
+    }
+
+private:
+    // Calls onField(field, start, end) for each field, in order.
+    template <typename OnField> void scan(OnField onField) {
         if (isBlank())
-            return fields;
+            return;
         pos_ = 0;
         skipControls();
         while (pos_ < end_) {
-            fields.append(at(pos_) == u'"' ? quotedField() : plainField());
+            const qsizetype start = pos_;
+            QString field = at(pos_) == u'"' ? quotedField() : plainField();
+            onField(std::move(field), start, pos_);
             skipControls();
             if (pos_ < end_ && separatorLength(pos_) > 0) {
                 pos_ += separatorLength(pos_);
                 if (pos_ == end_)
-                    fields.append(QString());
+                    onField(QString(), pos_, pos_);
                 skipControls();
             }
         }
-        return fields;
     }
 
-private:
     char16_t at(qsizetype i) const { return text_[i].unicode(); }
 
     // 2 for CR LF, 1 for a comma or a tab, 0 otherwise.
@@ -131,6 +147,10 @@ QString CsvFieldW(const QString& line, int n) {
     if (n < 1 || n > fields.size())
         return QString();
     return finishField(fields[n - 1]);
+}
+
+QList<FieldSpan> CsvFieldSpansW(const QString& line) {
+    return RowLineScanner(line).spans();
 }
 
 int CsvFieldCountW(const QString& line) {

@@ -19,6 +19,16 @@ int CsvFieldCountW(const QString& line);
 // the fields one by one.
 QStringList CsvFieldsW(const QString& line);
 
+// Where a field lies in its row line: from start, length characters, its quotes included.
+struct FieldSpan {
+    qsizetype start;
+    qsizetype length;
+};
+
+// The places of the fields CsvFieldsW reads, so that one field can be changed and every other
+// character of the line kept.
+QList<FieldSpan> CsvFieldSpansW(const QString& line);
+
 // 1-based position of the first occurrence of needle in text; 0 when absent or when the
 // needle is empty.
 int PosW(const QString& needle, const QString& text);
