@@ -144,6 +144,19 @@ TEST_F(DiscProjectTest, NumberedLinesAddSongsAfterTheTitledRows) {
     EXPECT_EQ(row(6).title, "") << "number 0 and \"ab cd\" are ignored";
 }
 
+// The numbered form is told from the bytes of the stored line, and its numbers and playing times
+// are decimal: "春よ 来い" has no blank third byte, "x5" and "$10" are no numbers.
+TEST_F(DiscProjectTest, LineFormsAreToldByTheStoredBytesAndDecimalNumbers) {
+    read({QStringLiteral("春よ 来い"), "x5 Hex", "$10:00 Hex time", "05 $2:30 Third"});
+    EXPECT_EQ(row(1).title, QStringLiteral("春よ 来い"));
+    EXPECT_EQ(row(2).title, "Hex time") << "\"x5 Hex\" is ignored";
+    EXPECT_EQ(row(2).time, "$10:00") << "a plain line's time, which counts 0 seconds";
+    EXPECT_EQ(row(3).title, "Third");
+    EXPECT_EQ(row(3).time, "$2:30");
+    EXPECT_EQ(editor_.RecountTracks(), 3);
+    EXPECT_EQ(editor_.totalsText(), QStringLiteral("曲数= 3 総時間=0時間 0分 30秒"));
+}
+
 TEST_F(DiscProjectTest, NumberedLinesWithFieldsTakeTagsFromAnExistingFile) {
     addWav("two.wav", 4, QStringLiteral("曲名タグ"));
     read({"01 ,001:00,\"One\",\"P\",\"A\",2000,Jazz,/old/one.wav",

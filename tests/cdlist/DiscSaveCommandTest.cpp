@@ -149,6 +149,42 @@ TEST_F(DiscSaveCommandTest, TagsAreWrittenWhenAskedAndASecondSaveMeanwhileIsIgno
               TrackTags({QStringLiteral("表ソ "), "Singer", "", "", "", "front.jpg"}));
 }
 
+// A song file whose name the project cannot hold stops the save before anything is written; a
+// value that would lose characters is written as "?" only when the user says so.
+TEST_F(DiscSaveCommandTest, CharactersTheFilesCannotHoldStopOrAskFirst) {
+    const QString cafe = QStringLiteral("Caf\u00e9.wav");
+    editor_.tracks().setTrack(2, song(QStringLiteral("Two"), {}, addWav(cafe, 1)));
+    EXPECT_EQ(save_.run(settings_), std::nullopt);
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_TRUE(dialogs_.messages()[0].contains(cafe + QStringLiteral(" (\u00e9)")));
+    EXPECT_EQ(folderEntries(), QStringList({"01.wav", cafe}));
+
+    editor_.tracks().setTrack(2, song(QStringLiteral("Two")));
+    editor_.disc().albumTitle = QStringLiteral("Caf\u00e9 \u301c");
+    dialogs_.answerMessage(DialogResult::Cancel).answerMessage(DialogResult::Ok);
+    EXPECT_EQ(save_.run(settings_), std::nullopt);
+    EXPECT_TRUE(dialogs_.messages()[1].contains(QStringLiteral("アルバム (\u00e9\u301c)")));
+    EXPECT_EQ(folderEntries().size(), 2) << "going back writes nothing";
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_TRUE(test::fileBytes(editor_.disc().folderPath + QStringLiteral("/Caf\u00e9 \u301c.txt"))
+                    .startsWith("TITLE:Caf? "));
+    EXPECT_TRUE(editor_.status().text().startsWith(QStringLiteral("保存しました: ")));
+}
+
+// A name written decomposed by another system (kana with a voiced mark) is stored composed and
+// found again when the project is read.
+TEST_F(DiscSaveCommandTest, DecomposedFileNamesAreStoredComposedAndFoundAgain) {
+    const QString decomposed = QStringLiteral("か\u3099.wav");
+    editor_.tracks().setTrack(2, song(QStringLiteral("Two"), {}, addWav(decomposed, 1)));
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_TRUE(test::fileBytes(path("Album.txt")).contains(toSjis(QStringLiteral("\"が.wav\""))));
+    EXPECT_TRUE(
+        test::fileBytes(path("Album.cue")).contains(toSjis(QStringLiteral("FILE \"が.wav\""))));
+    LoadFolder(editor_, dir_.path());
+    EXPECT_EQ(editor_.tracks().track(2).check, QStringLiteral("1"));
+    EXPECT_EQ(editor_.tracks().track(2).time, QStringLiteral("000:01"));
+}
+
 TEST_F(DiscSaveCommandTest, LabelComesFromTheTemplateInTheProgramFolder) {
     QTemporaryDir program;
     test::writeFileBytes(program.filePath("Mine.lct"),

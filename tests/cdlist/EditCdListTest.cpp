@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,6 +95,12 @@ TEST_F(EditCdListTest, ApplyingTheDiscFieldsFillsOnlyFilledBoxesInSongRows) {
         EXPECT_TRUE(tracks().field(r, TrackColumn::Album).isEmpty());
     }
     EXPECT_TRUE(tracks().field(5, TrackColumn::Performer).isEmpty());
+
+    // A full-width blank is no blank: the box is not empty.
+    child<QLineEdit>(editor, "editAlubm")->setText(QStringLiteral("\u3000"));
+    child<QLineEdit>(editor, "editAlubm")->textEdited(QStringLiteral("\u3000"));
+    press("BitBtn5");
+    EXPECT_EQ(tracks().field(1, TrackColumn::Album), QStringLiteral("\u3000"));
 }
 
 TEST_F(EditCdListTest, TagDialogPresetsTheTimeAndWritesItBackOnlyWhenItMay) {
@@ -158,6 +165,58 @@ TEST_F(EditCdListTest, WavCheckShowsTheFirstFourFilesOnlyInUnsplitMode) {
     press("WAVW1");
     EXPECT_EQ(names.size(), 4);
     EXPECT_FALSE(names.contains(QString()));
+}
+
+// Showing the window again (restoring it from the task bar) keeps what the user did; only its
+// opening loads the folder, and closing with changes not yet saved asks first.
+TEST_F(EditCdListTest, ReshowingKeepsEditsAndClosingUnsavedAsks) {
+    for (const char* name : {"01.wav", "02.wav", "03.wav"})
+        test::writeTestWav(dir.filePath(QString::fromLatin1(name)), 4410);
+    editor.setLastProject(dir.path());
+    editor.show();
+    select(2);
+    press("SpeedButton2");
+    child<QLineEdit>(editor, "edtPaformer")->setText(QStringLiteral("楽団"));
+    child<QLineEdit>(editor, "edtPaformer")->textEdited(QStringLiteral("楽団"));
+    const QStringList reordered = {"02", "01", "03", "", "", ""};
+    ASSERT_EQ(titles(), reordered);
+
+    editor.showMinimized();
+    editor.showNormal();
+    editor.hide();
+    editor.show();
+    EXPECT_EQ(titles(), reordered);
+    EXPECT_EQ(editor.presenter().disc().discPerformer, QStringLiteral("楽団"));
+
+    dialogs.answerMessage(DialogResult::Cancel).answerMessage(DialogResult::No);
+    editor.reject();
+    EXPECT_TRUE(editor.isVisible()) << "cancel keeps the window open";
+    editor.reject();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(dialogs.messages(), QStringList(2, QStringLiteral("保存しますか")));
+    EXPECT_EQ(dialogs.prompts()[0].type,
+              MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion);
+
+    editor.show(); // opened again: the folder is loaded afresh
+    EXPECT_EQ(titles(), (QStringList{"01", "02", "03", "", "", ""}));
+    editor.reject();
+    EXPECT_FALSE(editor.isVisible()) << "nothing changed since the load: no question";
+    EXPECT_EQ(dialogs.messages().size(), 2);
+}
+
+// The answer to the unsplit question stands even when the save stops at a later step.
+TEST_F(EditCdListTest, UnsplitAnswerStaysWhenALaterStepFails) {
+    test::writeTestWav(dir.filePath(QStringLiteral("live.wav")), 4410);
+    editor.setLastProject(dir.path());
+    editor.show();
+    tracks().setField(1, TrackColumn::Check, QStringLiteral("0"));
+    child<QLineEdit>(editor, "edtPaformer")->setText(QStringLiteral("Band"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("%1.cue").arg(QDir(dir.path()).dirName())));
+    dialogs.answerMessage(DialogResult::Ok);
+    press("BitBtn2");
+    EXPECT_EQ(dialogs.messages().size(), 2) << "the question, then the error";
+    EXPECT_TRUE(child<QCheckBox>(editor, "chkNoCut")->isChecked());
+    EXPECT_TRUE(editor.options().noCut);
 }
 
 TEST_F(EditCdListTest, OptionsKeepTheirValuesOnCancelAndTheTemplateByNameOnly) {

@@ -54,6 +54,7 @@ TEST_F(FolderLoaderTest, WavFilesBecomeRowsWhenThereIsNoProject) {
     EXPECT_EQ(row(4), TrackRow());
     EXPECT_EQ(editor_.disc().albumTitle, QDir(dir_.path()).dirName());
     EXPECT_EQ(editor_.disc().discPerformer, "") << "the list is cleared first";
+    EXPECT_EQ(row(1).fileName, path("01 Intro.wav")) << "listed in name order";
     EXPECT_EQ(editor_.totalsText(), QStringLiteral("合計演奏時間=000:06"));
 }
 
@@ -75,13 +76,45 @@ TEST_F(FolderLoaderTest, OnlyTheFirstListedProjectFileIsRead) {
     EXPECT_EQ(editor_.disc().albumTitle, project.chopped(4));
 }
 
-TEST_F(FolderLoaderTest, ThirtyWavFilesFillTwentyFiveRowsAndCountAllInTheTotal) {
-    for (int i = 1; i <= 30; ++i)
+TEST_F(FolderLoaderTest, ThirtyWavFilesFillTwentyFiveRowsByNameAndCountAllInTheTotal) {
+    // Made last to first, so that the file system's own order is not the name order.
+    for (int i = 30; i >= 1; --i)
         addWav(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')), 2);
     LoadFolder(editor_, dir_.path());
-    EXPECT_FALSE(row(25).title.isEmpty());
+    for (int r = 1; r <= 25; ++r)
+        EXPECT_EQ(row(r).title, QStringLiteral("%1").arg(r, 2, 10, QLatin1Char('0')));
     EXPECT_EQ(editor_.totalsText(), QStringLiteral("合計演奏時間=001:00"));
+    EXPECT_EQ(editor_.status().text(),
+              QStringLiteral("25曲を超えたため、5個のファイルは読み込みませんでした"));
     EXPECT_EQ(editor_.RecountTracks(), 25);
+}
+
+TEST_F(FolderLoaderTest, NamesSortWithoutRegardToCaseAndComposition) {
+    const QString decomposedGa = QStringLiteral("か\u3099.wav"); // が, as other systems write it
+    for (const QString& name : {QStringLiteral("b.WAV"), QStringLiteral("C.wav"), decomposedGa,
+                                QStringLiteral("A.wav"), QStringLiteral("がa.wav")})
+        addWav(name, 1);
+    const QStringList expected = {"A.wav", "b.WAV", "C.wav", decomposedGa,
+                                  QStringLiteral("がa.wav")};
+    QStringList names;
+    for (const QString& file : listed("wav"))
+        names.append(QFileInfo(file).fileName());
+    EXPECT_EQ(names, expected);
+}
+
+// A file that is no readable song keeps its row under its name, the songs after it stay, and
+// the load says which files it could not read.
+TEST_F(FolderLoaderTest, UnreadableFilesKeepTheirRowsAndAreNamed) {
+    addWav("01.wav", 1, QStringLiteral("一"));
+    test::writeFileBytes(path("02.wav"), QByteArray("FORM\0\0\0 AIFFCOMM", 16));
+    test::writeFileBytes(path("03.wav"), QByteArray());
+    addWav("04.wav", 1, QStringLiteral("四"));
+    LoadFolder(editor_, dir_.path());
+    const QStringList titles = {QStringLiteral("一"), "02", "03", QStringLiteral("四")};
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(row(r).title, titles[r - 1]);
+    EXPECT_EQ(editor_.status().text(), QStringLiteral("読み込めなかったファイル: 02.wav, 03.wav"));
+    EXPECT_EQ(editor_.RecountTracks(), 4);
 }
 
 TEST_F(FolderLoaderTest, FolderWithoutSongsOrProjectChangesNothing) {

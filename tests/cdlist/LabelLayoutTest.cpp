@@ -116,6 +116,21 @@ TEST_F(LabelTemplateTest, PlaceholdersAreReplacedInOrder) {
     EXPECT_EQ(lines[1], QStringLiteral("画像,,,,,,,,,,,,[ジャケット画像]"));
 }
 
+// A user's own template keeps every character outside the placeholders: quotes, "%20" blanks and
+// tab separators are not rewritten; a value's comma, quote or line break stays in its field.
+TEST_F(LabelTemplateTest, FilledRowsKeepEverythingOutsideThePlaceholders) {
+    disc_.albumTitle = QStringLiteral("Sea, \"Sky\"");
+    disc_.discPerformer = QStringLiteral("Line\nBreak");
+    const QString own = QStringLiteral("文字\tYes,\"Yes\",Yes,1,2,3,4,,左寄せ,No,13.5,"
+                                       "\"%20[ＣＤタイトル]\",Font%20Name,9,clBlack,clWhite");
+    const QStringList lines =
+        filled({own, QStringLiteral("文字,,,,,,,,,,,,[ＣＤタイトル] [演奏者],x")});
+    EXPECT_EQ(lines[0], QStringLiteral("文字\tYes,\"Yes\",Yes,1,2,3,4,,左寄せ,No,13.5,"
+                                       "\"%20Sea, \"\"Sky\"\"\",Font%20Name,9,clBlack,clWhite"));
+    EXPECT_EQ(CsvFieldW(lines[1], 13), QStringLiteral("Sea, \"Sky\" Line Break"));
+    EXPECT_EQ(CsvFieldW(lines[1], 14), QStringLiteral("x"));
+}
+
 TEST_F(LabelTemplateTest, InstalledTemplateHoldsTheBuiltInLines) {
     const QByteArray installed =
         test::fileBytes(QStringLiteral(LCCD_RESOURCES_DIR "/LcJacketStd.lct"));

@@ -16,28 +16,6 @@ template <typename Number> QByteArray littleEndian(Number value) {
     return bytes;
 }
 
-QByteArray fmtChunk(const WavFormat& format) {
-    const int blockAlign = format.channels * format.bitsPerSample / 8;
-    return riffChunkHeader("fmt ", 16) + littleEndian<quint16>(1) +
-           littleEndian<quint16>(quint16(format.channels)) +
-           littleEndian<quint32>(quint32(format.sampleRate)) +
-           littleEndian<quint32>(quint32(format.sampleRate * blockAlign)) +
-           littleEndian<quint16>(quint16(blockAlign)) +
-           littleEndian<quint16>(quint16(format.bitsPerSample));
-}
-
-QByteArray infoChunk(const QList<InfoField>& info) {
-    QByteArray list = "INFO";
-    for (const auto& [id, value] : info) {
-        QByteArray data = value + '\0';
-        list += riffChunkHeader(id, quint32(data.size()));
-        if (data.size() % 2 != 0)
-            data += '\0';
-        list += data;
-    }
-    return riffChunkHeader("LIST", quint32(list.size())) + list;
-}
-
 void writeOrThrow(QFile& file, const QByteArray& bytes) {
     if (file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file");
@@ -55,19 +33,50 @@ QByteArray padded(QByteArray field, int size) {
 
 } // namespace
 
+QByteArray riffChunk(const QByteArray& id, const QByteArray& data) {
+    return riffChunkHeader(id, quint32(data.size())) + data +
+           (data.size() % 2 != 0 ? QByteArray(1, '\0') : QByteArray());
+}
+
+QByteArray fmtChunk(const WavFormat& format) {
+    const int blockAlign = format.channels * format.bitsPerSample / 8;
+    return riffChunk("fmt ", littleEndian<quint16>(1) +
+                                 littleEndian<quint16>(quint16(format.channels)) +
+                                 littleEndian<quint32>(quint32(format.sampleRate)) +
+                                 littleEndian<quint32>(quint32(format.sampleRate * blockAlign)) +
+                                 littleEndian<quint16>(quint16(blockAlign)) +
+                                 littleEndian<quint16>(quint16(format.bitsPerSample)));
+}
+
+QByteArray infoChunk(const QList<InfoField>& info) {
+    QByteArray list = "INFO";
+    for (const auto& [id, value] : info)
+        list += riffChunk(id, value + '\0');
+    return riffChunk("LIST", list);
+}
+
+QByteArray testAudio(qint64 bytes) {
+    QByteArray audio(bytes, Qt::Uninitialized);
+    for (qint64 i = 0; i < bytes; ++i)
+        audio[i] = char((i * 7 + i / 251) & 0xFF);
+    return audio;
+}
+
+QByteArray riffFile(const QList<QByteArray>& chunks, const QByteArray& form,
+                    std::optional<quint32> riffSize) {
+    const QByteArray body = form + chunks.join();
+    return riffChunkHeader("RIFF", riffSize.value_or(quint32(body.size()))) + body;
+}
+
 void writeTestWav(const QString& path, qint64 frames, const WavFormat& format,
                   const QList<InfoField>& info) {
     const qint64 dataSize = frames * format.channels * format.bitsPerSample / 8;
-    QByteArray audio(dataSize, Qt::Uninitialized);
-    for (qint64 i = 0; i < dataSize; ++i)
-        audio[i] = char((i * 7 + i / 251) & 0xFF);
-    if (dataSize % 2 != 0)
-        audio += '\0';
-    const QByteArray body = "WAVE" + fmtChunk(format) + riffChunkHeader("data", quint32(dataSize)) +
-                            audio + (info.isEmpty() ? QByteArray() : infoChunk(info));
+    QList<QByteArray> chunks = {fmtChunk(format), riffChunk("data", testAudio(dataSize))};
+    if (!info.isEmpty())
+        chunks.append(infoChunk(info));
     QFile file(path);
     openForWriting(file);
-    writeOrThrow(file, riffChunkHeader("RIFF", quint32(body.size())) + body);
+    writeOrThrow(file, riffFile(chunks));
 }
 
 void writeSparseWav(const QString& path, qint64 size, const WavFormat& format) {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 // Song files that tests make for themselves: PCM WAV files with or without INFO tags, and the
@@ -18,6 +19,20 @@ struct WavFormat {
 
 // An INFO field: its id ("INAM" ...) and its value's bytes.
 using InfoField = std::pair<QByteArray, QByteArray>;
+
+// The bytes of a chunk: its header and data, with the pad byte after an odd size.
+QByteArray riffChunk(const QByteArray& id, const QByteArray& data);
+
+// A PCM "fmt " chunk and a LIST/INFO chunk of NUL-terminated values, as WAV writers make them.
+QByteArray fmtChunk(const WavFormat& format = {});
+QByteArray infoChunk(const QList<InfoField>& info);
+
+// Audio bytes of a fixed non-silent pattern.
+QByteArray testAudio(qint64 bytes);
+
+// A RIFF file of the chunks given, its size field covering them unless one is given.
+QByteArray riffFile(const QList<QByteArray>& chunks, const QByteArray& form = "WAVE",
+                    std::optional<quint32> riffSize = std::nullopt);
 
 // Writes a WAV file of the given number of sample frames, filled with a fixed non-silent byte
 // pattern, and a LIST/INFO chunk after the audio when fields are given.
