@@ -75,5 +75,33 @@ TEST(CliDiscTest, FailedCheckExitsWithTwoAndWritesNothing) {
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 3);
 }
 
+// A file that is no song is named on standard error and keeps its place; a value that would
+// lose characters stops the save unless --lossy says to write "?".
+TEST(CliDiscTest, UnreadableSongsAreNamedAndLossyValuesNeedTheOption) {
+    QTemporaryDir root;
+    const QString folder = makeDiscFolder(root.path());
+    QFile aiff(QDir(folder).filePath(QStringLiteral("02b.wav")));
+    ASSERT_TRUE(aiff.open(QIODevice::WriteOnly));
+    aiff.write(QByteArray("FORM\0\0\0 AIFFCOMM", 16));
+    aiff.close();
+    const QStringList disc = {QStringLiteral("disc"),        folder,
+                              QStringLiteral("--performer"), QStringLiteral("Band"),
+                              QStringLiteral("--album"),     QStringLiteral("Caf\u00e9")};
+
+    const test::CliRun refused = runCli(disc);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Not Music file: 02b.wav (AIFFファイルです)")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("アルバム (\u00e9)")));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 4);
+
+    const test::CliRun lossy = runCli(disc + QStringList{QStringLiteral("--lossy")});
+    ASSERT_EQ(lossy.exitCode, 0) << lossy.err.toStdString();
+    const QByteArray cue = fileBytes(QDir(folder).filePath(QStringLiteral("Caf\u00e9.cue")));
+    EXPECT_TRUE(cue.contains("TITLE \"Caf?\""));
+    EXPECT_TRUE(cue.contains("FILE \"02b.wav\" WAVE\r\nTRACK 03 AUDIO\r\n TITLE \"02b\""))
+        << "the songs after it keep their places";
+}
+
 } // namespace
 } // namespace lccd
