@@ -11,7 +11,7 @@ packages="build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-translations-l10n libtag1-dev
 fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho"
 
-test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox cuetools
+test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox cuetools ffmpeg
 cups printer-driver-cups-pdf desktop-file-utils"
 
 fuzz_packages="clang libclang-rt-dev"
