@@ -29,9 +29,12 @@ struct DiscSaveSettings {
 
 // Saves the disc held by the editor as three files beside its songs, named by the folder and
 // the album title as typed: the project (".txt"), the CUE sheet (".cue") and the label layout
-// (".csv"), each replaced whole or not at all. Tags are written on the way when asked for, and
-// without unsplit mode a first song with its print check off raises the question whether the
-// folder's WAV files are unsplit.
+// (".csv"), each replaced whole or not at all. Before anything is written, song file names (and
+// the folder) that code page 932 cannot hold stop the save, and other values that would lose
+// characters are written as "?" only when the user agrees. Tags are written on the way when
+// asked for (songs whose values are unchanged stay untouched), and without unsplit mode a first
+// song with its print check off raises the question whether the folder's WAV files are unsplit.
+// A finished save says so on the status panel, with any song it could not tag.
 class DiscSaveCommand {
 public:
     explicit DiscSaveCommand(CdListPresenter& editor) : editor_(editor) {}

@@ -13,15 +13,16 @@ class CdListPresenter;
 // Loads the folder: its first ".txt" file (any letter case) that is not readme.txt is read as
 // the disc project; without one, the folder's WAV files become the rows, after the list is
 // cleared and the album title set to the folder's name. A folder with neither (or one that no
-// longer exists) leaves the editor as it was. Both searches take the files in the order the
-// file system lists them.
+// longer exists) leaves the editor as it was. Both searches take the files in file-name order.
 // Returns the window caption naming the project file when one was read; the caption stays
 // otherwise. Throws AppError when the project file cannot be read.
 std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder);
 
 // Fills the rows from song files, one per row in list order, each measured and read for its
-// tags, its print check on. Files beyond the list's 25 rows get no row but count in the
-// load-time total that the totals label then shows.
+// tags, its print check on. A file that cannot be read keeps its row, titled by its name, so no
+// song after it drops out. Files beyond the list's 25 rows get no row but count in the
+// load-time total that the totals label then shows. The status panel ends with what went
+// wrong: files not read, files left out, names the disc's files cannot hold.
 void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths);
 
 } // namespace lccd
