@@ -2,6 +2,8 @@
 #include "cdlist/TrackTags.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/Riff.h"
+#include "platform/RiffSif.h"
+#include "platform/SongTagFields.h"
 #include "platform/Mp3Infp.h"
 
 #include <QFile>
@@ -57,7 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (library.GetType() == SongFileType::Mp3 && !rmp)
         return 0; // a plain MP3 file changes form on its first write
     const TagSet stored = ReadTagSet(path);
-    const QByteArray audio = audioOf(path);
+    // An MP3 stream without any ID3 tag is given an empty ID3v1 tag on its first write.
+    const bool getsId3v1 =
+        rmp && (library.mp3_GetTagType() & (TagType::Id3v1 | TagType::Id3v2)) == 0;
+    const QByteArray audio = audioOf(path) + (getsId3v1 ? emptyId3v1Tag() : QByteArray());
     tags.title = QStringLiteral("fuzz");
     if (WriteTrackTags(path, tags, true) != TagWriteResult::Written)
         return 0;
