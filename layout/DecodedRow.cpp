@@ -22,6 +22,7 @@ DecodedRow decodeRow(const QString& rowLine) {
     DecodedRow row;
     row.kind = KindOf(field(Field::Id));
     row.print = IsYes(field(Field::Print));
+    row.screen = IsYes(field(Field::Screen));
     row.x = intOr100(field(Field::Left));
     row.y = intOr100(field(Field::Top));
     row.w = intOr100(field(Field::Width));
