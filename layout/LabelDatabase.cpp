@@ -155,7 +155,7 @@ bool matchesLabelSearch(const LabelProduct& product, const QString& search,
         return false;
     const QString text = product.brand + QLatin1Char(' ') + product.part + QLatin1Char(' ') +
                          product.description;
-    const QStringList words = search.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words = search.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return std::all_of(words.begin(), words.end(), [&](const QString& word) {
         return text.contains(word, Qt::CaseInsensitive);
     });
