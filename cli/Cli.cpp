@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoCommands.h"
 #include "cli/DiscCommand.h"
+#include "cli/LabelCommands.h"
 #include "cli/SheetCommands.h"
 #include "platform/AppError.h"
 #include "platform/ProgramVersion.h"
@@ -21,6 +22,9 @@ const std::map<QString, Command>& commands() {
         {QStringLiteral("render"), RenderCommand}, {QStringLiteral("print"), PrintCommand},
         {QStringLiteral("disc"), DiscCommand},     {QStringLiteral("demo"), DemoCommand},
         {QStringLiteral("store"), StoreCommand},
+        {QStringLiteral("sheets"), SheetsCommand},
+        {QStringLiteral("sheet"), SheetCommand},
+        {QStringLiteral("calibration"), CalibrationCommand},
     };
     return table;
 }

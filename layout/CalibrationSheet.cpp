@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kMillimetre = 10;
 constexpr int kRulerBase = 60;        // the rulers' base lines lie 6 mm in from the edges
-constexpr int kRulerEnd = 100;        // ticks start and stop 10 mm short of the corners
+constexpr int kRulerEnd = 150;        // ticks start and stop 15 mm short of the corners
 constexpr int kCornerArm = 50;        // half the length of a corner cross's lines
 constexpr int kCentreArm = 150;       // half the length of the centre cross's lines
 constexpr int kTextInset = 180;       // the instruction clears the rulers' numbers

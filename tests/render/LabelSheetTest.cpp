@@ -222,7 +222,7 @@ TEST(CalibrationSheetTest, CrossesSitTwentyMillimetresInAndTheInstructionNamesTh
     }
     EXPECT_EQ(crossings, (QList<QPoint>{{200, 200}, {200, 1280}, {800, 200}, {800, 1280},
                                          {500, 740}}));
-    EXPECT_TRUE(texts.contains(QStringLiteral("10")));  // ruler numbers
+    EXPECT_TRUE(texts.contains(QStringLiteral("20")));  // ruler numbers
     EXPECT_TRUE(texts.contains(QStringLiteral("130"))); // 130 mm down the long side
     const QString instruction = texts.filter(QStringLiteral("印刷位置調整シート")).value(0);
     EXPECT_TRUE(instruction.contains(QStringLiteral("補横 +20・補縦 -15"))) << instruction.toStdString();
