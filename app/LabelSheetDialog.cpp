@@ -23,11 +23,16 @@ QString millimetres(double value) {
 }
 
 QString describe(const LabelProduct& product, const ProductPaper& paper) {
-    QString text = QStringLiteral("%1 %2　%3\n%4 面、%5（%6 × %7 mm）")
+    // A sheet of its own size is named by its size already.
+    const QString sheet = product.paperId == QLatin1String("Other")
+                              ? product.paperName
+                              : QStringLiteral("%1（%2 × %3 mm）")
+                                    .arg(product.paperName, millimetres(product.sheetSize.width()),
+                                         millimetres(product.sheetSize.height()));
+    QString text = QStringLiteral("%1 %2　%3\n%4 面、%5")
                        .arg(product.brand, product.part, product.description)
                        .arg(product.labelCount())
-                       .arg(product.paperName, millimetres(product.sheetSize.width()),
-                            millimetres(product.sheetSize.height()));
+                       .arg(sheet);
     if (!paper.paperName.isEmpty())
         text += QStringLiteral("\n印刷する用紙: %1（%2）")
                     .arg(paper.paperName, paper.portrait ? QStringLiteral("縦置き")
@@ -66,8 +71,8 @@ void TfrmLabelSheet::buildUi() {
     lstProducts->verticalHeader()->hide();
     lstProducts->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     lstProducts->horizontalHeader()->setStretchLastSection(true);
-    for (const auto& [column, width] : {std::pair(0, 110), std::pair(1, 140), std::pair(2, 230),
-                                        std::pair(3, 44)})
+    for (const auto& [column, width] : {std::pair(0, 110), std::pair(1, 140), std::pair(2, 220),
+                                        std::pair(3, 44), std::pair(4, 130)})
         lstProducts->setColumnWidth(column, width);
 
     pnlOutline = named(new LabelSheetOutline(this), "pnlOutline");
@@ -98,7 +103,7 @@ void TfrmLabelSheet::buildUi() {
     buttons->addWidget(cancel);
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
-    resize(900, 560);
+    resize(980, 580);
 
     connect(edtSearch, &QLineEdit::textChanged, this, &TfrmLabelSheet::refilter);
     connect(cmbCategory, &QComboBox::currentIndexChanged, this, &TfrmLabelSheet::refilter);
