@@ -52,8 +52,7 @@ QVariant LabelProductModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant LabelProductModel::headerData(int section, Qt::Orientation orientation,
-                                       int role) const {
+QVariant LabelProductModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const QStringList captions = {QStringLiteral("メーカー"), QStringLiteral("品番"),

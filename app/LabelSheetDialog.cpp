@@ -35,8 +35,8 @@ QString describe(const LabelProduct& product, const ProductPaper& paper) {
                        .arg(sheet);
     if (!paper.paperName.isEmpty())
         text += QStringLiteral("\n印刷する用紙: %1（%2）")
-                    .arg(paper.paperName, paper.portrait ? QStringLiteral("縦置き")
-                                                         : QStringLiteral("横置き"));
+                    .arg(paper.paperName,
+                         paper.portrait ? QStringLiteral("縦置き") : QStringLiteral("横置き"));
     return text;
 }
 

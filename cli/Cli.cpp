@@ -19,8 +19,10 @@ using Command = int (*)(const QStringList&, CliContext&);
 
 const std::map<QString, Command>& commands() {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("render"), RenderCommand}, {QStringLiteral("print"), PrintCommand},
-        {QStringLiteral("disc"), DiscCommand},     {QStringLiteral("demo"), DemoCommand},
+        {QStringLiteral("render"), RenderCommand},
+        {QStringLiteral("print"), PrintCommand},
+        {QStringLiteral("disc"), DiscCommand},
+        {QStringLiteral("demo"), DemoCommand},
         {QStringLiteral("store"), StoreCommand},
         {QStringLiteral("sheets"), SheetsCommand},
         {QStringLiteral("sheet"), SheetCommand},

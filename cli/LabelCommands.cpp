@@ -48,8 +48,8 @@ int SheetsCommand(const QStringList& arguments, CliContext& context) {
         if (!matchesLabelSearch(product, search, category))
             continue;
         ++found;
-        context.out << product.brand << '\t' << product.part << '\t' << product.description
-                    << '\t' << product.labelCount() << '\t' << product.paperName << '\n';
+        context.out << product.brand << '\t' << product.part << '\t' << product.description << '\t'
+                    << product.labelCount() << '\t' << product.paperName << '\n';
     }
     context.out.flush();
     if (found > 0)

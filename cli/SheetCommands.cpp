@@ -87,9 +87,8 @@ void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScre
 
 void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
     if (!PrintCopies(sheet.surface(), copies))
-        throw AppError(
-            localText("%1 could not be printed on %2", "%1 を %2 で印刷できませんでした")
-                .arg(what, printers().printerNames().value(printers().currentIndex())));
+        throw AppError(localText("%1 could not be printed on %2", "%1 を %2 で印刷できませんでした")
+                           .arg(what, printers().printerNames().value(printers().currentIndex())));
 }
 
 int RenderCommand(const QStringList& arguments, CliContext&) {

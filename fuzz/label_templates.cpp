@@ -7,9 +7,8 @@
 
 namespace {
 
-const lccd::LabelDatabaseFile kPaperSizes{
-    QStringLiteral("paper-sizes.xml"),
-    R"(<Glabels-paper-sizes>
+const lccd::LabelDatabaseFile kPaperSizes{QStringLiteral("paper-sizes.xml"),
+                                          R"(<Glabels-paper-sizes>
          <Paper-size id="A4" _name="A4" width="210mm" height="297mm"/>
          <Paper-size id="US-Letter" _name="US Letter" width="8.5in" height="11in"/>
        </Glabels-paper-sizes>)"};
@@ -32,8 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     readLabelPaperSizes(bytes);
     readLabelCategories(bytes);
     const LabelDatabaseFile templates{QStringLiteral("fuzz-templates.xml"), bytes};
-    const LabelDatabase database =
-        buildLabelDatabase(kPaperSizes, {}, {templates, templates});
+    const LabelDatabase database = buildLabelDatabase(kPaperSizes, {}, {templates, templates});
     fuzz::require(database.messages.size() <= 2, "at most one message per file");
     for (const LabelProduct& product : database.products) {
         const int labels = product.labelCount();

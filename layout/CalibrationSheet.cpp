@@ -6,15 +6,15 @@ namespace lccd {
 namespace {
 
 constexpr int kMillimetre = 10;
-constexpr int kRulerBase = 60;        // the rulers' base lines lie 6 mm in from the edges
-constexpr int kRulerEnd = 150;        // ticks start and stop 15 mm short of the corners
-constexpr int kCornerArm = 50;        // half the length of a corner cross's lines
-constexpr int kCentreArm = 150;       // half the length of the centre cross's lines
-constexpr int kTextInset = 180;       // the instruction clears the rulers' numbers
-constexpr int kInstructionTop = 300;  // below the corner crosses
-constexpr int kNumberBox = 100;       // a ruler number is centred in a box this long
+constexpr int kRulerBase = 60;       // the rulers' base lines lie 6 mm in from the edges
+constexpr int kRulerEnd = 150;       // ticks start and stop 15 mm short of the corners
+constexpr int kCornerArm = 50;       // half the length of a corner cross's lines
+constexpr int kCentreArm = 150;      // half the length of the centre cross's lines
+constexpr int kTextInset = 180;      // the instruction clears the rulers' numbers
+constexpr int kInstructionTop = 300; // below the corner crosses
+constexpr int kNumberBox = 100;      // a ruler number is centred in a box this long
 constexpr double kNumberPoints = 5;
-constexpr int kNumberHeight = 18;     // 5 points
+constexpr int kNumberHeight = 18; // 5 points
 
 QString number(int value) {
     return QString::number(value);
@@ -29,10 +29,10 @@ QString signedNumber(int value) {
 }
 
 LayoutItem line(QPoint from, QPoint to) {
-    return LayoutItem::fromRowLine(QStringLiteral("罫線,Yes,Yes,Yes,%1,%2,%3,%4,,,No,,,実線,0.25,"
-                                                  "clBlack,clWhite")
-                                       .arg(number(from.x()), number(from.y()), number(to.x()),
-                                            number(to.y())));
+    return LayoutItem::fromRowLine(
+        QStringLiteral("罫線,Yes,Yes,Yes,%1,%2,%3,%4,,,No,,,実線,0.25,"
+                       "clBlack,clWhite")
+            .arg(number(from.x()), number(from.y()), number(to.x()), number(to.y())));
 }
 
 LayoutItem text(int x, int y, int length, const QString& alignment, double points,

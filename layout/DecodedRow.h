@@ -21,7 +21,7 @@ struct DecodedRow {
     std::optional<ItemKind> kind; // nothing: the row is ignored
     bool print = false;
     bool screen = false; // with print off: shown in the preview only (a guide)
-    int x = 100; // 0.1 mm; 100 whenever a field is no integer
+    int x = 100;         // 0.1 mm; 100 whenever a field is no integer
     int y = 100;
     int w = 100;
     int h = 100;

@@ -24,7 +24,8 @@ QString productKey(const QString& brand, const QString& part) {
 }
 
 QString skippedFileMessage(const QString& file, const QString& reason) {
-    return QStringLiteral("ラベル用紙のファイル %1 を読めないため飛ばしました（%2）").arg(file, reason);
+    return QStringLiteral("ラベル用紙のファイル %1 を読めないため飛ばしました（%2）")
+        .arg(file, reason);
 }
 
 // A file's content, or a message when it cannot be read at all.
@@ -117,8 +118,8 @@ LabelDatabase loadLabelDatabase(const QString& folderPath) {
     const LabelDatabaseFile paperSizes = readDatabaseFile(folder, kPaperSizesFile, messages);
     const LabelDatabaseFile categories = readDatabaseFile(folder, kCategoriesFile, messages);
     QList<LabelDatabaseFile> templateFiles;
-    for (const QString& name : folder.entryList({QStringLiteral("*-templates.xml")}, QDir::Files,
-                                                QDir::Name))
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*-templates.xml")}, QDir::Files, QDir::Name))
         templateFiles.append(readDatabaseFile(folder, name, messages));
     LabelDatabase database = buildLabelDatabase(paperSizes, categories, templateFiles);
     database.messages = messages + database.messages;
@@ -137,7 +138,9 @@ LabelDatabase buildLabelDatabase(const LabelDatabaseFile& paperSizes,
         readOrReport(categories, readLabelCategories, database.messages).categories;
 
     QList<LabelEquivalent> equivalents;
-    const auto readTemplates = [&](const QByteArray& xml) { return readLabelTemplates(xml, papers); };
+    const auto readTemplates = [&](const QByteArray& xml) {
+        return readLabelTemplates(xml, papers);
+    };
     for (const LabelDatabaseFile& file : templateFiles) {
         LabelFileContent content = readOrReport(file, readTemplates, database.messages);
         database.products.append(std::move(content.products));
@@ -153,8 +156,8 @@ bool matchesLabelSearch(const LabelProduct& product, const QString& search,
     if (category == kDiscCategory ? !product.isDiscProduct()
                                   : !category.isEmpty() && !product.categories.contains(category))
         return false;
-    const QString text = product.brand + QLatin1Char(' ') + product.part + QLatin1Char(' ') +
-                         product.description;
+    const QString text =
+        product.brand + QLatin1Char(' ') + product.part + QLatin1Char(' ') + product.description;
     const QStringList words = search.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return std::all_of(words.begin(), words.end(), [&](const QString& word) {
         return text.contains(word, Qt::CaseInsensitive);

@@ -54,7 +54,7 @@ void appendLabel(QList<LayoutItem>& rows, const LabelFrame& frame, const QRectF&
         rows.append(guideRow(circle(box.center(), frame.radius), kEllipse, 0, caption));
         if (frame.hole > 0)
             rows.append(guideRow(circle(box.center(), frame.hole), kEllipse, 0,
-                               caption + QStringLiteral(" 穴")));
+                                 caption + QStringLiteral(" 穴")));
         if (box.width() < 2 * frame.radius || box.height() < 2 * frame.radius)
             rows.append(guideRow(box, kRectangle, 0, caption + QStringLiteral(" 枠")));
         break;

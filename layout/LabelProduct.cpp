@@ -14,8 +14,8 @@ QList<QRectF> LabelProduct::labelBoxes() const {
     for (const LabelGrid& grid : frame.grids)
         for (int row = 0; row < grid.ny; ++row)
             for (int column = 0; column < grid.nx; ++column)
-                boxes.append(QRectF(
-                    QPointF(grid.x0 + column * grid.dx, grid.y0 + row * grid.dy), frame.size));
+                boxes.append(QRectF(QPointF(grid.x0 + column * grid.dx, grid.y0 + row * grid.dy),
+                                    frame.size));
     return boxes;
 }
 

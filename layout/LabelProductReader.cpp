@@ -66,7 +66,8 @@ bool enterRoot(QXmlStreamReader& xml, QLatin1StringView rootName, LabelFileConte
     if (xml.readNextStartElement() && xml.name() == rootName)
         return true;
     if (!xml.hasError())
-        content.error = QStringLiteral("%1 行目: <%2> がありません").arg(xml.lineNumber()).arg(rootName);
+        content.error =
+            QStringLiteral("%1 行目: <%2> がありません").arg(xml.lineNumber()).arg(rootName);
     return false;
 }
 
@@ -187,9 +188,9 @@ bool readSheet(const QXmlStreamReader& xml, const QHash<QString, LabelPaper>& pa
         if (!width || !height)
             return false;
         product.sheetSize = QSizeF(*width, *height);
-        product.paperName = QStringLiteral("%1 × %2 mm")
-                                .arg(QLocale::c().toString(*width, 'f', 1),
-                                     QLocale::c().toString(*height, 'f', 1));
+        product.paperName =
+            QStringLiteral("%1 × %2 mm")
+                .arg(QLocale::c().toString(*width, 'f', 1), QLocale::c().toString(*height, 'f', 1));
         return true;
     }
     const auto paper = papers.constFind(product.paperId);
@@ -213,8 +214,8 @@ void readTemplate(QXmlStreamReader& xml, const QHash<QString, LabelPaper>& paper
         return;
     }
     product.description = translatableAttribute(xml, QLatin1StringView("description"));
-    bool usable = !product.brand.isEmpty() && !product.part.isEmpty() &&
-                  readSheet(xml, papers, product);
+    bool usable =
+        !product.brand.isEmpty() && !product.part.isEmpty() && readSheet(xml, papers, product);
     bool hasFrame = false;
     while (xml.readNextStartElement()) {
         const QStringView name = xml.name();

@@ -48,7 +48,8 @@ struct LabelFileContent {
 };
 
 // A template file: its products with the sheet sizes looked up in papers (by id).
-LabelFileContent readLabelTemplates(const QByteArray& xml, const QHash<QString, LabelPaper>& papers);
+LabelFileContent readLabelTemplates(const QByteArray& xml,
+                                    const QHash<QString, LabelPaper>& papers);
 
 // paper-sizes.xml
 LabelFileContent readLabelPaperSizes(const QByteArray& xml);

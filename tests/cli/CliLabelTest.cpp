@@ -50,7 +50,8 @@ TEST_F(CliLabelTest, SheetWritesTheSettingsRowAndTheGuidesAsALayout) {
     ASSERT_EQ(layout->rowLines.size(), 5);
     EXPECT_EQ(layout->rowLines[0], QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,"));
     // the second rim: centre (104.7, 217.5), radius 58.7 mm
-    EXPECT_TRUE(layout->rowLines[3].startsWith(QStringLiteral("矩形,Yes,No,Yes,460,1588,1634,2762,,円")))
+    EXPECT_TRUE(
+        layout->rowLines[3].startsWith(QStringLiteral("矩形,Yes,No,Yes,460,1588,1634,2762,,円")))
         << layout->rowLines[3].toStdString();
 
     const test::CliRun unknown = runCli(

@@ -15,11 +15,24 @@ struct LengthCase {
 
 TEST(LabelLengthTest, ReadsTheDatabaseUnitsAndRefusesEverythingElse) {
     const LengthCase cases[] = {
-        {"12.5mm", 12.5},  {"1.5cm", 15},    {"2in", 50.8},     {"72pt", 25.4},
-        {"72", 25.4},      {" 3 mm ", 3},    {"-4.5mm", -4.5},  {"1e1mm", 10},
-        {"1pc", 12 * kPoint}, {"", std::nullopt}, {"mm", std::nullopt}, {"5km", std::nullopt},
-        {"5MM", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
-        {"1e300mm", std::nullopt}, {"20000mm", std::nullopt}, {"1,5mm", std::nullopt},
+        {"12.5mm", 12.5},
+        {"1.5cm", 15},
+        {"2in", 50.8},
+        {"72pt", 25.4},
+        {"72", 25.4},
+        {" 3 mm ", 3},
+        {"-4.5mm", -4.5},
+        {"1e1mm", 10},
+        {"1pc", 12 * kPoint},
+        {"", std::nullopt},
+        {"mm", std::nullopt},
+        {"5km", std::nullopt},
+        {"5MM", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"1e300mm", std::nullopt},
+        {"20000mm", std::nullopt},
+        {"1,5mm", std::nullopt},
         {"0x10mm", std::nullopt},
     };
     for (const LengthCase& c : cases) {
@@ -31,9 +44,8 @@ TEST(LabelLengthTest, ReadsTheDatabaseUnitsAndRefusesEverythingElse) {
     }
 }
 
-const LabelDatabaseFile kPapers{
-    QStringLiteral("paper-sizes.xml"),
-    R"(<Glabels-paper-sizes>
+const LabelDatabaseFile kPapers{QStringLiteral("paper-sizes.xml"),
+                                R"(<Glabels-paper-sizes>
          <Paper-size id="A4" _name="A4" width="210mm" height="297mm"/>
          <Paper-size id="US-Letter" _name="US Letter" width="8.5in" height="11in"/>
        </Glabels-paper-sizes>)"};
@@ -122,9 +134,8 @@ TEST(LabelReaderTest, TemplatesWithoutAUsableSheetShapeOrLayoutAreLeftOut) {
           <Label-round radius="5mm"><Layout nx="1" ny="1"/></Label-round></Template>
         <Template brand="B" part="kept" size="Other" width="100mm" height="50mm">
           <Label-round radius="5mm"><Layout nx="1" ny="1"/></Label-round></Template>)";
-    const LabelFileContent content =
-        readLabelTemplates("<Glabels-templates>" + body + "</Glabels-templates>",
-                           {{QStringLiteral("A4"), {}}});
+    const LabelFileContent content = readLabelTemplates(
+        "<Glabels-templates>" + body + "</Glabels-templates>", {{QStringLiteral("A4"), {}}});
     EXPECT_TRUE(content.error.isEmpty());
     ASSERT_EQ(content.products.size(), 1);
     EXPECT_EQ(content.products[0].part, QStringLiteral("kept"));
@@ -159,9 +170,9 @@ TEST(LabelReaderTest, ProductsSortByBrandThenPartNumberAsNumbers) {
     const QByteArray round = R"(size="A4"><Label-round radius="5mm"><Layout nx="1" ny="1"/>
                                 </Label-round></Template>)";
     const LabelDatabase database = databaseOf({templates(
-        QStringLiteral("s-templates.xml"),
-        "<Template brand=\"zeta\" part=\"1\" " + round + "<Template brand=\"Acme\" part=\"L10\" " +
-            round + "<Template brand=\"Acme\" part=\"L9\" " + round)});
+        QStringLiteral("s-templates.xml"), "<Template brand=\"zeta\" part=\"1\" " + round +
+                                               "<Template brand=\"Acme\" part=\"L10\" " + round +
+                                               "<Template brand=\"Acme\" part=\"L9\" " + round)});
     QStringList names;
     for (const LabelProduct& product : database.products)
         names.append(product.name());

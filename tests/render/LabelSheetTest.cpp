@@ -48,11 +48,11 @@ struct PaperCase {
 TEST(ProductPaperTest, ThePrintersOwnPaperElseTheSmallestThatHoldsTheSheetElseTheNearest) {
     const PaperCase cases[] = {
         {{210, 297}, "A4", true, false},
-        {{297, 210}, "A4", false, false},          // a landscape sheet
-        {{215.9, 279.4}, "Letter", true, false},  // the database's inches
-        {{210.6, 296.5}, "A4", true, false},      // within a millimetre
-        {{135, 295}, "A4", true, true},           // a disc tray: the smallest paper it fits on
-        {{500, 700}, "A3", true, true},           // larger than any: the nearest
+        {{297, 210}, "A4", false, false},        // a landscape sheet
+        {{215.9, 279.4}, "Letter", true, false}, // the database's inches
+        {{210.6, 296.5}, "A4", true, false},     // within a millimetre
+        {{135, 295}, "A4", true, true},          // a disc tray: the smallest paper it fits on
+        {{500, 700}, "A3", true, true},          // larger than any: the nearest
         {{100, 148}, "官製ハガキ", true, false},
     };
     for (const PaperCase& c : cases) {
@@ -74,8 +74,9 @@ TEST(ProductPaperTest, RowsAreTheSettingsRowAndTheGuides) {
     const ProductSheet sheet = productSheetRows(product, paperTable());
     ASSERT_EQ(sheet.rows.size(), 5);
     EXPECT_EQ(sheet.rows[0].toRowLine(), QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,"));
-    EXPECT_EQ(sheet.message,
-              QStringLiteral("プリンターに 135.0 × 295.0 mm の用紙がないため、近い A4 を選びました。"));
+    EXPECT_EQ(
+        sheet.message,
+        QStringLiteral("プリンターに 135.0 × 295.0 mm の用紙がないため、近い A4 を選びました。"));
     for (qsizetype i = 1; i < sheet.rows.size(); ++i) {
         EXPECT_EQ(sheet.rows[i].field(Field::Screen), QStringLiteral("Yes"));
         EXPECT_EQ(sheet.rows[i].field(Field::Print), QStringLiteral("No"));
@@ -167,7 +168,8 @@ TEST(GuideRowsTest, ShowInThePreviewAndNotInThePdfPrintersOutput) {
 QPoint centreCross(const PagePicture& page) {
     for (const Primitive& drawn : page.primitives()) {
         const auto* line = std::get_if<primitive::Line>(&drawn);
-        if (line && line->from.x() == line->to.x() && std::abs(line->to.y() - line->from.y()) > 700 &&
+        if (line && line->from.x() == line->to.x() &&
+            std::abs(line->to.y() - line->from.y()) > 700 &&
             std::abs(line->to.y() - line->from.y()) < 720)
             return (line->from + line->to) / 2 + page.printableOrigin();
     }
@@ -216,16 +218,17 @@ TEST(CalibrationSheetTest, CrossesSitTwentyMillimetresInAndTheInstructionNamesTh
     // the first ten rows are the corner crosses and the centre cross, two lines each
     for (int i = 0; i < 10; i += 2) {
         const LayoutItem& across = rows[i];
-        crossings.append(QPoint((across.field(Field::Left).toInt() +
-                                 across.field(Field::Width).toInt()) / 2,
-                                across.field(Field::Top).toInt()));
+        crossings.append(
+            QPoint((across.field(Field::Left).toInt() + across.field(Field::Width).toInt()) / 2,
+                   across.field(Field::Top).toInt()));
     }
-    EXPECT_EQ(crossings, (QList<QPoint>{{200, 200}, {200, 1280}, {800, 200}, {800, 1280},
-                                         {500, 740}}));
+    EXPECT_EQ(crossings,
+              (QList<QPoint>{{200, 200}, {200, 1280}, {800, 200}, {800, 1280}, {500, 740}}));
     EXPECT_TRUE(texts.contains(QStringLiteral("20")));  // ruler numbers
     EXPECT_TRUE(texts.contains(QStringLiteral("130"))); // 130 mm down the long side
     const QString instruction = texts.filter(QStringLiteral("印刷位置調整シート")).value(0);
-    EXPECT_TRUE(instruction.contains(QStringLiteral("補横 +20・補縦 -15"))) << instruction.toStdString();
+    EXPECT_TRUE(instruction.contains(QStringLiteral("補横 +20・補縦 -15")))
+        << instruction.toStdString();
     EXPECT_TRUE(texts.join(QString()).contains(QStringLiteral("50.0 mm（横）・74.0 mm（縦）")));
 }
 
