@@ -20,8 +20,9 @@ constexpr double kMaxDecodedPoints = 1500;
 struct DecodedRow {
     std::optional<ItemKind> kind; // nothing: the row is ignored
     bool print = false;
-    bool screen = false; // with print off: shown in the preview only (a guide)
-    int x = 100;         // 0.1 mm; 100 whenever a field is no integer
+    // With print off and this on, the row shows in the preview only (a label guide).
+    bool screen = false;
+    int x = 100; // 0.1 mm; 100 whenever a field is no integer
     int y = 100;
     int w = 100;
     int h = 100;
