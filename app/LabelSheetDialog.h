@@ -28,6 +28,7 @@ class TfrmLabelSheet : public QDialog {
     Q_OBJECT
 
 public:
+    // database: the products to choose from, kept by the caller while the dialog lives;
     // papers: the current printer's paper table, which the sheet's paper is matched against.
     TfrmLabelSheet(const LabelDatabase& database, const TPaperInfos& papers,
                    QWidget* parent = nullptr);
