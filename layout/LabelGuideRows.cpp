@@ -1,5 +1,7 @@
 #include "layout/LabelGuideRows.h"
 
+#include "layout/DecodedRow.h"
+
 #include "common/Rounding.h"
 
 namespace lccd {
@@ -38,7 +40,7 @@ QRectF circle(const QPointF& centre, double radius) {
 }
 
 void appendLabel(QList<LayoutItem>& rows, const LabelFrame& frame, const QRectF& box, int number) {
-    const QString caption = QStringLiteral("ガイド %1").arg(number);
+    const QString caption = kGuideValuePrefix + QStringLiteral(" %1").arg(number);
     switch (frame.shape) {
     case LabelShape::Rectangle:
         if (frame.cornerRadius > 0)

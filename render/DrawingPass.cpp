@@ -47,8 +47,8 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         applySettingsRow(row);
         return;
     }
-    // A row shown on screen but not printed (a label guide) draws into the preview's own layer.
-    if (!row.print && !row.screen)
+    // A label guide that is not printed draws into the preview's own layer.
+    if (!row.print && !row.guide)
         return;
     PageCanvas& canvas = *surface_.pageCanvas();
     canvas.setLayer(row.print ? PageLayer::Print : PageLayer::ScreenOnly);

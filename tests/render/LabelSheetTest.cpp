@@ -84,19 +84,27 @@ TEST(ProductPaperTest, RowsAreTheSettingsRowAndTheGuides) {
     EXPECT_EQ(productSheetRows(product, {}).rows.size(), 4); // guides only
 }
 
-TEST_F(PassTest, RowsShownOnScreenOnlyDrawIntoTheirOwnLayer) {
+// Only label guides show on screen without printing: any other row with its print flag off
+// stays out of the preview too, as layouts have always had it.
+TEST_F(PassTest, GuidesAloneDrawIntoTheScreenOnlyLayer) {
     surface.NewPage();
-    pass.DrawLayoutItem(QStringLiteral("罫線,Yes,No,Yes,0,0,100,100,,,,,,,1,clBlue,clWhite"));
-    pass.DrawLayoutItem(QStringLiteral("罫線,yes,,Yes,0,0,100,100,,,,,,,1,clBlue,clWhite"));
-    pass.DrawLayoutItem(QStringLiteral("罫線,No,No,Yes,0,0,100,100,,,,,,,1,clRed,clWhite"));
-    pass.DrawLayoutItem(QStringLiteral("罫線,No,Yes,Yes,0,0,100,100,,,,,,,1,clBlack,clWhite"));
+    pass.DrawLayoutItem(
+        QStringLiteral("矩形,Yes,No,Yes,0,0,100,100,,円,,,ガイド 1,,1,clBlue,clWhite"));
+    pass.DrawLayoutItem(
+        QStringLiteral("矩形,yes,,Yes,0,0,100,100,,円,,,ガイド 2,,1,clBlue,clWhite"));
+    pass.DrawLayoutItem(
+        QStringLiteral("矩形,No,No,Yes,0,0,100,100,,円,,,ガイド 3,,1,clRed,clWhite"));
+    pass.DrawLayoutItem(QStringLiteral("矩形,Yes,No,Yes,0,0,100,100,,矩形,,,,,1,clRed,clWhite"));
+    pass.DrawLayoutItem(QStringLiteral("罫線,Yes,No,Yes,0,0,100,100,,,,,ガイド,,1,clRed,clWhite"));
+    pass.DrawLayoutItem(
+        QStringLiteral("矩形,Yes,Yes,Yes,0,0,100,100,,円,,,ガイド 4,,1,clBlack,clWhite"));
     pass.DrawLayoutItem(QStringLiteral("罫線,Yes,Yes,Yes,0,0,100,100,,,,,,,1,clBlack,clWhite"));
     surface.EndPage();
     const PagePicture& page = *surface.currentPage();
     EXPECT_EQ(page.primitives().size(), 2u);
     ASSERT_EQ(page.screenOnlyPrimitives().size(), 2u);
     for (const Primitive& drawn : page.screenOnlyPrimitives())
-        EXPECT_EQ(std::get<primitive::Line>(drawn).pen.color, QColor(Qt::blue));
+        EXPECT_EQ(std::get<primitive::Shape>(drawn).pen.color, QColor(Qt::blue));
 }
 
 int countPixels(const QImage& image, const std::function<bool(QColor)>& matches) {
