@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoCommands.h"
 #include "cli/DiscCommand.h"
+#include "cli/LabelCommands.h"
 #include "cli/SheetCommands.h"
 #include "platform/AppError.h"
 #include "platform/ProgramVersion.h"
@@ -18,9 +19,14 @@ using Command = int (*)(const QStringList&, CliContext&);
 
 const std::map<QString, Command>& commands() {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("render"), RenderCommand}, {QStringLiteral("print"), PrintCommand},
-        {QStringLiteral("disc"), DiscCommand},     {QStringLiteral("demo"), DemoCommand},
+        {QStringLiteral("render"), RenderCommand},
+        {QStringLiteral("print"), PrintCommand},
+        {QStringLiteral("disc"), DiscCommand},
+        {QStringLiteral("demo"), DemoCommand},
         {QStringLiteral("store"), StoreCommand},
+        {QStringLiteral("sheets"), SheetsCommand},
+        {QStringLiteral("sheet"), SheetCommand},
+        {QStringLiteral("calibration"), CalibrationCommand},
     };
     return table;
 }

@@ -27,10 +27,10 @@ No display is needed.
 
 Commands:
   render LAYOUT.csv -o OUT.pdf|OUT.png [--paper NAME] [--landscape|--portrait]
-         [--dpi N] [--offset X,Y] [--project-folder DIR]
+         [--dpi N] [--offset X,Y] [--project-folder DIR] [--guides]
       Opens the layout as the main window does (its settings rows choose the paper), draws
       it on the built-in PDF printer and writes the page: a vector PDF whose text stays
-      text, or a PNG picture.
+      text, or a PNG picture. --guides adds the rows shown on screen only (label guides).
   print LAYOUT.csv [--printer NAME] [--copies N] [--paper NAME] [--landscape|--portrait]
         [--offset X,Y] [--project-folder DIR]
       Prints the layout on a CUPS printer, by default the default printer.
@@ -46,9 +46,22 @@ Commands:
   store LAYOUT.csv INIFILE
       Stores the layout as the stored layout of the program's INI file, as "INIに保存"
       does; a missing INI file is created.
+  sheets [WORD...] [--cd]
+      Lists the label products installed with glabels-data whose maker, part number or
+      description hold every word: maker, part, description, labels, paper (tab-separated).
+      --cd lists only CD/DVD labels and printable-disc trays.
+  sheet "MAKER PART" -o GUIDES.csv
+      Writes a layout for the product: a settings row for the default printer's paper
+      (the nearest one, with a message, when it has none of the sheet's size) and a guide
+      row outlining each label, shown in the preview and never printed.
+  calibration [-o OUT.pdf|OUT.png|OUT.csv] [--printer NAME] [--copies N] [--paper NAME]
+              [--landscape|--portrait] [--offset X,Y] [--dpi N]
+      Prints the sheet that finds the print offsets (補横/補縦) for the paper: crosses
+      20 mm in from each corner and at the centre, millimetre rulers and how to read them.
+      Give the offsets the printer uses now with --offset; -o writes the sheet instead.
 
 Options:
-  -o, --output FILE      the page to write; .pdf or .png
+  -o, --output FILE      the file to write: .pdf or .png (.csv for sheet and calibration)
   --paper NAME           a paper of the printer (A4, B5, 官製ハガキ, ...) in place of the
                          layout's; its settings rows are then not applied while drawing
   --landscape, --portrait
@@ -56,6 +69,7 @@ Options:
   --dpi N                resolution of a PNG picture, 72 to 1200 (default 300)
   --offset X,Y           print corrections in 0.1 mm, -999 to 999 each (default 0,0)
   --project-folder DIR   the folder of images named without a folder
+  --guides               also draw rows shown on screen only (label guides)
   --printer NAME         the CUPS printer to print on
   --copies N             copies, 1 to 999 (default 1)
   --album T, --performer P, --catalog C
@@ -83,10 +97,10 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
 
 コマンド:
   render レイアウト.csv -o 出力.pdf|出力.png [--paper 用紙名] [--landscape|--portrait]
-         [--dpi N] [--offset X,Y] [--project-folder フォルダー]
+         [--dpi N] [--offset X,Y] [--project-folder フォルダー] [--guides]
       メイン画面の「CSV開く」と同じにレイアウトを開き（設定行で用紙が決まります）、内蔵の
       PDFプリンターで描画して書き出します。PDF はベクター形式で文字は文字のまま、PNG は
-      画像です。
+      画像です。--guides を付けると画面だけに出す行（ラベルのガイド）も描きます。
   print レイアウト.csv [--printer プリンター名] [--copies 枚数] [--paper 用紙名]
         [--landscape|--portrait] [--offset X,Y] [--project-folder フォルダー]
       CUPS のプリンター（省略時は既定のプリンター）で印刷します。
@@ -102,15 +116,29 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
   store レイアウト.csv INIファイル
       「INIに保存」と同じに、レイアウトをINIファイルに保存します。INIファイルがなければ
       作ります。
+  sheets [語...] [--cd]
+      glabels-data で入っているラベル用紙のうち、メーカー・品番・説明にすべての語を含む
+      ものを一覧にします（メーカー、品番、説明、面数、用紙をタブ区切りで）。--cd で
+      CD/DVD ラベルとディスク印刷用トレイだけにします。
+  sheet "メーカー 品番" -o ガイド.csv
+      その用紙のレイアウトを書きます。既定のプリンターの用紙を選ぶ設定行（同じ大きさの
+      用紙がなければ近いものを選び、そう表示します）と、ラベルごとの輪郭のガイド行
+      （プレビューに出て印刷はされません）です。
+  calibration [-o 出力.pdf|出力.png|出力.csv] [--printer プリンター名] [--copies 枚数]
+              [--paper 用紙名] [--landscape|--portrait] [--offset X,Y] [--dpi N]
+      印刷補正（補横・補縦）を求める印刷位置調整シートを印刷します。四隅から 20 mm と
+      中心の十字、ミリの目盛りと読み方の説明です。今の補正値は --offset で渡します。
+      -o を付けると印刷せずにファイルに書きます。
 
 オプション:
-  -o, --output ファイル     書き出すファイル（.pdf か .png）
+  -o, --output ファイル     書き出すファイル（.pdf か .png、sheet と calibration は .csv も）
   --paper 用紙名            レイアウトの用紙の代わりに使うプリンターの用紙（A4, B5,
                             官製ハガキ など）。このとき描画では設定行を適用しません
   --landscape, --portrait   レイアウトの代わりに横置き・縦置きにします
   --dpi N                   PNG の解像度、72〜1200（省略時 300）
   --offset X,Y              印刷補正（0.1mm 単位、それぞれ -999〜999、省略時 0,0）
   --project-folder フォルダー  フォルダー名のない画像ファイルを探すフォルダー
+  --guides                  画面だけに出す行（ラベルのガイド）も描きます
   --printer プリンター名    印刷に使う CUPS のプリンター
   --copies 枚数             印刷枚数、1〜999（省略時 1）
   --album, --performer, --catalog

@@ -31,7 +31,7 @@ void parseCommand(QCommandLineParser& parser, const QStringList& arguments, int 
     if (!parser.parse(arguments))
         throw UsageError(parser.errorText());
     const QStringList files = parser.positionalArguments();
-    if (files.size() != fileCount)
+    if (fileCount != kAnyArgumentCount && files.size() != fileCount)
         throw UsageError(localText("%1 takes %2 file argument(s), not %3",
                                    "%1 に指定するファイルは %2 個です（%3 個あります）")
                              .arg(arguments.value(0))

@@ -33,8 +33,9 @@ struct CliContext {
 QCommandLineOption valueOption(const QStringList& names);
 
 // Parses a command's arguments (the command word first) and checks that exactly fileCount
-// file arguments follow it. Throws UsageError naming an unknown option, a missing value or
-// the wrong number of files.
+// file arguments follow it (any number for kAnyArgumentCount). Throws UsageError naming an
+// unknown option, a missing value or the wrong number of files.
+constexpr int kAnyArgumentCount = -1;
 void parseCommand(QCommandLineParser& parser, const QStringList& arguments, int fileCount);
 
 // The whole number an option gives, within minimum and maximum; fallback when it is not set.

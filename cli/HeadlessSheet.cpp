@@ -53,6 +53,23 @@ void HeadlessSheet::load(const QString& path) {
     surface_.Title = QFileInfo(path).fileName();
 }
 
+void HeadlessSheet::setRows(const QList<LayoutItem>& rows) {
+    list_.clear();
+    for (const LayoutItem& row : rows)
+        list_.append(row);
+}
+
+std::optional<HeadlessSheet::Paper> HeadlessSheet::paper() {
+    selectChosenPaper();
+    const TPaperInfos& table = surface_.paperInfos();
+    if (selectedPaper_ < 0 || selectedPaper_ >= table.size())
+        return std::nullopt;
+    const TPaperInfo& current = table[selectedPaper_];
+    const QSize portraitSize(current.PaperWidth, current.PaperHeight);
+    return Paper{current.PaperName, portrait_ ? portraitSize : portraitSize.transposed(),
+                 portrait_};
+}
+
 void HeadlessSheet::draw() {
     const bool paperChosen = !options_.paper.isEmpty() || options_.portrait.has_value();
     if (paperChosen)

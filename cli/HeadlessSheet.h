@@ -32,6 +32,19 @@ public:
     // Throws AppError when the file cannot be read or is no layout file.
     void load(const QString& path);
 
+    // Uses these rows in place of a layout file.
+    void setRows(const QList<LayoutItem>& rows);
+
+    // The paper the page is drawn on: the options' paper and orientation when they name one,
+    // else the printer's current paper (as a loaded layout's settings rows left it).
+    struct Paper {
+        QString name;
+        QSize size; // 0.1 mm, as fed (turned when landscape)
+        bool portrait = true;
+    };
+    // Nothing without a printer.
+    std::optional<Paper> paper();
+
     // Draws the page. With a paper or an orientation in the options, that paper is selected
     // first and settings rows are skipped, as after a choice in the paper list; otherwise
     // settings rows are applied while drawing. Throws UsageError for a paper the printer lacks.

@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kDefaultPngDpi = 300;
 
-// The options every layout command takes besides its own.
+} // namespace
+
 void addSheetOptions(QCommandLineParser& parser) {
     parser.addOptions(
         {valueOption({QStringLiteral("paper")}), QCommandLineOption(QStringLiteral("landscape")),
@@ -37,7 +38,6 @@ SheetOptions sheetOptions(const QCommandLineParser& parser) {
     return options;
 }
 
-// Makes the printer of that name current; the built-in PDF printer is no print queue.
 void selectPrintQueue(const QString& name) {
     const QStringList names = printers().printerNames();
     QStringList queues = names;
@@ -60,35 +60,56 @@ void selectPrintQueue(const QString& name) {
     printers().setCurrentIndex(int(names.indexOf(name)));
 }
 
-} // namespace
+bool isPageFile(const QString& path) {
+    return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+int dpiOption(const QCommandLineParser& parser) {
+    // The PNG resolution has the range of the main window's export.
+    return intOption(parser, QStringLiteral("dpi"), 72, 1200, kDefaultPngDpi);
+}
+
+void selectPdfPrinter() {
+    const qsizetype pdfPrinter =
+        printers().printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
+    if (pdfPrinter >= 0)
+        printers().setCurrentIndex(int(pdfPrinter));
+}
+
+void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScreenOnly) {
+    const PagePicture& page = *sheet.surface().currentPage();
+    if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        ExportPagePng(page, dpi, path, withScreenOnly);
+    else
+        ExportPagePdf(page, path, withScreenOnly);
+}
+
+void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
+    if (!PrintCopies(sheet.surface(), copies))
+        throw AppError(localText("%1 could not be printed on %2", "%1 を %2 で印刷できませんでした")
+                           .arg(what, printers().printerNames().value(printers().currentIndex())));
+}
 
 int RenderCommand(const QStringList& arguments, CliContext&) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions({valueOption({QStringLiteral("o"), QStringLiteral("output")}),
-                       valueOption({QStringLiteral("dpi")})});
+                       valueOption({QStringLiteral("dpi")}),
+                       QCommandLineOption(QStringLiteral("guides"))});
     parseCommand(parser, arguments, 1);
     const QString output = parser.value(QStringLiteral("output"));
-    const bool png = output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    if (!png && !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+    if (!isPageFile(output))
         throw UsageError(localText("render needs -o FILE ending in .pdf or .png",
                                    "render には -o で .pdf か .png のファイルを指定してください"));
-    // The PNG resolution has the range of the main window's export.
-    const int dpi = intOption(parser, QStringLiteral("dpi"), 72, 1200, kDefaultPngDpi);
+    const int dpi = dpiOption(parser);
     const SheetOptions options = sheetOptions(parser);
 
-    const qsizetype pdfPrinter =
-        printers().printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
-    if (pdfPrinter >= 0)
-        printers().setCurrentIndex(int(pdfPrinter));
+    selectPdfPrinter();
     HeadlessSheet sheet(options);
     sheet.load(parser.positionalArguments().first());
     sheet.draw();
-    const PagePicture& page = *sheet.surface().currentPage();
-    if (png)
-        ExportPagePng(page, dpi, output);
-    else
-        ExportPagePdf(page, output);
+    writePage(sheet, output, dpi, parser.isSet(QStringLiteral("guides")));
     return 0;
 }
 
@@ -107,10 +128,7 @@ int PrintCommand(const QStringList& arguments, CliContext&) {
     const QString layout = parser.positionalArguments().first();
     sheet.load(layout);
     sheet.draw();
-    if (!PrintCopies(sheet.surface(), copies))
-        throw AppError(
-            localText("%1 could not be printed on %2", "%1 を %2 で印刷できませんでした")
-                .arg(layout, printers().printerNames().value(printers().currentIndex())));
+    printSheet(sheet, copies, layout);
     return 0;
 }
 

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=${*:-"csv_field_w sjis_csv color_numbers code_page layout_file ini_file disc_project
-wrap_engine paragraph_file half_kana riff tag_adapter"}
+wrap_engine paragraph_file half_kana riff tag_adapter label_templates"}
 
 scripts/install-deps.sh --fuzz
 build=build/fuzz
@@ -25,6 +25,7 @@ samples_of() {
     layout_file) echo resources/LcJacketStd.lct ;;
     paragraph_file) echo resources/readme.txt ;;
     riff | tag_adapter) echo tests/data/*.mp3 ;;
+    label_templates) echo /usr/share/libglabels-3.0/templates/*.xml ;;
     esac
 }
 
@@ -44,9 +45,13 @@ for target in $targets; do
     mkdir -p "$corpus" "$build/findings" "$TMPDIR"
     # shellcheck disable=SC2046
     cp $(samples_of "$target") "$corpus/" 2>/dev/null || true
+    # A target's dictionary of the tokens its format is made of, where it has one.
+    dictionary=""
+    [ -f "fuzz/$target.dict" ] && dictionary="-dict=fuzz/$target.dict"
     echo "== $target: ${seconds} s"
+    # shellcheck disable=SC2086
     if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
+        -print_final_stats=1 -artifact_prefix="$build/findings/$target-" $dictionary \
         "$corpus" "fuzz/seeds/$target" >"$build/$target.log" 2>&1; then
         failed="$failed $target"
         tail -n 40 "$build/$target.log"

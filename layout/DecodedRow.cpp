@@ -22,6 +22,8 @@ DecodedRow decodeRow(const QString& rowLine) {
     DecodedRow row;
     row.kind = KindOf(field(Field::Id));
     row.print = IsYes(field(Field::Print));
+    row.guide = row.kind == ItemKind::Rectangle && IsYes(field(Field::Screen)) &&
+                StripQuotesW(field(Field::Value)).startsWith(kGuideValuePrefix);
     row.x = intOr100(field(Field::Left));
     row.y = intOr100(field(Field::Top));
     row.w = intOr100(field(Field::Width));

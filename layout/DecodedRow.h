@@ -10,6 +10,9 @@
 // A layout row decoded for drawing: every value the drawing pass uses, with its default.
 namespace lccd {
 
+// The value that starts the value of every label guide row.
+inline const QString kGuideValuePrefix = QStringLiteral("ガイド");
+
 // Decoded numbers stay within what a page can use, so that a row asking for coordinates at the
 // integer limits or for a font of 1e30 points draws nothing visible instead of overflowing the
 // drawing arithmetic: positions and lengths within ±1 000 000 layout units (100 m), sizes and
@@ -20,6 +23,10 @@ constexpr double kMaxDecodedPoints = 1500;
 struct DecodedRow {
     std::optional<ItemKind> kind; // nothing: the row is ignored
     bool print = false;
+    // A label guide: a rectangle row marked for the screen (画面 Yes) whose value names it a
+    // guide ("ガイド ..."). With print off it shows in the preview only; any other row appears
+    // in the preview exactly when it is printed.
+    bool guide = false;
     int x = 100; // 0.1 mm; 100 whenever a field is no integer
     int y = 100;
     int w = 100;

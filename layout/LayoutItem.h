@@ -14,8 +14,8 @@ constexpr int kLayoutFieldCount = 17;
 // 1-based field numbers of a row.
 namespace Field {
 constexpr int Id = 1;           // kind word
-constexpr int Screen = 2;       // Yes/No, kept but not acted on
-constexpr int Print = 3;        // Yes/No: drawn only when yes
+constexpr int Screen = 2;       // Yes/No: with 印刷 No, shown in the preview only
+constexpr int Print = 3;        // Yes/No: printed only when yes
 constexpr int Edit = 4;         // Yes/No, kept but not acted on
 constexpr int Left = 5;         // x, 0.1 mm
 constexpr int Top = 6;          // y, 0.1 mm

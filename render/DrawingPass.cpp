@@ -8,6 +8,7 @@
 #include "render/TextItem.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 namespace lccd {
 namespace {
@@ -46,8 +47,12 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         applySettingsRow(row);
         return;
     }
-    if (!row.print)
+    // A label guide that is not printed draws into the preview's own layer.
+    if (!row.print && !row.guide)
         return;
+    PageCanvas& canvas = *surface_.pageCanvas();
+    canvas.setLayer(row.print ? PageLayer::Print : PageLayer::ScreenOnly);
+    const auto printedLayer = qScopeGuard([&canvas] { canvas.setLayer(PageLayer::Print); });
 
     const ItemContext context{surface_, host_.correctionX(), host_.correctionY(),
                               host_.printerDpiX()};

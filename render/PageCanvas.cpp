@@ -9,13 +9,13 @@ int PageCanvas::fontSizeInPoints() const {
 }
 
 void PageCanvas::lineTo(QPoint point) {
-    page_.append(primitive::Line{position_, point, pen_});
+    page_.append(primitive::Line{position_, point, pen_}, layer_);
     position_ = point;
 }
 
 void PageCanvas::shape(primitive::Shape::Kind kind, QPoint corner1, QPoint corner2,
                        QSize cornerEllipse) {
-    page_.append(primitive::Shape{kind, corner1, corner2, cornerEllipse, pen_, brush_});
+    page_.append(primitive::Shape{kind, corner1, corner2, cornerEllipse, pen_, brush_}, layer_);
 }
 
 void PageCanvas::rectangle(QPoint corner1, QPoint corner2) {
@@ -31,7 +31,7 @@ void PageCanvas::ellipse(QPoint corner1, QPoint corner2) {
 }
 
 void PageCanvas::stretchImage(const QRect& target, const QImage& image) {
-    page_.append(primitive::Image{target, image});
+    page_.append(primitive::Image{target, image}, layer_);
 }
 
 void PageCanvas::fillRect(const QRect& rect, const QColor& color) {
@@ -40,11 +40,12 @@ void PageCanvas::fillRect(const QRect& rect, const QColor& color) {
                                   rect.bottomRight() + QPoint(1, 1),
                                   {},
                                   PenSpec{color, 0, Qt::NoPen},
-                                  BrushSpec{color, false}});
+                                  BrushSpec{color, false}},
+                 layer_);
 }
 
 void PageCanvas::drawCharacter(const primitive::Text& text) {
-    page_.append(text);
+    page_.append(text, layer_);
 }
 
 } // namespace lccd

@@ -42,6 +42,9 @@ public:
     }
     void setBrushClear() { brush_.clear = true; }
 
+    // Where what is drawn next goes: the printed page, or the screen-only layer above it.
+    void setLayer(PageLayer layer) { layer_ = layer; }
+
     QPoint penPosition() const { return position_; }
     void moveTo(QPoint point) { position_ = point; }
     void lineTo(QPoint point);
@@ -63,6 +66,7 @@ private:
     PenSpec pen_;
     BrushSpec brush_;
     QPoint position_;
+    PageLayer layer_ = PageLayer::Print;
 };
 
 } // namespace lccd

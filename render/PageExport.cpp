@@ -11,7 +11,7 @@
 namespace lccd {
 
 // Both exports are made in memory first: the file is replaced only by a complete document.
-void ExportPagePdf(const PagePicture& page, const QString& path) {
+void ExportPagePdf(const PagePicture& page, const QString& path, bool withScreenOnly) {
     if (page.dpi() <= 0)
         throw AppError::cannotCreate(path);
     QBuffer pdf;
@@ -26,13 +26,13 @@ void ExportPagePdf(const PagePicture& page, const QString& path) {
     if (!painter.begin(&writer))
         throw AppError::cannotCreate(path);
     painter.translate(page.printableOrigin());
-    page.replay(painter);
+    page.replay(painter, withScreenOnly);
     if (!painter.end())
         throw AppError::cannotCreate(path);
     writeFileAtomically(path, pdf.data());
 }
 
-void ExportPagePng(const PagePicture& page, int dpi, const QString& path) {
+void ExportPagePng(const PagePicture& page, int dpi, const QString& path, bool withScreenOnly) {
     if (page.dpi() <= 0 || dpi <= 0)
         throw AppError::cannotCreate(path);
     const double scale = double(dpi) / page.dpi();
@@ -46,7 +46,7 @@ void ExportPagePng(const PagePicture& page, int dpi, const QString& path) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
     painter.translate(page.printableOrigin());
-    page.replay(painter);
+    page.replay(painter, withScreenOnly);
     painter.end();
     QBuffer png;
     png.open(QIODevice::WriteOnly);

@@ -6,10 +6,12 @@
 
 // Writing a recorded page to a file, as the paper it was recorded for: a vector PDF (text
 // stays text, fonts embedded) or a PNG picture. Each replaces its file only once it is
-// complete; a failure throws AppError "ファイル %s を作成できません".
+// complete; a failure throws AppError "ファイル %s を作成できません". The page is what prints;
+// withScreenOnly adds what the preview shows above it (label guides).
 namespace lccd {
 
-void ExportPagePdf(const PagePicture& page, const QString& path);
-void ExportPagePng(const PagePicture& page, int dpi, const QString& path);
+void ExportPagePdf(const PagePicture& page, const QString& path, bool withScreenOnly = false);
+void ExportPagePng(const PagePicture& page, int dpi, const QString& path,
+                   bool withScreenOnly = false);
 
 } // namespace lccd

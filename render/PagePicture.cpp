@@ -87,11 +87,14 @@ void Replayer::operator()(const primitive::Text& text) const {
 
 } // namespace
 
-void PagePicture::replay(QPainter& painter) const {
+void PagePicture::replay(QPainter& painter, bool withScreenOnly) const {
     painter.save();
     const Replayer replayer{painter};
     for (const Primitive& primitive : primitives_)
         std::visit(replayer, primitive);
+    if (withScreenOnly)
+        for (const Primitive& primitive : screenOnly_)
+            std::visit(replayer, primitive);
     painter.restore();
 }
 
@@ -101,7 +104,7 @@ void PagePicture::replayInto(QPainter& painter, const QRectF& frame) const {
     painter.save();
     painter.translate(frame.topLeft());
     painter.scale(frame.width() / nominalSize_.width(), frame.height() / nominalSize_.height());
-    replay(painter);
+    replay(painter, true);
     painter.restore();
 }
 

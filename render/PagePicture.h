@@ -84,6 +84,10 @@ struct Text {
 using Primitive =
     std::variant<primitive::Line, primitive::Shape, primitive::Image, primitive::Text>;
 
+// The printed page, and above it what rows shown on screen only (guides) drew: the preview shows
+// both, printing and exports the page alone unless asked.
+enum class PageLayer { Print, ScreenOnly };
+
 class PagePicture {
 public:
     // nominalSize: the physical page in printer pixels at dpi; printableOrigin: where the
@@ -95,12 +99,17 @@ public:
     int dpi() const { return dpi_; }
     QPoint printableOrigin() const { return printableOrigin_; }
     const std::vector<Primitive>& primitives() const { return primitives_; }
-    void append(Primitive primitive) { primitives_.push_back(std::move(primitive)); }
+    const std::vector<Primitive>& screenOnlyPrimitives() const { return screenOnly_; }
+    void append(Primitive primitive, PageLayer layer = PageLayer::Print) {
+        (layer == PageLayer::Print ? primitives_ : screenOnly_).push_back(std::move(primitive));
+    }
 
     // Draws the page with the painter's current transformation: one unit is one printer pixel.
-    void replay(QPainter& painter) const;
+    // withScreenOnly: the screen-only layer too, above the page.
+    void replay(QPainter& painter, bool withScreenOnly = false) const;
 
-    // Draws the whole page fitted into frame (its nominal size stretched to the frame).
+    // Draws the whole page as the preview shows it, screen-only layer included, fitted into
+    // frame (its nominal size stretched to the frame).
     void replayInto(QPainter& painter, const QRectF& frame) const;
 
 private:
@@ -108,6 +117,7 @@ private:
     int dpi_;
     QPoint printableOrigin_;
     std::vector<Primitive> primitives_;
+    std::vector<Primitive> screenOnly_;
 };
 
 } // namespace lccd

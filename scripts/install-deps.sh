@@ -9,7 +9,7 @@ set -eu
 
 packages="build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-translations-l10n libtag1-dev
-fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho"
+fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho glabels-data"
 
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox cuetools ffmpeg
 cups printer-driver-cups-pdf desktop-file-utils"
