@@ -144,6 +144,15 @@ bool TfrmLabelSheet::selectProduct(const QString& name) {
     return false;
 }
 
+void TfrmLabelSheet::showDiscProducts(const QString& name) {
+    edtSearch->clear();
+    cmbCategory->setCurrentIndex(cmbCategory->findData(kDiscCategory));
+    if (name.isEmpty() || selectProduct(name))
+        return;
+    cmbCategory->setCurrentIndex(cmbCategory->findData(QString()));
+    selectProduct(name);
+}
+
 void TfrmLabelSheet::selectionChanged() {
     const LabelProduct* product = selectedProduct();
     pnlOutline->setProduct(product);

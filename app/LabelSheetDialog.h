@@ -40,6 +40,9 @@ public:
     ProductSheet sheet() const;
     // Selects the product of that name ("BRAND PART") among those shown; false when not shown.
     bool selectProduct(const QString& name);
+    // Shows the CD/DVD labels and printable-disc trays with the named product selected (among
+    // all products when it is none of those); the first of them when name is empty.
+    void showDiscProducts(const QString& name);
 
 private:
     void buildUi();

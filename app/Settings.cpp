@@ -39,6 +39,7 @@ AppSettings LoadSettings(const QString& iniPath) {
     s.hoseiX = readInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
     s.hoseiY = readInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
     s.templateName = ini.readString(kJacket, QStringLiteral("Template"), s.templateName);
+    s.labelProduct = ini.readString(kJacket, QStringLiteral("LabelProduct"), s.labelProduct);
     s.lastProject = ini.readString(kOption, QStringLiteral("LastProject"), s.lastProject);
     s.noCut = readBool(ini, kOption, QStringLiteral("NoCut"), s.noCut);
     s.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.addGap);
@@ -57,6 +58,7 @@ void SaveSettings(const QString& iniPath, const AppSettings& s) {
     writeInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
     writeInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
     ini.writeString(kJacket, QStringLiteral("Template"), s.templateName);
+    ini.writeString(kJacket, QStringLiteral("LabelProduct"), s.labelProduct);
     ini.writeString(kOption, QStringLiteral("LastProject"), s.lastProject);
     writeInteger(ini, kOption, QStringLiteral("NoCut"), s.noCut);
     writeInteger(ini, kOption, QStringLiteral("AddGap"), s.addGap);

@@ -14,6 +14,7 @@ struct AppSettings {
     int hoseiX = 0;      // print corrections, layout units
     int hoseiY = 0;
     QString templateName = QStringLiteral("LcJacketStd.lct");
+    QString labelProduct; // "BRAND PART" of the disc label's product; empty for none
     QString lastProject;
     bool noCut = false;
     bool addGap = false;

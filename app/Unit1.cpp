@@ -47,6 +47,7 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent)
     auto* options = new TfrmOption(this);
     auto* checkWavFile = new TfrmCheckWavFile(this);
     frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, this);
+    connectLabelProducts(*options);
     pass_ = std::make_unique<LayoutDrawingPass>(*LcPrnPrev1, static_cast<DrawingPassHost&>(*this));
     connectCommands();
     FormCreate();
@@ -81,6 +82,8 @@ void TForm1::connectCommands() {
     on("H1", &TForm1::H1Click);
     on("V2", &TForm1::V2Click);
     on("CDT1", &TForm1::CDT1Click);
+    on("L1", &TForm1::L1Click);
+    on("K2", &TForm1::K2Click);
     on("E1", &TForm1::E1Click);
     on("C2", &TForm1::C2Click);
     on("V3", &TForm1::V3Click);
@@ -243,6 +246,7 @@ int TForm1::firstSettingsRow() const {
 }
 
 void TForm1::RedrawLayout(bool skipSettingsRows) {
+    calibrationShown_ = false;
     pass_->RedrawLayout(*layoutList_, skipSettingsRows);
 }
 
@@ -375,6 +379,9 @@ void TForm1::C1Click() {
 
 void TForm1::Print1Click() {
     PrintCopies(*LcPrnPrev1, spnMaisu->value());
+    // The calibration sheet is shown to be printed; once it is, the layout comes back.
+    if (calibrationShown_)
+        RedrawLayout(true);
 }
 
 void TForm1::Button2Click() {
@@ -464,8 +471,8 @@ void TForm1::V2Click() {
 }
 
 void TForm1::CDT1Click() {
-    frmEditCdList_->setOptions(
-        {settings_.templateName, settings_.noCut, settings_.addGap, settings_.setId3Tag});
+    frmEditCdList_->setOptions({settings_.templateName, settings_.noCut, settings_.addGap,
+                                settings_.setId3Tag, settings_.labelProduct});
     frmEditCdList_->setLastProject(settings_.lastProject);
     currentLayoutPath_.clear();
     frmEditCdList_->forgetSavedLayout();
@@ -473,6 +480,7 @@ void TForm1::CDT1Click() {
 
     const CdListOptions options = frmEditCdList_->options();
     settings_.templateName = options.templateName;
+    settings_.labelProduct = options.labelProduct;
     settings_.noCut = options.noCut;
     settings_.addGap = options.addGap;
     settings_.setId3Tag = options.setId3Tag;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LabelLibrary.h"
 #include "app/Settings.h"
 #include "layout/LayoutList.h"
 #include "platform/ProgramPaths.h"
@@ -77,6 +78,9 @@ public:
     void H1Click();
     void V2Click();
     void CDT1Click();
+    // The tool menu's label sheet and calibration sheet.
+    void L1Click();
+    void K2Click();
 
     TfrmEditItem& frmEditItem() { return *frmEditItem_; }
     TfrmVersion& frmVersion() { return *frmVersion_; }
@@ -122,6 +126,8 @@ private:
     int selectedRow() const;
     void selectRow(int row);
     void clearPreviewNow();
+    // Lets the CD list options choose a label product and the save find it.
+    void connectLabelProducts(TfrmOption& options);
     // Runs a command; an error that stops it is shown in the error box.
     void command(const std::function<void()>& work);
 
@@ -136,9 +142,13 @@ private:
     bool shiftFlag_ = false;
     bool shown_ = false;
     bool centreOnFirstShow_ = false;
+    // The preview shows the calibration sheet instead of the layout until the next print or
+    // drawing pass.
+    bool calibrationShown_ = false;
     int dpiX_ = 0;
     LayoutList* layoutList_ = nullptr;
     std::unique_ptr<LayoutDrawingPass> pass_;
+    LabelLibrary labels_{installedLabelTemplatesFolder()};
 
     // Controls, named as their objectName says.
     QWidget* Panel1 = nullptr;

@@ -210,6 +210,9 @@ void TForm1::buildMenus() {
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     action(tools, "CDT1", QStringLiteral("音楽CDリストの作成(&T)"));
+    tools->addSeparator();
+    action(tools, "L1", QStringLiteral("ラベル用紙から作る(&L)..."));
+    action(tools, "K2", QStringLiteral("印刷位置調整シート(&K)..."));
 
     QMenu* version = menuBar()->addMenu(QStringLiteral("バージョン(&V)"));
     action(version, "H1", QStringLiteral("使用方法(&H)"));

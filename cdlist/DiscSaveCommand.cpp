@@ -114,6 +114,17 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     const TrackRows tracks = editor_.tracks().rows();
     const QString base = discFileBase(disc);
 
+    std::optional<DiscLabelSheet> labelSheet;
+    if (!settings.labelProduct.isEmpty()) {
+        if (settings.labelSheets)
+            labelSheet = settings.labelSheets(settings.labelProduct);
+        if (!labelSheet) {
+            editor_.ShowStatusMessage(
+                QStringLiteral("ラベル用紙 %1 が見つかりません。オプション設定で選び直してください")
+                    .arg(settings.labelProduct));
+            return std::nullopt;
+        }
+    }
     if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
 
@@ -130,9 +141,11 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
 
     const QString labelPath = base + QStringLiteral(".csv");
     WriteLabelLayout(labelPath, LoadLabelTemplate(settings.programPaths, settings.templateName),
-                     disc, tracks);
-    const QStringList report =
+                     disc, tracks, labelSheet ? &*labelSheet : nullptr);
+    QStringList report =
         QStringList{QStringLiteral("保存しました: %1 (.txt .cue .csv)").arg(base)} + tagProblems;
+    if (labelSheet && !labelSheet->message.isEmpty())
+        report.append(labelSheet->message);
     editor_.ShowStatusMessage(report.join(QStringLiteral(" / ")));
     return labelPath;
 }

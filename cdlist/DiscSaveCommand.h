@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cdlist/DiscLabelPlacement.h"
 #include "cdlist/LabelTemplate.h"
 #include "platform/ProgramPaths.h"
 
@@ -25,6 +26,10 @@ struct DiscSaveSettings {
     ProgramPaths programPaths;
     // Write values with characters the files cannot hold as "?" without asking first.
     bool writeLossy = false;
+    // The label product ("BRAND PART") whose first label the disc label goes on; empty for the
+    // template's own sheet. labelSheets finds it.
+    QString labelProduct;
+    DiscLabelSheetSource labelSheets;
 };
 
 // Saves the disc held by the editor as three files beside its songs, named by the folder and
@@ -34,7 +39,9 @@ struct DiscSaveSettings {
 // characters are written as "?" only when the user agrees. Tags are written on the way when
 // asked for (songs whose values are unchanged stay untouched), and without unsplit mode a first
 // song with its print check off raises the question whether the folder's WAV files are unsplit.
-// A finished save says so on the status panel, with any song it could not tag.
+// A label product that cannot be found stops the save before it writes, like the checks.
+// A finished save says so on the status panel, with any song it could not tag and how the label
+// product's paper was chosen.
 class DiscSaveCommand {
 public:
     explicit DiscSaveCommand(CdListPresenter& editor) : editor_(editor) {}

@@ -458,8 +458,13 @@ void TfrmEditCdList::BitBtn3Click() {
 
 void TfrmEditCdList::BitBtn2Click() {
     readDiscBoxes();
-    DiscSaveSettings settings{settings_.noCut, settings_.addGap, settings_.setId3Tag,
-                              settings_.templateName, paths_};
+    DiscSaveSettings settings{.noCut = settings_.noCut,
+                              .addGap = settings_.addGap,
+                              .setId3Tag = settings_.setId3Tag,
+                              .templateName = settings_.templateName,
+                              .programPaths = paths_,
+                              .labelProduct = settings_.labelProduct,
+                              .labelSheets = labelSheets_};
     // The user's answer to the unsplit question stands even when a later step of the save fails.
     const auto keepNoCut = qScopeGuard([&] {
         if (settings.noCut != settings_.noCut)
@@ -488,6 +493,7 @@ void TfrmEditCdList::BitBtn8Click() {
         return;
     const CdListOptions chosen = options_.options();
     settings_.templateName = chosen.templateName;
+    settings_.labelProduct = chosen.labelProduct;
     settings_.addGap = chosen.addGap;
     settings_.setId3Tag = chosen.setId3Tag;
     setNoCut(chosen.noCut);

@@ -36,6 +36,8 @@ public:
     QString lastProject() const { return presenter_.disc().folderPath; }
     void setOptions(const CdListOptions& options);
     CdListOptions options() const;
+    // How the save finds the label product of the options.
+    void setLabelSheets(DiscLabelSheetSource labelSheets) { labelSheets_ = std::move(labelSheets); }
     // The label layout the last save wrote (forgotten at each opening).
     const QString& savedLayoutPath() const { return savedLayoutPath_; }
     void forgetSavedLayout() { savedLayoutPath_.clear(); }
@@ -85,6 +87,7 @@ private:
     CdListPresenter presenter_;
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;
+    DiscLabelSheetSource labelSheets_;
     QString savedLayoutPath_;
     // Only the first showing after the window opens loads the folder.
     bool loadOnShow_ = true;

@@ -1,5 +1,6 @@
 #include "cdlist/LabelLayout.h"
 
+#include "cdlist/DiscLabelPlacement.h"
 #include "cdlist/LabelTemplate.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
@@ -73,16 +74,30 @@ QStringList LabelSongRows(const TrackRows& tracks) {
 }
 
 QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
-                                   const TrackRows& tracks) {
+                                   const TrackRows& tracks, const DiscLabelSheet* product) {
     QList<QByteArray> lines = FillLabelPlaceholders(templateLines, disc);
-    for (const QString& row : LabelSongRows(tracks))
+    if (!product) {
+        for (const QString& row : LabelSongRows(tracks))
+            lines.append(toSjis(row));
+        return lines;
+    }
+    // The template's rows and the songs are placed as one drawing, under the template's header.
+    QStringList rows;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        rows.append(fromSjis(lines[i]));
+    rows += LabelSongRows(tracks);
+    lines = {lines.value(0)};
+    for (const LayoutItem& row : product->rows)
+        lines.append(toSjis(row.toRowLine()));
+    for (const QString& row : placeDiscLabel(rows, product->labelCentre))
         lines.append(toSjis(row));
     return lines;
 }
 
 void WriteLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
-                      const TrackRows& tracks) {
-    writeFileAtomically(path, joinLinesCrLf(LabelLayoutLines(templateLines, disc, tracks)));
+                      const TrackRows& tracks, const DiscLabelSheet* product) {
+    writeFileAtomically(path,
+                        joinLinesCrLf(LabelLayoutLines(templateLines, disc, tracks, product)));
 }
 
 } // namespace lccd

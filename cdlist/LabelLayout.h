@@ -7,10 +7,13 @@
 #include <QStringList>
 
 // The label layout written for a disc: the template with the disc's fields filled in, then one
-// text row per printed song with its number, playing time and title.
+// text row per printed song with its number, playing time and title. On a label product, the
+// layout is the product's settings row and label guides, then the template's disc label placed
+// on the product's first label (DiscLabelPlacement.h).
 namespace lccd {
 
 struct DiscInfo;
+struct DiscLabelSheet;
 
 // The songs printed on the label: the rows from the top while the title is not empty and the
 // print check is on, so a song whose check is off also keeps every later song off the label.
@@ -20,12 +23,14 @@ int printedSongCount(const TrackRows& tracks);
 // one column from top 550, 15 or more in two columns (the first holding the larger half).
 QStringList LabelSongRows(const TrackRows& tracks);
 
-// The layout's lines in Shift-JIS: the filled template, then the song rows.
+// The layout's lines in Shift-JIS: the filled template, then the song rows. With a label
+// product: the template's header line, the product's rows, then the disc label placed on it.
 QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
-                                   const TrackRows& tracks);
+                                   const TrackRows& tracks,
+                                   const DiscLabelSheet* product = nullptr);
 
 // Writes the layout to path (replaced whole or not at all).
 void WriteLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
-                      const TrackRows& tracks);
+                      const TrackRows& tracks, const DiscLabelSheet* product = nullptr);
 
 } // namespace lccd

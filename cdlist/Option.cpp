@@ -27,6 +27,22 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     templateRow->addWidget(browse);
     layout->addLayout(templateRow);
 
+    layout->addWidget(new QLabel(QStringLiteral("ディスクラベル用紙"), this));
+    auto* productRow = new QHBoxLayout;
+    edtLabelSheet = named(new QLineEdit(this), "edtLabelSheet");
+    edtLabelSheet->setReadOnly(true);
+    edtLabelSheet->setPlaceholderText(QStringLiteral("なし（テンプレートのまま）"));
+    btnLabelSheet = named(new QPushButton(QStringLiteral("選ぶ..."), this), "btnLabelSheet");
+    btnLabelSheet->setEnabled(false);
+    btnNoLabelSheet = named(new QPushButton(QStringLiteral("なし"), this), "btnNoLabelSheet");
+    productRow->addWidget(edtLabelSheet, 1);
+    productRow->addWidget(btnLabelSheet);
+    productRow->addWidget(btnNoLabelSheet);
+    layout->addLayout(productRow);
+    layout->addWidget(new QLabel(
+        QStringLiteral("(選ぶと、テンプレートの表紙をその用紙の1枚目のディスクラベルに置く)"),
+        this));
+
     chkNoCut = named(new QCheckBox(QStringLiteral("無分割"), this), "chkNoCut");
     layout->addWidget(chkNoCut);
     for (const QString& line :
@@ -46,17 +62,27 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     addOkCancelButtons(*this, *layout);
     connect(browse, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { Button3Click(); }); });
+    connect(btnLabelSheet, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnLabelSheetClick(); }); });
+    connect(btnNoLabelSheet, &QPushButton::clicked, edtLabelSheet, &QLineEdit::clear);
 }
 
 void TfrmOption::setOptions(const CdListOptions& options) {
     Edit1->setText(options.templateName);
+    edtLabelSheet->setText(options.labelProduct);
     chkNoCut->setChecked(options.noCut);
     CheckBox1->setChecked(options.addGap);
     CheckBox2->setChecked(options.setId3Tag);
 }
 
 CdListOptions TfrmOption::options() const {
-    return {Edit1->text(), chkNoCut->isChecked(), CheckBox1->isChecked(), CheckBox2->isChecked()};
+    return {Edit1->text(), chkNoCut->isChecked(), CheckBox1->isChecked(), CheckBox2->isChecked(),
+            edtLabelSheet->text()};
+}
+
+void TfrmOption::setLabelProductChooser(LabelProductChooser chooser) {
+    chooseLabelProduct_ = std::move(chooser);
+    btnLabelSheet->setEnabled(bool(chooseLabelProduct_));
 }
 
 void TfrmOption::Button3Click() {
@@ -65,6 +91,11 @@ void TfrmOption::Button3Click() {
     // Templates are always taken from the program's folder: only the name is kept.
     if (chosen)
         Edit1->setText(QFileInfo(*chosen).fileName());
+}
+
+void TfrmOption::btnLabelSheetClick() {
+    if (const std::optional<QString> chosen = chooseLabelProduct_(this, edtLabelSheet->text()))
+        edtLabelSheet->setText(*chosen);
 }
 
 } // namespace lccd

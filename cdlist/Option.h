@@ -2,8 +2,12 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 
 namespace lccd {
 
@@ -13,9 +17,17 @@ struct CdListOptions {
     bool noCut = false;
     bool addGap = false;
     bool setId3Tag = false;
+    // The label product ("BRAND PART") the disc label is placed on; empty for none.
+    QString labelProduct = {};
 };
 
-// The options dialog: the label template, unsplit mode, the CUE gaps and tag writing on save.
+// Lets the user choose a label product, starting from the current one (empty for none); gives
+// the name chosen, or nothing when the user cancels.
+using LabelProductChooser =
+    std::function<std::optional<QString>(QWidget* parent, const QString& current)>;
+
+// The options dialog: the label template and the label product the disc label goes on, unsplit
+// mode, the CUE gaps and tag writing on save.
 class TfrmOption : public QDialog {
     Q_OBJECT
 
@@ -26,11 +38,18 @@ public:
     // time too).
     void setOptions(const CdListOptions& options);
     CdListOptions options() const;
+    // What the product button opens; without one, no product can be chosen.
+    void setLabelProductChooser(LabelProductChooser chooser);
 
 private:
     void Button3Click();
+    void btnLabelSheetClick();
 
+    LabelProductChooser chooseLabelProduct_;
     QLineEdit* Edit1 = nullptr;
+    QLineEdit* edtLabelSheet = nullptr;
+    QPushButton* btnLabelSheet = nullptr;
+    QPushButton* btnNoLabelSheet = nullptr;
     QCheckBox* chkNoCut = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-"csv_field_w sjis_csv color_numbers code_page layout_file ini_file disc_project
+targets=${*:-"csv_field_w sjis_csv color_numbers code_page layout_file ini_file disc_project disc_label
 wrap_engine paragraph_file half_kana riff tag_adapter label_templates"}
 
 scripts/install-deps.sh --fuzz
@@ -22,7 +22,7 @@ cmake --build "$build" --target fuzzers
 # Sample files of the project that a target also starts from.
 samples_of() {
     case "$1" in
-    layout_file) echo resources/LcJacketStd.lct ;;
+    layout_file | disc_label) echo resources/LcJacketStd.lct ;;
     paragraph_file) echo resources/readme.txt ;;
     riff | tag_adapter) echo tests/data/*.mp3 ;;
     label_templates) echo /usr/share/libglabels-3.0/templates/*.xml ;;

@@ -1,6 +1,7 @@
 #include "cdlist/DiscSaveCommand.h"
 
 #include "cdlist/FolderLoader.h"
+#include "cdlist/LabelLayout.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
 #include "tests/cdlist/DiscFolderFixture.h"
@@ -195,6 +196,39 @@ TEST_F(DiscSaveCommandTest, LabelComesFromTheTemplateInTheProgramFolder) {
     save_.run(settings_);
     EXPECT_TRUE(test::fileBytes(path("Album.csv"))
                     .startsWith(toSjis(QStringLiteral("ID\r\n文字,Band\r\n文字,"))));
+}
+
+TEST_F(DiscSaveCommandTest, ALabelProductIsFoundBeforeAnythingIsWrittenAndCarriesTheDisc) {
+    QStringList asked;
+    std::optional<DiscLabelSheet> found;
+    settings_.labelProduct = QStringLiteral("Acme CD2");
+    settings_.labelSheets = [&](const QString& name) {
+        asked.append(name);
+        return found;
+    };
+    EXPECT_EQ(save_.run(settings_), std::nullopt);
+    EXPECT_EQ(
+        editor_.status().text(),
+        QStringLiteral("ラベル用紙 Acme CD2 が見つかりません。オプション設定で選び直してください"));
+    EXPECT_EQ(folderEntries(), QStringList({"01.wav"}));
+
+    const QString paperNote = QStringLiteral("近い A4 を選びました。");
+    found = DiscLabelSheet{{LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,"))},
+                           QPointF(1050, 800),
+                           paperNote};
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_TRUE(test::fileBytes(path("Album.csv"))
+                    .startsWith(toSjis(builtInLabelTemplate()[0] +
+                                       QStringLiteral("\r\n設定,,,,,,,,,,Yes,,A4,,,,\r\n画像,"))));
+    EXPECT_TRUE(editor_.status().text().endsWith(QStringLiteral(" / ") + paperNote));
+
+    // Without a product the label is the template's as it always was.
+    settings_.labelProduct.clear();
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_EQ(test::fileBytes(path("Album.csv")),
+              joinLinesCrLf(LabelLayoutLines(builtInLabelTemplate(), editor_.disc(),
+                                             editor_.tracks().rows())));
+    EXPECT_EQ(asked, QStringList({"Acme CD2", "Acme CD2"}));
 }
 
 } // namespace

@@ -241,5 +241,35 @@ TEST_F(EditCdListTest, OptionsKeepTheirValuesOnCancelAndTheTemplateByNameOnly) {
     EXPECT_TRUE(child<QCheckBox>(editor, "chkNoCut")->isChecked());
 }
 
+TEST_F(EditCdListTest, ALabelProductIsChosenClearedOrKeptOnCancel) {
+    EXPECT_FALSE(child<QPushButton>(options, "btnLabelSheet")->isEnabled()); // nothing to choose
+    QStringList startedFrom;
+    options.setLabelProductChooser(
+        [&](QWidget* parent, const QString& current) -> std::optional<QString> {
+            EXPECT_EQ(parent, &options);
+            startedFrom.append(current);
+            if (current.isEmpty())
+                return QStringLiteral("Acme CD2");
+            return std::nullopt; // the user cancels
+        });
+    auto answer = [&](bool choose, bool none, int result) {
+        dialogs.answerDialog([=, this](QDialog& d) {
+            if (choose)
+                child<QPushButton>(d, "btnLabelSheet")->click();
+            if (none)
+                child<QPushButton>(d, "btnNoLabelSheet")->click();
+            return result;
+        });
+        press("BitBtn8");
+    };
+    answer(true, false, QDialog::Accepted);
+    EXPECT_EQ(editor.options().labelProduct, QStringLiteral("Acme CD2"));
+    answer(true, true, QDialog::Rejected); // choosing cancelled, then none, then Cancel
+    EXPECT_EQ(editor.options().labelProduct, QStringLiteral("Acme CD2"));
+    answer(false, true, QDialog::Accepted);
+    EXPECT_TRUE(editor.options().labelProduct.isEmpty());
+    EXPECT_EQ(startedFrom, QStringList({"", "Acme CD2"}));
+}
+
 } // namespace
 } // namespace lccd
