@@ -64,7 +64,8 @@ bool CdTrackAudio::produceBlock() {
     block_.clear();
     blockRead_ = 0;
     // The resampler's filter may hold back all of a first short block: go on until bytes come.
-    while (block_.empty() && !songEnded_)
+    // Once all the promised audio is made, the rest of the song is not decoded at all.
+    while (block_.empty() && !songEnded_ && framesMade_ < audioFrames_)
         decodeBlock();
     if (block_.empty())
         appendSilence(std::min(kBlockFrames, sectorCount() * kCdSectorFrames - framesMade_));
@@ -89,7 +90,7 @@ void CdTrackAudio::decodeBlock() {
         samples = resampled_.data();
         count = qint64(resampled_.size()) / channels_;
     }
-    // A decoder that delivers more than it announced is cut to the size already promised.
+    // Audio beyond what the decoder announced is cut: the size is promised already.
     appendFrames(samples, std::min(count, audioFrames_ - framesMade_));
     if (songEnded_)
         missingFrames_ = audioFrames_ - framesMade_;

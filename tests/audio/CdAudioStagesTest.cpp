@@ -57,16 +57,6 @@ TEST(SampleQuantizerTest, DitherKeepsDetailFinerThanOneStep) {
     EXPECT_EQ(quantize(plain, samples), std::vector<qint16>(samples.size(), 0));
 }
 
-TEST(SampleQuantizerTest, MonoGoesToBothSidesAlike) {
-    SampleQuantizer quantizer(1, true);
-    const std::vector<float> mono = {0.1f, -0.2f, 0.3f, 0.0001f};
-    std::vector<char> bytes(mono.size() * 4);
-    quantizer.apply(mono.data(), qint64(mono.size()), bytes.data());
-    for (size_t frame = 0; frame < mono.size(); ++frame)
-        EXPECT_EQ(qFromLittleEndian<qint16>(bytes.data() + 4 * frame),
-                  qFromLittleEndian<qint16>(bytes.data() + 4 * frame + 2));
-}
-
 // A 5.1 frame with one channel at full scale, then with all of them.
 TEST(StereoMixTest, SurroundFoldsDownWithoutClipping) {
     using enum Speaker;

