@@ -55,9 +55,11 @@ size_t CdResampler::pass(const float* in, size_t frames, size_t* consumed,
     const size_t start = out.size();
     out.resize(start + room * size_t(channels_));
     size_t produced = 0;
-    const soxr_error_t error =
+    soxr_error_t error =
         soxr_process(soxr_, in, frames, consumed, out.data() + start, room, &produced);
     out.resize(start + produced * size_t(channels_));
+    if (error == nullptr && in != nullptr && *consumed == 0 && produced == 0)
+        error = "no progress";
     if (error != nullptr)
         throw AppError(QStringLiteral("音声のサンプリング周波数を変換できません: %1")
                            .arg(QString::fromLatin1(error)));

@@ -2,6 +2,7 @@
 
 #include "audio/CdFormat.h"
 #include "audio/CdResampler.h"
+#include "platform/AppError.h"
 #include "platform/AudioDecoder.h"
 
 #include <algorithm>
@@ -13,6 +14,10 @@ namespace {
 // Frames decoded at a time: large enough to keep the per-call costs small, small enough to
 // stay in the processor's caches.
 constexpr qint64 kBlockFrames = 4096;
+
+// Sampling rates that songs come in, and the resampler handles at any ratio.
+constexpr int kLowestRate = 1000;
+constexpr int kHighestRate = 1000000;
 
 // Audio that needs neither resampling nor mixing nor more than 16 bits reaches the CD exactly.
 bool fitsCdExactly(const AudioFormat& format) {
@@ -26,7 +31,14 @@ CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path)
     : song_(decoder.open(path)), channels_(std::min(song_->format().channels(), kCdChannels)),
       quantizer_(channels_, !fitsCdExactly(song_->format())) {
     const AudioFormat& format = song_->format();
+    if (format.sampleRate < kLowestRate || format.sampleRate > kHighestRate)
+        throw AppError(
+            QStringLiteral("ファイル %1 のサンプリング周波数 %2 Hz は CD の音声にできません")
+                .arg(path)
+                .arg(format.sampleRate));
     audioFrames_ = cdFramesOf(format.frames, format.sampleRate);
+    if (sectorCount() > kCdMaxSectors)
+        throw AppError(QStringLiteral("ファイル %1 の曲は CD に入りきりません").arg(path));
     decoded_.resize(size_t(kBlockFrames * format.channels()));
     if (format.channels() > kCdChannels) {
         downMix_.emplace(format.speakers);

@@ -20,7 +20,8 @@ class CdResampler;
 // before the first byte and the stream delivers exactly that many bytes.
 class CdTrackAudio {
 public:
-    // Opens the song; throws AppError when it cannot be decoded.
+    // Opens the song; throws AppError when it cannot be decoded, when its sampling rate lies
+    // outside 1 kHz to 1 MHz, or when it is longer than any disc.
     CdTrackAudio(AudioDecoder& decoder, const QString& path);
     ~CdTrackAudio();
     CdTrackAudio(const CdTrackAudio&) = delete;

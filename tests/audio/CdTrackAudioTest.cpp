@@ -185,6 +185,35 @@ TEST(CdTrackAudioDamagedSongTest, KeepsTheAnnouncedSize) {
     }
 }
 
+// Sampling rates beyond what songs come in, and songs longer than any disc, are refused before
+// anything is streamed.
+TEST(CdTrackAudioLimitsTest, RefusesWhatNoDiscCanHold) {
+    struct Case {
+        int rate;
+        qint64 frames;
+        bool accepted;
+    };
+    const Case cases[] = {{999, 1000, false},
+                          {1000, 1000, true},
+                          {1000000, 1000, true},
+                          {1000001, 1000, false},
+                          {44100, kCdMaxSectors * kCdSectorFrames, true},
+                          {44100, kCdMaxSectors * kCdSectorFrames + 1, false}};
+    for (const Case& song : cases) {
+        test::FakeAudioDecoder decoder;
+        AudioFormat format;
+        format.sampleRate = song.rate;
+        format.frames = song.frames;
+        format.speakers = {Speaker::FrontLeft, Speaker::FrontRight};
+        decoder.add(QStringLiteral("song"), {format, {}});
+        if (song.accepted) {
+            EXPECT_NO_THROW(CdTrackAudio(decoder, QStringLiteral("song"))) << song.rate;
+        } else {
+            EXPECT_THROW(CdTrackAudio(decoder, QStringLiteral("song")), AppError) << song.rate;
+        }
+    }
+}
+
 // Audio finer than 16 bits is dithered; 16-bit audio is not touched.
 TEST(CdTrackAudioDitherTest, OnlyAudioFinerThanSixteenBitsIsDithered) {
     for (const int bits : {16, 24, 0}) {
@@ -203,10 +232,11 @@ TEST(CdTrackAudioDitherTest, OnlyAudioFinerThanSixteenBitsIsDithered) {
         for (qint64 i = 0; i < 2 * format.frames; ++i)
             sum += samples[size_t(i)];
         const double mean = sum / double(2 * format.frames);
-        if (bits == 16)
+        if (bits == 16) {
             EXPECT_EQ(mean, 3.0);
-        else
+        } else {
             EXPECT_NEAR(mean, 0.3, 0.02);
+        }
     }
 }
 
