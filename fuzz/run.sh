@@ -39,6 +39,7 @@ fi
 # AddressSanitizer keeps freed memory aside to catch late use; its default of 256 MB lets the tag
 # target (which copies whole songs) grow past the memory limit in runs of half an hour.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=64}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/fuzz/leak-suppressions.txt}"
 failed=""
 for target in $targets; do
     corpus="$build/corpus/$target"
