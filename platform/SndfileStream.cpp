@@ -7,6 +7,8 @@
 
 #include <sndfile.h>
 
+#include <vector>
+
 namespace lccd {
 namespace {
 
@@ -81,6 +83,17 @@ QList<Speaker> speakersOf(SNDFILE* file, const SF_INFO& info) {
     return standardSpeakers(info.channels, ogg ? ChannelOrder::Vorbis : ChannelOrder::Wave);
 }
 
+// The frames of a file whose header does not tell them (a FLAC stream written to a pipe),
+// counted by decoding it once.
+sf_count_t countFrames(SNDFILE* file, int channels) {
+    constexpr sf_count_t kBlockFrames = 4096;
+    std::vector<float> block(size_t(kBlockFrames * channels));
+    sf_count_t total = 0;
+    while (const sf_count_t frames = sf_readf_float(file, block.data(), kBlockFrames))
+        total += frames;
+    return total;
+}
+
 class SndfileStream final : public AudioStream {
 public:
     SndfileStream(SNDFILE* file, const SF_INFO& info, const QString& path)
@@ -117,8 +130,12 @@ std::unique_ptr<AudioStream> openSndfileStream(const QString& path) {
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (file == nullptr)
         return nullptr;
-    const bool usable = (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG &&
-                        info.frames != SF_COUNT_MAX && info.samplerate > 0 && info.channels > 0;
+    bool usable = (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG && info.samplerate > 0 &&
+                  info.channels > 0;
+    if (usable && info.frames == SF_COUNT_MAX) {
+        info.frames = countFrames(file, info.channels);
+        usable = sf_error(file) == SF_ERR_NO_ERROR && sf_seek(file, 0, SEEK_SET) == 0;
+    }
     if (!usable) {
         sf_close(file);
         return nullptr;

@@ -3,6 +3,8 @@
 #include "tests/support/ExternalTools.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 
 namespace lccd::test {
 namespace {
@@ -23,10 +25,18 @@ bool makeToneSong(const QString& path, double seconds, const WavFormat& format) 
                                             QStringLiteral("vol"), QStringLiteral("0.5")});
 }
 
-bool encodeWithFfmpeg(const QString& source, const QString& path) {
-    return runToolSucceeded(QStringLiteral("ffmpeg"),
-                            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                             QStringLiteral("-i"), source, path});
+bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPipe) {
+    const QStringList arguments = {QStringLiteral("-v"), QStringLiteral("error"),
+                                   QStringLiteral("-y"), QStringLiteral("-i"), source};
+    if (!throughPipe)
+        return runToolSucceeded(QStringLiteral("ffmpeg"), arguments + QStringList{path});
+    QProcess ffmpeg;
+    ffmpeg.setStandardOutputFile(path);
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 arguments + QStringList{QStringLiteral("-f"), QFileInfo(path).suffix(),
+                                         QStringLiteral("pipe:1")});
+    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
 }
 
 bool makeVbrMp3WithoutXing(const QString& path, double seconds) {

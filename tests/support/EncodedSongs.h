@@ -13,8 +13,9 @@ namespace lccd::test {
 bool makeToneSong(const QString& path, double seconds, const WavFormat& format);
 
 // Encodes a song with ffmpeg into the format of the file name's extension (.ogg is Vorbis,
-// .opus Opus, ...).
-bool encodeWithFfmpeg(const QString& source, const QString& path);
+// .opus Opus, ...). Written through a pipe, the file's header cannot be completed afterwards:
+// a FLAC file then leaves its length open.
+bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPipe = false);
 
 // A variable bit rate MP3 without a Xing/Info header (lame -t) of a 44.1 kHz stereo tone
 // that fades in over its first seconds, so that its first frames are small and a length
