@@ -11,8 +11,10 @@ constexpr int kCdChannels = 2;
 constexpr int kCdFrameBytes = 4;
 constexpr int kCdSectorBytes = 2352;
 constexpr int kCdSectorFrames = kCdSectorBytes / kCdFrameBytes;
-// No disc holds more than 100 minutes of 75 sectors a second.
-constexpr qint64 kCdMaxSectors = 100 * 60 * 75;
+constexpr int kCdSectorsPerSecond = kCdSampleRate / kCdSectorFrames;
+// No disc holds more than 100 minutes.
+constexpr qint64 kCdMaxSeconds = 100 * 60;
+constexpr qint64 kCdMaxSectors = kCdMaxSeconds * kCdSectorsPerSecond;
 
 // The number of frames at the CD's rate that `frames` at `sampleRate` become: the nearest
 // whole number, a half rounded up, which is what the resampler delivers.

@@ -36,9 +36,13 @@ CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path)
             QStringLiteral("ファイル %1 のサンプリング周波数 %2 Hz は CD の音声にできません")
                 .arg(path)
                 .arg(format.sampleRate));
-    audioFrames_ = cdFramesOf(format.frames, format.sampleRate);
-    if (sectorCount() > kCdMaxSectors)
+    // Whole seconds first, so that no length a damaged header claims overflows the conversion.
+    const bool fitsOnDisc =
+        format.frames >= 0 && format.frames / format.sampleRate <= kCdMaxSeconds &&
+        cdSectorsOf(cdFramesOf(format.frames, format.sampleRate)) <= kCdMaxSectors;
+    if (!fitsOnDisc)
         throw AppError(QStringLiteral("ファイル %1 の曲は CD に入りきりません").arg(path));
+    audioFrames_ = cdFramesOf(format.frames, format.sampleRate);
     decoded_.resize(size_t(kBlockFrames * format.channels()));
     if (format.channels() > kCdChannels) {
         downMix_.emplace(format.speakers);

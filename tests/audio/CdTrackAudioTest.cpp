@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace lccd {
@@ -193,7 +194,9 @@ TEST(CdTrackAudioLimitsTest, RefusesWhatNoDiscCanHold) {
                           {1000000, 1000, true},
                           {1000001, 1000, false},
                           {44100, kCdMaxSectors * kCdSectorFrames, true},
-                          {44100, kCdMaxSectors * kCdSectorFrames + 1, false}};
+                          {44100, kCdMaxSectors * kCdSectorFrames + 1, false},
+                          {48000, std::numeric_limits<qint64>::max(), false},
+                          {44100, -1, false}};
     for (const Case& song : cases) {
         test::FakeAudioDecoder decoder;
         decoder.add(QStringLiteral("song"), {stereoFormat(song.rate, song.frames), {}});
