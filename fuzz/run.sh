@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=${*:-"csv_field_w sjis_csv color_numbers code_page layout_file ini_file disc_project disc_label
-wrap_engine paragraph_file half_kana riff tag_adapter label_templates"}
+wrap_engine paragraph_file half_kana riff tag_adapter label_templates cd_audio"}
 
 scripts/install-deps.sh --fuzz
 build=build/fuzz
@@ -24,7 +24,7 @@ samples_of() {
     case "$1" in
     layout_file | disc_label) echo resources/LcJacketStd.lct ;;
     paragraph_file) echo resources/readme.txt ;;
-    riff | tag_adapter) echo tests/data/*.mp3 ;;
+    riff | tag_adapter | cd_audio) echo tests/data/*.mp3 ;;
     label_templates) echo /usr/share/libglabels-3.0/templates/*.xml ;;
     esac
 }
@@ -39,6 +39,7 @@ fi
 # AddressSanitizer keeps freed memory aside to catch late use; its default of 256 MB lets the tag
 # target (which copies whole songs) grow past the memory limit in runs of half an hour.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=64}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/fuzz/leak-suppressions.txt}"
 failed=""
 for target in $targets; do
     corpus="$build/corpus/$target"

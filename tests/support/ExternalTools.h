@@ -14,6 +14,14 @@ inline QString runTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Runs an outside program for what it makes (a song file, ...); true when it ended well.
+inline bool runToolSucceeded(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
 inline bool toolInstalled(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }

@@ -1,0 +1,25 @@
+#include "platform/SongDecoder.h"
+
+#include "platform/AppError.h"
+#include "platform/Mpg123Stream.h"
+#include "platform/SndfileStream.h"
+
+namespace lccd {
+
+std::unique_ptr<AudioStream> SongDecoder::open(const QString& path) {
+    if (std::unique_ptr<AudioStream> stream = openSndfileStream(path))
+        return stream;
+    if (std::unique_ptr<AudioStream> stream = openMpg123Stream(path))
+        return stream;
+    throw AppError::cannotOpen(path);
+}
+
+std::optional<qint64> decodedLengthMilliseconds(const QString& path) {
+    try {
+        return SongDecoder().open(path)->format().lengthMilliseconds();
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace lccd

@@ -1,0 +1,172 @@
+#include "platform/SongDecoder.h"
+#include "platform/AppError.h"
+#include "platform/Riff.h"
+
+#include "tests/support/EncodedSongs.h"
+#include "tests/support/ExternalTools.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace lccd {
+namespace {
+
+using test::WavFormat;
+
+// Songs made once for the whole suite: encoding takes a while.
+class SongDecoderTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = new QTemporaryDir;
+        ASSERT_TRUE(test::makeToneSong(path("hires.flac"), 5.5, {96000, 2, 24}));
+        ASSERT_TRUE(test::makeToneSong(path("source48.wav"), 7.3, {48000, 2, 16}));
+        ASSERT_TRUE(test::encodeWithFfmpeg(path("source48.wav"), path("vorbis.ogg")));
+        ASSERT_TRUE(test::encodeWithFfmpeg(path("source48.wav"), path("opus.opus")));
+        ASSERT_TRUE(test::encodeWithFfmpeg(path("source48.wav"), path("piped.flac"), true));
+        ASSERT_TRUE(test::makeToneSong(path("source44.wav"), 20.3, {}));
+        ASSERT_TRUE(test::runToolSucceeded(
+            QStringLiteral("lame"),
+            {QStringLiteral("--quiet"), path("source44.wav"), path("cbr.mp3")}));
+        ASSERT_TRUE(test::makeVbrMp3WithoutXing(path("vbr.mp3"), 20.3));
+        test::writeTestWav(path("cd.wav"), 441000 + 123);
+        test::writeTestWav(path("mono.wav"), 22050 * 3 + 7, {22050, 1, 16});
+        writeRmp(path("cbr.mp3"), path("wrapped.rmp"));
+    }
+    static void TearDownTestSuite() { delete folder_; }
+
+    static QString path(const QString& name) { return folder_->filePath(name); }
+
+    // An MP3 stream in the "data" chunk of a RIFF "RMP3" file.
+    static void writeRmp(const QString& mp3, const QString& rmp) {
+        QFile in(mp3);
+        QFile out(rmp);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+        QByteArray data = in.readAll();
+        const QByteArray chunk = riffChunkHeader("data", quint32(data.size()));
+        if (data.size() % 2 != 0)
+            data += '\0';
+        out.write(riffChunkHeader("RIFF", quint32(4 + chunk.size() + data.size())) + "RMP3" +
+                  chunk + data);
+    }
+
+    static qint64 framesDecoded(AudioStream& stream) {
+        std::vector<float> samples(size_t(3000 * stream.format().channels()));
+        qint64 total = 0;
+        while (const qint64 frames = stream.read(samples.data(), 3000))
+            total += frames;
+        return total;
+    }
+
+    static inline QTemporaryDir* folder_ = nullptr;
+};
+
+// Whole seconds of a song as another program measures it.
+int secondsByTool(const QString& tool, const QString& song) {
+    const QString answer =
+        tool == QLatin1String("soxi")
+            ? test::runTool(tool, {QStringLiteral("-D"), song})
+            : test::runTool(tool,
+                            {QStringLiteral("-v"), QStringLiteral("error"),
+                             QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
+                             QStringLiteral("-of"), QStringLiteral("csv=p=0"), song});
+    bool ok = false;
+    const double seconds = answer.trimmed().toDouble(&ok);
+    return ok ? int(seconds) : -1;
+}
+
+// Every format reports what it holds, announces exactly the frames a full decode delivers and
+// agrees with another program on the playing time. ffprobe only estimates the length of an MP3
+// without a Xing header, so soxi, which counts its frames, judges the MP3 files.
+TEST_F(SongDecoderTest, ExactFrameCountsForEveryFormat) {
+    struct Case {
+        const char* file;
+        int rate;
+        int channels;
+        int bits;
+        qint64 frames;     // when known in advance; -1 for "whatever a full decode gives"
+        const char* judge; // the program that measures it too, if any can
+    };
+    const Case cases[] = {
+        {"cd.wav", 44100, 2, 16, 441123, "ffprobe"},
+        {"mono.wav", 22050, 1, 16, 66157, "ffprobe"},
+        {"hires.flac", 96000, 2, 24, 528000, "ffprobe"},
+        {"vorbis.ogg", 48000, 2, 0, 350400, "ffprobe"},
+        {"opus.opus", 48000, 2, 0, 350400, "ffprobe"},
+        // No length in its header, so that the other programs have none to judge by.
+        {"piped.flac", 48000, 2, 16, 350400, nullptr},
+        // The encoder's delay and padding are taken off as the Info header tells.
+        {"cbr.mp3", 44100, 2, 0, 895230, "soxi"},
+        {"wrapped.rmp", 44100, 2, 0, 895230, "soxi"},
+        {"vbr.mp3", 44100, 2, 0, -1, "soxi"},
+    };
+    SongDecoder decoder;
+    for (const Case& song : cases) {
+        SCOPED_TRACE(song.file);
+        const QString file = path(QString::fromLatin1(song.file));
+        const std::unique_ptr<AudioStream> stream = decoder.open(file);
+        const AudioFormat format = stream->format();
+        EXPECT_EQ(format.sampleRate, song.rate);
+        EXPECT_EQ(format.channels(), song.channels);
+        EXPECT_EQ(format.bitsPerSample, song.bits);
+        if (song.frames >= 0) {
+            EXPECT_EQ(format.frames, song.frames);
+        }
+        EXPECT_EQ(framesDecoded(*stream), format.frames);
+        const std::optional<qint64> length = decodedLengthMilliseconds(file);
+        ASSERT_TRUE(length);
+        EXPECT_EQ(*length, format.frames * 1000 / format.sampleRate);
+        // The RIFF form is ours alone: judge the MP3 it wraps.
+        const QString judged = file.endsWith(QLatin1String(".rmp")) ? path("cbr.mp3") : file;
+        if (song.judge != nullptr) {
+            EXPECT_EQ(int(*length / 1000), secondsByTool(QString::fromLatin1(song.judge), judged));
+        }
+    }
+}
+
+TEST_F(SongDecoderTest, FilesWithoutAudioAreNotOpened) {
+    QFile text(path("notes.flac"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a song at all, although its name says so\n");
+    text.close();
+    QFile(path("empty.mp3")).open(QIODevice::WriteOnly);
+    for (const char* name : {"notes.flac", "empty.mp3", "missing.wav"}) {
+        SCOPED_TRACE(name);
+        const QString file = path(QString::fromLatin1(name));
+        EXPECT_THROW(SongDecoder().open(file), AppError);
+        EXPECT_EQ(decodedLengthMilliseconds(file), std::nullopt);
+    }
+}
+
+// Channels are named from the file's own channel mask where it has one, else from its format's
+// standard order, which differs between WAV/FLAC and Ogg.
+TEST_F(SongDecoderTest, SpeakersFollowTheFormatsChannelOrder) {
+    using enum Speaker;
+    struct Case {
+        const char* file;
+        const char* layout;
+        QList<Speaker> speakers;
+    };
+    const Case cases[] = {
+        {"surround.flac",
+         "5.1",
+         {FrontLeft, FrontRight, FrontCenter, LowFrequency, BackLeft, BackRight}},
+        {"surround.ogg",
+         "5.1",
+         {FrontLeft, FrontCenter, FrontRight, BackLeft, BackRight, LowFrequency}},
+        {"three-one.wav", "3.1", {FrontLeft, FrontRight, FrontCenter, LowFrequency}},
+        {"quad.wav", "quad", {FrontLeft, FrontRight, BackLeft, BackRight}},
+    };
+    for (const Case& song : cases) {
+        SCOPED_TRACE(song.file);
+        const QString file = path(QString::fromLatin1(song.file));
+        ASSERT_TRUE(test::makeSilentLayoutSong(file, QString::fromLatin1(song.layout)));
+        EXPECT_EQ(SongDecoder().open(file)->format().speakers, song.speakers);
+    }
+}
+
+} // namespace
+} // namespace lccd

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "tests/support/TestSongs.h"
+
+#include <QString>
+
+// Song files in the formats people's music comes in, made by the encoders of other programs
+// (sox, ffmpeg, lame). Each maker returns false when its encoder is missing or fails.
+namespace lccd::test {
+
+// A 1 kHz tone of the given length, half full scale, in the format that the file name's
+// extension tells sox (.wav, .flac, ...), at the given rate, channels and bits.
+bool makeToneSong(const QString& path, double seconds, const WavFormat& format);
+
+// Encodes a song with ffmpeg into the format of the file name's extension (.ogg is Vorbis,
+// .opus Opus, ...). Written through a pipe, the file's header cannot be completed afterwards:
+// a FLAC file then leaves its length open.
+bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPipe = false);
+
+// A variable bit rate MP3 without a Xing/Info header (lame -t) of a 44.1 kHz stereo tone
+// that fades in over its first seconds, so that its first frames are small and a length
+// estimated from them is far too short.
+bool makeVbrMp3WithoutXing(const QString& path, double seconds);
+
+// A silent song of a second at 44.1 kHz whose channels ffmpeg lays out as the named layout
+// ("5.1", "3.1", ...), in the format of the file name's extension.
+bool makeSilentLayoutSong(const QString& path, const QString& layout);
+
+} // namespace lccd::test
