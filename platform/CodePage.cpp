@@ -96,6 +96,43 @@ QString fromSjis(const QByteArray& bytes) {
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
+namespace {
+
+// The length in UTF-16 units of the character at i: both halves of a surrogate pair.
+qsizetype characterLength(const QString& text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+} // namespace
+
+QString cutToSjisBytes(const QString& text, qsizetype maxBytes) {
+    if (toSjis(text).size() <= maxBytes)
+        return text;
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const qsizetype length = characterLength(text, end);
+        bytes += toSjis(text.mid(end, length)).size();
+        if (bytes > maxBytes)
+            break;
+        end += length;
+    }
+    return text.left(end);
+}
+
+QStringList charactersOutsideSjis(const QString& text) {
+    QStringList outside;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = characterLength(text, i);
+        const QString character = text.mid(i, length);
+        i += length;
+        if (character != QLatin1String("?") && toSjis(character) == "?" &&
+            !outside.contains(character))
+            outside.append(character);
+    }
+    return outside;
+}
+
 QList<QByteArray> splitLines(const QByteArray& text) {
     QList<QByteArray> lines;
     qsizetype end = text.indexOf('\0');
