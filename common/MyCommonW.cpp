@@ -1,6 +1,6 @@
 #include "common/MyCommonW.h"
 
-#include "common/BlankTrim.h"
+#include "platform/BlankTrim.h"
 
 namespace lccd {
 namespace {

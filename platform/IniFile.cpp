@@ -1,33 +1,12 @@
 #include "platform/IniFile.h"
 
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
 #include <QFileInfo>
 
 namespace lccd {
-namespace {
-
-bool sameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// The value as read: cut to the longest prefix of whole characters within the byte limit.
-QString cutValue(const QString& value) {
-    QByteArray bytes = toSjis(value);
-    if (bytes.size() <= IniFile::kMaxValueBytes)
-        return value;
-    qsizetype end = 0;
-    while (end < bytes.size()) {
-        const qsizetype next = end + (isSjisLeadByte(uchar(bytes[end])) ? 2 : 1);
-        if (next > IniFile::kMaxValueBytes)
-            break;
-        end = next;
-    }
-    return fromSjis(bytes.left(end));
-}
-
-} // namespace
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
@@ -35,26 +14,46 @@ bool IniFile::exists() const {
     return QFileInfo(path_).isFile();
 }
 
+void IniFile::appendLine(Section& section, Line line) {
+    if (!line.key.isEmpty()) {
+        const QString key = folded(line.key);
+        if (!section.keys.contains(key))
+            section.keys.insert(key, section.lines.size());
+    }
+    section.lines.append(std::move(line));
+}
+
 void IniFile::load() {
     preamble_.clear();
     sections_.clear();
+    sectionIndex_.clear();
     if (!exists())
         return;
-    QList<Line>* target = &preamble_;
     for (const QByteArray& raw : splitLines(readWholeFile(path_))) {
         const QString line = fromSjis(raw);
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
-            sections_.append({trimmed.mid(1, trimmed.size() - 2).trimmed(), {}});
-            target = &sections_.last().lines;
+        const QStringView trimmed = trimBlanks(QStringView(line));
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            sections_.append(
+                {trimBlanks(trimmed.sliced(1, trimmed.size() - 2)).toString(), {}, {}});
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0 && !trimmed.startsWith(QLatin1Char(';')))
-            target->append({line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+        Line parsed{QString(), line};
+        if (equals > 0 && !trimmed.startsWith(u';'))
+            parsed = {trimBlanks(QStringView(line).first(equals)).toString(),
+                      trimBlanks(QStringView(line).sliced(equals + 1)).toString()};
+        if (sections_.isEmpty())
+            preamble_.append(parsed);
         else
-            target->append({QString(), line});
+            appendLine(sections_.last(), std::move(parsed));
     }
+    indexSections();
+}
+
+void IniFile::indexSections() {
+    sectionIndex_.clear();
+    for (qsizetype i = sections_.size() - 1; i >= 0; --i)
+        sectionIndex_.insert(folded(sections_[i].name), i); // the first of a name wins
 }
 
 void IniFile::save() const {
@@ -72,26 +71,25 @@ void IniFile::save() const {
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {
-    for (const Section& section : sections_)
-        if (sameName(section.name, name))
-            return &section;
-    return nullptr;
+    const auto found = sectionIndex_.constFind(folded(name));
+    return found == sectionIndex_.cend() ? nullptr : &sections_[found.value()];
 }
 
 IniFile::Section& IniFile::sectionForWriting(const QString& name) {
-    for (Section& section : sections_)
-        if (sameName(section.name, name))
-            return section;
-    sections_.append({name, {}});
+    const QString key = folded(name);
+    if (const auto found = sectionIndex_.constFind(key); found != sectionIndex_.cend())
+        return sections_[found.value()];
+    sectionIndex_.insert(key, sections_.size());
+    sections_.append({name, {}, {}});
     return sections_.last();
 }
 
 const IniFile::Line* IniFile::findLine(const QString& section, const QString& key) const {
-    if (const Section* found = findSection(section))
-        for (const Line& line : found->lines)
-            if (!line.key.isEmpty() && sameName(line.key, key))
-                return &line;
-    return nullptr;
+    const Section* found = findSection(section);
+    if (!found)
+        return nullptr;
+    const auto line = found->keys.constFind(folded(key));
+    return line == found->keys.cend() ? nullptr : &found->lines[line.value()];
 }
 
 bool IniFile::hasKey(const QString& section, const QString& key) const {
@@ -101,26 +99,29 @@ bool IniFile::hasKey(const QString& section, const QString& key) const {
 QString IniFile::readString(const QString& section, const QString& key,
                             const QString& fallback) const {
     const Line* line = findLine(section, key);
-    return line ? cutValue(line->text) : fallback;
+    return line ? cutToSjisBytes(line->text, kMaxValueBytes) : fallback;
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     Section& target = sectionForWriting(section);
-    for (Line& line : target.lines)
-        if (!line.key.isEmpty() && sameName(line.key, key)) {
-            line.text = value;
-            return;
-        }
-    // New keys go after the section's last key, before any blank lines that end it.
+    if (const auto found = target.keys.constFind(folded(key)); found != target.keys.cend()) {
+        target.lines[found.value()].text = value;
+        return;
+    }
+    // New keys go after the section's last key, before any blank lines that end it (which
+    // carry no key, so no indexed position moves).
     qsizetype at = target.lines.size();
     while (at > 0 && target.lines[at - 1].key.isEmpty() &&
-           target.lines[at - 1].text.trimmed().isEmpty())
+           trimBlanks(QStringView(target.lines[at - 1].text)).isEmpty())
         --at;
+    target.keys.insert(folded(key), at);
     target.lines.insert(at, {key, value});
 }
 
 void IniFile::eraseSection(const QString& section) {
-    sections_.removeIf([&](const Section& s) { return sameName(s.name, section); });
+    const QString name = folded(section);
+    sections_.removeIf([&](const Section& s) { return folded(s.name) == name; });
+    indexSections();
 }
 
 } // namespace lccd

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
 // An INI file in the classic desktop profile format: "[Section]" lines followed by
 // "key=value" lines, in Shift-JIS. Section and key names compare without regard to case,
 // the stored order is kept, and new sections and keys go after the existing ones. Lines the
-// format does not know (comments, blank lines) are kept as they are.
+// format does not know (comments, blank lines) are kept as they are. Names and values lose
+// the blanks and control characters (bytes up to 0x20) around them, nothing else.
+//
+// The file is read and written whole, and every section is indexed by key, so that reading or
+// writing a key takes the same time however many keys a section holds.
 namespace lccd {
 
 class IniFile {
@@ -39,15 +44,21 @@ private:
     struct Section {
         QString name;
         QList<Line> lines;
+        QHash<QString, qsizetype> keys; // folded key -> its first line
     };
+
+    static QString folded(const QString& name) { return name.toCaseFolded(); }
+    static void appendLine(Section& section, Line line);
 
     const Section* findSection(const QString& name) const;
     Section& sectionForWriting(const QString& name);
     const Line* findLine(const QString& section, const QString& key) const;
+    void indexSections();
 
     QString path_;
     QList<Line> preamble_; // lines before the first section
     QList<Section> sections_;
+    QHash<QString, qsizetype> sectionIndex_; // folded name -> its first section
 };
 
 } // namespace lccd
