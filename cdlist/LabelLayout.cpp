@@ -1,6 +1,7 @@
 #include "cdlist/LabelLayout.h"
 
 #include "cdlist/LabelTemplate.h"
+#include "layout/LayoutItem.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
@@ -28,7 +29,9 @@ Placement placementFor(int songCount) {
 
 QString songRow(int left, int top, int width, int number, const TrackRow& song) {
     const QString time = song.time.isEmpty() ? QStringLiteral("0:00") : song.time;
-    QString value = QString::asprintf("%.02d ", number) + time + QLatin1Char(' ') + song.title;
+    // Tags may hold line breaks, which would split the row in the file.
+    QString value = blankControlCharacters(QString::asprintf("%.02d ", number) + time +
+                                           QLatin1Char(' ') + song.title);
     // A quote in a title is doubled so that the quoted value reads back whole.
     value.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QStringLiteral(
