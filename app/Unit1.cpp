@@ -1,7 +1,6 @@
 #include "app/Unit1.h"
 
 #include "app/EditItem.h"
-#include "app/LoadedSettingsRow.h"
 #include "app/PrinterPanel.h"
 #include "app/Version.h"
 #include "cdlist/CheckWavFile.h"
@@ -17,6 +16,7 @@
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
 #include "render/LcPrnPrev.h"
+#include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
 #include "render/PrintJob.h"
 
