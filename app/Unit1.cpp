@@ -514,6 +514,10 @@ QString TForm1::lastProject() const {
     return settings_.lastProject;
 }
 
+QString TForm1::programFolder() const {
+    return paths_.programFolder();
+}
+
 int TForm1::printerDpiX() const {
     return dpiX_;
 }

@@ -102,6 +102,7 @@ private:
     int correctionX() const override;
     int correctionY() const override;
     QString lastProject() const override;
+    QString programFolder() const override;
     int printerDpiX() const override;
     void showPreviewTab() override;
     void showWorkTab() override;

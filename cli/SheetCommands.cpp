@@ -22,8 +22,9 @@ void addSheetOptions(QCommandLineParser& parser) {
          valueOption({QStringLiteral("project-folder")})});
 }
 
-SheetOptions sheetOptions(const QCommandLineParser& parser) {
+SheetOptions sheetOptions(const QCommandLineParser& parser, const CliContext& context) {
     SheetOptions options;
+    options.programFolder = context.paths.programFolder();
     std::tie(options.offsetX, options.offsetY) = offsetOption(parser);
     options.projectFolder = parser.value(QStringLiteral("project-folder"));
     options.paper = parser.value(QStringLiteral("paper"));
@@ -62,7 +63,7 @@ void selectPrintQueue(const QString& name) {
 
 } // namespace
 
-int RenderCommand(const QStringList& arguments, CliContext&) {
+int RenderCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions({valueOption({QStringLiteral("o"), QStringLiteral("output")}),
@@ -75,7 +76,7 @@ int RenderCommand(const QStringList& arguments, CliContext&) {
                                    "render には -o で .pdf か .png のファイルを指定してください"));
     // The PNG resolution has the range of the main window's export.
     const int dpi = intOption(parser, QStringLiteral("dpi"), 72, 1200, kDefaultPngDpi);
-    const SheetOptions options = sheetOptions(parser);
+    const SheetOptions options = sheetOptions(parser, context);
 
     const qsizetype pdfPrinter =
         printers().printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
@@ -92,7 +93,7 @@ int RenderCommand(const QStringList& arguments, CliContext&) {
     return 0;
 }
 
-int PrintCommand(const QStringList& arguments, CliContext&) {
+int PrintCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions(
@@ -100,7 +101,7 @@ int PrintCommand(const QStringList& arguments, CliContext&) {
     parseCommand(parser, arguments, 1);
     // The copies box of the main window holds 1 to 999.
     const int copies = intOption(parser, QStringLiteral("copies"), 1, 999, 1);
-    const SheetOptions options = sheetOptions(parser);
+    const SheetOptions options = sheetOptions(parser, context);
     selectPrintQueue(parser.value(QStringLiteral("printer")));
 
     HeadlessSheet sheet(options);
