@@ -92,6 +92,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing after the list changed asks whether to store it first.
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -119,6 +122,12 @@ private:
     void applySettingsToWindow();
     AppSettings settingsFromWindow() const;
     void loadLayoutFromIni();
+    // The list as it was last opened, stored or saved: what closing compares against.
+    void markListSaved();
+    bool mayClose();
+    void showSaved(const QString& path);
+    // Gives the window the frame size of the settings, once the frame is known.
+    void applyFrameSize();
     int firstSettingsRow() const;
     int selectedRow() const;
     void selectRow(int row);
@@ -137,6 +146,8 @@ private:
     bool shiftFlag_ = false;
     bool shown_ = false;
     bool centreOnFirstShow_ = false;
+    bool frameSizePending_ = false;
+    QList<LayoutItem> savedRows_;
     int dpiX_ = 0;
     LayoutList* layoutList_ = nullptr;
     std::unique_ptr<LayoutDrawingPass> pass_;
