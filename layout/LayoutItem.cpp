@@ -33,9 +33,11 @@ bool needsQuotes(const QString& field) {
     return field.startsWith(QLatin1Char('"')) || field.contains(QLatin1Char(','));
 }
 
+// The C0 and C1 control characters, DEL, and the line and paragraph separators.
 bool isControlCharacter(QChar c) {
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator;
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u < 0xA0) || u == QChar::LineSeparator ||
+           u == QChar::ParagraphSeparator;
 }
 
 } // namespace

@@ -89,6 +89,13 @@ private:
     std::array<QString, kLayoutFieldCount> fields_;
 };
 
+} // namespace lccd
+
+// A row is its strings: moving it in memory moves them.
+Q_DECLARE_TYPEINFO(lccd::LayoutItem, Q_RELOCATABLE_TYPE);
+
+namespace lccd {
+
 // How one field is written into a row line: control characters become blanks (a line break
 // would split the row in a file), and a field with a comma is enclosed in double quotes, its
 // inner double quotes doubled, so that CsvFieldW reads it back as one field.

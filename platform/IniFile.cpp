@@ -7,6 +7,26 @@
 #include <QFileInfo>
 
 namespace lccd {
+namespace {
+
+// The lines of a text: CR, LF and CR LF each end a line, and a line break at the very end
+// starts no further line.
+QList<QStringView> textLines(QStringView text) {
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines.append(text.sliced(start, end - start));
+        if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
@@ -15,11 +35,8 @@ bool IniFile::exists() const {
 }
 
 void IniFile::appendLine(Section& section, Line line) {
-    if (!line.key.isEmpty()) {
-        const QString key = folded(line.key);
-        if (!section.keys.contains(key))
-            section.keys.insert(key, section.lines.size());
-    }
+    if (!line.key.isEmpty() && !section.keys.contains({line.key}))
+        section.keys.insert({line.key}, section.lines.size());
     section.lines.append(std::move(line));
 }
 
@@ -29,19 +46,24 @@ void IniFile::load() {
     sectionIndex_.clear();
     if (!exists())
         return;
-    for (const QByteArray& raw : splitLines(readWholeFile(path_))) {
-        const QString line = fromSjis(raw);
+    // Decoded whole: a byte of CR or LF is never part of a Shift-JIS character, so the lines
+    // split the same in the text as in the bytes.
+    QByteArray bytes = readWholeFile(path_);
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+        bytes.truncate(nul);
+    const QString text = fromSjis(bytes);
+    for (const QStringView line : textLines(text)) {
         const QStringView trimmed = trimBlanks(QStringView(line));
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
             sections_.append(
                 {trimBlanks(trimmed.sliced(1, trimmed.size() - 2)).toString(), {}, {}});
             continue;
         }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        Line parsed{QString(), line};
+        const qsizetype equals = line.indexOf(u'=');
+        Line parsed{QString(), line.toString()};
         if (equals > 0 && !trimmed.startsWith(u';'))
-            parsed = {trimBlanks(QStringView(line).first(equals)).toString(),
-                      trimBlanks(QStringView(line).sliced(equals + 1)).toString()};
+            parsed = {trimBlanks(line.first(equals)).toString(),
+                      trimBlanks(line.sliced(equals + 1)).toString()};
         if (sections_.isEmpty())
             preamble_.append(parsed);
         else
@@ -53,33 +75,53 @@ void IniFile::load() {
 void IniFile::indexSections() {
     sectionIndex_.clear();
     for (qsizetype i = sections_.size() - 1; i >= 0; --i)
-        sectionIndex_.insert(folded(sections_[i].name), i); // the first of a name wins
+        sectionIndex_.insert({sections_[i].name}, i); // the first of a name wins
 }
 
 void IniFile::save() const {
-    QList<QByteArray> lines;
-    auto appendLines = [&lines](const QList<Line>& from) {
-        for (const Line& line : from)
-            lines.append(toSjis(line.key.isEmpty() ? line.text : line.key + u'=' + line.text));
+    // Built as one text and converted at once: every line followed by CR LF.
+    qsizetype length = 0;
+    auto measure = [&length](const QList<Line>& lines) {
+        for (const Line& line : lines)
+            length += line.key.size() + line.text.size() + 3;
+    };
+    measure(preamble_);
+    for (const Section& section : sections_) {
+        length += section.name.size() + 4;
+        measure(section.lines);
+    }
+    QString text;
+    text.reserve(length);
+    auto appendLine = [&text](QStringView line) {
+        text.append(line);
+        text.append(u"\r\n");
+    };
+    auto appendLines = [&](const QList<Line>& from) {
+        for (const Line& line : from) {
+            if (!line.key.isEmpty()) {
+                text.append(line.key);
+                text.append(u'=');
+            }
+            appendLine(line.text);
+        }
     };
     appendLines(preamble_);
     for (const Section& section : sections_) {
-        lines.append(toSjis(u'[' + section.name + u']'));
+        appendLine(QString(u'[' + section.name + u']'));
         appendLines(section.lines);
     }
-    writeFileAtomically(path_, joinLinesCrLf(lines));
+    writeFileAtomically(path_, toSjis(text));
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {
-    const auto found = sectionIndex_.constFind(folded(name));
+    const auto found = sectionIndex_.constFind({name});
     return found == sectionIndex_.cend() ? nullptr : &sections_[found.value()];
 }
 
 IniFile::Section& IniFile::sectionForWriting(const QString& name) {
-    const QString key = folded(name);
-    if (const auto found = sectionIndex_.constFind(key); found != sectionIndex_.cend())
+    if (const auto found = sectionIndex_.constFind({name}); found != sectionIndex_.cend())
         return sections_[found.value()];
-    sectionIndex_.insert(key, sections_.size());
+    sectionIndex_.insert({name}, sections_.size());
     sections_.append({name, {}, {}});
     return sections_.last();
 }
@@ -88,7 +130,7 @@ const IniFile::Line* IniFile::findLine(const QString& section, const QString& ke
     const Section* found = findSection(section);
     if (!found)
         return nullptr;
-    const auto line = found->keys.constFind(folded(key));
+    const auto line = found->keys.constFind({key});
     return line == found->keys.cend() ? nullptr : &found->lines[line.value()];
 }
 
@@ -99,12 +141,16 @@ bool IniFile::hasKey(const QString& section, const QString& key) const {
 QString IniFile::readString(const QString& section, const QString& key,
                             const QString& fallback) const {
     const Line* line = findLine(section, key);
-    return line ? cutToSjisBytes(line->text, kMaxValueBytes) : fallback;
+    if (!line)
+        return fallback;
+    // A UTF-16 unit takes at most two bytes: most values need no measuring.
+    return line->text.size() * 2 <= kMaxValueBytes ? line->text
+                                                   : cutToSjisBytes(line->text, kMaxValueBytes);
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     Section& target = sectionForWriting(section);
-    if (const auto found = target.keys.constFind(folded(key)); found != target.keys.cend()) {
+    if (const auto found = target.keys.constFind({key}); found != target.keys.cend()) {
         target.lines[found.value()].text = value;
         return;
     }
@@ -114,13 +160,12 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     while (at > 0 && target.lines[at - 1].key.isEmpty() &&
            trimBlanks(QStringView(target.lines[at - 1].text)).isEmpty())
         --at;
-    target.keys.insert(folded(key), at);
+    target.keys.insert({key}, at);
     target.lines.insert(at, {key, value});
 }
 
 void IniFile::eraseSection(const QString& section) {
-    const QString name = folded(section);
-    sections_.removeIf([&](const Section& s) { return folded(s.name) == name; });
+    sections_.removeIf([&](const Section& s) { return Name{s.name} == Name{section}; });
     indexSections();
 }
 

@@ -41,13 +41,27 @@ private:
         QString key;  // empty for a line that is no "key=value"
         QString text; // the value, or the whole line
     };
+    // A section or key name as an index key: compared and hashed without regard to case, and
+    // sharing the name's characters instead of copying them.
+    struct Name {
+        QString text;
+        friend bool operator==(const Name& a, const Name& b) {
+            return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
+        }
+        // The same for names that differ only in case, as compare folds them.
+        friend size_t qHash(const Name& name, size_t seed = 0) {
+            QtPrivate::QHashCombine combine;
+            for (QChar c : name.text)
+                seed = combine(seed, c.toCaseFolded().unicode());
+            return seed;
+        }
+    };
     struct Section {
         QString name;
         QList<Line> lines;
-        QHash<QString, qsizetype> keys; // folded key -> its first line
+        QHash<Name, qsizetype> keys; // key -> its first line
     };
 
-    static QString folded(const QString& name) { return name.toCaseFolded(); }
     static void appendLine(Section& section, Line line);
 
     const Section* findSection(const QString& name) const;
@@ -58,7 +72,7 @@ private:
     QString path_;
     QList<Line> preamble_; // lines before the first section
     QList<Section> sections_;
-    QHash<QString, qsizetype> sectionIndex_; // folded name -> its first section
+    QHash<Name, qsizetype> sectionIndex_; // name -> its first section
 };
 
 } // namespace lccd
