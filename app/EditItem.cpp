@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace lccd {
 namespace {
@@ -29,6 +31,7 @@ const QString kDefaultFace = QStringLiteral("ＭＳ ゴシック");
 // holds the bare name.
 const QString kNotInstalledMark = QStringLiteral("%1 (未インストール)");
 constexpr int kFaceRole = Qt::UserRole + 1;
+constexpr int kPickerWidth = 170;
 
 // The alignment radio buttons: control name, caption, the word written, and where that word
 // starts in the alignment word list.
@@ -150,7 +153,7 @@ void TfrmEditItem::buildUi() {
         FontComboBoxEx1->addItem(face.name, face.charset);
         FontComboBoxEx1->setItemData(FontComboBoxEx1->count() - 1, face.name, kFaceRole);
     }
-    FontComboBoxEx1->setMinimumWidth(170);
+    FontComboBoxEx1->setMinimumWidth(kPickerWidth);
     spnFontSize = decimalSpin("spnFontSize", 0.25, 9, this);
     spnLineSpace = decimalSpin("spnLineSpace", 3, 13.5, this);
     rdoTateoki = named(new QRadioButton(QStringLiteral("縦置き"), this), "rdoTateoki");
@@ -287,6 +290,7 @@ void TfrmEditItem::selectAlignment(const QString& word, const QString& kind) {
 void TfrmEditItem::selectFace(const QString& faceField) {
     if (missingFaceEntry_ >= 0) {
         FontComboBoxEx1->removeItem(missingFaceEntry_);
+        FontComboBoxEx1->setMinimumWidth(kPickerWidth);
         missingFaceEntry_ = -1;
     }
     QString face = faceField;
@@ -302,9 +306,20 @@ void TfrmEditItem::selectFace(const QString& faceField) {
         // A face this desktop lacks stays the row's face: the picker shows it marked, and only
         // a face the user picks replaces it.
         missingFaceEntry_ = 0;
-        FontComboBoxEx1->insertItem(missingFaceEntry_, kNotInstalledMark.arg(face));
+        const QString entry = kNotInstalledMark.arg(face);
+        FontComboBoxEx1->insertItem(missingFaceEntry_, entry);
         FontComboBoxEx1->setItemData(missingFaceEntry_, face, kFaceRole);
         FontComboBoxEx1->setCurrentIndex(missingFaceEntry_);
+        // wide enough to show the name with its mark
+        QStyleOptionComboBox option;
+        option.initFrom(FontComboBoxEx1);
+        const QSize text(FontComboBoxEx1->fontMetrics().horizontalAdvance(entry),
+                         FontComboBoxEx1->fontMetrics().height());
+        FontComboBoxEx1->setMinimumWidth(
+            qMax(kPickerWidth,
+                 FontComboBoxEx1->style()
+                     ->sizeFromContents(QStyle::CT_ComboBox, &option, text, FontComboBoxEx1)
+                     .width()));
     } else if (FaceCharset(fallback) != Charset::NotInstalled) {
         FontComboBoxEx1->setCurrentText(fallback);
         rememberedFallback_ = face;
