@@ -29,12 +29,10 @@ protected:
         const int index = int(cups.printerNames().indexOf(queue));
         ASSERT_GE(index, 0) << "queue not listed by Qt";
         cups.setCurrentIndex(index);
-        // PDFs of earlier tests in the same run
-        for (const QString& pdf : QDir(output).entryList({QStringLiteral("*.pdf")}))
-            QFile::remove(QDir(output).filePath(pdf));
     }
 
-    // Opens the layout in the main window, as "CSV開く(&O)" does, and draws it.
+    // Opens the layout in the main window, as "CSV開く(&O)" does, and draws it. The print job
+    // gets the test's name as its title, which names its PDF among those of the other tests.
     void openLayout(const QStringList& rows) {
         const QString layout = writeLayout(QStringLiteral("cups.csv"), rows);
         open();
@@ -42,13 +40,19 @@ protected:
         trigger("CSVO1");
         form->RefreshPrinterInfo();
         form->RedrawLayout(false);
+        form->surface().Title = jobTitle();
+    }
+
+    static QString jobTitle() {
+        return QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
 
     QString waitForPdf() const {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 60000) {
-            const QStringList pdfs = QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+            const QStringList pdfs =
+                QDir(output).entryList({jobTitle() + QStringLiteral("*.pdf")}, QDir::Files);
             if (!pdfs.isEmpty()) {
                 QThread::msleep(500); // let the backend finish writing
                 return QDir(output).filePath(pdfs.first());
