@@ -140,30 +140,29 @@ void TForm1::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
-    frameSizePending_ = true;
-    applyFrameSize();
+    // A window manager may tell the frame only once the window is on screen: then the size is
+    // applied again when the window is first activated.
+    frameSizePending_ = !applyFrameSize();
     if (centreOnFirstShow_ && screen())
         move(screen()->availableGeometry().center() - frameGeometry().center() + pos());
     FormShow();
 }
 
 bool TForm1::event(QEvent* event) {
-    // A window manager may tell the frame only once the window is on screen.
-    if (frameSizePending_ && event->type() == QEvent::WindowActivate)
+    if (frameSizePending_ && event->type() == QEvent::WindowActivate) {
+        frameSizePending_ = false;
         applyFrameSize();
+    }
     return QMainWindow::event(event);
 }
 
-void TForm1::applyFrameSize() {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
-        frameSizePending_ = false;
-        return;
-    }
+bool TForm1::applyFrameSize() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return true;
     // The settings hold the outer size, frame included, as they hold the frame's position.
     const QSize frame = frameGeometry().size() - size();
     resize(QSize(settings_.width, settings_.height) - frame);
-    if (!frame.isNull())
-        frameSizePending_ = false;
+    return !frame.isNull();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

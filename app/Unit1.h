@@ -126,8 +126,8 @@ private:
     void markListSaved();
     bool mayClose();
     void showSaved(const QString& path);
-    // Gives the window the frame size of the settings, once the frame is known.
-    void applyFrameSize();
+    // Gives the window the outer size of the settings; false while the frame is not known.
+    bool applyFrameSize();
     int firstSettingsRow() const;
     int selectedRow() const;
     void selectRow(int row);
