@@ -48,11 +48,20 @@ private:
         friend bool operator==(const Name& a, const Name& b) {
             return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
         }
-        // The same for names that differ only in case, as compare folds them.
+        // The same for names that differ only in case: each character folded as compare folds
+        // it (a surrogate pair as one character).
         friend size_t qHash(const Name& name, size_t seed = 0) {
             QtPrivate::QHashCombine combine;
-            for (QChar c : name.text)
-                seed = combine(seed, c.toCaseFolded().unicode());
+            const QString& text = name.text;
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                char32_t c = text[i].unicode();
+                if (text[i].isHighSurrogate() && i + 1 < text.size() &&
+                    text[i + 1].isLowSurrogate()) {
+                    c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+                    ++i;
+                }
+                seed = combine(seed, QChar::toCaseFolded(c));
+            }
             return seed;
         }
     };

@@ -95,6 +95,10 @@ TEST_F(IniFileTest, DuplicateNamesFindTheFirstAndErasingRemovesEveryOne) {
     ini.writeString(QStringLiteral("C"), QStringLiteral("z"), QStringLiteral("9"));
     EXPECT_FALSE(ini.hasKey(QStringLiteral("A"), QStringLiteral("k")));
     EXPECT_EQ(ini.readString(QStringLiteral("B"), QStringLiteral("y"), QString()), "8");
+    // letter case beyond ASCII, a character outside the BMP included
+    ini.writeString(QStringLiteral("Ä"), QStringLiteral("\U00010400"), QStringLiteral("10"));
+    EXPECT_EQ(ini.readString(QStringLiteral("ä"), QStringLiteral("\U00010428"), QString()), "10");
+    ini.eraseSection(QStringLiteral("Ä"));
     ini.save();
     EXPECT_EQ(bytes(), QByteArray("[B]\r\nk=3\r\nx=7\r\ny=8\r\n[C]\r\nz=9\r\n"));
 }
