@@ -17,7 +17,7 @@ const QString kSection = QStringLiteral("ListView");
 constexpr std::chrono::milliseconds kEventInterval{20};
 
 QString itemKey(int index) {
-    return QStringLiteral("Item%1").arg(index);
+    return QLatin1String("Item") + QString::number(index);
 }
 
 } // namespace

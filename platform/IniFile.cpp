@@ -60,10 +60,10 @@ void IniFile::load() {
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        Line parsed{QString(), line.toString()};
-        if (equals > 0 && !trimmed.startsWith(u';'))
-            parsed = {trimBlanks(line.first(equals)).toString(),
-                      trimBlanks(line.sliced(equals + 1)).toString()};
+        Line parsed = equals > 0 && !trimmed.startsWith(u';')
+                          ? Line{trimBlanks(line.first(equals)).toString(),
+                                 trimBlanks(line.sliced(equals + 1)).toString()}
+                          : Line{QString(), line.toString()};
         if (sections_.isEmpty())
             preamble_.append(parsed);
         else
