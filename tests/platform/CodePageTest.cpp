@@ -33,6 +33,9 @@ TEST(CodePageTest, InvalidBytesDecodeAsReplacementAndGoOn) {
     // a lone lead byte at the end
     EXPECT_EQ(fromSjis(QByteArray("ab\x82")), QStringLiteral("ab") + replacement);
     EXPECT_EQ(fromSjis(QByteArray()), QString());
+    // after a byte that starts nothing, the next lead byte takes the ASCII byte after it
+    EXPECT_EQ(fromSjis("\xFC\x96\x40!"), replacement + fromSjis("\x96\x40") + QStringLiteral("!"));
+    EXPECT_EQ(fromSjis("\x96\x40").size(), 1);
 }
 
 TEST(CodePageTest, LongTextsConvertWhole) {
