@@ -55,6 +55,8 @@ void SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows) {
     }
     ini.load();
     ini.eraseSection(kSection);
+    if (!rows.isEmpty()) // an empty list leaves no section
+        ini.reserve(kSection, rows.size());
     // The window stays responsive while a long list is stored: pending events run every few
     // rows' worth of time, not after each row, where asking for them would cost more than the
     // row itself.

@@ -52,11 +52,22 @@ void IniFile::load() {
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
         bytes.truncate(nul);
     const QString text = fromSjis(bytes);
-    for (const QStringView line : textLines(text)) {
-        const QStringView trimmed = trimBlanks(QStringView(line));
-        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+    const QList<QStringView> lines = textLines(text);
+    auto isSectionLine = [](QStringView trimmed) {
+        return trimmed.startsWith(u'[') && trimmed.endsWith(u']');
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines[i];
+        const QStringView trimmed = trimBlanks(line);
+        if (isSectionLine(trimmed)) {
             sections_.append(
                 {trimBlanks(trimmed.sliced(1, trimmed.size() - 2)).toString(), {}, {}});
+            // room for the section's lines, so a large one is built without regrowing
+            qsizetype next = i + 1;
+            while (next < lines.size() && !isSectionLine(trimBlanks(lines[next])))
+                ++next;
+            sections_.last().lines.reserve(next - i - 1);
+            sections_.last().keys.reserve(next - i - 1);
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
@@ -162,6 +173,12 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         --at;
     target.keys.insert({key}, at);
     target.lines.insert(at, {key, value});
+}
+
+void IniFile::reserve(const QString& section, qsizetype keys) {
+    Section& target = sectionForWriting(section);
+    target.lines.reserve(target.lines.size() + keys);
+    target.keys.reserve(target.keys.size() + keys);
 }
 
 void IniFile::eraseSection(const QString& section) {

@@ -34,6 +34,8 @@ public:
     bool hasKey(const QString& section, const QString& key) const;
     QString readString(const QString& section, const QString& key, const QString& fallback) const;
     void writeString(const QString& section, const QString& key, const QString& value);
+    // Makes room in a section for this many keys, so that writing them grows nothing.
+    void reserve(const QString& section, qsizetype keys);
     void eraseSection(const QString& section);
 
 private:
@@ -49,18 +51,25 @@ private:
             return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
         }
         // The same for names that differ only in case: each character folded as compare folds
-        // it (a surrogate pair as one character).
+        // it (a surrogate pair as one character; ASCII, what names nearly always are, folded
+        // in place).
         friend size_t qHash(const Name& name, size_t seed = 0) {
             QtPrivate::QHashCombine combine;
             const QString& text = name.text;
             for (qsizetype i = 0; i < text.size(); ++i) {
                 char32_t c = text[i].unicode();
-                if (text[i].isHighSurrogate() && i + 1 < text.size() &&
-                    text[i + 1].isLowSurrogate()) {
-                    c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-                    ++i;
+                if (c < 0x80) {
+                    if (c >= u'A' && c <= u'Z')
+                        c += u'a' - u'A';
+                } else {
+                    if (text[i].isHighSurrogate() && i + 1 < text.size() &&
+                        text[i + 1].isLowSurrogate()) {
+                        c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+                        ++i;
+                    }
+                    c = QChar::toCaseFolded(c);
                 }
-                seed = combine(seed, QChar::toCaseFolded(c));
+                seed = combine(seed, c);
             }
             return seed;
         }
