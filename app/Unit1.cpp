@@ -12,6 +12,7 @@
 #include "layout/LayoutFile.h"
 #include "layout/LayoutIniStore.h"
 #include "layout/ListCommands.h"
+#include "platform/AppError.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -266,14 +267,17 @@ void TForm1::OpenLayoutFile() {
             return;
         currentLayoutPath_ = *chosen;
     }
-    const std::optional<LayoutFileContent> content = ReadLayoutFile(currentLayoutPath_);
-    if (!content) {
+    const LayoutFileRead read = ReadLayoutFile(currentLayoutPath_);
+    if (read.refusal == LayoutFileRefusal::CannotRead)
+        throw AppError(describeLayoutFileRefusal(read, currentLayoutPath_));
+    // A file that is no layout file is passed over without a word, as it always has been.
+    if (!read.content) {
         currentLayoutPath_.clear();
         return;
     }
     layoutList_->clear();
-    for (const QString& line : content->rowLines)
-        AddLayoutRow(line, content->headerFieldCount);
+    for (const QString& line : read.content->rowLines)
+        AddLayoutRow(line, read.content->headerFieldCount);
     markListSaved();
 }
 
@@ -299,8 +303,11 @@ void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
         return;
     if (settingsRow->title)
         setWindowTitle(applicationTitle() + QStringLiteral(" - ") + *settingsRow->title);
-    if (settingsRow->paperIndex >= 0)
+    if (settingsRow->paperIndex >= 0) {
         (settingsRow->portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
+        // The newly selected paper shows while the rest of the layout loads.
+        QCoreApplication::processEvents();
+    }
 }
 
 int TForm1::firstSettingsRow() const {
@@ -348,7 +355,12 @@ void TForm1::INIQ1Click() {
 }
 
 void TForm1::INIS1Click() {
-    SaveLayoutToIni(paths_.iniPath, layoutList_->items());
+    // The store lets events through; it writes this copy of the rows whatever they do.
+    const QList<LayoutItem> rows = layoutList_->items();
+    if (SaveLayoutToIni(paths_.iniPath, rows, [] { QCoreApplication::processEvents(); }) ==
+        IniStoreOutcome::StoredInNewFile)
+        dialogs().messageBox(iniFileCreatedMessage(paths_.iniPath), applicationTitle(),
+                             MessageBoxType::Ok | MessageBoxType::IconInformation);
     markListSaved();
     showSaved(paths_.iniPath);
 }

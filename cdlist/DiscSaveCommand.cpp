@@ -8,11 +8,12 @@
 #include "cdlist/LabelLayout.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
-#include "common/Messages.h"
 #include "common/MyCommonW.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
+#include "platform/EventWait.h"
 #include "platform/FileIO.h"
+#include "platform/Messages.h"
 
 #include <QFileInfo>
 

@@ -6,9 +6,9 @@
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
-#include "common/Messages.h"
 #include "platform/ColumnWidth.h"
 #include "platform/Dialogs.h"
+#include "platform/Messages.h"
 #include "platform/NamedWidget.h"
 #include "platform/PathEllipsis.h"
 

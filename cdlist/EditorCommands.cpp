@@ -4,9 +4,9 @@
 #include "cdlist/PlayingTime.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
-#include "common/Messages.h"
 #include "common/MyCommonW.h"
 #include "common/Numbers.h"
+#include "platform/Messages.h"
 
 #include <QFileInfo>
 

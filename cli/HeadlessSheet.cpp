@@ -15,15 +15,17 @@
 namespace lccd {
 
 LayoutFileContent ReadLayoutOrThrow(const QString& path) {
-    std::optional<LayoutFileContent> content = ReadLayoutFile(path);
-    if (!content)
+    LayoutFileRead read = ReadLayoutFile(path);
+    if (read.refusal == LayoutFileRefusal::CannotRead)
+        throw AppError(describeLayoutFileRefusal(read, path));
+    if (!read.content)
         throw AppError(
             localText("%1 is no layout file: it needs a header line of more than 13 "
                       "fields and at least one row",
                       "ファイル %1 はレイアウトファイルではありません（14 項目以上の見出し行と"
                       "1 行以上の行が要ります）")
                 .arg(path));
-    return std::move(*content);
+    return std::move(*read.content);
 }
 
 HeadlessSheet::HeadlessSheet(const SheetOptions& options)

@@ -2,12 +2,9 @@
 
 #include "platform/Shell.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -114,15 +111,6 @@ qint64 FileSizeOf(const QString& path) {
     if (!info.exists())
         return -1;
     return info.isDir() ? 0 : info.size();
-}
-
-void WaitWithEvents(int ms) {
-    QCoreApplication::processEvents();
-    if (ms <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(ms + 1, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 bool OpenWithAssociatedProgram(const QString& path) {

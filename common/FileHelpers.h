@@ -36,9 +36,6 @@ void FindFiles(QStringList& list, const QString& folder, const QString& extensio
 // The size in bytes of the entry at path (0 for a directory), or -1 when there is none.
 qint64 FileSizeOf(const QString& path);
 
-// Keeps handling window events until more than ms milliseconds have passed.
-void WaitWithEvents(int ms);
-
 // Opens a document in the program the desktop associates with it. A path enclosed in double
 // quotes is taken without them. Returns whether the desktop accepted it.
 bool OpenWithAssociatedProgram(const QString& path);

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString path = fuzz::scratchFile(data, size, QStringLiteral("layout.csv"));
-    const std::optional<LayoutFileContent> content = ReadLayoutFile(path);
+    const std::optional<LayoutFileContent> content = ReadLayoutFile(path).content;
     if (!content)
         return 0;
     for (const QString& line : content->rowLines) {

@@ -1,6 +1,7 @@
 #include "layout/LayoutFile.h"
 
 #include "common/MyCommonW.h"
+#include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
@@ -12,17 +13,40 @@ QString LayoutFileFilter() {
     return QStringLiteral("ListData(*.csv)|*.csv;|Text(*.*)|*.*");
 }
 
-std::optional<LayoutFileContent> ReadLayoutFile(const QString& path) {
-    const QList<QByteArray> lines = splitLines(readWholeFile(path));
+LayoutFileRead ReadLayoutFile(const QString& path) {
+    QList<QByteArray> lines;
+    try {
+        lines = splitLines(readWholeFile(path));
+    } catch (const AppError& error) {
+        return {std::nullopt, LayoutFileRefusal::CannotRead, error.message()};
+    }
     if (lines.size() < 2)
-        return std::nullopt;
+        return {std::nullopt, LayoutFileRefusal::TooFewLines, {}};
     LayoutFileContent content;
     content.headerFieldCount = CsvFieldCountW(fromSjis(lines.first()));
     if (content.headerFieldCount <= 13)
-        return std::nullopt;
+        return {std::nullopt, LayoutFileRefusal::ShortHeader, {}};
     for (qsizetype i = 1; i < lines.size(); ++i)
         content.rowLines.append(fromSjis(lines[i]));
-    return content;
+    return {std::move(content), LayoutFileRefusal::None, {}};
+}
+
+QString describeLayoutFileRefusal(const LayoutFileRead& read, const QString& path) {
+    switch (read.refusal) {
+    case LayoutFileRefusal::None:
+        return QString();
+    case LayoutFileRefusal::CannotRead:
+        return read.readError;
+    case LayoutFileRefusal::TooFewLines:
+        return QStringLiteral("ファイル %1 はレイアウトファイルではありません（見出し行の後に行が"
+                              "ありません）")
+            .arg(path);
+    case LayoutFileRefusal::ShortHeader:
+        return QStringLiteral("ファイル %1 はレイアウトファイルではありません（見出し行の項目が "
+                              "14 に足りません）")
+            .arg(path);
+    }
+    return QString();
 }
 
 void WriteLayoutFile(const QString& path, const QList<LayoutItem>& rows) {

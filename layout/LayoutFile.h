@@ -18,9 +18,25 @@ struct LayoutFileContent {
     QStringList rowLines;     // every line after the header, blank lines included
 };
 
-// Reads a layout file. Nothing when the file is refused: fewer than two lines, or a header of
-// 13 fields or fewer. Throws AppError "ファイル %s は開けません" when it cannot be read.
-std::optional<LayoutFileContent> ReadLayoutFile(const QString& path);
+enum class LayoutFileRefusal {
+    None,
+    CannotRead,  // no regular file, or it cannot be read
+    TooFewLines, // fewer than two lines: no row after the header
+    ShortHeader, // a header of 13 fields or fewer
+};
+
+struct LayoutFileRead {
+    std::optional<LayoutFileContent> content; // when the file was read as a layout file
+    LayoutFileRefusal refusal = LayoutFileRefusal::None;
+    QString readError; // why the file could not be read, for CannotRead
+};
+
+// Reads a layout file, or says why it was refused.
+LayoutFileRead ReadLayoutFile(const QString& path);
+
+// The words for a refusal: the read error for a file that cannot be read ("ファイル %s は開けま
+// せん", ...), a sentence saying what the file lacks for the others; empty for a file read.
+QString describeLayoutFileRefusal(const LayoutFileRead& read, const QString& path);
 
 // Writes the header and the rows, replacing the file only once it is complete. Throws AppError
 // "ファイル %s を作成できません".

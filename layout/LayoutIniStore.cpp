@@ -1,11 +1,8 @@
 #include "layout/LayoutIniStore.h"
 
 #include "platform/AppError.h"
-#include "platform/ApplicationTitle.h"
-#include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <chrono>
@@ -44,28 +41,28 @@ std::optional<QStringList> LoadLayoutFromIni(const QString& iniPath) {
     return lines;
 }
 
-void SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows) {
+QString iniFileCreatedMessage(const QString& iniPath) {
+    return QStringLiteral("IniFileを作成しました \"") + iniPath;
+}
+
+IniStoreOutcome SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows,
+                                const std::function<void()>& whileStoring) {
     IniFile ini(iniPath);
-    if (!ini.exists()) {
+    const bool created = !ini.exists();
+    if (created)
         CreateIniFile(iniPath);
-        dialogs().messageBox(QStringLiteral("IniFileを作成しました \"") + iniPath,
-                             applicationTitle(),
-                             MessageBoxType::Ok | MessageBoxType::IconInformation);
-        QCoreApplication::processEvents();
-    }
     ini.load();
     ini.eraseSection(kSection);
     if (!rows.isEmpty()) // an empty list leaves no section
         ini.reserve(kSection, rows.size());
-    // The window stays responsive while a long list is stored: pending events run every few
-    // rows' worth of time, not after each row, where asking for them would cost more than the
-    // row itself.
+    // The caller is told every few rows' worth of time, not after each row, where letting
+    // events through would cost more than the row itself.
     QElapsedTimer sinceEvents;
     sinceEvents.start();
     for (int i = 0; i < rows.size(); ++i) {
         ini.writeString(kSection, itemKey(i), rows[i].toRowLine());
-        if (sinceEvents.elapsed() >= kEventInterval.count()) {
-            QCoreApplication::processEvents();
+        if (whileStoring && sinceEvents.elapsed() >= kEventInterval.count()) {
+            whileStoring();
             sinceEvents.restart();
         }
     }
@@ -74,6 +71,7 @@ void SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows) {
     } catch (const AppError&) {
         throw AppError::cannotWrite(iniPath);
     }
+    return created ? IniStoreOutcome::StoredInNewFile : IniStoreOutcome::Stored;
 }
 
 } // namespace lccd

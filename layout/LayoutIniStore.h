@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The layout kept in the program's INI file: section ListView, one key Item0, Item1, ... per
@@ -17,9 +18,20 @@ void CreateIniFile(const QString& iniPath);
 // does not exist.
 std::optional<QStringList> LoadLayoutFromIni(const QString& iniPath);
 
-// Stores the rows in place of the stored ones. A missing INI file is created first (with a
-// message saying so). The file is replaced only once it is complete: a failure throws
-// AppError "%s に書き込めません" and leaves the previous file as it was.
-void SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows);
+enum class IniStoreOutcome {
+    Stored,
+    StoredInNewFile, // the INI file was missing and has been created
+};
+
+// What the window says after a store that created the INI file.
+QString iniFileCreatedMessage(const QString& iniPath);
+
+// Stores the rows in place of the stored ones; a missing INI file is created first. The file is
+// replaced only once it is complete: a failure throws AppError "%s に書き込めません" and leaves
+// the previous file as it was. While a long list is stored, whileStoring (when given) is called
+// every few rows' worth of time, for a window to let its events through; rows must then be the
+// caller's own copy.
+IniStoreOutcome SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows,
+                                const std::function<void()>& whileStoring = {});
 
 } // namespace lccd

@@ -2,10 +2,8 @@
 
 #include "layout/LayoutList.h"
 #include "platform/Printer.h"
-#include "render/SheetSurface.h"
 #include "render/PaperMatch.h"
-
-#include <QCoreApplication>
+#include "render/SheetSurface.h"
 
 namespace lccd {
 
@@ -40,7 +38,6 @@ std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, SheetSurface&
         surface.SelectPaper(paperNames[settingsRow.paperIndex], settingsRow.portrait
                                                                     ? PaperOrientation::Portrait
                                                                     : PaperOrientation::Landscape);
-        QCoreApplication::processEvents();
     }
     return settingsRow;
 }

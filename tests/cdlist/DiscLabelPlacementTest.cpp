@@ -122,7 +122,7 @@ TEST_F(ProductLabelLayoutTest, TheBuiltInJacketGivesItsFrontCover) {
     const DiscLabelSheet sheet = twoUpSheet();
     WriteLabelLayout(path("disc.csv"), builtInLabelTemplate(), editor_.disc(),
                      editor_.tracks().rows(), &sheet);
-    const std::optional<LayoutFileContent> read = ReadLayoutFile(path("disc.csv"));
+    const std::optional<LayoutFileContent> read = ReadLayoutFile(path("disc.csv")).content;
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->headerFieldCount, 17);
     QStringList kinds;

@@ -229,7 +229,7 @@ TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
     // (a comma in the album title included).
     disc.albumTitle = QStringLiteral("Love, Peace");
     WriteLabelLayout(path("jacket.csv"), builtInLabelTemplate(), disc, printedSongs(15));
-    const std::optional<LayoutFileContent> layout = ReadLayoutFile(path("jacket.csv"));
+    const std::optional<LayoutFileContent> layout = ReadLayoutFile(path("jacket.csv")).content;
     ASSERT_TRUE(layout.has_value());
     EXPECT_EQ(layout->headerFieldCount, 17);
     ASSERT_EQ(layout->rowLines.size(), 17 + 15);

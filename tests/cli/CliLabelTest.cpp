@@ -45,7 +45,7 @@ TEST_F(CliLabelTest, SheetWritesTheSettingsRowAndTheGuidesAsALayout) {
     const test::CliRun run = runCli(
         {QStringLiteral("sheet"), QStringLiteral("avery l6043"), QStringLiteral("-o"), guides});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const std::optional<LayoutFileContent> layout = ReadLayoutFile(guides);
+    const std::optional<LayoutFileContent> layout = ReadLayoutFile(guides).content;
     ASSERT_TRUE(layout);
     ASSERT_EQ(layout->rowLines.size(), 5);
     EXPECT_EQ(layout->rowLines[0], QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,"));
@@ -108,7 +108,7 @@ TEST_F(CliLabelTest, CalibrationWritesTheSheetForThePaperAsPageOrLayout) {
                       QStringLiteral("--landscape")})
                   .exitCode,
               0);
-    const std::optional<LayoutFileContent> layout = ReadLayoutFile(csv);
+    const std::optional<LayoutFileContent> layout = ReadLayoutFile(csv).content;
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->rowLines.value(0), QStringLiteral("設定,,,,,,,,,,No,,A4,,,,"));
     EXPECT_GT(layout->rowLines.size(), 500);

@@ -28,18 +28,27 @@ protected:
 
 TEST_F(LayoutFileTest, HeaderRuleRefusesShortFilesAndHeaders) {
     const QByteArray header14 = "ID,画,印,編,左,上,幅,高,幅２,配置,縦,XLS,値,書体";
-    EXPECT_FALSE(ReadLayoutFile(
-        file(QStringLiteral("one.csv"), toSjis(QString::fromUtf8(header14)) + "\r\n")));
-    EXPECT_FALSE(
-        ReadLayoutFile(file(QStringLiteral("h13.csv"), "a,b,c,d,e,f,g,h,i,j,k,l,m\r\nx\r\n")));
+    const LayoutFileRead headerOnly = ReadLayoutFile(
+        file(QStringLiteral("one.csv"), toSjis(QString::fromUtf8(header14)) + "\r\n"));
+    EXPECT_FALSE(headerOnly.content);
+    EXPECT_EQ(headerOnly.refusal, LayoutFileRefusal::TooFewLines);
+    const LayoutFileRead shortHeader =
+        ReadLayoutFile(file(QStringLiteral("h13.csv"), "a,b,c,d,e,f,g,h,i,j,k,l,m\r\nx\r\n"));
+    EXPECT_FALSE(shortHeader.content);
+    EXPECT_EQ(shortHeader.refusal, LayoutFileRefusal::ShortHeader);
 
-    const auto content = ReadLayoutFile(
-        file(QStringLiteral("h14.csv"),
-             toSjis(QString::fromUtf8(header14) + QStringLiteral("\r\n矩形,,Yes\r\n\r\nlast"))));
+    const auto content = ReadLayoutFile(file(QStringLiteral("h14.csv"),
+                                             toSjis(QString::fromUtf8(header14) +
+                                                    QStringLiteral("\r\n矩形,,Yes\r\n\r\nlast"))))
+                             .content;
     ASSERT_TRUE(content);
     EXPECT_EQ(content->headerFieldCount, 14);
     EXPECT_EQ(content->rowLines, (QStringList{QStringLiteral("矩形,,Yes"), QString(), "last"}));
-    EXPECT_THROW(ReadLayoutFile(dir.filePath(QStringLiteral("missing.csv"))), AppError);
+    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
+    const LayoutFileRead unread = ReadLayoutFile(missing);
+    EXPECT_EQ(unread.refusal, LayoutFileRefusal::CannotRead);
+    EXPECT_EQ(describeLayoutFileRefusal(unread, missing),
+              QStringLiteral("ファイル %1 は開けません").arg(missing));
 }
 
 TEST_F(LayoutFileTest, WritesHeaderAndRowsInShiftJisWithCrLf) {
@@ -52,7 +61,7 @@ TEST_F(LayoutFileTest, WritesHeaderAndRowsInShiftJisWithCrLf) {
         "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色\r\n"
         "文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,,\"1,2\",Arial,9,clRed,clWhite\r\n"));
     EXPECT_EQ(readWholeFile(path), expected);
-    const auto back = ReadLayoutFile(path);
+    const auto back = ReadLayoutFile(path).content;
     ASSERT_TRUE(back);
     EXPECT_EQ(LayoutItem::fromRowLine(back->rowLines[0]), row);
 }
@@ -82,7 +91,7 @@ TEST_F(LayoutFileTest, NoCharacterInAFieldBreaksTheRowInAFileOrTheIniStore) {
 
         const QString csv = dir.filePath(QStringLiteral("c.csv"));
         WriteLayoutFile(csv, {row});
-        const auto file = ReadLayoutFile(csv);
+        const auto file = ReadLayoutFile(csv).content;
         ASSERT_TRUE(file) << int(c);
         const QString ini = dir.filePath(QStringLiteral("c.ini"));
         SaveLayoutToIni(ini, {row});
@@ -119,10 +128,11 @@ TEST_F(LayoutFileTest, IniStoreStopsAtAGapAndKeepsOtherSections) {
 }
 
 TEST_F(LayoutFileTest, IniStoreCreatesAMissingFileAndSaysSo) {
-    test::ScriptedDialogs dialogs;
     const QString ini = dir.filePath(QStringLiteral("new.ini"));
-    SaveLayoutToIni(ini, {LayoutItem::fromRowLine(QStringLiteral("設定"))});
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("IniFileを作成しました \"") + ini});
+    EXPECT_EQ(SaveLayoutToIni(ini, {LayoutItem::fromRowLine(QStringLiteral("設定"))}),
+              IniStoreOutcome::StoredInNewFile);
+    EXPECT_EQ(SaveLayoutToIni(ini, {LayoutItem::fromRowLine(QStringLiteral("設定"))}),
+              IniStoreOutcome::Stored);
     EXPECT_EQ(readWholeFile(ini),
               QByteArray("[General]\r\nName=MarovellApplication\r\n[ListView]\r\n"
                          "Item0=") +

@@ -1,4 +1,4 @@
-#include "common/Messages.h"
+#include "platform/Messages.h"
 
 #include "platform/Dialogs.h"
 
