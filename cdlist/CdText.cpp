@@ -65,13 +65,14 @@ quint16 packCrc(const char* bytes) {
 // Lays texts into packs the way libburn does, so that both give the same bytes: each kind of
 // text starts a pack, a pack records the track its first byte belongs to and how many
 // characters of that text came before, and a track whose text repeats the previous track's
-// holds a tab instead.
+// holds a tab instead. libburn's own burn_cdtext_from_session cannot make this block: it keeps
+// the double-byte mark for titles alone, so its performer packs read back garbled.
 class PackWriter {
 public:
     void addTexts(unsigned char type, const QList<QByteArray>& texts) {
         for (int track = 0; track < texts.size(); ++track) {
-            const bool repeat = track > 1 && texts[track] == texts[track - 1] &&
-                                texts[track].size() > 2;
+            const bool repeat =
+                track > 1 && texts[track] == texts[track - 1] && texts[track].size() > 2;
             addText(type, track, repeat ? QByteArray("\t\t\0\0", 4) : texts[track], true);
         }
         closePack();

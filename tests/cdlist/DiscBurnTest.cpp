@@ -118,10 +118,10 @@ TEST_F(DiscBurnTest, JapaneseDiscBurnsWithGapsCatalogAndCdText) {
     EXPECT_EQ(burn.mediaCatalog, QByteArray("4988001234567"));
     const test::CdTextSheet sheet = test::readCdTextPacks(burn.cdTextPacks);
     EXPECT_EQ(sheet.characterCode, 0x80);
-    for (const QString& title : {QStringLiteral("夏の記録"), QStringLiteral("朝の歌"),
-                                 QStringLiteral("昼の歌"), QStringLiteral("夜の歌"),
-                                 QStringLiteral("ミナモ楽団")})
-        EXPECT_TRUE(sheet.text.contains(title)) << title;
+    for (const QString& title :
+         {QStringLiteral("夏の記録"), QStringLiteral("朝の歌"), QStringLiteral("昼の歌"),
+          QStringLiteral("夜の歌"), QStringLiteral("ミナモ楽団")})
+        EXPECT_TRUE(sheet.text.contains(title)) << title.toStdString();
     EXPECT_EQ(editor.presenter().status().text(), QStringLiteral("CDへの書き込みが終わりました"));
     // The changed rows were saved first, through the save command.
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("夏の記録.cue"))));
@@ -135,7 +135,8 @@ TEST_F(DiscBurnTest, CatalogWithLettersGivesNoMcnAndSaysWhy) {
         return int(QDialog::Rejected);
     });
     editor.btnBurnCdClick();
-    EXPECT_TRUE(statusWhileOpen.contains(QStringLiteral("13桁の数字でない"))) << statusWhileOpen;
+    EXPECT_TRUE(statusWhileOpen.contains(QStringLiteral("13桁の数字でない")))
+        << statusWhileOpen.toStdString();
     EXPECT_TRUE(burner.recordings.empty());
 
     const DiscBurnPlan plan =
@@ -150,7 +151,8 @@ TEST_F(DiscBurnTest, NoDriveIsSaidAndNothingStarts) {
     threeSongs(QString());
     burner.driveList.clear();
     editor.btnBurnCdClick();
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("CD書き込みドライブが見つかりません")});
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("CD書き込みドライブが見つかりません")});
     EXPECT_EQ(burner.inspections, 0);
     EXPECT_TRUE(burner.recordings.empty());
 }
@@ -163,9 +165,7 @@ TEST_F(DiscBurnTest, DiscLongerThanTheMediumIsRefusedBeforeStart) {
     } cases[] = {
         {81 * 60, 359849, true}, // an 80-minute CD-R
         {81 * 60, -1, true},     // a disc that does not tell: 79:57
-        {80 * 60 + 30, 404849, false},
-        {80 * 60 + 30, -1, true},
-        {79 * 60 + 50, -1, false},
+        {80 * 60 + 30, 404849, false}, {80 * 60 + 30, -1, true}, {79 * 60 + 50, -1, false},
     };
     setDisc(QString(), false);
     for (const auto& c : cases) {
@@ -201,7 +201,8 @@ TEST_F(DiscBurnTest, CancellingMidwayLeavesNoHalfState) {
         auto& burn = dynamic_cast<TfrmBurnCd&>(dialog);
         click(dialog, "btnStart");
         EXPECT_TRUE(waitFor([&] { return burner.recordings[0].tracks[1].bytesRead > 0; }));
-        percentWhenCancelled = dialog.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value();
+        percentWhenCancelled =
+            dialog.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value();
         dialogs.answerMessage(DialogResult::Ok); // yes, stop
         click(dialog, "btnCancel");
         EXPECT_TRUE(waitFor([&] { return !burn.burning(); }));
@@ -232,7 +233,9 @@ TEST_F(DiscBurnTest, WaitsForABlankCd) {
     // The dialog looks once as it opens, then again at each start and each OK.
     const BurnMedium noDisc{MediumState::NoDisc, {}, -1, {}};
     burner.media[QStringLiteral("/dev/sr0")] = {
-        noDisc, noDisc, {MediumState::Written, QStringLiteral("CD-R"), -1, {}},
+        noDisc,
+        noDisc,
+        {MediumState::Written, QStringLiteral("CD-R"), -1, {}},
         FakeDiscBurner::blankCdR()};
     dialogs.answerMessage(DialogResult::Ok).answerMessage(DialogResult::Ok);
     burnToTheEnd();
@@ -266,7 +269,8 @@ TEST(DiscBurnPlanTest, MissingSongStopsThePlan) {
         PlanDiscBurn(disc, rows, {}, decoder, status);
         FAIL() << "planned a burn of a missing song";
     } catch (const AppError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("01.wav"))) << error.message();
+        EXPECT_TRUE(error.message().contains(QStringLiteral("01.wav")))
+            << error.message().toStdString();
     }
 }
 
@@ -279,10 +283,18 @@ TEST(BurnProgressTest, PercentTrackAndTimeLeftFromThePaceOfWriting) {
         QString text;
     } steps[] = {
         {{BurnPhase::Starting, 0, 0, {}}, 0, 0, QStringLiteral("書き込みを始めています…")},
-        {{BurnPhase::Writing, 1, 100, {}}, 20000, 10, QStringLiteral("トラック 1/3  10%  残り --:--")},
-        {{BurnPhase::Writing, 2, 400, {}}, 50000, 40, QStringLiteral("トラック 2/3  40%  残り 1:00")},
+        {{BurnPhase::Writing, 1, 100, {}},
+         20000,
+         10,
+         QStringLiteral("トラック 1/3  10%  残り --:--")},
+        {{BurnPhase::Writing, 2, 400, {}},
+         50000,
+         40,
+         QStringLiteral("トラック 2/3  40%  残り 1:00")},
         {{BurnPhase::Finishing, 3, 1000, {}}, 110000, 100, QStringLiteral("仕上げています…")},
-        {{BurnPhase::Failed, 3, 1000, QStringLiteral("write error")}, 111000, 100,
+        {{BurnPhase::Failed, 3, 1000, QStringLiteral("write error")},
+         111000,
+         100,
          QStringLiteral("CDへの書き込みに失敗しました: write error")},
     };
     for (const auto& step : steps) {

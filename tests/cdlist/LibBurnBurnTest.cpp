@@ -43,7 +43,8 @@ TEST_F(LibBurnBurnTest, RefusalComesInLibburnsWords) {
         test::writeFileBytes(dir.filePath(name), QByteArray());
         decoder.add(dir.filePath(name),
                     {{44100, 44100 * 5, 16, {Speaker::FrontLeft, Speaker::FrontRight}}, {}});
-        rows[size_t(r)] = test::song(QStringLiteral("曲%1").arg(r + 1), QStringLiteral("演者"), name);
+        rows[size_t(r)] =
+            test::song(QStringLiteral("曲%1").arg(r + 1), QStringLiteral("演者"), name);
     }
     StatusPanel status;
     const DiscBurnPlan plan = PlanDiscBurn(disc, rows, {false, true}, decoder, status);
@@ -52,7 +53,7 @@ TEST_F(LibBurnBurnTest, RefusalComesInLibburnsWords) {
         FAIL() << "libburn took an audio CD on a pseudo drive";
     } catch (const AppError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("audio track prohibited by non-CD")))
-            << error.message();
+            << error.message().toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(image));
 }
