@@ -7,6 +7,7 @@
 #include "cli/CliText.h"
 #include "platform/AppError.h"
 #include "platform/LibBurnDiscBurner.h"
+#include "platform/LibBurnLibrary.h"
 #include "platform/SongDecoder.h"
 
 #include <QDir>
@@ -60,18 +61,17 @@ int RunBurnCommand(const QStringList& arguments, CliContext& context, DiscBurner
     const QString drive = QStringLiteral("drive");
     const QString speed = QStringLiteral("speed");
     QCommandLineParser parser;
-    parser.addOptions({valueOption({drive}), valueOption({speed}),
-                       QCommandLineOption(QStringLiteral("simulate")),
-                       QCommandLineOption(QStringLiteral("eject")),
-                       QCommandLineOption(QStringLiteral("gap")),
-                       QCommandLineOption(QStringLiteral("nocut"))});
+    parser.addOptions(
+        {valueOption({drive}), valueOption({speed}), QCommandLineOption(QStringLiteral("simulate")),
+         QCommandLineOption(QStringLiteral("eject")), QCommandLineOption(QStringLiteral("gap")),
+         QCommandLineOption(QStringLiteral("nocut"))});
     parseCommand(parser, arguments, 1);
     const QString given = parser.positionalArguments().first();
     if (!QFileInfo(given).isDir())
         throw AppError(localText("there is no folder %1", "フォルダー %1 がありません").arg(given));
     BurnOptions options;
-    options.speedKBps = int(std::ceil(intOption(parser, speed, 0, kFastestSpeed, 0) *
-                                      kSingleSpeedKBps));
+    options.speedKBps =
+        int(std::ceil(intOption(parser, speed, 0, kFastestSpeed, 0) * kSingleSpeedKBps));
     options.simulate = parser.isSet(QStringLiteral("simulate"));
     options.eject = parser.isSet(QStringLiteral("eject"));
 
@@ -122,6 +122,7 @@ int RunDrivesCommand(const QStringList& arguments, CliContext& context, DiscBurn
 int BurnCommand(const QStringList& arguments, CliContext& context) {
     LibBurnDiscBurner burner;
     SongDecoder decoder;
+    const DrivesStopOnSignals interruptible;
     return RunBurnCommand(arguments, context, burner, decoder);
 }
 

@@ -14,6 +14,10 @@ namespace {
 using namespace burn;
 
 constexpr int kSectorBytes = 2352;
+// About 2.4 MB, a few seconds of writing at full speed.
+constexpr int kFifoSectors = 1024;
+// The track's audio comes in reads of any size, not only whole sectors.
+constexpr int kReadsAnyAmount = 1;
 constexpr int kWaitForIdleMs = 100;
 
 [[noreturn]] void refuse(const QString& what) {
@@ -63,9 +67,16 @@ void LibBurnJob::describeSession(BurnSession& session) {
         std::unique_ptr<burn_track, void (*)(burn_track*)> burnTrack(burn_track_create(),
                                                                      burn_track_free);
         burn_track_define_data(burnTrack.get(), 0, 0, 1, BURN_AUDIO);
-        burn_source* source = newLibBurnTrackSource(std::move(track.audio), sourceError_);
-        const burn_source_status attached = burn_track_set_source(burnTrack.get(), source);
-        burn_source_free(source); // the track holds its own reference
+        // A fifo decodes ahead on its own thread, so that a slow stretch of a song does not keep
+        // the drive waiting.
+        burn_source* audio = newLibBurnTrackSource(std::move(track.audio), sourceError_);
+        burn_source* fifo =
+            burn_fifo_source_new(audio, kSectorBytes, kFifoSectors, kReadsAnyAmount);
+        burn_source_free(audio); // the fifo and then the track hold their own references
+        const burn_source_status attached =
+            fifo ? burn_track_set_source(burnTrack.get(), fifo) : BURN_SOURCE_FAILED;
+        if (fifo)
+            burn_source_free(fifo);
         if (attached != BURN_SOURCE_OK)
             refuse(QStringLiteral("トラック %1 の音声を渡せません").arg(trackSectors_.size()));
         if (track.pregapSectors > 0)

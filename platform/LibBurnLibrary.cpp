@@ -11,6 +11,10 @@ namespace {
 
 using namespace burn;
 
+// libburn's own handler: it cancels the drives' work, waits for them and ends the program.
+constexpr int kAbortAndExit = 0x10;
+constexpr int kSystemDefault = 1;
+
 // libburn for the whole process: started on first use, finished after every drive is released.
 struct LibBurnRunning {
     LibBurnRunning() {
@@ -38,6 +42,16 @@ QString takeLibBurnMessage() {
     while (burn_msgs_obtain(const_cast<char*>("SORRY"), &code, text, &osErrno, severity) == 1)
         message = QString::fromLocal8Bit(text);
     return message;
+}
+
+DrivesStopOnSignals::DrivesStopOnSignals() {
+    useLibBurn();
+    static char prefix[] = "lccdtool-cli : ";
+    burn_set_signal_handling(prefix, nullptr, kAbortAndExit);
+}
+
+DrivesStopOnSignals::~DrivesStopOnSignals() {
+    burn_set_signal_handling(nullptr, nullptr, kSystemDefault);
 }
 
 GrabbedDrive::GrabbedDrive(const QString& address) {

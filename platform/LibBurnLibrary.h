@@ -21,6 +21,16 @@ void useLibBurn();
 // of them), empty when there is none; the queue is emptied.
 QString takeLibBurnMessage();
 
+// While it lives, a signal that ends the program (Ctrl+C, a hang-up) first stops every drive that
+// writes and releases it, so that no drive is left locked in the middle of a burn.
+class DrivesStopOnSignals {
+public:
+    DrivesStopOnSignals();
+    ~DrivesStopOnSignals();
+    DrivesStopOnSignals(const DrivesStopOnSignals&) = delete;
+    DrivesStopOnSignals& operator=(const DrivesStopOnSignals&) = delete;
+};
+
 // A drive opened for this program alone, by its device file; released when dropped.
 class GrabbedDrive {
 public:

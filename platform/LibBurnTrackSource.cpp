@@ -22,8 +22,7 @@ SourceData& dataOf(burn_source* source) {
     return *static_cast<SourceData*>(source->data);
 }
 
-// libburn asks for one sector at a time; the audio comes in whole sectors, so only the end of
-// the track gives fewer bytes.
+// The audio gives as many bytes as are asked for, fewer only at the end of the track.
 int readAudio(burn_source* source, unsigned char* buffer, int size) {
     SourceData& data = dataOf(source);
     try {
