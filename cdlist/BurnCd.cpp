@@ -35,6 +35,7 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
     setWindowTitle(kCaption);
     auto* layout = new QVBoxLayout(this);
     lblDisc = named(new QLabel(this), "lblDisc");
+    lblDisc->setWordWrap(true);
     layout->addWidget(lblDisc);
 
     auto* form = new QFormLayout;
@@ -42,6 +43,7 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
     cmbSpeed = named(new QComboBox(this), "cmbSpeed");
     form->addRow(QStringLiteral("ドライブ"), cmbDrive);
     lblMedium = named(new QLabel(this), "lblMedium");
+    lblMedium->setWordWrap(true);
     form->addRow(QStringLiteral("ディスク"), lblMedium);
     form->addRow(QStringLiteral("書き込み速度"), cmbSpeed);
     layout->addLayout(form);
@@ -82,8 +84,9 @@ void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives) {
     plan_ = std::move(plan);
     drives_ = drives;
     outcome_.clear();
-    QStringList disc = {QStringLiteral("%1曲  %2").arg(plan_.tracks.size()).arg(
-        sectorsAsMinutes(plan_.discSectors()))};
+    QStringList disc = {QStringLiteral("%1曲  %2")
+                            .arg(plan_.tracks.size())
+                            .arg(sectorsAsMinutes(plan_.discSectors()))};
     disc += plan_.notes;
     lblDisc->setText(disc.join(QLatin1Char('\n')));
     cmbDrive->clear();
@@ -112,11 +115,10 @@ void TfrmBurnCd::showMedium(const BurnMedium& medium) {
     if (const std::optional<QString> problem = mediumProblem(medium))
         lblMedium->setText(*problem);
     else
-        lblMedium->setText(
-            medium.capacitySectors >= 0
-                ? QStringLiteral("空の%1 (%2 まで)")
-                      .arg(medium.profile, sectorsAsMinutes(medium.capacitySectors))
-                : QStringLiteral("空の%1").arg(medium.profile));
+        lblMedium->setText(medium.capacitySectors >= 0
+                               ? QStringLiteral("空の%1 (%2 まで)")
+                                     .arg(medium.profile, sectorsAsMinutes(medium.capacitySectors))
+                               : QStringLiteral("空の%1").arg(medium.profile));
     cmbSpeed->clear();
     cmbSpeed->addItem(QStringLiteral("最大"), 0);
     for (const int speed : medium.writeSpeedsKBps)
@@ -154,8 +156,8 @@ void TfrmBurnCd::btnStartClick() {
         return;
     }
     const BurnOptions options = chosenOptions();
-    job_ = burner_.start(drives_[cmbDrive->currentIndex()].address, plan_.session(decoder_),
-                         options);
+    job_ =
+        burner_.start(drives_[cmbDrive->currentIndex()].address, plan_.session(decoder_), options);
     simulating_ = options.simulate;
     meter_.emplace(int(plan_.tracks.size()), plan_.audioSectors(), simulating_);
     outcome_.clear();

@@ -1,7 +1,9 @@
 #include "cli/BurnCommand.h"
+#include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
+#include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
 #include "tests/support/TestSongs.h"
 
@@ -39,6 +41,27 @@ TEST(CliBurnTest, WithoutADriveBothCommandsSaySoAndFail) {
         << burn.err.toStdString();
 }
 
+// Whatever the machine has: with no drive the command stops with the message before it loads
+// or decodes anything.
+TEST(CliBurnTest, NoDriveStopsTheBurnWithTheMessage) {
+    test::FakeDiscBurner burner;
+    test::FakeAudioDecoder decoder;
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    CliContext context{outStream, errStream, {}};
+    QTemporaryDir root;
+    try {
+        RunBurnCommand({QStringLiteral("burn"), root.path()}, context, burner, decoder);
+        FAIL() << "burned without a drive";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("CD書き込みドライブが見つかりません"));
+    }
+    EXPECT_EQ(burner.inspections, 0);
+    EXPECT_TRUE(out.isEmpty());
+}
+
 TEST(CliBurnTest, BurnsTheLoadedFolderWithAProgressLine) {
     QTemporaryDir root;
     test::FakeDiscBurner burner;
@@ -49,10 +72,10 @@ TEST(CliBurnTest, BurnsTheLoadedFolderWithAProgressLine) {
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     CliContext context{outStream, errStream, {}};
-    const int status = RunBurnCommand(
-        {QStringLiteral("burn"), makeDiscFolder(root), QStringLiteral("--simulate"),
-         QStringLiteral("--speed"), QStringLiteral("4"), QStringLiteral("--gap")},
-        context, burner, decoder);
+    const int status =
+        RunBurnCommand({QStringLiteral("burn"), makeDiscFolder(root), QStringLiteral("--simulate"),
+                        QStringLiteral("--speed"), QStringLiteral("4"), QStringLiteral("--gap")},
+                       context, burner, decoder);
 
     EXPECT_EQ(status, 0) << err.toStdString();
     ASSERT_EQ(burner.recordings.size(), 1u);
