@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lccd {
@@ -119,11 +120,14 @@ void TfrmBurnCd::showMedium(const BurnMedium& medium) {
                                ? QStringLiteral("空の%1 (%2 まで)")
                                      .arg(medium.profile, sectorsAsMinutes(medium.capacitySectors))
                                : QStringLiteral("空の%1").arg(medium.profile));
+    // Looking at the disc again (as a burn starts) keeps the speed the user chose.
+    const QVariant chosenSpeed = cmbSpeed->currentData();
     cmbSpeed->clear();
     cmbSpeed->addItem(QStringLiteral("最大"), 0);
     for (const int speed : medium.writeSpeedsKBps)
         cmbSpeed->addItem(QStringLiteral("%1倍速").arg(std::lround(speed / kSingleSpeedKBps)),
                           speed);
+    cmbSpeed->setCurrentIndex(std::max(0, cmbSpeed->findData(chosenSpeed)));
 }
 
 std::optional<BurnMedium> TfrmBurnCd::blankMedium() {

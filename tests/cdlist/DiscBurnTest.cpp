@@ -13,6 +13,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -125,6 +126,30 @@ TEST_F(DiscBurnTest, JapaneseDiscBurnsWithGapsCatalogAndCdText) {
     EXPECT_EQ(editor.presenter().status().text(), QStringLiteral("CDへの書き込みが終わりました"));
     // The changed rows were saved first, through the save command.
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("夏の記録.cue"))));
+}
+
+// The drive gets the speed, test writing and ejecting chosen in the dialog, also after the
+// dialog looked at the disc again as the burn started.
+TEST_F(DiscBurnTest, ChosenSpeedAndTestWritingReachTheDrive) {
+    threeSongs(QString());
+    dialogs.answerDialog([](QDialog& dialog) {
+        auto* speeds = dialog.findChild<QComboBox*>(QStringLiteral("cmbSpeed"));
+        EXPECT_EQ(speeds->currentText(), QStringLiteral("最大"));
+        EXPECT_EQ(speeds->count(), 4); // the fastest, then 40, 24 and 10 times
+        speeds->setCurrentIndex(speeds->findText(QStringLiteral("24倍速")));
+        click(dialog, "chkSimulate");
+        click(dialog, "chkEject");
+        click(dialog, "btnStart");
+        EXPECT_TRUE(waitFor([&] { return !dynamic_cast<TfrmBurnCd&>(dialog).burning(); }));
+        return int(QDialog::Accepted);
+    });
+    editor.btnBurnCdClick();
+    ASSERT_EQ(burner.recordings.size(), 1u);
+    const BurnOptions& chosen = burner.recordings[0].options;
+    EXPECT_EQ(chosen.speedKBps, 4234);
+    EXPECT_TRUE(chosen.simulate);
+    EXPECT_FALSE(chosen.eject);
+    EXPECT_TRUE(editor.presenter().status().text().startsWith(QStringLiteral("テスト書き込み")));
 }
 
 TEST_F(DiscBurnTest, CatalogWithLettersGivesNoMcnAndSaysWhy) {
