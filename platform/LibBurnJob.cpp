@@ -153,13 +153,14 @@ void LibBurnJob::cancel() {
 BurnStatus LibBurnJob::finish() {
     BurnStatus status;
     status.track = int(trackSectors_.size());
-    if (cancelled_) {
-        status.phase = BurnPhase::Cancelled;
-    } else if (burn_drive_wrote_well(drive_->drive())) {
+    // A stop asked for as the drive closed the disc leaves a disc that is whole all the same.
+    if (burn_drive_wrote_well(drive_->drive())) {
         status.phase = BurnPhase::Done;
         status.sectorsWritten = sectorsBefore(status.track);
         if (eject_)
             drive_->ejectOnRelease();
+    } else if (cancelled_) {
+        status.phase = BurnPhase::Cancelled;
     } else {
         status.phase = BurnPhase::Failed;
         // A song that could not be decoded explains the failure better than the drive's words.
