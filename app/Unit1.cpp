@@ -1,8 +1,8 @@
 #include "app/Unit1.h"
 
 #include "app/EditItem.h"
-#include "app/LoadedSettingsRow.h"
 #include "app/PrinterPanel.h"
+#include "app/UiFont.h"
 #include "app/Version.h"
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/EditCdList.h"
@@ -19,11 +19,13 @@
 #include "platform/Printer.h"
 #include "platform/SongDecoder.h"
 #include "render/LcPrnPrev.h"
+#include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
 #include "render/PrintJob.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -44,6 +46,7 @@ namespace lccd {
 TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent), paths_(paths), discBurner_(std::make_unique<LibBurnDiscBurner>()),
       songDecoder_(std::make_unique<SongDecoder>()) {
+    useJapaneseUiFont();
     buildUi();
     frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
     frmVersion_ = new TfrmVersion(this);
@@ -145,9 +148,62 @@ void TForm1::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
+    // A window manager may tell the frame only once the window is on screen: then the size is
+    // applied again when the window is first activated.
+    frameSizePending_ = !applyFrameSize();
     if (centreOnFirstShow_ && screen())
-        move(screen()->availableGeometry().center() - rect().center());
+        move(screen()->availableGeometry().center() - frameGeometry().center() + pos());
     FormShow();
+}
+
+bool TForm1::event(QEvent* event) {
+    if (frameSizePending_ && event->type() == QEvent::WindowActivate) {
+        frameSizePending_ = false;
+        applyFrameSize();
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::applyFrameSize() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return true;
+    // The settings hold the outer size, frame included, as they hold the frame's position.
+    const QSize frame = frameGeometry().size() - size();
+    resize(QSize(settings_.width, settings_.height) - frame);
+    return !frame.isNull();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    command([&] { close = mayClose(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::mayClose() {
+    if (layoutList_->items() == savedRows_)
+        return true;
+    switch (dialogs().messageBox(QStringLiteral("変更を保存しますか"), applicationTitle(),
+                                 MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion)) {
+    case DialogResult::Yes:
+        // Stored where the next start finds it; a failed store keeps the window open.
+        INIS1Click();
+        return true;
+    case DialogResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::markListSaved() {
+    savedRows_ = layoutList_->items();
+}
+
+void TForm1::showSaved(const QString& path) {
+    statusPanels[2]->setText(QStringLiteral("保存しました: %1").arg(path));
 }
 
 void TForm1::FormShow() {
@@ -173,8 +229,8 @@ AppSettings TForm1::settingsFromWindow() const {
     s.windowState = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
     s.top = pos().y();
     s.left = pos().x();
-    s.width = width();
-    s.height = height();
+    s.width = frameGeometry().width();
+    s.height = frameGeometry().height();
     s.hoseiX = spnHoseiX->value();
     s.hoseiY = spnHoseiY->value();
     return s;
@@ -222,6 +278,7 @@ void TForm1::OpenLayoutFile() {
     layoutList_->clear();
     for (const QString& line : content->rowLines)
         AddLayoutRow(line, content->headerFieldCount);
+    markListSaved();
 }
 
 void TForm1::SaveLayoutFile() {
@@ -229,7 +286,14 @@ void TForm1::SaveLayoutFile() {
         dialogs().saveFile({QString(), LayoutFileFilter(), currentLayoutPath_});
     if (!chosen)
         return;
-    WriteLayoutFile(LayoutSavePath(*chosen), layoutList_->items());
+    // The dialog asked about the name as chosen; a name that gets ".csv" only now is asked
+    // about here.
+    const QString path = LayoutSavePath(*chosen);
+    if (path != *chosen && !ConfirmReplace(path))
+        return;
+    WriteLayoutFile(path, layoutList_->items());
+    markListSaved();
+    showSaved(path);
 }
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
@@ -279,6 +343,7 @@ void TForm1::loadLayoutFromIni() {
     layoutList_->clear();
     for (const QString& line : *lines)
         AddLayoutRow(line, kLayoutFieldCount);
+    markListSaved();
 }
 
 void TForm1::INIQ1Click() {
@@ -288,6 +353,8 @@ void TForm1::INIQ1Click() {
 
 void TForm1::INIS1Click() {
     SaveLayoutToIni(paths_.iniPath, layoutList_->items());
+    markListSaved();
+    showSaved(paths_.iniPath);
 }
 
 void TForm1::CSVV1Click() {
@@ -311,13 +378,19 @@ void TForm1::Export1Click() {
     if (path->endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
         const std::optional<int> dpi = dialogs().askNumber(
             QStringLiteral("PNGに書き出し"), QStringLiteral("解像度 (dpi)"), 300, 72, 1200);
-        if (dpi)
-            ExportPagePng(*page, *dpi, *path);
+        if (!dpi)
+            return;
+        ExportPagePng(*page, *dpi, *path);
+        showSaved(*path);
         return;
     }
-    if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+    if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         path->append(QLatin1String(".pdf"));
+        if (!ConfirmReplace(*path))
+            return;
+    }
     ExportPagePdf(*page, *path);
+    showSaved(*path);
 }
 
 // ---- Printer and paper
@@ -527,6 +600,10 @@ int TForm1::correctionY() const {
 
 QString TForm1::lastProject() const {
     return settings_.lastProject;
+}
+
+QString TForm1::programFolder() const {
+    return paths_.programFolder();
 }
 
 int TForm1::printerDpiX() const {

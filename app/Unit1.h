@@ -98,6 +98,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing after the list changed asks whether to store it first.
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -108,6 +111,7 @@ private:
     int correctionX() const override;
     int correctionY() const override;
     QString lastProject() const override;
+    QString programFolder() const override;
     int printerDpiX() const override;
     void showPreviewTab() override;
     void showWorkTab() override;
@@ -124,6 +128,12 @@ private:
     void applySettingsToWindow();
     AppSettings settingsFromWindow() const;
     void loadLayoutFromIni();
+    // The list as it was last opened, stored or saved: what closing compares against.
+    void markListSaved();
+    bool mayClose();
+    void showSaved(const QString& path);
+    // Gives the window the outer size of the settings; false while the frame is not known.
+    bool applyFrameSize();
     int firstSettingsRow() const;
     int selectedRow() const;
     void selectRow(int row);
@@ -150,6 +160,8 @@ private:
     // The preview shows the calibration sheet instead of the layout until the next print or
     // drawing pass.
     bool calibrationShown_ = false;
+    bool frameSizePending_ = false;
+    QList<LayoutItem> savedRows_;
     int dpiX_ = 0;
     LayoutList* layoutList_ = nullptr;
     std::unique_ptr<LayoutDrawingPass> pass_;

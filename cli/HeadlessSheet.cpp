@@ -1,12 +1,12 @@
 #include "cli/HeadlessSheet.h"
 
-#include "app/LoadedSettingsRow.h"
 #include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "layout/LayoutFile.h"
 #include "platform/AppError.h"
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
+#include "render/LoadedSettingsRow.h"
 
 #include <QFileInfo>
 

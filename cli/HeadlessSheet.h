@@ -17,6 +17,7 @@ struct SheetOptions {
     int offsetX = 0; // print corrections, as the offset boxes hold them
     int offsetY = 0;
     QString projectFolder; // for images named without a folder, as the last project
+    QString programFolder; // for relative paths, as the window's program folder
     QString paper;         // a paper of the printer in place of the layout's; empty: the layout's
     std::optional<bool> portrait; // the orientation in place of the layout's
 };
@@ -59,6 +60,7 @@ private:
     int correctionX() const override { return options_.offsetX; }
     int correctionY() const override { return options_.offsetY; }
     QString lastProject() const override { return options_.projectFolder; }
+    QString programFolder() const override { return options_.programFolder; }
     int printerDpiX() const override { return dpiX_; }
     void showPreviewTab() override {}
     void showWorkTab() override {}

@@ -57,7 +57,7 @@ void drawBars(TLcPrnPrev& surface, const DecodedRow& row, const QColor& color) {
 void DrawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
     CanvasFont& font = context.surface.pageCanvas()->font();
     font.face = row.face;
-    font.pixelHeight = context.pointsToPixels(row.size);
+    font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
     if (FaceCharset(row.face) == Charset::NotInstalled) {
         drawBars(context.surface, row, font.color);

@@ -4,36 +4,31 @@
 #include "render/ImageItem.h"
 #include "render/PaperMatch.h"
 #include "render/ParagraphItem.h"
+#include "render/RowFile.h"
 #include "render/ShapeItems.h"
 #include "render/TextItem.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QScopeGuard>
 
 namespace lccd {
-namespace {
-
-// Image rows name a bare file relative to the last project folder.
-QString resolveImagePath(const QString& value, const QString& lastProject) {
-    if (value.contains(QLatin1Char('/')))
-        return value;
-    QString folder = lastProject;
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder.append(QLatin1Char('/'));
-    return folder + value;
-}
-
-} // namespace
 
 LayoutDrawingPass::LayoutDrawingPass(TLcPrnPrev& surface, DrawingPassHost& host)
     : surface_(surface), host_(host) {}
 
 void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRows) {
     surface_.NewPage();
-    for (const LayoutItem& item : list.items()) {
-        if (skipSettingsRows && item.field(Field::Id) == QStringLiteral("設定"))
-            continue;
-        DrawLayoutItem(item.toRowLine());
+    try {
+        for (const LayoutItem& item : list.items()) {
+            if (skipSettingsRows && item.field(Field::Id) == QStringLiteral("設定"))
+                continue;
+            DrawLayoutItem(item.toRowLine());
+        }
+    } catch (...) {
+        surface_.EndPage();
+        host_.showPreviewTab();
+        throw;
     }
     surface_.EndPage();
     host_.showPreviewTab();
@@ -64,7 +59,11 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         DrawRuleLineRow(context, row);
         break;
     case ItemKind::Image:
-        row.value = resolveImagePath(row.value, host_.lastProject());
+        // A bare file name is the last project's first, as a disc's jacket image is.
+        row.value =
+            ResolveRowFile(row.value, QFileInfo(row.value).fileName() == row.value
+                                          ? QStringList{host_.lastProject(), host_.programFolder()}
+                                          : QStringList{host_.programFolder()});
         DrawImageRow(context, row);
         break;
     case ItemKind::Text:
@@ -74,6 +73,7 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         DrawBarcodeRow(context, row);
         break;
     case ItemKind::Paragraph:
+        row.value = ResolveRowFile(row.value, {host_.programFolder()});
         DrawParagraphRow(context, host_, row);
         break;
     case ItemKind::Settings:

@@ -16,8 +16,9 @@ public:
     virtual bool portraitChecked() const = 0;
     virtual int correctionX() const = 0; // print corrections in layout units
     virtual int correctionY() const = 0;
-    virtual QString lastProject() const = 0; // folder for bare image names
-    virtual int printerDpiX() const = 0;     // of the last printer refresh
+    virtual QString lastProject() const = 0;   // folder for bare image names
+    virtual QString programFolder() const = 0; // where the item dialog stores files relative to
+    virtual int printerDpiX() const = 0;       // of the last printer refresh
     virtual void showPreviewTab() = 0;
     // The work tab, where a paragraph shows its wrapped text while it is drawn.
     virtual void showWorkTab() = 0;
@@ -31,7 +32,8 @@ class LayoutDrawingPass {
 public:
     LayoutDrawingPass(TLcPrnPrev& surface, DrawingPassHost& host);
 
-    // An error while a row is drawn ends the pass and is thrown on to the caller.
+    // An error while a row is drawn ends the pass: the page keeps what was drawn before it (and
+    // is what shows and prints), and the error is thrown on to the caller.
     void RedrawLayout(const LayoutList& list, bool skipSettingsRows);
 
     // Draws one row given as a row line.

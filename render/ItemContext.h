@@ -11,8 +11,11 @@ struct ItemContext {
     int correctionY;
     int dpiX; // printer resolution of the last printer refresh
 
-    // A size in points as printer pixels: font heights and pen widths.
+    // A size in points as printer pixels: pen widths.
     int pointsToPixels(double points) const;
+    // A font size in points as the character height in printer pixels. A negative size gives
+    // the same height as the positive one.
+    int fontPixelHeight(double points) const;
 };
 
 } // namespace lccd

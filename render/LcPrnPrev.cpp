@@ -115,6 +115,7 @@ void TLcPrnPrev::ClearPreview() {
     UpdateGeometry();
     showPicture_ = false;
     repaint();
+    showPicture_ = true;
 }
 
 void TLcPrnPrev::NewPage() {
@@ -129,7 +130,6 @@ void TLcPrnPrev::NewPage() {
 
 void TLcPrnPrev::EndPage() {
     canvas_.reset();
-    showPicture_ = true;
     update();
 }
 

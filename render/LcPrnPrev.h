@@ -70,8 +70,8 @@ public:
 
     void NewPage();
     void EndPage();
-    // Shows the empty sheet (paper and printable frame) until the next pass ends; the recorded
-    // page is kept and can still be printed.
+    // Paints the empty sheet (paper and printable frame) at once, without the picture; the
+    // recorded page is kept, and the next paint (a zoom, a pass) shows it again.
     void ClearPreview();
     // Prints the recorded page as one job with the given copy count; nothing before a pass.
     // Returns whether the job was printed.

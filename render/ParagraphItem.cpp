@@ -138,7 +138,7 @@ void DrawParagraphRow(const ItemContext& context, DrawingPassHost& host, const D
 
     CanvasFont& font = context.surface.pageCanvas()->font();
     font.face = row.face;
-    font.pixelHeight = context.pointsToPixels(row.size);
+    font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
     if (const int charset = FaceCharset(row.face); charset != Charset::NotInstalled)
         font.charset = charset;

@@ -60,7 +60,13 @@ TEST_F(ParagraphTest, RowsAreDrawnWhileTheyFitTheBoxHeight) {
     EXPECT_EQ(linePositions(draw({row(path, 100, 300, 700, 100, "13.5")}), false),
               (QList<int>{300, 348}));
     EXPECT_EQ(host.workShown, 1);
-    EXPECT_GE(host.workText.count(QLatin1Char('\n')), 4); // one line wrapped into many rows
+    // The wrap width in columns is the box width on a 96-dpi screen (700 layout units are 265
+    // pixels) over the paragraph font's average character width there (9 points are 12 pixels,
+    // 6 wide): 44 columns, 22 double-byte characters a row.
+    const QStringList wrapped = host.workText.split(QLatin1Char('\n'));
+    ASSERT_EQ(wrapped.size(), 10);
+    EXPECT_EQ(wrapped[0], QString(22, QChar(u'あ')));
+    EXPECT_EQ(wrapped[9], QString(2, QChar(u'あ')));
     // a spacing of 1 point is 1 layout unit
     EXPECT_EQ(linePositions(draw({row(path, 100, 300, 700, 5, "1")}), false),
               (QList<int>{300, 301, 302, 303, 304}));

@@ -4,6 +4,9 @@
 #include "platform/AppError.h"
 #include "tests/support/FakePrinters.h"
 
+#include <QImage>
+#include <QPixmap>
+
 #include <gtest/gtest.h>
 
 namespace lccd {
@@ -60,6 +63,52 @@ TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
     EXPECT_EQ(surface.height(), RoundHalfEven(0.16 * 7016) + 20);
 }
 
+// The preview fits the whole page into the printable frame: at each zoom a square drawn from
+// 50 mm to 100 mm shows where the frame's scale puts it, and not beside it.
+TEST_F(SurfaceTest, PreviewFitsThePageIntoThePrintableFrameAtEveryZoom) {
+    TLcPrnPrev surface;
+    surface.NewPage();
+    surface.pageCanvas()->setPenColor(Qt::blue);
+    surface.pageCanvas()->setBrushColor(Qt::blue);
+    surface.Rectangle(500, 500, 1000, 1000);
+    surface.EndPage();
+    for (int zoom : {50, 100}) {
+        surface.setZoomScale(zoom);
+        const QImage shown = surface.grab().toImage();
+        const double s = surface.screenScale();
+        // printer pixels of the page as screen pixels of the frame: the frame is the printable
+        // area (4760 × 6814 pixels) on screen, the page its physical size (4961 × 7016)
+        const double fitX = RoundHalfEven(s * 4760) / 4961.0;
+        const double fitY = RoundHalfEven(s * 6814) / 7016.0;
+        const QPointF frame(10 + RoundHalfEven(s * 100), 10 + RoundHalfEven(s * 100));
+        auto at = [&](int layoutX, int layoutY) {
+            const QPointF device(surface.ToDeviceX(layoutX) - 100,
+                                 surface.ToDeviceY(layoutY) - 100);
+            return shown.pixelColor(
+                (frame + QPointF(device.x() * fitX, device.y() * fitY)).toPoint());
+        };
+        EXPECT_EQ(at(750, 750), QColor(Qt::blue)) << zoom;
+        EXPECT_EQ(at(520, 980), QColor(Qt::blue)) << zoom;
+        EXPECT_EQ(at(980, 520), QColor(Qt::blue)) << zoom;
+        EXPECT_EQ(at(470, 750), QColor(Qt::white)) << zoom;
+        EXPECT_EQ(at(1040, 750), QColor(Qt::white)) << zoom;
+        EXPECT_EQ(at(750, 1040), QColor(Qt::white)) << zoom;
+    }
+}
+
+// "プレビュー・クリア" paints the empty sheet once; the next paint (here a zoom) shows the page.
+TEST_F(SurfaceTest, ClearedPreviewShowsThePageAgainAtTheNextPaint) {
+    TLcPrnPrev surface;
+    surface.NewPage();
+    surface.pageCanvas()->setBrushColor(Qt::blue);
+    surface.Rectangle(0, 0, 3000, 3000);
+    surface.EndPage();
+    surface.setZoomScale(100);
+    surface.ClearPreview();
+    surface.setZoomScale(50);
+    EXPECT_EQ(surface.grab().toImage().pixelColor(60, 60), QColor(Qt::blue));
+}
+
 TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
     TLcPrnPrev surface;
     PrinterInfo info;
@@ -103,6 +152,18 @@ TEST_F(SurfaceTest, DriverWithoutPapersOrWithMismatchedLists) {
     }
     printers.papers.codes = {9}; // but no size
     EXPECT_THROW(surface.GetPrinterInfo(info), AppError);
+}
+
+// A driver's paper name field holds 63 bytes: longer names are cut there, between characters.
+TEST_F(SurfaceTest, PaperNamesAreCutAt63Bytes) {
+    const QString longName = QStringLiteral("ハガキ").repeated(12); // 36 characters, 72 bytes
+    printers.papers.names[1] = longName;
+    printers.papers.names[2] = QStringLiteral("x").repeated(70);
+    TLcPrnPrev surface;
+    PrinterInfo info;
+    surface.GetPrinterInfo(info);
+    EXPECT_EQ(info.paperNames[1], longName.left(31));
+    EXPECT_EQ(info.paperNames[2], QStringLiteral("x").repeated(63));
 }
 
 TEST_F(SurfaceTest, SelectPaperByNameWithOrientation) {

@@ -13,6 +13,7 @@ public:
     int correctX = 0;
     int correctY = 0;
     QString project;
+    QString program;
     int dpi = 600;
     int previewShown = 0;
 
@@ -22,6 +23,7 @@ public:
     int correctionX() const override { return correctX; }
     int correctionY() const override { return correctY; }
     QString lastProject() const override { return project; }
+    QString programFolder() const override { return program; }
     int printerDpiX() const override { return dpi; }
     void showPreviewTab() override { ++previewShown; }
     void showWorkTab() override { ++workShown; }

@@ -1,4 +1,4 @@
-#include "app/LoadedSettingsRow.h"
+#include "render/LoadedSettingsRow.h"
 
 #include "layout/LayoutList.h"
 #include "platform/Printer.h"
