@@ -56,7 +56,8 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile,
                                         *discBurner_, *songDecoder_, this);
     connectLabelProducts(*options);
-    pass_ = std::make_unique<LayoutDrawingPass>(*LcPrnPrev1, static_cast<DrawingPassHost&>(*this));
+    pass_ = std::make_unique<LayoutDrawingPass>(LcPrnPrev1->sheet(),
+                                                static_cast<DrawingPassObserver&>(*this));
     connectCommands();
     FormCreate();
 }
@@ -298,7 +299,7 @@ void TForm1::SaveLayoutFile() {
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
     const std::optional<LoadedSettingsRow> settingsRow =
-        AppendLoadedRow(*layoutList_, *LcPrnPrev1, paperNames(), line, fieldCount);
+        AppendLoadedRow(*layoutList_, surface(), paperNames(), line, fieldCount);
     if (!settingsRow)
         return;
     if (settingsRow->title)
@@ -316,7 +317,7 @@ int TForm1::firstSettingsRow() const {
 
 void TForm1::RedrawLayout(bool skipSettingsRows) {
     calibrationShown_ = false;
-    pass_->RedrawLayout(*layoutList_, skipSettingsRows);
+    pass_->RedrawLayout(*layoutList_, skipSettingsRows, sheetInputs());
 }
 
 void TForm1::Button1Click() {
@@ -362,7 +363,7 @@ void TForm1::CSVV1Click() {
 }
 
 void TForm1::Export1Click() {
-    const PagePicture* page = LcPrnPrev1->currentPage();
+    const PagePicture* page = surface().currentPage();
     if (!page)
         return;
     const QFileInfo layout(currentLayoutPath_);
@@ -397,7 +398,7 @@ void TForm1::Export1Click() {
 
 void TForm1::RefreshPrinterInfo() {
     PrinterInfo info;
-    const int index = LcPrnPrev1->GetPrinterInfo(info);
+    const int index = surface().GetPrinterInfo(info);
     dpiX_ = info.dpiX;
     {
         const QSignalBlocker block(ComboBox1);
@@ -414,7 +415,7 @@ void TForm1::RefreshPrinterInfo() {
 }
 
 void TForm1::SelectPaperByName(const QString& name, int orientation) {
-    LcPrnPrev1->SelectPaper(name, orientation);
+    surface().SelectPaper(name, orientation);
     RefreshPrinterInfo();
 }
 
@@ -456,7 +457,7 @@ void TForm1::C1Click() {
 // ---- Printing, view and zoom
 
 void TForm1::Print1Click() {
-    PrintCopies(*LcPrnPrev1, spnMaisu->value());
+    PrintCopies(surface(), spnMaisu->value());
     // The calibration sheet is shown to be printed; once it is, the layout comes back.
     if (calibrationShown_)
         RedrawLayout(true);
@@ -573,7 +574,11 @@ void TForm1::CDT1Click() {
     }
 }
 
-// ---- What the drawing pass reads
+// ---- What the drawing pass reads and tells
+
+SheetSurface& TForm1::surface() {
+    return LcPrnPrev1->sheet();
+}
 
 QStringList TForm1::paperNames() const {
     QStringList names;
@@ -582,44 +587,36 @@ QStringList TForm1::paperNames() const {
     return names;
 }
 
-int TForm1::selectedPaperIndex() const {
-    return ComboBox1->currentIndex();
+SheetInputs TForm1::sheetInputs() const {
+    SheetInputs inputs;
+    inputs.paperNames = paperNames();
+    inputs.selectedPaperIndex = ComboBox1->currentIndex();
+    inputs.portrait = rdoTateoki->isChecked();
+    inputs.correctionX = spnHoseiX->value();
+    inputs.correctionY = spnHoseiY->value();
+    inputs.lastProject = settings_.lastProject;
+    inputs.programFolder = paths_.programFolder();
+    inputs.printerDpiX = dpiX_;
+    inputs.screenDpi = LcPrnPrev1->logicalDpiY();
+    return inputs;
 }
 
-bool TForm1::portraitChecked() const {
-    return rdoTateoki->isChecked();
+// The printer's new paper shows before the rest of the page is drawn; the pass draws from a
+// copy of the rows, so what the events do to the list waits for the next pass.
+void TForm1::paperSelected() {
+    QCoreApplication::processEvents();
 }
 
-int TForm1::correctionX() const {
-    return spnHoseiX->value();
-}
-
-int TForm1::correctionY() const {
-    return spnHoseiY->value();
-}
-
-QString TForm1::lastProject() const {
-    return settings_.lastProject;
-}
-
-QString TForm1::programFolder() const {
-    return paths_.programFolder();
-}
-
-int TForm1::printerDpiX() const {
-    return dpiX_;
-}
-
-void TForm1::showPreviewTab() {
+void TForm1::passEnded() {
     PageControl1->setCurrentWidget(tbsPreview);
 }
 
-void TForm1::showWorkTab() {
+void TForm1::paragraphStarted() {
     PageControl1->setCurrentWidget(tbsWork);
 }
 
-void TForm1::showWorkText(const QString& wrappedText, const QString& face, int points,
-                          const QColor& color) {
+void TForm1::paragraphWrapped(const QString& wrappedText, const QString& face, int points,
+                              const QColor& color) {
     QFont font(face);
     font.setPointSize(qMax(1, points));
     EditorEx1->setFont(font);

@@ -38,7 +38,7 @@ class TfrmVersion;
 
 // The main window: the layout list, the preview and the work tab under a panel with the
 // printer, paper, zoom, print corrections and the main buttons.
-class TForm1 : public QMainWindow, private DrawingPassHost {
+class TForm1 : public QMainWindow, private DrawingPassObserver {
     Q_OBJECT
 
 public:
@@ -46,7 +46,8 @@ public:
     ~TForm1() override;
 
     LayoutList& layoutList() { return *layoutList_; }
-    TLcPrnPrev& surface() { return *LcPrnPrev1; }
+    TLcPrnPrev& preview() { return *LcPrnPrev1; }
+    SheetSurface& surface();
     const AppSettings& settings() const { return settings_; }
     const QString& CurrentLayoutPath() const { return currentLayoutPath_; }
     void setCurrentLayoutPath(const QString& path) { currentLayoutPath_ = path; }
@@ -104,19 +105,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // DrawingPassHost
-    QStringList paperNames() const override;
-    int selectedPaperIndex() const override;
-    bool portraitChecked() const override;
-    int correctionX() const override;
-    int correctionY() const override;
-    QString lastProject() const override;
-    QString programFolder() const override;
-    int printerDpiX() const override;
-    void showPreviewTab() override;
-    void showWorkTab() override;
-    void showWorkText(const QString& wrappedText, const QString& face, int points,
-                      const QColor& color) override;
+    // What the drawing pass reads, from the controls as they stand.
+    SheetInputs sheetInputs() const;
+    QStringList paperNames() const;
+    // DrawingPassObserver
+    void paperSelected() override;
+    void passEnded() override;
+    void paragraphStarted() override;
+    void paragraphWrapped(const QString& wrappedText, const QString& face, int points,
+                          const QColor& color) override;
 
     void buildUi();
     void buildTopPanel(QWidget* panel);

@@ -135,7 +135,7 @@ void TForm1::buildUi() {
     listLayout->addWidget(TntListView1);
 
     ScrollBox1 = named(new QScrollArea(tbsPreview), "ScrollBox1");
-    LcPrnPrev1 = new TLcPrnPrev;
+    LcPrnPrev1 = new TLcPrnPrev(printers());
     ScrollBox1->setWidget(LcPrnPrev1);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     auto* previewLayout = new QVBoxLayout(tbsPreview);

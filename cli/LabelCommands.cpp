@@ -7,8 +7,8 @@
 #include "layout/LayoutFile.h"
 #include "platform/AppError.h"
 #include "platform/Printer.h"
-#include "render/LcPrnPrev.h"
 #include "render/ProductSheet.h"
+#include "render/SheetSurface.h"
 
 namespace lccd {
 namespace {
@@ -78,7 +78,7 @@ int SheetCommand(const QStringList& arguments, CliContext& context) {
                                    "ラベル用紙 '%1' はありません。'lccdtool-cli sheets 語' で"
                                    "一覧を表示します")
                              .arg(name));
-    TLcPrnPrev surface;
+    SheetSurface surface(printers());
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     const ProductSheet sheet = productSheetRows(*product, surface.paperInfos());

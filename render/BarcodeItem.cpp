@@ -12,7 +12,7 @@ double mmToPixels(double mm, int dpi) {
     return mm / 25.4 * dpi;
 }
 
-void drawBars(TLcPrnPrev& surface, const DecodedRow& row, const QColor& color) {
+void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color) {
     const QList<BarKind> bars = CustomerBarcodeBars(row.value);
     if (bars.isEmpty())
         return;

@@ -1,6 +1,6 @@
 // The surface's text routine: one line of text in a box, horizontal or vertical, aligned,
 // spread or squeezed, each UTF-16 code unit measured and drawn on its own.
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
 #include "common/Rounding.h"
 #include "platform/CodePage.h"
@@ -26,7 +26,7 @@ int recordCharset(const QString& face, int canvasCharset) {
 
 } // namespace
 
-void TLcPrnPrev::DrawString(int x, int y, int align, bool vertical, int w2, int w,
+void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, int w,
                             const QString& text) {
     CanvasFont& canvasFont = canvas_->font();
     QString face = canvasFont.face;

@@ -118,7 +118,7 @@ TEST_F(CupsPrintTest, PrintsInCopiesThroughQtAndCups) {
 TEST_F(CupsPrintTest, LandscapeSheetLiesOnTheTurnedPage) {
     openLayout({QStringLiteral("設定,,,,,,,,,,No,,A5,,,,"),
                 QStringLiteral("矩形,Yes,Yes,Yes,200,300,1200,700,,,,,,,0.1,clBlack,clBlack")});
-    TLcPrnPrev& surface = form->surface();
+    SheetSurface& surface = form->surface();
     ASSERT_EQ(cups.deviceSettings()->orientation, PaperOrientation::Landscape);
     trigger("Print1");
     const QString pdf = waitForPdf();

@@ -29,7 +29,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheIniFileAndOpensEmpty) {
     EXPECT_EQ(window.size(), QSize(870, 606));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Lc音楽ＣＤ作成補助ツール"));
     EXPECT_EQ(child<QLineEdit>("edtPrevXZoom")->text(), QStringLiteral("75"));
-    EXPECT_EQ(window.surface().ZoomScale(), 75);
+    EXPECT_EQ(window.preview().ZoomScale(), 75);
     EXPECT_EQ(window.layoutList().count(), 0);
     EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(), QStringLiteral("Office.Laser (Office)"));
 

@@ -39,7 +39,7 @@ protected:
 
     test::FakePrinters printers;
     test::FakeFonts fonts;
-    TLcPrnPrev surface;
+    SheetSurface surface{printers};
 };
 
 TEST_F(DrawStringTest, CentreAndRightOffsets) {
@@ -130,7 +130,7 @@ protected:
 };
 
 TEST_F(TextRowTest, FaceFallbackAndCorrections) {
-    host.correctX = 10;
+    inputs.correctionX = 10;
     surface.setHoseiX(10);
     const auto& page = draw(
         {QStringLiteral(

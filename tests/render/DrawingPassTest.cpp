@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/FileIO.h"
+#include "render/LcPrnPrev.h"
 #include "render/PaperMatch.h"
 #include "render/RowFile.h"
 #include "tests/support/FakeFonts.h"
@@ -46,8 +47,8 @@ TEST_F(PassTest, WhiteFillIsNoFillButOneShadeOffIsAFill) {
 }
 
 TEST_F(PassTest, ShapeWordsAndCorrections) {
-    host.correctX = 10;
-    host.correctY = -10;
+    inputs.correctionX = 10;
+    inputs.correctionY = -10;
     const auto& page =
         draw({QStringLiteral("矩形,,Yes,,100,100,500,300,50,角丸,,,,,0.5,clNavy,clWhite"),
               QStringLiteral("矩形,,Yes,,100,100,500,300,,円,,,,,1,clNavy,clWhite"),
@@ -83,7 +84,7 @@ TEST_F(PassTest, PrintFlagGatesEveryRowButSettingsRows) {
 }
 
 TEST_F(PassTest, SettingsRowSelectsPaperOnlyWhenSomethingChanges) {
-    host.selected = 0; // A4, portrait
+    inputs.selectedPaperIndex = 0; // A4, portrait
     draw({QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,")});
     EXPECT_EQ(printers.settings.paperCode, 9);
 
@@ -116,8 +117,8 @@ TEST_F(PassTest, SettingsRowActsWhenEitherPaperOrOrientationDiffers) {
         {1, false, "設定,,,,,,,,,,Yes,,A4,,,,", 9, PaperOrientation::Portrait},  // both
     };
     for (const Case& c : cases) {
-        host.selected = c.selected;
-        host.portrait = c.portrait;
+        inputs.selectedPaperIndex = c.selected;
+        inputs.portrait = c.portrait;
         printers.settings.paperCode = 13;
         printers.settings.orientation =
             c.portrait ? PaperOrientation::Landscape : PaperOrientation::Portrait;
@@ -162,8 +163,8 @@ TEST_F(PassTest, RelativeFilesAreLookedForInTheProgramFolderThenTheCurrentFolder
     picture.save(program.filePath(QStringLiteral("c.png")));
     writeFileAtomically(program.filePath(QStringLiteral("p.txt")), "program");
     writeFileAtomically(current.filePath(QStringLiteral("q.txt")), "current");
-    host.program = program.path();
-    host.project = project.path();
+    inputs.programFolder = program.path();
+    inputs.lastProject = project.path();
 
     auto imageRow = [](const char* path) {
         return QStringLiteral("画像,,Yes,,0,0,100,100,,,,,%1,,,,").arg(QString::fromUtf8(path));
@@ -177,9 +178,9 @@ TEST_F(PassTest, RelativeFilesAreLookedForInTheProgramFolderThenTheCurrentFolder
     EXPECT_EQ(draw({imageRow("c.png")}).size(), 1u);
     EXPECT_EQ(draw({imageRow("missing.png")}).size(), 0u);
     draw({paragraphRow("p.txt")});
-    EXPECT_EQ(host.workText, QStringLiteral("program"));
+    EXPECT_EQ(recorder.workText, QStringLiteral("program"));
     draw({paragraphRow("q.txt")});
-    EXPECT_EQ(host.workText, QStringLiteral("current"));
+    EXPECT_EQ(recorder.workText, QStringLiteral("current"));
     QDir::setCurrent(previous);
 
     EXPECT_EQ(ResolveRowFile(QStringLiteral("b.png"), {project.path(), program.path()}),
@@ -201,19 +202,21 @@ TEST_F(PassTest, FailingRowEndsThePageWithWhatWasDrawnBefore) {
         LayoutItem::fromRowLine(QStringLiteral("画像,,Yes,,0,0,100,100,,,,,%1,,,,").arg(damaged)));
     list.append(
         LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,50,50,,,,,,,1,clBlue,clBlue")));
-    surface.setZoomScale(25);
-    surface.ClearPreview();
-    EXPECT_THROW(pass.RedrawLayout(list, false), AppError);
-    EXPECT_EQ(surface.pageCanvas(), nullptr);
-    EXPECT_EQ(surface.currentPage()->primitives().size(), 1u);
-    EXPECT_EQ(host.previewShown, 1);
+    TLcPrnPrev preview(printers);
+    LayoutDrawingPass previewPass(preview.sheet(), recorder);
+    preview.setZoomScale(25);
+    preview.ClearPreview();
+    EXPECT_THROW(previewPass.RedrawLayout(list, false, inputs), AppError);
+    EXPECT_EQ(preview.sheet().pageCanvas(), nullptr);
+    EXPECT_EQ(preview.sheet().currentPage()->primitives().size(), 1u);
+    EXPECT_EQ(recorder.previewShown, 1);
     // the red square from 10 mm to 100 mm shows
-    const QImage shown = surface.grab().toImage();
+    const QImage shown = preview.grab().toImage();
     const QPoint inside =
         QPoint(10, 10) +
-        QPointF(500 * 600 / 254.0 - 100, 500 * 600 / 254.0 - 100).toPoint() * surface.screenScale();
+        QPointF(500 * 600 / 254.0 - 100, 500 * 600 / 254.0 - 100).toPoint() * preview.screenScale();
     EXPECT_EQ(shown.pixelColor(inside), QColor(Qt::red));
-    surface.PrintPages();
+    preview.sheet().PrintPages();
     EXPECT_FALSE(printers.jobs.last().pages[0].boundingRect().isEmpty());
 }
 
@@ -222,12 +225,33 @@ TEST_F(PassTest, RedrawLayoutSkipsSettingsRowsOnRequestAndShowsThePreview) {
     list.append(LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,No,,A5,,,,")));
     list.append(
         LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,clWhite")));
-    pass.RedrawLayout(list, true);
+    pass.RedrawLayout(list, true, inputs);
     EXPECT_EQ(printers.settings.paperCode, 9);
     EXPECT_EQ(surface.currentPage()->primitives().size(), 1u);
-    EXPECT_EQ(host.previewShown, 1);
-    pass.RedrawLayout(list, false);
+    EXPECT_EQ(recorder.previewShown, 1);
+    EXPECT_EQ(recorder.papersSelected, 0);
+    pass.RedrawLayout(list, false, inputs);
     EXPECT_EQ(printers.settings.paperCode, 11);
+    EXPECT_EQ(recorder.papersSelected, 1);
+}
+
+// The window lets events through when a settings row selects its paper; whatever they do to
+// the list, the pass draws the rows the list held when it started.
+TEST_F(PassTest, APassDrawsTheRowsItStartedWithWhileTheListChanges) {
+    LayoutList list;
+    list.append(LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,No,,A5,,,,")));
+    for (int i = 0; i < 3; ++i)
+        list.append(
+            LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,clWhite")));
+    struct ListClearer : DrawingPassObserver {
+        LayoutList* list = nullptr;
+        void paperSelected() override { list->clear(); }
+    } clearer;
+    clearer.list = &list;
+    LayoutDrawingPass clearingPass(surface, clearer);
+    clearingPass.RedrawLayout(list, false, inputs);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(surface.currentPage()->primitives().size(), 3u);
 }
 
 TEST(FindPaperIndexTest, HalfWidthKanaAndThePostcardRule) {

@@ -1,4 +1,4 @@
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
 #include "platform/AppError.h"
 #include "platform/QtPrinters.h"
@@ -27,7 +27,7 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
 
-    TLcPrnPrev surface;
+    SheetSurface surface(system);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     EXPECT_EQ(info.currentPaperName, QStringLiteral("A4"));
@@ -73,7 +73,7 @@ TEST(PdfPrinterTest, AJobThatCannotStartSaysSo) {
     system.setCurrentIndex(int(system.printerNames().size()) - 1);
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
-    TLcPrnPrev surface;
+    SheetSurface surface(system);
     surface.NewPage();
     surface.Rectangle(100, 100, 200, 200);
     surface.EndPage();
