@@ -44,6 +44,7 @@ AppSettings LoadSettings(const QString& iniPath) {
     s.noCut = readBool(ini, kOption, QStringLiteral("NoCut"), s.noCut);
     s.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.addGap);
     s.setId3Tag = readBool(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
+    s.writeCdText = readBool(ini, kOption, QStringLiteral("WriteCdText"), s.writeCdText);
     return s;
 }
 
@@ -63,6 +64,7 @@ void SaveSettings(const QString& iniPath, const AppSettings& s) {
     writeInteger(ini, kOption, QStringLiteral("NoCut"), s.noCut);
     writeInteger(ini, kOption, QStringLiteral("AddGap"), s.addGap);
     writeInteger(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
+    writeInteger(ini, kOption, QStringLiteral("WriteCdText"), s.writeCdText);
     ini.save();
 }
 

@@ -19,6 +19,7 @@ struct AppSettings {
     bool noCut = false;
     bool addGap = false;
     bool setId3Tag = false;
+    bool writeCdText = true; // the CD-TEXT file beside the CUE sheet
 };
 
 // Reads the settings; absent or unreadable values keep their defaults.

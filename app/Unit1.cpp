@@ -16,7 +16,9 @@
 #include "platform/ApplicationTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/LibBurnDiscBurner.h"
 #include "platform/Printer.h"
+#include "platform/SongDecoder.h"
 #include "render/LcPrnPrev.h"
 #include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
@@ -42,7 +44,9 @@
 
 namespace lccd {
 
-TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent), paths_(paths) {
+TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
+    : QMainWindow(parent), paths_(paths), discBurner_(std::make_unique<LibBurnDiscBurner>()),
+      songDecoder_(std::make_unique<SongDecoder>()) {
     useJapaneseUiFont();
     buildUi();
     frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
@@ -50,7 +54,8 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent)
     auto* editItems = new TfrmEditItems(this);
     auto* options = new TfrmOption(this);
     auto* checkWavFile = new TfrmCheckWavFile(this);
-    frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, this);
+    frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile,
+                                        *discBurner_, *songDecoder_, this);
     connectLabelProducts(*options);
     pass_ = std::make_unique<LayoutDrawingPass>(LcPrnPrev1->sheet(),
                                                 static_cast<DrawingPassObserver&>(*this));
@@ -558,7 +563,8 @@ void TForm1::V2Click() {
 
 void TForm1::CDT1Click() {
     frmEditCdList_->setOptions({settings_.templateName, settings_.noCut, settings_.addGap,
-                                settings_.setId3Tag, settings_.labelProduct});
+                                settings_.setId3Tag, settings_.labelProduct,
+                                settings_.writeCdText});
     frmEditCdList_->setLastProject(settings_.lastProject);
     currentLayoutPath_.clear();
     frmEditCdList_->forgetSavedLayout();
@@ -570,6 +576,7 @@ void TForm1::CDT1Click() {
     settings_.noCut = options.noCut;
     settings_.addGap = options.addGap;
     settings_.setId3Tag = options.setId3Tag;
+    settings_.writeCdText = options.writeCdText;
     settings_.lastProject = frmEditCdList_->lastProject();
     // The label layout the editor's save wrote opens for printing.
     currentLayoutPath_ = frmEditCdList_->savedLayoutPath();

@@ -28,6 +28,8 @@ namespace lccd {
 
 class TLcPrnPrev;
 class TfrmCheckWavFile;
+class AudioDecoder;
+class DiscBurner;
 class TfrmEditCdList;
 class TfrmEditItem;
 class TfrmEditItems;
@@ -139,6 +141,9 @@ private:
     void command(const std::function<void()>& work);
 
     ProgramPaths paths_;
+    // What the CD list editor burns discs with.
+    std::unique_ptr<DiscBurner> discBurner_;
+    std::unique_ptr<AudioDecoder> songDecoder_;
     AppSettings settings_;
     QString currentLayoutPath_;
     QString helpPath_;

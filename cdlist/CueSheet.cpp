@@ -1,29 +1,18 @@
 #include "cdlist/CueSheet.h"
 
 #include "cdlist/DiscInfo.h"
-#include "cdlist/DiscPaths.h"
-#include "cdlist/StatusPanel.h"
-#include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
+#include "cdlist/DiscTracks.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
 namespace lccd {
 namespace {
 
-constexpr int kUnsplitTrackLimit = 4;
-
-struct CueTrack {
-    QString fileName;
-    QString title;
-    QString performer;
-};
-
 QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-void appendTrack(QList<QByteArray>& lines, int number, const CueTrack& track, bool addGap) {
+void appendTrack(QList<QByteArray>& lines, int number, const DiscTrack& track, bool addGap) {
     lines.append(
         toSjis(QStringLiteral("FILE ") + quoted(track.fileName) + QStringLiteral(" WAVE")));
     lines.append(QString::asprintf("TRACK %.02d AUDIO", number).toLatin1());
@@ -32,31 +21,6 @@ void appendTrack(QList<QByteArray>& lines, int number, const CueTrack& track, bo
     if (addGap)
         lines.append("    PREGAP 00:02:00");
     lines.append("    INDEX 01 00:00:00");
-}
-
-void appendSongTracks(QList<QByteArray>& lines, const TrackRows& tracks, bool addGap) {
-    for (int r = 1; r <= kTrackRowCount; ++r) {
-        const TrackRow& row = tracks[size_t(r - 1)];
-        if (isTitleEmptyTrimmed(row.title))
-            break;
-        appendTrack(
-            lines, r,
-            {composedName(lastPathComponent(row.fileName)), TrimW(row.title), TrimW(row.performer)},
-            addGap);
-    }
-}
-
-void appendUnsplitTracks(QList<QByteArray>& lines, const DiscInfo& disc, bool addGap,
-                         StatusPanel& status) {
-    QStringList wavFiles;
-    FindFiles(wavFiles, disc.folderPath, QStringLiteral("wav"), false, true, FileAttr::Any);
-    for (int k = 1; k <= kUnsplitTrackLimit && k <= wavFiles.size(); ++k)
-        appendTrack(lines, k,
-                    {composedName(lastPathComponent(wavFiles[k - 1])),
-                     QStringLiteral("Track-%1").arg(k), disc.discPerformer},
-                    addGap);
-    if (wavFiles.size() > kUnsplitTrackLimit)
-        status.setText(QStringLiteral("WAVファイル数が４本を越えています"));
 }
 
 } // namespace
@@ -77,10 +41,9 @@ QList<QByteArray> CueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
         toSjis(QStringLiteral("PERFORMER ") + quoted(disc.discPerformer)),
         toSjis(QStringLiteral("TITLE ") + quoted(disc.albumTitle)),
     };
-    if (options.unsplit)
-        appendUnsplitTracks(lines, disc, options.addGap, status);
-    else
-        appendSongTracks(lines, tracks, options.addGap);
+    const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.unsplit, status);
+    for (int number = 1; number <= discTrackList.size(); ++number)
+        appendTrack(lines, number, discTrackList[number - 1], options.addGap);
     return lines;
 }
 

@@ -1,10 +1,12 @@
 #include "cdlist/DiscSaveCommand.h"
 
 #include "cdlist/CdListPresenter.h"
+#include "cdlist/CdText.h"
 #include "cdlist/CueSheet.h"
 #include "cdlist/DiscCodePage.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProject.h"
+#include "cdlist/DiscTracks.h"
 #include "cdlist/LabelLayout.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
@@ -74,6 +76,19 @@ bool valuesFit(const DiscInfo& disc, const TrackRows& tracks, bool writeLossy) {
         QStringLiteral("確認"));
 }
 
+// Writes the CD-TEXT file of the tracks the CUE sheet lists; returns what the user should know
+// when the texts are too long for CD-TEXT and no file was written.
+std::optional<QString> writeCdTextFile(const QString& path, const DiscInfo& disc,
+                                       const TrackRows& tracks, bool noCut, StatusPanel& status) {
+    const std::optional<QByteArray> packs =
+        cdTextPacks(discCdText(disc, discTracks(disc, tracks, noCut, status)));
+    if (!packs)
+        return QStringLiteral("曲名と演者の文字が多すぎて CD-TEXT に入りきらないため、"
+                              ".cdt は書き出していません");
+    writeFileAtomically(path, cdTextFile(*packs));
+    return std::nullopt;
+}
+
 // Clears the running flag however the save ends.
 class RunningFlag {
 public:
@@ -139,12 +154,22 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
         settings.noCut = true;
     WriteCueSheet(base + QStringLiteral(".cue"), disc, tracks, {settings.noCut, settings.addGap},
                   editor_.status());
+    QString extensions = QStringLiteral(".txt .cue .csv");
+    std::optional<QString> cdTextProblem;
+    if (settings.writeCdText) {
+        cdTextProblem = writeCdTextFile(base + QStringLiteral(".cdt"), disc, tracks,
+                                        settings.noCut, editor_.status());
+        if (!cdTextProblem)
+            extensions += QStringLiteral(" .cdt");
+    }
 
     const QString labelPath = base + QStringLiteral(".csv");
     WriteLabelLayout(labelPath, LoadLabelTemplate(settings.programPaths, settings.templateName),
                      disc, tracks, labelSheet ? &*labelSheet : nullptr);
     QStringList report =
-        QStringList{QStringLiteral("保存しました: %1 (.txt .cue .csv)").arg(base)} + tagProblems;
+        QStringList{QStringLiteral("保存しました: %1 (%2)").arg(base, extensions)} + tagProblems;
+    if (cdTextProblem)
+        report.append(*cdTextProblem);
     if (labelSheet && !labelSheet->message.isEmpty())
         report.append(labelSheet->message);
     editor_.ShowStatusMessage(report.join(QStringLiteral(" / ")));

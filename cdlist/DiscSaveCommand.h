@@ -30,11 +30,14 @@ struct DiscSaveSettings {
     // template's own sheet. labelSheets finds it.
     QString labelProduct;
     DiscLabelSheetSource labelSheets;
+    // Also write the disc's CD-TEXT packs as a ".cdt" file, for burners that take one.
+    bool writeCdText = true;
 };
 
 // Saves the disc held by the editor as three files beside its songs, named by the folder and
 // the album title as typed: the project (".txt"), the CUE sheet (".cue") and the label layout
-// (".csv"), each replaced whole or not at all. Before anything is written, song file names (and
+// (".csv"), each replaced whole or not at all; when asked, a fourth, the CD-TEXT (".cdt") of
+// the tracks the CUE sheet lists. Before anything is written, song file names (and
 // the folder) that code page 932 cannot hold stop the save, and other values that would lose
 // characters are written as "?" only when the user agrees. Tags are written on the way when
 // asked for (songs whose values are unchanged stay untouched), and without unsplit mode a first

@@ -1,6 +1,8 @@
 #include "cdlist/EditCdList.h"
 
+#include "cdlist/BurnCd.h"
 #include "cdlist/CheckWavFile.h"
+#include "cdlist/DiscBurnPlan.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
@@ -86,9 +88,11 @@ ColumnContent gridColumnContent(TrackColumn column) {
 } // namespace
 
 TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems,
-                               TfrmOption& options, TfrmCheckWavFile& checkWavFile, QWidget* parent)
+                               TfrmOption& options, TfrmCheckWavFile& checkWavFile,
+                               DiscBurner& burner, AudioDecoder& decoder, QWidget* parent)
     : QDialog(parent), paths_(paths), editItems_(editItems), options_(options),
-      checkWavFile_(checkWavFile) {
+      checkWavFile_(checkWavFile), burner_(burner), decoder_(decoder),
+      burnCd_(new TfrmBurnCd(burner, decoder, this)) {
     setObjectName(QStringLiteral("frmEditCdList"));
     setWindowTitle(QStringLiteral("CDリスト編集"));
     settings_.templateName = defaultTemplateName();
@@ -133,6 +137,7 @@ void TfrmEditCdList::buildUi() {
           "Edit2");
     WAVW1 =
         named(gridMenu_->addAction(QStringLiteral("無分割時にWAVファイルを確認する(&W)")), "WAVW1");
+    named(gridMenu_->addAction(QStringLiteral("CDに書き込む(&B)")), "CDW1");
 
     auto* status = named(new QStatusBar(this), "StatusBar1");
     status->setSizeGripEnabled(false);
@@ -232,6 +237,10 @@ QWidget* TfrmEditCdList::buildToolbar() {
     picture("BitBtn8", QStyle::SP_FileDialogDetailedView, QStringLiteral("オプション設定"));
     picture("BitBtn6", QStyle::SP_DialogHelpButton, QStringLiteral("操作説明"));
     picture("BitBtn7", QStyle::SP_DialogCloseButton, QStringLiteral("終了する"));
+    picture("btnBurnCd", QStyle::SP_DriveCDIcon, QStringLiteral("CDに書き込む"));
+    auto* burn = bar->findChild<QToolButton*>(QStringLiteral("btnBurnCd"));
+    burn->setText(QStringLiteral("CDに書き込む"));
+    burn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     return bar;
 }
 
@@ -258,6 +267,8 @@ void TfrmEditCdList::connectCommands() {
     on("BitBtn6", &TfrmEditCdList::BitBtn6Click);
     on("Edit2", &TfrmEditCdList::Edit2Click);
     on("WAVW1", &TfrmEditCdList::WAVW1Click);
+    on("btnBurnCd", &TfrmEditCdList::btnBurnCdClick);
+    on("CDW1", &TfrmEditCdList::btnBurnCdClick);
     connect(findChild<QToolButton*>(QStringLiteral("BitBtn7")), &QToolButton::clicked, this,
             &QDialog::accept);
     connect(chkNoCut, &QCheckBox::toggled, this, [this](bool on) {
@@ -490,7 +501,8 @@ void TfrmEditCdList::BitBtn2Click() {
                               .templateName = settings_.templateName,
                               .programPaths = paths_,
                               .labelProduct = settings_.labelProduct,
-                              .labelSheets = labelSheets_};
+                              .labelSheets = labelSheets_,
+                              .writeCdText = settings_.writeCdText};
     // The user's answer to the unsplit question stands even when a later step of the save fails.
     const auto keepNoCut = qScopeGuard([&] {
         if (settings.noCut != settings_.noCut)
@@ -522,6 +534,7 @@ void TfrmEditCdList::BitBtn8Click() {
     settings_.labelProduct = chosen.labelProduct;
     settings_.addGap = chosen.addGap;
     settings_.setId3Tag = chosen.setId3Tag;
+    settings_.writeCdText = chosen.writeCdText;
     setNoCut(chosen.noCut);
 }
 
@@ -553,6 +566,31 @@ void TfrmEditCdList::WAVW1Click() {
         return;
     checkWavFile_.setLines(*lines);
     dialogs().execDialog(checkWavFile_);
+}
+
+void TfrmEditCdList::btnBurnCdClick() {
+    if (modified_) {
+        BitBtn2Click();
+        if (modified_)
+            return; // the save was refused; its reason is on the status panel
+    }
+    readDiscBoxes();
+    const DiscBurnPlan plan =
+        PlanDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
+                     {settings_.noCut, settings_.addGap}, decoder_, presenter_.status());
+    const QList<BurnDrive> drives = burner_.drives();
+    if (drives.isEmpty()) {
+        ShowMessageBox(QStringLiteral("CD書き込みドライブが見つかりません"),
+                       QStringLiteral("CDに書き込む"),
+                       MessageBoxType::Ok | MessageBoxType::IconWarning);
+        return;
+    }
+    if (!plan.notes.isEmpty())
+        presenter_.ShowStatusMessage(plan.notes.join(QStringLiteral(" / ")));
+    burnCd_->prepare(plan, drives);
+    dialogs().execDialog(*burnCd_);
+    if (!burnCd_->outcome().isEmpty())
+        presenter_.ShowStatusMessage(burnCd_->outcome());
 }
 
 } // namespace lccd

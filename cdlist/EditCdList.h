@@ -18,16 +18,21 @@ class QTableView;
 
 namespace lccd {
 
+class AudioDecoder;
+class DiscBurner;
+class TfrmBurnCd;
 class TfrmCheckWavFile;
 class TfrmEditItems;
 
-// The CD list editor: the disc fields, a toolbar and the grid of 25 song rows.
+// The CD list editor: the disc fields, a toolbar and the grid of 25 song rows. The burner and
+// the song decoder it burns discs with are handed in.
 class TfrmEditCdList : public QDialog {
     Q_OBJECT
 
 public:
     TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems, TfrmOption& options,
-                   TfrmCheckWavFile& checkWavFile, QWidget* parent = nullptr);
+                   TfrmCheckWavFile& checkWavFile, DiscBurner& burner, AudioDecoder& decoder,
+                   QWidget* parent = nullptr);
 
     CdListPresenter& presenter() { return presenter_; }
 
@@ -56,6 +61,8 @@ public:
     void BitBtn6Click();
     void Edit2Click();
     void WAVW1Click();
+    // Burns the disc, saving it first when it changed since the last save.
+    void btnBurnCdClick();
 
     // Closing with changes not yet saved asks whether to save them first.
     void done(int result) override;
@@ -84,6 +91,9 @@ private:
     TfrmEditItems& editItems_;
     TfrmOption& options_;
     TfrmCheckWavFile& checkWavFile_;
+    DiscBurner& burner_;
+    AudioDecoder& decoder_;
+    TfrmBurnCd* burnCd_ = nullptr;
     CdListPresenter presenter_;
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;

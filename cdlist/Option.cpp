@@ -57,8 +57,11 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
                       "CheckBox1");
     CheckBox2 = named(new QCheckBox(QStringLiteral("保存時に曲ファイルにID3タグを設定する"), this),
                       "CheckBox2");
+    chkCdText =
+        named(new QCheckBox(QStringLiteral("CD-TEXTファイル(.cdt)を書き出す"), this), "chkCdText");
     layout->addWidget(CheckBox1);
     layout->addWidget(CheckBox2);
+    layout->addWidget(chkCdText);
     addOkCancelButtons(*this, *layout);
     connect(browse, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { Button3Click(); }); });
@@ -73,11 +76,12 @@ void TfrmOption::setOptions(const CdListOptions& options) {
     chkNoCut->setChecked(options.noCut);
     CheckBox1->setChecked(options.addGap);
     CheckBox2->setChecked(options.setId3Tag);
+    chkCdText->setChecked(options.writeCdText);
 }
 
 CdListOptions TfrmOption::options() const {
     return {Edit1->text(), chkNoCut->isChecked(), CheckBox1->isChecked(), CheckBox2->isChecked(),
-            edtLabelSheet->text()};
+            edtLabelSheet->text(), chkCdText->isChecked()};
 }
 
 void TfrmOption::setLabelProductChooser(LabelProductChooser chooser) {

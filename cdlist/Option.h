@@ -19,6 +19,8 @@ struct CdListOptions {
     bool setId3Tag = false;
     // The label product ("BRAND PART") the disc label is placed on; empty for none.
     QString labelProduct = {};
+    // Write the disc's CD-TEXT as a file beside the CUE sheet when saving.
+    bool writeCdText = true;
 };
 
 // Lets the user choose a label product, starting from the current one (empty for none); gives
@@ -27,7 +29,7 @@ using LabelProductChooser =
     std::function<std::optional<QString>(QWidget* parent, const QString& current)>;
 
 // The options dialog: the label template and the label product the disc label goes on, unsplit
-// mode, the CUE gaps and tag writing on save.
+// mode, the CUE gaps, tag writing on save and the CD-TEXT file.
 class TfrmOption : public QDialog {
     Q_OBJECT
 
@@ -53,6 +55,7 @@ private:
     QCheckBox* chkNoCut = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* chkCdText = nullptr;
 };
 
 } // namespace lccd

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/BurnCommand.h"
 #include "cli/CliDialogs.h"
 #include "cli/CliText.h"
 #include "cli/CommandLine.h"
@@ -27,6 +28,8 @@ const std::map<QString, Command>& commands() {
         {QStringLiteral("sheets"), SheetsCommand},
         {QStringLiteral("sheet"), SheetCommand},
         {QStringLiteral("calibration"), CalibrationCommand},
+        {QStringLiteral("burn"), BurnCommand},
+        {QStringLiteral("drives"), DrivesCommand},
     };
     return table;
 }

@@ -39,7 +39,15 @@ Commands:
       Loads the folder as the CD list editor does (its project file, or its WAV files in
       name order with their tags and playing times), sets the disc fields given and saves:
       the disc project (.txt), the CUE sheet (.cue) and the label layout (.csv) beside the
-      songs. Prints the three paths; files it could not read are named on standard error.
+      songs, and the CD-TEXT file (.cdt) for burners that take one with textfile=. Prints
+      the paths of the first three; files it could not read are named on standard error.
+  burn FOLDER [--drive DEV] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
+      Loads the folder as disc does and burns its audio CD in one session: a track per
+      song (its file made CD audio as the drive takes it), the catalog number as the
+      disc's MCN when it has 13 digits, and the titles and performers as Japanese CD-TEXT. A progress line goes to standard error. The drive is the first CD writer
+      unless --drive names one; a disc longer than the CD is refused before writing.
+  drives
+      Lists the CD writers: device file, a tab, vendor and model.
   demo OUT.csv [--songs N]
       Writes a demo jacket layout: the built-in jacket template filled with a demo disc
       of N songs (1 to 25, default 6).
@@ -74,7 +82,7 @@ Options:
   --copies N             copies, 1 to 999 (default 1)
   --album T, --performer P, --catalog C
                          disc fields in place of the loaded ones
-  --gap                  a two-second gap before every track of the CUE sheet
+  --gap                  a two-second gap before every track (CUE sheet and burn)
   --nocut                unsplit mode: the folder's WAV files are not one per song (the
                          save then does not ask about it)
   --template FILE        the label template (default LcJacketStd.lct, looked up beside the
@@ -83,6 +91,10 @@ Options:
                          whose values are unchanged is not touched)
   --lossy                write values with characters Shift-JIS lacks as "?" instead of
                          stopping the save (exit status 2)
+  --drive DEV            the CD writer to burn on, such as /dev/sr0
+  --speed N              burn at N times CD speed (default: the drive's fastest)
+  --simulate             a test burn: the drive goes through it without writing
+  --eject                open the tray once the disc is written
   -h, --help             this help; in Japanese under a Japanese locale
                          (LANG=ja_JP.UTF-8 lccdtool-cli --help)
   --version              the program's version
@@ -108,8 +120,17 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
        [--template ファイル] [--tags] [--lossy]
       CDリスト編集と同じにフォルダーを読み込み（プロジェクトファイル、またはファイル名順の
       WAVファイルのタグと演奏時間）、指定の項目を設定して保存します。曲と同じフォルダーに
-      プロジェクト(.txt)・CUEシート(.cue)・ジャケット用レイアウト(.csv)を書き、
-      その3つのパスを表示します。読めなかったファイルは標準エラーに出します。
+      プロジェクト(.txt)・CUEシート(.cue)・ジャケット用レイアウト(.csv)と、textfile= で
+      渡せるCD-TEXTファイル(.cdt)を書き、初めの3つのパスを表示します。読めなかった
+      ファイルは標準エラーに出します。
+  burn フォルダー [--drive デバイス] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
+      disc と同じにフォルダーを読み込み、音楽CDを1セッションで書き込みます。曲ごとに
+      1トラック（曲ファイルを書き込みながらCDの音声にします）、13桁の CATALOG は
+      ディスクのMCN、曲名と演者は日本語のCD-TEXTになります。進み具合は
+      標準エラーに出します。ドライブは --drive がなければ最初のCD書き込みドライブです。
+      CDに入りきらない長さのときは書き込む前に止めます。
+  drives
+      CD書き込みドライブを一覧にします（デバイス、タブ、メーカーと型番）。
   demo 出力.csv [--songs N]
       組み込みのジャケット・テンプレートにデモ用のCD（N曲、1〜25、省略時6曲）を入れた
       レイアウトを書きます。
@@ -143,7 +164,7 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
   --copies 枚数             印刷枚数、1〜999（省略時 1）
   --album, --performer, --catalog
                             読み込んだ内容の代わりに使うアルバム名・演者・CATALOG
-  --gap                     CUEシートの各曲の前に２秒のギャップを入れます
+  --gap                     各曲の前に２秒のギャップを入れます（CUEシートと書き込み）
   --nocut                   無分割（フォルダーのWAVファイルが曲ごとに分かれていない）。
                             保存時の問合わせはしません
   --template ファイル       ジャケット・テンプレート（省略時 LcJacketStd.lct を
@@ -152,6 +173,10 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
                             曲ファイルには触れません）
   --lossy                   Shift-JISにない文字を「?」にして保存します（省略時は保存を
                             止めて終了コード 2）
+  --drive デバイス          書き込みに使うドライブ（/dev/sr0 など）
+  --speed N                 N倍速で書き込みます（省略時はドライブの最大）
+  --simulate                テスト書き込み（ドライブは実際には書き込みません）
+  --eject                   書き込み後に取り出します
   -h, --help                この説明（英語のロケールでは英語）
   --version                 バージョン
 

@@ -68,6 +68,36 @@ TEST_F(DiscJourneyTest, FolderToEditorToSaveToLabelInTheMainWindow) {
     EXPECT_TRUE(drawn.contains(QStringLiteral("ミナモ楽団")));
 }
 
+// The CD-TEXT file option goes from the options dialog to the save and into the settings.
+TEST_F(DiscJourneyTest, CdTextFileOptionTravelsToTheSaveAndTheSettings) {
+    const QString folder = dir.filePath(QStringLiteral("冬"));
+    QDir().mkpath(folder);
+    test::writeTestWav(folder + QStringLiteral("/1.wav"), 44100, {}, {{"INAM", toSjis(QStringLiteral("Snow"))}});
+    open();
+    EXPECT_TRUE(form->settings().writeCdText);
+    dialogs.answerFolder(folder);
+    dialogs.answerDialog([&](QDialog& editor) {
+        auto click = [&](const char* name) {
+            editor.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        };
+        click("Button7");
+        dialogs.answerDialog([](QDialog& options) {
+            options.findChild<QAbstractButton*>(QStringLiteral("chkCdText"))->click();
+            return int(QDialog::Accepted);
+        });
+        click("BitBtn8");
+        editor.findChild<QLineEdit*>(QStringLiteral("edtPaformer"))->setText(QStringLiteral("P"));
+        editor.findChild<QLineEdit*>(QStringLiteral("editAlubm"))->setText(QStringLiteral("冬"));
+        click("BitBtn2");
+        click("BitBtn7");
+        return int(QDialog::Accepted);
+    });
+    trigger("CDT1");
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/冬.cue")));
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/冬.cdt")));
+    EXPECT_FALSE(form->settings().writeCdText);
+}
+
 TEST_F(DiscJourneyTest, ClosingWithoutSavingOpensNoLayout) {
     const QString layout = writeLayout(QStringLiteral("old.csv"), {QStringLiteral("矩形")});
     open();

@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheIniFileAndOpensEmpty) {
     ini.load();
     for (const char* key : {"Top", "Left", "Width", "Height", "WindowState"})
         EXPECT_TRUE(ini.hasKey(QStringLiteral("Form1"), QString::fromLatin1(key))) << key;
-    for (const char* key : {"LastProject", "NoCut", "AddGap", "SetId3Tag"})
+    for (const char* key : {"LastProject", "NoCut", "AddGap", "SetId3Tag", "WriteCdText"})
         EXPECT_TRUE(ini.hasKey(QStringLiteral("Option"), QString::fromLatin1(key))) << key;
     EXPECT_EQ(ini.readString(QStringLiteral("Form1"), QStringLiteral("Width"), QString()),
               QStringLiteral("870"));

@@ -8,6 +8,8 @@
 #include "cdlist/TrackTableModel.h"
 #include "layout/ListCommands.h"
 #include "platform/IniFile.h"
+#include "tests/support/FakeAudioDecoder.h"
+#include "tests/support/FakeDiscBurner.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -108,7 +110,9 @@ TEST_F(WindowLookTest, CdListGridColumnsFitTheirContentInAnyFont) {
     TfrmEditItems editItems;
     TfrmOption options;
     TfrmCheckWavFile checkWavFile;
-    TfrmEditCdList editor(paths, editItems, options, checkWavFile);
+    test::FakeDiscBurner burner;
+    test::FakeAudioDecoder decoder;
+    TfrmEditCdList editor(paths, editItems, options, checkWavFile, burner, decoder);
     QApplication::setFont(previous);
 
     auto* grid = editor.findChild<QTableView*>(QStringLiteral("CtrlGrid1"));

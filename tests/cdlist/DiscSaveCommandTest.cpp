@@ -5,9 +5,11 @@
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTimer>
 
 namespace lccd {
@@ -69,8 +71,9 @@ TEST_F(DiscSaveCommandTest, SavedDiscReadsBackWhole) {
     const QString base = path(QStringLiteral("海の歌 "));
     EXPECT_EQ(label, base + ".csv");
     EXPECT_EQ(folderEntries(),
-              QStringList({"01.wav", "03.wav", QStringLiteral("海の歌 .csv"),
-                           QStringLiteral("海の歌 .cue"), QStringLiteral("海の歌 .txt")}));
+              QStringList({"01.wav", "03.wav", QStringLiteral("海の歌 .cdt"),
+                           QStringLiteral("海の歌 .csv"), QStringLiteral("海の歌 .cue"),
+                           QStringLiteral("海の歌 .txt")}));
     EXPECT_TRUE(dialogs_.prompts().isEmpty());
 
     const DiscInfo saved = disc;
@@ -170,6 +173,37 @@ TEST_F(DiscSaveCommandTest, CharactersTheFilesCannotHoldStopOrAskFirst) {
     EXPECT_TRUE(test::fileBytes(editor_.disc().folderPath + QStringLiteral("/Caf\u00e9 \u301c.txt"))
                     .startsWith("TITLE:Caf? "));
     EXPECT_TRUE(editor_.status().text().startsWith(QStringLiteral("保存しました: ")));
+}
+
+// The CD-TEXT file beside the CUE sheet is the one cdrecord-family burners take: cdrskin reads
+// it back as MS-JIS with the album and every track's title. The option leaves it out.
+TEST_F(DiscSaveCommandTest, CdTextFileIsWhatCdrskinReadsAsJapanese) {
+    if (!test::toolInstalled(QStringLiteral("cdrskin")))
+        GTEST_SKIP() << "cdrskin is not installed";
+    editor_.disc().albumTitle = QStringLiteral("夏の記録");
+    setSongs({song(QStringLiteral("朝の歌"), QStringLiteral("ミナモ"), "01.wav"),
+              song(QStringLiteral("昼 noon"), QStringLiteral("ミナモ")),
+              song(QStringLiteral("夜の歌"), QStringLiteral("ゲスト"))});
+    ASSERT_TRUE(save_.run(settings_));
+    QProcess cdrskin;
+    cdrskin.start(QStringLiteral("cdrskin"),
+                  {QStringLiteral("textfile_to_v07t=") + path(QStringLiteral("夏の記録.cdt"))});
+    ASSERT_TRUE(cdrskin.waitForFinished(30000));
+    const QString sheet = fromSjis(cdrskin.readAllStandardOutput());
+    for (const QString& line :
+         {QStringLiteral("Text Code           = MS-JIS"),
+          QStringLiteral("Album Title         = 夏の記録"),
+          QStringLiteral("Track 01 Title      = 朝の歌"),
+          QStringLiteral("Track 02 Title      = 昼　ｎｏｏｎ"),
+          QStringLiteral("Track 03 Title      = 夜の歌"),
+          QStringLiteral("Track 03 Artist     = ゲスト")})
+        EXPECT_TRUE(sheet.contains(line)) << line.toStdString() << "\n" << sheet.toStdString();
+    EXPECT_TRUE(editor_.status().text().contains(QStringLiteral(".cdt")));
+
+    QFile::remove(path(QStringLiteral("夏の記録.cdt")));
+    settings_.writeCdText = false;
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_FALSE(folderEntries().contains(QStringLiteral("夏の記録.cdt")));
 }
 
 // A name written decomposed by another system (kana with a voiced mark) is stored composed and

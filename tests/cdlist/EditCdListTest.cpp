@@ -4,6 +4,8 @@
 #include "cdlist/Option.h"
 
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/FakeAudioDecoder.h"
+#include "tests/support/FakeDiscBurner.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -56,7 +58,9 @@ protected:
     TfrmEditItems editItems;
     TfrmOption options;
     TfrmCheckWavFile checkWavFile;
-    TfrmEditCdList editor{paths, editItems, options, checkWavFile};
+    test::FakeDiscBurner burner;
+    test::FakeAudioDecoder decoder;
+    TfrmEditCdList editor{paths, editItems, options, checkWavFile, burner, decoder};
 };
 
 TEST_F(EditCdListTest, MovesSwapSongsButNotTheirNumbers) {

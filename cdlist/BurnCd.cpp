@@ -1,0 +1,226 @@
+#include "cdlist/BurnCd.h"
+
+#include "common/Messages.h"
+#include "platform/AppError.h"
+#include "platform/Dialogs.h"
+#include "platform/NamedWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lccd {
+namespace {
+
+const QString kCaption = QStringLiteral("CDに書き込む");
+// One times CD speed: 75 sectors of 2352 bytes a second, in the 1000 bytes of drive speeds.
+constexpr double kSingleSpeedKBps = 176.4;
+
+QString driveName(const BurnDrive& drive) {
+    return QStringLiteral("%1 %2 (%3)").arg(drive.vendor, drive.model, drive.address);
+}
+
+} // namespace
+
+TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* parent)
+    : QDialog(parent), burner_(burner), decoder_(decoder) {
+    setObjectName(QStringLiteral("frmBurnCd"));
+    setWindowTitle(kCaption);
+    auto* layout = new QVBoxLayout(this);
+    lblDisc = named(new QLabel(this), "lblDisc");
+    lblDisc->setWordWrap(true);
+    layout->addWidget(lblDisc);
+
+    auto* form = new QFormLayout;
+    cmbDrive = named(new QComboBox(this), "cmbDrive");
+    cmbSpeed = named(new QComboBox(this), "cmbSpeed");
+    form->addRow(QStringLiteral("ドライブ"), cmbDrive);
+    lblMedium = named(new QLabel(this), "lblMedium");
+    lblMedium->setWordWrap(true);
+    form->addRow(QStringLiteral("ディスク"), lblMedium);
+    form->addRow(QStringLiteral("書き込み速度"), cmbSpeed);
+    layout->addLayout(form);
+    chkSimulate = named(new QCheckBox(QStringLiteral("テスト書き込み"), this), "chkSimulate");
+    chkEject = named(new QCheckBox(QStringLiteral("書き込み後に取り出す"), this), "chkEject");
+    chkEject->setChecked(true);
+    layout->addWidget(chkSimulate);
+    layout->addWidget(chkEject);
+
+    ProgressBar1 = named(new QProgressBar(this), "ProgressBar1");
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    lblProgress = named(new QLabel(this), "lblProgress");
+    layout->addWidget(ProgressBar1);
+    layout->addWidget(lblProgress);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    btnStart = named(new QPushButton(QStringLiteral("書き込み開始"), this), "btnStart");
+    btnCancel = named(new QPushButton(QStringLiteral("閉じる"), this), "btnCancel");
+    btnStart->setDefault(true);
+    buttons->addWidget(btnStart);
+    buttons->addWidget(btnCancel);
+    layout->addLayout(buttons);
+    resize(520, sizeHint().height());
+
+    pollTimer_.setInterval(kPollIntervalMs);
+    connect(&pollTimer_, &QTimer::timeout, this, [this] { RunGuarded([this] { poll(); }); });
+    connect(btnStart, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnStartClick(); }); });
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmBurnCd::btnCancelClick);
+    connect(cmbDrive, &QComboBox::activated, this, &TfrmBurnCd::cmbDriveChange);
+}
+
+TfrmBurnCd::~TfrmBurnCd() = default;
+
+void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives) {
+    plan_ = std::move(plan);
+    drives_ = drives;
+    outcome_.clear();
+    QStringList disc = {QStringLiteral("%1曲  %2")
+                            .arg(plan_.tracks.size())
+                            .arg(sectorsAsMinutes(plan_.discSectors()))};
+    disc += plan_.notes;
+    lblDisc->setText(disc.join(QLatin1Char('\n')));
+    cmbDrive->clear();
+    for (const BurnDrive& drive : drives_)
+        cmbDrive->addItem(driveName(drive));
+    ProgressBar1->setValue(0);
+    lblProgress->clear();
+    setBurning(false);
+    cmbDriveChange();
+}
+
+void TfrmBurnCd::cmbDriveChange() {
+    showMedium({});
+    const int drive = cmbDrive->currentIndex();
+    if (drive < 0)
+        return;
+    // A drive that cannot be opened says why where the disc would be described.
+    try {
+        showMedium(burner_.inspect(drives_[drive].address));
+    } catch (const AppError& error) {
+        lblMedium->setText(error.message());
+    }
+}
+
+void TfrmBurnCd::showMedium(const BurnMedium& medium) {
+    if (const std::optional<QString> problem = mediumProblem(medium))
+        lblMedium->setText(*problem);
+    else
+        lblMedium->setText(medium.capacitySectors >= 0
+                               ? QStringLiteral("空の%1 (%2 まで)")
+                                     .arg(medium.profile, sectorsAsMinutes(medium.capacitySectors))
+                               : QStringLiteral("空の%1").arg(medium.profile));
+    // Looking at the disc again (as a burn starts) keeps the speed the user chose.
+    const QVariant chosenSpeed = cmbSpeed->currentData();
+    cmbSpeed->clear();
+    cmbSpeed->addItem(QStringLiteral("最大"), 0);
+    for (const int speed : medium.writeSpeedsKBps)
+        cmbSpeed->addItem(QStringLiteral("%1倍速").arg(std::lround(speed / kSingleSpeedKBps)),
+                          speed);
+    cmbSpeed->setCurrentIndex(std::max(0, cmbSpeed->findData(chosenSpeed)));
+}
+
+std::optional<BurnMedium> TfrmBurnCd::blankMedium() {
+    const QString& address = drives_[cmbDrive->currentIndex()].address;
+    for (;;) {
+        const BurnMedium medium = burner_.inspect(address);
+        showMedium(medium);
+        const std::optional<QString> problem = mediumProblem(medium);
+        if (!problem)
+            return medium;
+        if (!AskOkCancel(*problem + QStringLiteral("\nCDを入れたら OK を押してください"),
+                         QStringLiteral("確認")))
+            return std::nullopt;
+    }
+}
+
+BurnOptions TfrmBurnCd::chosenOptions() const {
+    return {cmbSpeed->currentData().toInt(), chkSimulate->isChecked(), chkEject->isChecked()};
+}
+
+void TfrmBurnCd::btnStartClick() {
+    if (job_ || cmbDrive->currentIndex() < 0)
+        return;
+    const std::optional<BurnMedium> medium = blankMedium();
+    if (!medium)
+        return;
+    if (const std::optional<QString> tooLong =
+            discLengthProblem(plan_.discSectors(), medium->capacitySectors)) {
+        ShowMessageBox(*tooLong, kCaption, MessageBoxType::Ok | MessageBoxType::IconWarning);
+        return;
+    }
+    const BurnOptions options = chosenOptions();
+    job_ =
+        burner_.start(drives_[cmbDrive->currentIndex()].address, plan_.session(decoder_), options);
+    simulating_ = options.simulate;
+    meter_.emplace(int(plan_.tracks.size()), plan_.audioSectors(), simulating_);
+    outcome_.clear();
+    setBurning(true);
+    clock_.start();
+    pollTimer_.start();
+    poll();
+}
+
+void TfrmBurnCd::poll() {
+    if (!job_)
+        return;
+    const BurnStatus status = job_->status();
+    const BurnProgressView view = meter_->update(status, clock_.elapsed());
+    ProgressBar1->setValue(view.percent);
+    lblProgress->setText(view.text);
+    const std::optional<QString> outcome = burnOutcomeText(status, simulating_);
+    if (!outcome)
+        return;
+    // The burn ended: the drive is released before anything else happens.
+    pollTimer_.stop();
+    job_.reset();
+    setBurning(false);
+    outcome_ = *outcome;
+    if (status.phase == BurnPhase::Done)
+        ShowMessageBox(outcome_, kCaption, MessageBoxType::Ok | MessageBoxType::IconInformation);
+    else if (status.phase == BurnPhase::Failed)
+        ShowMessageBox(outcome_, kCaption, MessageBoxType::Ok | MessageBoxType::IconError);
+}
+
+void TfrmBurnCd::btnCancelClick() {
+    if (!job_) {
+        QDialog::reject();
+        return;
+    }
+    if (!AskOkCancel(QStringLiteral("書き込みを中止しますか。書きかけのCD-Rは使えなくなります"),
+                     QStringLiteral("確認")))
+        return;
+    // The job may have ended while the question was open.
+    if (!job_)
+        return;
+    job_->cancel();
+    btnCancel->setEnabled(false);
+    lblProgress->setText(QStringLiteral("中止しています…"));
+}
+
+void TfrmBurnCd::reject() {
+    if (job_)
+        btnCancelClick();
+    else
+        QDialog::reject();
+}
+
+void TfrmBurnCd::setBurning(bool on) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmbDrive, cmbSpeed, chkSimulate, chkEject, btnStart})
+        control->setEnabled(!on);
+    btnCancel->setEnabled(true);
+    btnCancel->setText(on ? QStringLiteral("中止") : QStringLiteral("閉じる"));
+}
+
+} // namespace lccd

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "cdlist/BurnProgress.h"
+#include "cdlist/DiscBurnPlan.h"
+#include "platform/DiscBurner.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace lccd {
+
+class AudioDecoder;
+
+// The burn dialog: the drive and its speed, test writing and ejecting, then the progress of
+// the burn with its track, percent and time left, and a button that stops it. The drive writes
+// on its own thread; a timer on the window's thread asks how far it got, so the window stays
+// responsive and the editor behind it untouched.
+class TfrmBurnCd : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kPollIntervalMs = 250;
+
+    TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* parent = nullptr);
+    ~TfrmBurnCd() override;
+
+    // Shows the disc to burn and the drives, the first one chosen with the disc it holds.
+    void prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives);
+    bool burning() const { return bool(job_); }
+    // The closing word of the last burn since prepare; empty when none ended.
+    const QString& outcome() const { return outcome_; }
+
+    void btnStartClick();
+    // Stops a running burn once the user confirms; otherwise closes the dialog.
+    void btnCancelClick();
+    // Closing the window while the drive writes asks to stop the burn instead.
+    void reject() override;
+
+private:
+    void cmbDriveChange();
+    void showMedium(const BurnMedium& medium);
+    // The blank CD in the chosen drive, asking the user to put one in until there is one;
+    // nothing when the user gives up.
+    std::optional<BurnMedium> blankMedium();
+    BurnOptions chosenOptions() const;
+    void poll();
+    void setBurning(bool on);
+
+    DiscBurner& burner_;
+    AudioDecoder& decoder_;
+    DiscBurnPlan plan_;
+    QList<BurnDrive> drives_;
+    std::unique_ptr<BurnJob> job_;
+    std::optional<BurnProgressMeter> meter_;
+    QElapsedTimer clock_;
+    QTimer pollTimer_;
+    bool simulating_ = false;
+    QString outcome_;
+
+    QComboBox* cmbDrive = nullptr;
+    QComboBox* cmbSpeed = nullptr;
+    QCheckBox* chkSimulate = nullptr;
+    QCheckBox* chkEject = nullptr;
+    QLabel* lblDisc = nullptr;
+    QLabel* lblMedium = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* lblProgress = nullptr;
+    QPushButton* btnStart = nullptr;
+    QPushButton* btnCancel = nullptr;
+};
+
+} // namespace lccd

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cdlist/TrackRow.h"
+
+#include <QList>
+#include <QString>
+
+namespace lccd {
+
+struct DiscInfo;
+class StatusPanel;
+
+// One track of the disc, as the CUE sheet lists it and the burner writes it.
+struct DiscTrack {
+    QString fileName; // a name in the disc's folder, composed; empty when the song has no file
+    QString title;
+    QString performer;
+};
+
+// Normal mode: a track per song down to the first title that is blank after trimming, with its
+// file's name (the last path component), title and performer trimmed. Unsplit mode: the
+// folder's first four WAV files in the order the folder search gives them, titled "Track-1"
+// and so on, with the disc performer as typed; more files are reported on the status panel,
+// where the message stays.
+QList<DiscTrack> discTracks(const DiscInfo& disc, const TrackRows& tracks, bool unsplit,
+                            StatusPanel& status);
+
+} // namespace lccd
