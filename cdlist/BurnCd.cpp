@@ -1,8 +1,8 @@
 #include "cdlist/BurnCd.h"
 
-#include "common/Messages.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
+#include "platform/Messages.h"
 #include "platform/NamedWidget.h"
 
 #include <QCheckBox>
