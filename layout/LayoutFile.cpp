@@ -1,6 +1,7 @@
 #include "layout/LayoutFile.h"
 
 #include "common/MyCommonW.h"
+#include "layout/LayoutLog.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
@@ -13,19 +14,29 @@ QString LayoutFileFilter() {
     return QStringLiteral("ListData(*.csv)|*.csv;|Text(*.*)|*.*");
 }
 
+namespace {
+
+LayoutFileRead refused(LayoutFileRefusal refusal, const QString& path, QString readError = {}) {
+    LayoutFileRead read{std::nullopt, refusal, std::move(readError)};
+    qCDebug(lcLayout).noquote() << describeLayoutFileRefusal(read, path);
+    return read;
+}
+
+} // namespace
+
 LayoutFileRead ReadLayoutFile(const QString& path) {
     QList<QByteArray> lines;
     try {
         lines = splitLines(readWholeFile(path));
     } catch (const AppError& error) {
-        return {std::nullopt, LayoutFileRefusal::CannotRead, error.message()};
+        return refused(LayoutFileRefusal::CannotRead, path, error.message());
     }
     if (lines.size() < 2)
-        return {std::nullopt, LayoutFileRefusal::TooFewLines, {}};
+        return refused(LayoutFileRefusal::TooFewLines, path);
     LayoutFileContent content;
     content.headerFieldCount = CsvFieldCountW(fromSjis(lines.first()));
     if (content.headerFieldCount <= 13)
-        return {std::nullopt, LayoutFileRefusal::ShortHeader, {}};
+        return refused(LayoutFileRefusal::ShortHeader, path);
     for (qsizetype i = 1; i < lines.size(); ++i)
         content.rowLines.append(fromSjis(lines[i]));
     return {std::move(content), LayoutFileRefusal::None, {}};

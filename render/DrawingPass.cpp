@@ -4,6 +4,7 @@
 #include "render/ImageItem.h"
 #include "render/PaperMatch.h"
 #include "render/ParagraphItem.h"
+#include "render/RenderLog.h"
 #include "render/RowFile.h"
 #include "render/ShapeItems.h"
 #include "render/TextItem.h"
@@ -38,8 +39,10 @@ void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRo
 
 void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& inputs) {
     DecodedRow row = decodeRow(line);
-    if (!row.kind)
+    if (!row.kind) {
+        qCDebug(lcRender) << "a row of no known kind is passed over:" << line.left(40);
         return;
+    }
     if (*row.kind == ItemKind::Settings) {
         applySettingsRow(row, inputs);
         return;
@@ -85,8 +88,10 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& i
 
 void LayoutDrawingPass::applySettingsRow(const DecodedRow& row, const SheetInputs& inputs) {
     const int found = FindPaperIndex(inputs.paperNames, row.value);
-    if (found == -1)
+    if (found == -1) {
+        qCDebug(lcRender) << "the printer has no paper" << row.value << "of a settings row";
         return;
+    }
     if (found == inputs.selectedPaperIndex && inputs.portrait == row.vertical)
         return;
     surface_.SelectPaper(inputs.paperNames[found],

@@ -1,6 +1,7 @@
 #include "render/ImageItem.h"
 
 #include "platform/AppError.h"
+#include "render/RenderLog.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -61,8 +62,10 @@ std::optional<QImage> LoadRowImage(const QString& path) {
 
 void DrawImageRow(const ItemContext& context, const DecodedRow& row) {
     const std::optional<QImage> image = LoadRowImage(row.value);
-    if (!image)
+    if (!image) {
+        qCDebug(lcRender) << "no picture to draw from" << row.value;
         return;
+    }
     SheetSurface& surface = context.surface;
     const int left = surface.ToDeviceX(row.x + context.correctionX) - surface.PrintOffsetX();
     const int top = surface.ToDeviceY(row.y + context.correctionY) - surface.PrintOffsetY();

@@ -8,6 +8,7 @@
 #include "platform/FileIO.h"
 #include "platform/Fonts.h"
 #include "render/DrawingPass.h"
+#include "render/RenderLog.h"
 #include "render/WrapEngine.h"
 
 #include <QFileInfo>
@@ -129,8 +130,10 @@ QList<QByteArray> ReadParagraphLines(const QByteArray& file) {
 
 void DrawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
                       const DecodedRow& row) {
-    if (!QFileInfo(row.value).isFile())
+    if (!QFileInfo(row.value).isFile()) {
+        qCDebug(lcRender) << "no paragraph file" << row.value;
         return;
+    }
     const double spacing = std::clamp(parseDecimal(row.spacingText).value_or(13.5),
                                       -kMaxDecodedPoints, kMaxDecodedPoints);
     if (FileSizeOf(row.value) < 2)
