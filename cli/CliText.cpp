@@ -44,7 +44,8 @@ Commands:
   burn FOLDER [--drive DEV] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
       Loads the folder as disc does and burns its audio CD in one session: a track per
       song (its file made CD audio as the drive takes it), the catalog number as the
-      disc's MCN when it has 13 digits, and the titles and performers as Japanese CD-TEXT. A progress line goes to standard error. The drive is the first CD writer
+      disc's MCN when it has 13 digits, and the titles and performers as Japanese
+      CD-TEXT. A progress line goes to standard error. The drive is the first CD writer
       unless --drive names one; a disc longer than the CD is refused before writing.
   drives
       Lists the CD writers: device file, a tab, vendor and model.
