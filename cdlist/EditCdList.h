@@ -4,6 +4,7 @@
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/Option.h"
 #include "platform/ProgramPaths.h"
+#include "platform/SongDecoder.h"
 
 #include <QDialog>
 
@@ -84,7 +85,8 @@ private:
     TfrmEditItems& editItems_;
     TfrmOption& options_;
     TfrmCheckWavFile& checkWavFile_;
-    CdListPresenter presenter_;
+    SongDecoder decoder_;
+    CdListPresenter presenter_{decoder_};
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;
     DiscLabelSheetSource labelSheets_;

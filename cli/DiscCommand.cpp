@@ -6,6 +6,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cli/CliText.h"
 #include "platform/AppError.h"
+#include "platform/SongDecoder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +53,8 @@ int DiscCommand(const QStringList& arguments, CliContext& context) {
     settings.writeLossy = parser.isSet(QStringLiteral("lossy"));
 
     // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     QObject::connect(&editor.status(), &StatusPanel::textChanged, [&](const QString& text) {
         if (!text.trimmed().isEmpty())
             context.err << "lccdtool-cli: " << text << Qt::endl;

@@ -14,9 +14,9 @@ std::unique_ptr<AudioStream> SongDecoder::open(const QString& path) {
     throw AppError::cannotOpen(path);
 }
 
-std::optional<qint64> decodedLengthMilliseconds(const QString& path) {
+std::optional<qint64> decodedLengthMilliseconds(AudioDecoder& decoder, const QString& path) {
     try {
-        return SongDecoder().open(path)->format().lengthMilliseconds();
+        return decoder.open(path)->format().lengthMilliseconds();
     } catch (const AppError&) {
         return std::nullopt;
     }

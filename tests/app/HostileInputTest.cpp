@@ -2,6 +2,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
+#include "platform/SongDecoder.h"
 #include "platform/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/TestSongs.h"
@@ -96,7 +97,8 @@ TEST_F(HostileInputTest, FilesAbove64MegabytesAndNonFilesAreRefusedWithAMessage)
 }
 
 TEST_F(HostileInputTest, DiscFoldersWithAFolderAPipeOrAGigabyteNamedLikeTheProject) {
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     test::writeTestWav(dir.filePath(QStringLiteral("01.wav")), 44100);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("album.txt")));
     LoadFolder(editor, dir.path());
@@ -157,7 +159,8 @@ TEST_F(HostileInputTest, SongFilesWhoseSizesLieOrThatAreNoiseGiveEmptyTags) {
     };
     for (const auto& song : songs) {
         SCOPED_TRACE(song.name);
-        CdListPresenter editor;
+        SongDecoder decoder;
+        CdListPresenter editor(decoder);
         const QString path = dir.filePath(QString::fromUtf8(song.name));
         writeFileAtomically(path, song.bytes);
         TrackTags expected;

@@ -2,6 +2,7 @@
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/FolderLoader.h"
 #include "platform/CodePage.h"
+#include "platform/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/TestSongs.h"
 
@@ -39,7 +40,8 @@ TEST(CliDiscTest, WritesTheBytesTheEditorsSaveWrites) {
     const QString cliFolder = makeDiscFolder(cliRoot.path());
 
     // The editor: the folder chosen and loaded, boxes typed in, the gap option on, saved.
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     editor.disc().setFolderPath(editorFolder);
     LoadFolder(editor, editorFolder);
     editor.disc().albumTitle = QStringLiteral("夏の記録");
