@@ -25,11 +25,10 @@ template <typename Number> QByteArray littleEndian(Number value) {
 // The header of a PCM WAV file of CD audio whose samples take dataBytes.
 QByteArray wavHeader(qint64 dataBytes) {
     constexpr quint16 kPcm = 1;
-    const QByteArray format =
-        littleEndian<quint16>(kPcm) + littleEndian<quint16>(kCdChannels) +
-        littleEndian<quint32>(kCdSampleRate) +
-        littleEndian<quint32>(kCdSampleRate * kCdFrameBytes) +
-        littleEndian<quint16>(kCdFrameBytes) + littleEndian<quint16>(16);
+    const QByteArray format = littleEndian<quint16>(kPcm) + littleEndian<quint16>(kCdChannels) +
+                              littleEndian<quint32>(kCdSampleRate) +
+                              littleEndian<quint32>(kCdSampleRate * kCdFrameBytes) +
+                              littleEndian<quint16>(kCdFrameBytes) + littleEndian<quint16>(16);
     const QByteArray chunks = "WAVE" + riffChunkHeader("fmt ", quint32(format.size())) + format +
                               riffChunkHeader("data", quint32(dataBytes));
     return riffChunkHeader("RIFF", quint32(chunks.size() + dataBytes)) + chunks;
@@ -46,13 +45,15 @@ void writeSilence(QSaveFile& file, qint64 sectors) {
         write(file, silence.data(), qMin(left, kBlockSectors) * kCdSectorBytes);
 }
 
-void writeTrack(QSaveFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
+// Writes the track's audio; false when the song ended before its announced length.
+bool writeTrack(QSaveFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
     CdTrackAudio audio(decoder, track.song);
     if (audio.sectorCount() != track.sectors)
         throw AppError(QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song));
     std::vector<char> block(size_t(kBlockSectors * kCdSectorBytes));
     while (const qint64 bytes = audio.read(block.data(), qint64(block.size())))
         write(file, block.data(), bytes);
+    return audio.missingFrames() == 0;
 }
 
 } // namespace
@@ -74,18 +75,22 @@ CdImageLayout planCdImage(AudioDecoder& decoder, const QStringList& songs, bool 
     return layout;
 }
 
-void writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout, const QString& path) {
+QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
+                            const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw AppError::cannotCreate(path);
     const QByteArray header = wavHeader(layout.sectors * kCdSectorBytes);
     write(file, header.constData(), header.size());
+    QStringList cutShort;
     for (const CdImageTrack& track : layout.tracks) {
         writeSilence(file, track.start - track.gapStart);
-        writeTrack(file, decoder, track);
+        if (!writeTrack(file, decoder, track))
+            cutShort.append(track.song);
     }
     if (!file.commit())
         throw AppError::cannotCreate(path);
+    return cutShort;
 }
 
 } // namespace lccd

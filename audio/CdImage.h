@@ -28,8 +28,10 @@ struct CdImageLayout {
 CdImageLayout planCdImage(AudioDecoder& decoder, const QStringList& songs, bool gaps);
 
 // Writes the image as a WAV file of 44.1 kHz, 16-bit stereo samples, streamed song by song; the
-// file appears only once complete. Throws AppError when the file cannot be written, or when a
-// song cannot be decoded or no longer has the length planned.
-void writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout, const QString& path);
+// file appears only once complete. Returns the songs whose end could not be decoded (a damaged
+// file), the audio they lack written as silence. Throws AppError when the file cannot be
+// written, or when a song cannot be decoded or no longer has the length planned.
+QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
+                            const QString& path);
 
 } // namespace lccd

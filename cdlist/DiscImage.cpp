@@ -71,19 +71,34 @@ QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-void WriteDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                    bool gaps, const QString& wavPath, const QString& cuePath) {
+QString cueSheetPathBeside(const QString& wavPath) {
+    const QString extension = QStringLiteral(".wav");
+    const QString base = wavPath.endsWith(extension, Qt::CaseInsensitive)
+                             ? wavPath.chopped(extension.size())
+                             : wavPath;
+    return base + QStringLiteral(".cue");
+}
+
+QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
+                           bool gaps, const QString& wavPath) {
     const QString wavFileName = QFileInfo(wavPath).fileName();
     if (wavFileName.contains(QLatin1Char('"')))
         throw AppError(
             QStringLiteral("CUEシートに書けないファイル名です (\" を含みます): %1").arg(wavPath));
     const QList<DiscSong> songs = discSongs(disc, tracks);
+    if (songs.isEmpty())
+        throw AppError(QStringLiteral("CD にする曲がありません"));
     QStringList paths;
-    for (const DiscSong& song : songs)
+    for (const DiscSong& song : songs) {
+        if (QFileInfo(song.path).canonicalFilePath() == QFileInfo(wavPath).canonicalFilePath())
+            throw AppError(QStringLiteral("書き出すファイル %1 はCDの曲の一つです").arg(wavPath));
         paths.append(song.path);
+    }
     const CdImageLayout layout = planCdImage(decoder, paths, gaps);
-    writeCdImageWav(decoder, layout, wavPath);
-    writeFileAtomically(cuePath, discImageCueSheet(disc, songs, layout, wavFileName));
+    const QStringList cutShort = writeCdImageWav(decoder, layout, wavPath);
+    writeFileAtomically(cueSheetPathBeside(wavPath),
+                        discImageCueSheet(disc, songs, layout, wavFileName));
+    return cutShort;
 }
 
 } // namespace lccd

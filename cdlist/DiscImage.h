@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // A disc image: the audio of the disc's songs as one WAV file and a CUE sheet beside it that
 // marks where each track starts, the form in which any CD-writing program burns a whole disc.
@@ -33,10 +34,16 @@ QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks);
 QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
                              const CdImageLayout& layout, const QString& wavFileName);
 
-// Writes the image of the disc's songs to wavPath and its CUE sheet to cuePath, each replaced
-// whole or not at all. Throws AppError when a song is missing or cannot be decoded, when the
-// songs do not fit on a disc, or when a file cannot be written.
-void WriteDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                    bool gaps, const QString& wavPath, const QString& cuePath);
+// The CUE sheet's path beside an image: the WAV file's path with ".cue" for its ".wav" (any
+// letter case), or with ".cue" added to a name without it.
+QString cueSheetPathBeside(const QString& wavPath);
+
+// Writes the image of the disc's songs to wavPath and its CUE sheet beside it, each replaced
+// whole or not at all. Returns the songs whose end could not be decoded, the audio they lack
+// written as silence. Throws AppError when the disc has no song, when a song is missing or
+// cannot be decoded, when the image would replace one of the songs, when the songs do not fit
+// on a disc, or when a file cannot be written.
+QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
+                           bool gaps, const QString& wavPath);
 
 } // namespace lccd
