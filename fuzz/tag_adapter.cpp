@@ -2,6 +2,7 @@
 #include "cdlist/TrackTags.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/AppError.h"
+#include "platform/CodedAudio.h"
 #include "platform/Mp3Infp.h"
 #include "platform/Riff.h"
 #include "platform/RiffSif.h"
@@ -55,12 +56,15 @@ std::optional<std::vector<float>> decodedSamples(const QString& path) {
     return samples;
 }
 
-// A changed title of a FLAC or Ogg song: it reads back, the other values keep theirs, and the
-// decoder delivers the samples the song had. (A save may mend a damaged page of the comment,
-// so that a song the decoder refused before decodes after it.)
+// A changed title of a FLAC or Ogg song: it reads back and the other values keep theirs. A FLAC
+// song's decoder delivers the samples it had (unless the save mended a damaged comment so that
+// a song the decoder refused decodes now). An Ogg song is held to the packet comparison the save
+// makes itself: where its pages are damaged beyond their checksums, the decoder's output
+// depends on the pages around the comment, which the save rewrites.
 void changeVorbisCommentTitle(const QString& path, lccd::TrackTags tags) {
     using namespace lccd;
-    const std::optional<std::vector<float>> samples = decodedSamples(path);
+    const std::optional<std::vector<float>> samples =
+        codedContainerOf(path) == CodedContainer::Flac ? decodedSamples(path) : std::nullopt;
     const TagSet stored = ReadTagSet(path);
     tags.title = QStringLiteral("fuzz");
     if (WriteTrackTags(path, tags, true) != TagWriteResult::Written)
