@@ -3,6 +3,7 @@
 #include "app/ColorComboBox.h"
 #include "common/MyCommonW.h"
 #include "common/Numbers.h"
+#include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/NamedWidget.h"
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace lccd {
 namespace {
@@ -24,6 +27,11 @@ namespace {
 const QString kAlignWords =
     QStringLiteral("左寄せ■中心合せ■右寄せ■左右合せ拡張左右合せ■矩形■■角丸■■円");
 const QString kDefaultFace = QStringLiteral("ＭＳ ゴシック");
+// The picker shows a face that is not installed by its name with this mark; the entry's data
+// holds the bare name.
+const QString kNotInstalledMark = QStringLiteral("%1 (未インストール)");
+constexpr int kFaceRole = Qt::UserRole + 1;
+constexpr int kPickerWidth = 170;
 
 // The alignment radio buttons: control name, caption, the word written, and where that word
 // starts in the alignment word list.
@@ -46,6 +54,21 @@ constexpr AlignmentChoice kAlignments[] = {
 };
 constexpr int kLeft = 0;
 constexpr int kRectangle = 5;
+
+// The fields the user types or picks as text.
+constexpr int kTypedFields[] = {Field::Left,   Field::Top,   Field::Width, Field::Height,
+                                Field::Width2, Field::Value, Field::Face};
+
+const QString kLostCharactersQuestion =
+    QStringLiteral("次の文字は保存できないため「?」になります: %1\n"
+                   "このまま確定しますか?（キャンセルで編集に戻ります）");
+
+// The row as a layout file will hold it: its typed texts in Shift-JIS.
+LayoutItem inSjis(LayoutItem row) {
+    for (int field : kTypedFields)
+        row.setField(field, fromSjis(toSjis(row.field(field))));
+    return row;
+}
 
 QString oneDecimal(double value) {
     return QString::asprintf("%3.1f", value).trimmed();
@@ -126,9 +149,11 @@ void TfrmEditItem::buildUi() {
             this),
         1, 0, 1, 5);
     FontComboBoxEx1 = named(new QComboBox(this), "FontComboBoxEx1");
-    for (const InstalledFace& face : fonts().installedFaces())
+    for (const InstalledFace& face : fonts().installedFaces()) {
         FontComboBoxEx1->addItem(face.name, face.charset);
-    FontComboBoxEx1->setMinimumWidth(170);
+        FontComboBoxEx1->setItemData(FontComboBoxEx1->count() - 1, face.name, kFaceRole);
+    }
+    FontComboBoxEx1->setMinimumWidth(kPickerWidth);
     spnFontSize = decimalSpin("spnFontSize", 0.25, 9, this);
     spnLineSpace = decimalSpin("spnLineSpace", 3, 13.5, this);
     rdoTateoki = named(new QRadioButton(QStringLiteral("縦置き"), this), "rdoTateoki");
@@ -201,9 +226,23 @@ void TfrmEditItem::EditLayoutRow(LayoutList& list, int row) {
         return;
     const LayoutItem item = list.item(row);
     fillFrom(item);
-    if (dialogs().execDialog(*this) != QDialog::Accepted)
-        return;
-    list.setItem(row, writtenBack(item));
+    for (;;) {
+        if (dialogs().execDialog(*this) != QDialog::Accepted)
+            return;
+        const LayoutItem written = writtenBack(item);
+        QStringList lost;
+        for (int field : kTypedFields)
+            for (const QString& character : charactersOutsideSjis(written.field(field)))
+                if (!lost.contains(character))
+                    lost.append(character);
+        if (lost.isEmpty() ||
+            dialogs().messageBox(kLostCharactersQuestion.arg(lost.join(u' ')), windowTitle(),
+                                 MessageBoxType::OkCancel | MessageBoxType::IconWarning) ==
+                DialogResult::Ok) {
+            list.setItem(row, inSjis(written));
+            return;
+        }
+    }
 }
 
 void TfrmEditItem::fillFrom(const LayoutItem& item) {
@@ -249,20 +288,46 @@ void TfrmEditItem::selectAlignment(const QString& word, const QString& kind) {
 }
 
 void TfrmEditItem::selectFace(const QString& faceField) {
+    if (missingFaceEntry_ >= 0) {
+        FontComboBoxEx1->removeItem(missingFaceEntry_);
+        FontComboBoxEx1->setMinimumWidth(kPickerWidth);
+        missingFaceEntry_ = -1;
+    }
     QString face = faceField;
     QString fallback = kDefaultFace;
     if (const qsizetype bar = faceField.indexOf(QLatin1Char('|')); bar >= 0) {
         face = faceField.left(bar);
         fallback = faceField.mid(bar + 1);
     }
+    rememberedFallback_ = fallback;
     if (FaceCharset(face) != Charset::NotInstalled) {
         FontComboBoxEx1->setCurrentText(face);
+    } else if (!face.isEmpty()) {
+        // A face this desktop lacks stays the row's face: the picker shows it marked, and only
+        // a face the user picks replaces it.
+        missingFaceEntry_ = 0;
+        const QString entry = kNotInstalledMark.arg(face);
+        FontComboBoxEx1->insertItem(missingFaceEntry_, entry);
+        FontComboBoxEx1->setItemData(missingFaceEntry_, face, kFaceRole);
+        FontComboBoxEx1->setCurrentIndex(missingFaceEntry_);
+        // wide enough to show the name with its mark
+        QStyleOptionComboBox option;
+        option.initFrom(FontComboBoxEx1);
+        const QSize text(FontComboBoxEx1->fontMetrics().horizontalAdvance(entry),
+                         FontComboBoxEx1->fontMetrics().height());
+        FontComboBoxEx1->setMinimumWidth(
+            qMax(kPickerWidth,
+                 FontComboBoxEx1->style()
+                     ->sizeFromContents(QStyle::CT_ComboBox, &option, text, FontComboBoxEx1)
+                     .width()));
     } else if (FaceCharset(fallback) != Charset::NotInstalled) {
         FontComboBoxEx1->setCurrentText(fallback);
-        // The missing face is remembered as the fallback, so it is not lost on OK.
-        fallback = face;
+        rememberedFallback_ = face;
     }
-    rememberedFallback_ = fallback;
+}
+
+QString TfrmEditItem::selectedFace() const {
+    return FontComboBoxEx1->currentData(kFaceRole).toString();
 }
 
 LayoutItem TfrmEditItem::writtenBack(const LayoutItem& item) const {
@@ -270,20 +335,20 @@ LayoutItem TfrmEditItem::writtenBack(const LayoutItem& item) const {
     row.setField(Field::Screen, yesNo(chkView->isChecked()));
     row.setField(Field::Print, yesNo(chkPrint->isChecked()));
     row.setField(Field::Edit, yesNo(chkEdit->isChecked()));
-    row.setField(Field::Left, edtLeft->text());
-    row.setField(Field::Top, edtTop->text());
-    row.setField(Field::Width, edtWidth->text());
-    row.setField(Field::Height, edtheight->text());
-    row.setField(Field::Width2, edtWidthEx->text());
+    row.setField(Field::Left, blankControlCharacters(edtLeft->text()));
+    row.setField(Field::Top, blankControlCharacters(edtTop->text()));
+    row.setField(Field::Width, blankControlCharacters(edtWidth->text()));
+    row.setField(Field::Height, blankControlCharacters(edtheight->text()));
+    row.setField(Field::Width2, blankControlCharacters(edtWidthEx->text()));
     const int checked = alignments_->checkedId();
     const int choice =
         checked >= 0 ? checked : (kind_ == QStringLiteral("矩形") ? kRectangle : kLeft);
     row.setField(Field::Align, QString::fromUtf8(kAlignments[choice].word));
     row.setField(Field::Vertical, yesNo(rdoTateoki->isChecked()));
     row.setField(Field::LineSpacing, oneDecimal(spnLineSpace->value()));
-    row.setField(Field::Value, edtValue->text());
+    row.setField(Field::Value, blankControlCharacters(edtValue->text()));
     row.setField(Field::Size, oneDecimal(spnFontSize->value()));
-    const QString face = FontComboBoxEx1->currentText();
+    const QString face = selectedFace();
     row.setField(Field::Face, face != kDefaultFace && face != rememberedFallback_
                                   ? face + QLatin1Char('|') + rememberedFallback_
                                   : face);
@@ -336,7 +401,7 @@ void TfrmEditItem::updateSample() {
     Panel4->setPalette(palette);
     if (sender() == FontComboBoxEx1) {
         QFont sample = Panel4->font();
-        sample.setFamily(FontComboBoxEx1->currentText());
+        sample.setFamily(selectedFace());
         Panel4->setFont(sample);
     }
 }

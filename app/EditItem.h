@@ -26,8 +26,10 @@ public:
     explicit TfrmEditItem(const QString& programFolder, QWidget* parent = nullptr);
 
     // Fills the dialog from the row, shows it, and on OK writes the controls back into the
-    // row. A colour text the pickers cannot read stops it with an AppError before the dialog
-    // shows; the row is then unchanged.
+    // row, its texts as a layout file holds them: control characters as blanks and in
+    // Shift-JIS. When that loses characters the user is asked, and may go back to the dialog.
+    // A colour text the pickers cannot read stops it with an AppError before the dialog shows;
+    // the row is then unchanged.
     void EditLayoutRow(LayoutList& list, int row);
 
 private:
@@ -36,12 +38,14 @@ private:
     LayoutItem writtenBack(const LayoutItem& item) const;
     void selectAlignment(const QString& word, const QString& kind);
     void selectFace(const QString& faceField);
+    QString selectedFace() const;
     void Button3Click();
     void updateSample();
 
     QString programFolder_;
     QString kind_;
     QString rememberedFallback_;
+    int missingFaceEntry_ = -1; // the picker's entry for a face that is not installed
 
     QLabel* pnlKind = nullptr;
     QCheckBox* chkView = nullptr;

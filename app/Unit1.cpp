@@ -1,8 +1,8 @@
 #include "app/Unit1.h"
 
 #include "app/EditItem.h"
-#include "app/LoadedSettingsRow.h"
 #include "app/PrinterPanel.h"
+#include "app/UiFont.h"
 #include "app/Version.h"
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/EditCdList.h"
@@ -17,11 +17,13 @@
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
 #include "render/LcPrnPrev.h"
+#include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
 #include "render/PrintJob.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -40,6 +42,7 @@
 namespace lccd {
 
 TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent), paths_(paths) {
+    useJapaneseUiFont();
     buildUi();
     frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
     frmVersion_ = new TfrmVersion(this);
@@ -48,7 +51,8 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent) : QMainWindow(parent)
     auto* checkWavFile = new TfrmCheckWavFile(this);
     frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, this);
     connectLabelProducts(*options);
-    pass_ = std::make_unique<LayoutDrawingPass>(*LcPrnPrev1, static_cast<DrawingPassHost&>(*this));
+    pass_ = std::make_unique<LayoutDrawingPass>(LcPrnPrev1->sheet(),
+                                                static_cast<DrawingPassObserver&>(*this));
     connectCommands();
     FormCreate();
 }
@@ -140,9 +144,62 @@ void TForm1::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
+    // A window manager may tell the frame only once the window is on screen: then the size is
+    // applied again when the window is first activated.
+    frameSizePending_ = !applyFrameSize();
     if (centreOnFirstShow_ && screen())
-        move(screen()->availableGeometry().center() - rect().center());
+        move(screen()->availableGeometry().center() - frameGeometry().center() + pos());
     FormShow();
+}
+
+bool TForm1::event(QEvent* event) {
+    if (frameSizePending_ && event->type() == QEvent::WindowActivate) {
+        frameSizePending_ = false;
+        applyFrameSize();
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::applyFrameSize() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return true;
+    // The settings hold the outer size, frame included, as they hold the frame's position.
+    const QSize frame = frameGeometry().size() - size();
+    resize(QSize(settings_.width, settings_.height) - frame);
+    return !frame.isNull();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    command([&] { close = mayClose(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::mayClose() {
+    if (layoutList_->items() == savedRows_)
+        return true;
+    switch (dialogs().messageBox(QStringLiteral("変更を保存しますか"), applicationTitle(),
+                                 MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion)) {
+    case DialogResult::Yes:
+        // Stored where the next start finds it; a failed store keeps the window open.
+        INIS1Click();
+        return true;
+    case DialogResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::markListSaved() {
+    savedRows_ = layoutList_->items();
+}
+
+void TForm1::showSaved(const QString& path) {
+    statusPanels[2]->setText(QStringLiteral("保存しました: %1").arg(path));
 }
 
 void TForm1::FormShow() {
@@ -168,8 +225,8 @@ AppSettings TForm1::settingsFromWindow() const {
     s.windowState = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
     s.top = pos().y();
     s.left = pos().x();
-    s.width = width();
-    s.height = height();
+    s.width = frameGeometry().width();
+    s.height = frameGeometry().height();
     s.hoseiX = spnHoseiX->value();
     s.hoseiY = spnHoseiY->value();
     return s;
@@ -217,6 +274,7 @@ void TForm1::OpenLayoutFile() {
     layoutList_->clear();
     for (const QString& line : content->rowLines)
         AddLayoutRow(line, content->headerFieldCount);
+    markListSaved();
 }
 
 void TForm1::SaveLayoutFile() {
@@ -224,12 +282,19 @@ void TForm1::SaveLayoutFile() {
         dialogs().saveFile({QString(), LayoutFileFilter(), currentLayoutPath_});
     if (!chosen)
         return;
-    WriteLayoutFile(LayoutSavePath(*chosen), layoutList_->items());
+    // The dialog asked about the name as chosen; a name that gets ".csv" only now is asked
+    // about here.
+    const QString path = LayoutSavePath(*chosen);
+    if (path != *chosen && !ConfirmReplace(path))
+        return;
+    WriteLayoutFile(path, layoutList_->items());
+    markListSaved();
+    showSaved(path);
 }
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
     const std::optional<LoadedSettingsRow> settingsRow =
-        AppendLoadedRow(*layoutList_, *LcPrnPrev1, paperNames(), line, fieldCount);
+        AppendLoadedRow(*layoutList_, surface(), paperNames(), line, fieldCount);
     if (!settingsRow)
         return;
     if (settingsRow->title)
@@ -247,7 +312,7 @@ int TForm1::firstSettingsRow() const {
 
 void TForm1::RedrawLayout(bool skipSettingsRows) {
     calibrationShown_ = false;
-    pass_->RedrawLayout(*layoutList_, skipSettingsRows);
+    pass_->RedrawLayout(*layoutList_, skipSettingsRows, sheetInputs());
 }
 
 void TForm1::Button1Click() {
@@ -274,6 +339,7 @@ void TForm1::loadLayoutFromIni() {
     layoutList_->clear();
     for (const QString& line : *lines)
         AddLayoutRow(line, kLayoutFieldCount);
+    markListSaved();
 }
 
 void TForm1::INIQ1Click() {
@@ -283,6 +349,8 @@ void TForm1::INIQ1Click() {
 
 void TForm1::INIS1Click() {
     SaveLayoutToIni(paths_.iniPath, layoutList_->items());
+    markListSaved();
+    showSaved(paths_.iniPath);
 }
 
 void TForm1::CSVV1Click() {
@@ -290,7 +358,7 @@ void TForm1::CSVV1Click() {
 }
 
 void TForm1::Export1Click() {
-    const PagePicture* page = LcPrnPrev1->currentPage();
+    const PagePicture* page = surface().currentPage();
     if (!page)
         return;
     const QFileInfo layout(currentLayoutPath_);
@@ -306,20 +374,26 @@ void TForm1::Export1Click() {
     if (path->endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
         const std::optional<int> dpi = dialogs().askNumber(
             QStringLiteral("PNGに書き出し"), QStringLiteral("解像度 (dpi)"), 300, 72, 1200);
-        if (dpi)
-            ExportPagePng(*page, *dpi, *path);
+        if (!dpi)
+            return;
+        ExportPagePng(*page, *dpi, *path);
+        showSaved(*path);
         return;
     }
-    if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+    if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         path->append(QLatin1String(".pdf"));
+        if (!ConfirmReplace(*path))
+            return;
+    }
     ExportPagePdf(*page, *path);
+    showSaved(*path);
 }
 
 // ---- Printer and paper
 
 void TForm1::RefreshPrinterInfo() {
     PrinterInfo info;
-    const int index = LcPrnPrev1->GetPrinterInfo(info);
+    const int index = surface().GetPrinterInfo(info);
     dpiX_ = info.dpiX;
     {
         const QSignalBlocker block(ComboBox1);
@@ -336,7 +410,7 @@ void TForm1::RefreshPrinterInfo() {
 }
 
 void TForm1::SelectPaperByName(const QString& name, int orientation) {
-    LcPrnPrev1->SelectPaper(name, orientation);
+    surface().SelectPaper(name, orientation);
     RefreshPrinterInfo();
 }
 
@@ -378,7 +452,7 @@ void TForm1::C1Click() {
 // ---- Printing, view and zoom
 
 void TForm1::Print1Click() {
-    PrintCopies(*LcPrnPrev1, spnMaisu->value());
+    PrintCopies(surface(), spnMaisu->value());
     // The calibration sheet is shown to be printed; once it is, the layout comes back.
     if (calibrationShown_)
         RedrawLayout(true);
@@ -493,7 +567,11 @@ void TForm1::CDT1Click() {
     }
 }
 
-// ---- What the drawing pass reads
+// ---- What the drawing pass reads and tells
+
+SheetSurface& TForm1::surface() {
+    return LcPrnPrev1->sheet();
+}
 
 QStringList TForm1::paperNames() const {
     QStringList names;
@@ -502,40 +580,36 @@ QStringList TForm1::paperNames() const {
     return names;
 }
 
-int TForm1::selectedPaperIndex() const {
-    return ComboBox1->currentIndex();
+SheetInputs TForm1::sheetInputs() const {
+    SheetInputs inputs;
+    inputs.paperNames = paperNames();
+    inputs.selectedPaperIndex = ComboBox1->currentIndex();
+    inputs.portrait = rdoTateoki->isChecked();
+    inputs.correctionX = spnHoseiX->value();
+    inputs.correctionY = spnHoseiY->value();
+    inputs.lastProject = settings_.lastProject;
+    inputs.programFolder = paths_.programFolder();
+    inputs.printerDpiX = dpiX_;
+    inputs.screenDpi = LcPrnPrev1->logicalDpiY();
+    return inputs;
 }
 
-bool TForm1::portraitChecked() const {
-    return rdoTateoki->isChecked();
+// The printer's new paper shows before the rest of the page is drawn; the pass draws from a
+// copy of the rows, so what the events do to the list waits for the next pass.
+void TForm1::paperSelected() {
+    QCoreApplication::processEvents();
 }
 
-int TForm1::correctionX() const {
-    return spnHoseiX->value();
-}
-
-int TForm1::correctionY() const {
-    return spnHoseiY->value();
-}
-
-QString TForm1::lastProject() const {
-    return settings_.lastProject;
-}
-
-int TForm1::printerDpiX() const {
-    return dpiX_;
-}
-
-void TForm1::showPreviewTab() {
+void TForm1::passEnded() {
     PageControl1->setCurrentWidget(tbsPreview);
 }
 
-void TForm1::showWorkTab() {
+void TForm1::paragraphStarted() {
     PageControl1->setCurrentWidget(tbsWork);
 }
 
-void TForm1::showWorkText(const QString& wrappedText, const QString& face, int points,
-                          const QColor& color) {
+void TForm1::paragraphWrapped(const QString& wrappedText, const QString& face, int points,
+                              const QColor& color) {
     QFont font(face);
     font.setPointSize(qMax(1, points));
     EditorEx1->setFont(font);

@@ -36,7 +36,7 @@ class TfrmVersion;
 
 // The main window: the layout list, the preview and the work tab under a panel with the
 // printer, paper, zoom, print corrections and the main buttons.
-class TForm1 : public QMainWindow, private DrawingPassHost {
+class TForm1 : public QMainWindow, private DrawingPassObserver {
     Q_OBJECT
 
 public:
@@ -44,7 +44,8 @@ public:
     ~TForm1() override;
 
     LayoutList& layoutList() { return *layoutList_; }
-    TLcPrnPrev& surface() { return *LcPrnPrev1; }
+    TLcPrnPrev& preview() { return *LcPrnPrev1; }
+    SheetSurface& surface();
     const AppSettings& settings() const { return settings_; }
     const QString& CurrentLayoutPath() const { return currentLayoutPath_; }
     void setCurrentLayoutPath(const QString& path) { currentLayoutPath_ = path; }
@@ -96,21 +97,21 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing after the list changed asks whether to store it first.
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // DrawingPassHost
-    QStringList paperNames() const override;
-    int selectedPaperIndex() const override;
-    bool portraitChecked() const override;
-    int correctionX() const override;
-    int correctionY() const override;
-    QString lastProject() const override;
-    int printerDpiX() const override;
-    void showPreviewTab() override;
-    void showWorkTab() override;
-    void showWorkText(const QString& wrappedText, const QString& face, int points,
-                      const QColor& color) override;
+    // What the drawing pass reads, from the controls as they stand.
+    SheetInputs sheetInputs() const;
+    QStringList paperNames() const;
+    // DrawingPassObserver
+    void paperSelected() override;
+    void passEnded() override;
+    void paragraphStarted() override;
+    void paragraphWrapped(const QString& wrappedText, const QString& face, int points,
+                          const QColor& color) override;
 
     void buildUi();
     void buildTopPanel(QWidget* panel);
@@ -122,6 +123,12 @@ private:
     void applySettingsToWindow();
     AppSettings settingsFromWindow() const;
     void loadLayoutFromIni();
+    // The list as it was last opened, stored or saved: what closing compares against.
+    void markListSaved();
+    bool mayClose();
+    void showSaved(const QString& path);
+    // Gives the window the outer size of the settings; false while the frame is not known.
+    bool applyFrameSize();
     int firstSettingsRow() const;
     int selectedRow() const;
     void selectRow(int row);
@@ -145,6 +152,8 @@ private:
     // The preview shows the calibration sheet instead of the layout until the next print or
     // drawing pass.
     bool calibrationShown_ = false;
+    bool frameSizePending_ = false;
+    QList<LayoutItem> savedRows_;
     int dpiX_ = 0;
     LayoutList* layoutList_ = nullptr;
     std::unique_ptr<LayoutDrawingPass> pass_;

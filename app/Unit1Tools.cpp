@@ -14,16 +14,16 @@ namespace lccd {
 
 void TForm1::connectLabelProducts(TfrmOption& options) {
     options.setLabelProductChooser([this](QWidget* parent, const QString& current) {
-        return chooseDiscLabelProduct(labels_.database(), LcPrnPrev1->paperInfos(), dialogs(),
-                                      parent, current);
+        return chooseDiscLabelProduct(labels_.database(), surface().paperInfos(), dialogs(), parent,
+                                      current);
     });
     frmEditCdList_->setLabelSheets([this](const QString& name) {
-        return discLabelSheet(labels_.database(), LcPrnPrev1->paperInfos(), name);
+        return discLabelSheet(labels_.database(), surface().paperInfos(), name);
     });
 }
 
 void TForm1::L1Click() {
-    TfrmLabelSheet dialog(labels_.database(), LcPrnPrev1->paperInfos(), this);
+    TfrmLabelSheet dialog(labels_.database(), surface().paperInfos(), this);
     // A settings row among the rows selects its paper and orientation as it is added.
     const std::optional<QString> message =
         AddRowsFromLabelSheet(dialog, dialogs(), [this](const LayoutItem& row) {
@@ -40,7 +40,7 @@ void TForm1::L1Click() {
 
 void TForm1::K2Click() {
     PrinterInfo info;
-    if (LcPrnPrev1->GetPrinterInfo(info) < 0 || info.paperWidth <= 0) {
+    if (surface().GetPrinterInfo(info) < 0 || info.paperWidth <= 0) {
         dialogs().messageBox(
             QStringLiteral("プリンターの用紙がわからないため、印刷位置調整シートを作れません。"),
             applicationTitle(), MessageBoxType::Ok | MessageBoxType::IconWarning);
@@ -54,7 +54,7 @@ void TForm1::K2Click() {
         sheet.append(row);
     // Drawn over the printer's current paper and offsets, like the layout; the list stays as it
     // is, and printing (or any redraw) brings the layout back.
-    pass_->RedrawLayout(sheet, true);
+    pass_->RedrawLayout(sheet, true, sheetInputs());
     calibrationShown_ = true;
 }
 

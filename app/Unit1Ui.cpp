@@ -1,9 +1,11 @@
 // The main window's controls, menus and their layout.
 #include "app/KindIcons.h"
 #include "app/Unit1.h"
+#include "platform/ColumnWidth.h"
 #include "platform/NamedWidget.h"
 #include "render/LcPrnPrev.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -49,17 +51,50 @@ QAction* action(QMenu* menu, const char* name, const QString& caption) {
     return entry;
 }
 
-// Column widths of the layout list, one per field.
+// Column widths of the layout list, one per field, as designed.
 constexpr int kColumnWidths[] = {70, 35, 35, 35,  50,  50, 50, 50, 50,
                                  50, 35, 45, 150, 100, 45, 60, 60};
+
+// What each column shows whole, so that its designed width grows where this desktop's fonts
+// need more: every kind word beside its check box and icon, the alignment words, typical
+// numbers, faces and colours. Values may be of any length and are cut where they do not fit.
+const ColumnContent& columnContent(int column) {
+    static const ColumnContent flag{{QStringLiteral("Yes"), QStringLiteral("No")}};
+    static const ColumnContent number{{QStringLiteral("-1000"), QStringLiteral("2970")}};
+    static const ColumnContent decimal{{QStringLiteral("13.5")}};
+    static const ColumnContent colour{
+        {QStringLiteral("clWindowText"), QStringLiteral("$00B48246")}};
+    static const ColumnContent none;
+    static const ColumnContent columns[kLayoutFieldCount] = {
+        {{QStringLiteral("設定"), QStringLiteral("文字"), QStringLiteral("矩形"),
+          QStringLiteral("罫線"), QStringLiteral("画像"), QStringLiteral("文章"),
+          QStringLiteral("バーコード")},
+         true},
+        flag,
+        flag,
+        flag,
+        number,
+        number,
+        number,
+        number,
+        number,
+        {{QStringLiteral("拡張左右合せ"), QStringLiteral("中心合せ")}},
+        flag,
+        decimal,
+        none,
+        {{QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), QStringLiteral("ＭＳ Ｐゴシック")}},
+        decimal,
+        colour,
+        colour,
+    };
+    return columns[column];
+}
 
 } // namespace
 
 void TForm1::buildUi() {
     setObjectName(QStringLiteral("Form1"));
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(QApplication::font());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -92,13 +127,15 @@ void TForm1::buildUi() {
     TntListView1->verticalHeader()->setDefaultSectionSize(18);
     TntListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     for (int column = 0; column < kLayoutFieldCount; ++column)
-        TntListView1->setColumnWidth(column, kColumnWidths[column]);
+        TntListView1->setColumnWidth(column, readableColumnWidth(*TntListView1, column,
+                                                                 kColumnWidths[column],
+                                                                 columnContent(column)));
     auto* listLayout = new QVBoxLayout(tbsListView);
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->addWidget(TntListView1);
 
     ScrollBox1 = named(new QScrollArea(tbsPreview), "ScrollBox1");
-    LcPrnPrev1 = new TLcPrnPrev;
+    LcPrnPrev1 = new TLcPrnPrev(printers());
     ScrollBox1->setWidget(LcPrnPrev1);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     auto* previewLayout = new QVBoxLayout(tbsPreview);

@@ -33,6 +33,16 @@ QLabel* label(const char* name, const QString& text, const QColor& colour, int p
     return label;
 }
 
+// The largest pixel size, at most the designed one, at which the label's text fits the width:
+// the designed 16 pixels were measured in another desktop's font.
+void fitTextToWidth(QLabel& label, int width) {
+    QFont font = label.font();
+    while (font.pixelSize() > 8 &&
+           QFontMetrics(font).horizontalAdvance(label.text()) > width - 2 * label.margin())
+        font.setPixelSize(font.pixelSize() - 1);
+    label.setFont(font);
+}
+
 } // namespace
 
 TfrmVersion::TfrmVersion(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
@@ -66,6 +76,7 @@ TfrmVersion::TfrmVersion(QWidget* parent) : QDialog(parent, Qt::FramelessWindowH
         label("Label4",
               QStringLiteral("       WAVファイルから音楽CD用CUEファイルを作る＋CDラベルを印刷する"),
               QColor(0, 0, 128), 16, this);
+    fitTextToWidth(*Label4, width());
     Label3 = label("Label3",
                    QStringLiteral("\n        Copyright (C) 2026 The lccdtool developers — %1")
                        .arg(VersionInfoValue(0)),

@@ -6,7 +6,7 @@
 #include "platform/FileIO.h"
 #include "platform/QtPrinters.h"
 #include "render/DrawingPass.h"
-#include "tests/support/FakePassHost.h"
+#include "render/LcPrnPrev.h"
 
 #include <QApplication>
 #include <QImage>
@@ -51,9 +51,10 @@ QStringList paragraphRow() {
 struct Setup {
     lccd::QtPrinterSystem printers;
     lccd::Service<lccd::PrinterSystem>::Override use{printers};
-    lccd::TLcPrnPrev surface;
-    lccd::test::FakePassHost host;
-    lccd::LayoutDrawingPass pass{surface, host};
+    lccd::TLcPrnPrev preview{printers};
+    lccd::SheetSurface& surface = preview.sheet();
+    lccd::LayoutDrawingPass pass{surface};
+    lccd::SheetInputs inputs;
     lccd::LayoutList rows;
 
     explicit Setup(const QStringList& lines) {
@@ -62,23 +63,26 @@ struct Setup {
         printers.setCurrentIndex(int(printers.printerNames().size()) - 1);
         lccd::PrinterInfo info;
         surface.GetPrinterInfo(info);
-        host.papers = info.paperNames;
-        surface.setZoomScale(200);
-        pass.RedrawLayout(rows, false); // fonts and their metrics are loaded once, as at start
+        inputs.paperNames = info.paperNames;
+        inputs.selectedPaperIndex = 0;
+        inputs.printerDpiX = info.dpiX;
+        preview.setZoomScale(200);
+        pass.RedrawLayout(rows, false,
+                          inputs); // fonts and their metrics are loaded once, as at start
     }
 };
 
 void recordPass(benchmark::State& state, const QStringList& lines) {
     Setup setup(lines);
     for (auto _ : state)
-        setup.pass.RedrawLayout(setup.rows, false);
+        setup.pass.RedrawLayout(setup.rows, false, setup.inputs);
 }
 
 void replayAtZoom200(benchmark::State& state, const QStringList& lines) {
     Setup setup(lines);
-    QImage screen(setup.surface.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage screen(setup.preview.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state)
-        setup.surface.render(&screen);
+        setup.preview.render(&screen);
 }
 
 BENCHMARK_CAPTURE(recordPass, shapes40, shapeRows())->Unit(benchmark::kMicrosecond);

@@ -28,7 +28,7 @@ void BM_StartToFirstPaintedPreview(benchmark::State& state) {
     for (auto _ : state) {
         lccd::TForm1 window(paths);
         window.show();
-        benchmark::DoNotOptimize(window.surface().grab());
+        benchmark::DoNotOptimize(window.preview().grab());
     }
 }
 BENCHMARK(BM_StartToFirstPaintedPreview)->Unit(benchmark::kMillisecond);

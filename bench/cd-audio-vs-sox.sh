@@ -7,6 +7,7 @@
 #   bench/cd-audio-vs-sox.sh [RUNS]
 set -eu
 cd "$(dirname "$0")/.."
+. bench/side-by-side.sh
 runs=${1:-5}
 
 scripts/install-deps.sh --test
@@ -19,18 +20,6 @@ trap 'rm -rf "$work"' EXIT
 song=$work/song.flac
 # Pink noise under a tone: as hard to compress and to resample as music.
 sox -n -r 96000 -c 2 -b 24 "$song" synth 600 pinknoise synth 600 sine mix 440 vol 0.3
-
-# Milliseconds one command takes, from start to exit.
-elapsed_ms() {
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000)) | awk '{ printf "%.1f\n", $1 / 1000 }'
-}
-
-median() {
-    sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 
 ours() { "$ours_program" "$song" "$work/ours.wav"; }
 theirs() { sox "$song" -r 44100 -b 16 -c 2 "$work/peer.wav"; }
@@ -45,17 +34,7 @@ if [ $((ours_frames - peer_frames)) -lt 0 ] || [ $((ours_frames - peer_frames)) 
     echo "the outputs differ in length ($ours_frames and $peer_frames frames): nothing to compare" >&2
     exit 1
 fi
-: >"$work/ours.ms"
-: >"$work/peer.ms"
-i=0
-while [ "$i" -lt "$runs" ]; do
-    elapsed_ms ours >>"$work/ours.ms"
-    elapsed_ms theirs >>"$work/peer.ms"
-    i=$((i + 1))
-done
-
-ours_median=$(median "$work/ours.ms")
-peer_median=$(median "$work/peer.ms")
+time_in_turns "$runs" "$work"
 echo "10-minute 96 kHz/24-bit FLAC to 44.1 kHz/16-bit stereo WAV, median of $runs whole-process runs each"
 echo "  cd-audio-to-wav: $ours_median ms"
 echo "  sox:             $peer_median ms"

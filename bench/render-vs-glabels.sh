@@ -7,6 +7,7 @@
 #   bench/render-vs-glabels.sh [RUNS]
 set -eu
 cd "$(dirname "$0")/.."
+. bench/side-by-side.sh
 runs=${1:-21}
 
 # Install step: the program's dependencies, poppler-utils to check the outputs, and glabels,
@@ -32,18 +33,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$cli" demo "$work/jacket-25.csv" --songs 25 2>/dev/null
 
-# Milliseconds one command takes, from start to exit.
-elapsed_ms() {
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000)) | awk '{ printf "%.1f\n", $1 / 1000 }'
-}
-
-median() {
-    sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
 ours() { "$cli" render "$work/jacket-25.csv" -o "$work/ours.pdf"; }
 theirs() { glabels-3-batch -o "$work/peer.pdf" "$peer"; }
 
@@ -56,17 +45,7 @@ for sheet in ours peer; do
         exit 1
     fi
 done
-: >"$work/ours.ms"
-: >"$work/peer.ms"
-i=0
-while [ "$i" -lt "$runs" ]; do
-    elapsed_ms ours >>"$work/ours.ms"
-    elapsed_ms theirs >>"$work/peer.ms"
-    i=$((i + 1))
-done
-
-ours_median=$(median "$work/ours.ms")
-peer_median=$(median "$work/peer.ms")
+time_in_turns "$runs" "$work"
 echo "jacket with 25 songs to PDF, median of $runs whole-process runs each"
 echo "  lccdtool-cli render: $ours_median ms"
 echo "  glabels-3-batch:     $peer_median ms"

@@ -12,7 +12,7 @@ namespace lccd {
 namespace {
 
 void addIfOutside(QStringList& found, const QString& label, const QString& value) {
-    const QString outside = charactersOutsideSjis(value);
+    const QString outside = charactersOutsideSjis(value).join(QString());
     if (!outside.isEmpty())
         found.append(QStringLiteral("%1 (%2)").arg(label, outside));
 }

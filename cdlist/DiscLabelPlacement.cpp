@@ -20,15 +20,22 @@ bool placedByTwoCorners(ItemKind kind) {
     return kind == ItemKind::Rectangle || kind == ItemKind::RuleLine;
 }
 
-// The row line with its placing fields moved by shift. A line too short to hold them is written
-// again whole.
+// The row line with its placing fields moved by shift. A line too short to hold them, or one
+// where a placing field runs straight into the next (a closing quote with no separator after
+// it, so that a number put in its place would merge with that field), is written again whole.
 QString moved(const QString& line, const DecodedRow& row, QPoint shift) {
     QList<std::pair<int, int>> fields = {{Field::Left, row.x + shift.x()},
                                          {Field::Top, row.y + shift.y()}};
     if (placedByTwoCorners(*row.kind))
         fields += {{Field::Width, row.w + shift.x()}, {Field::Height, row.h + shift.y()}};
     const QList<FieldSpan> spans = CsvFieldSpansW(line);
-    if (spans.size() < fields.last().first) {
+    const auto runsIntoNext = [&](const std::pair<int, int>& field) {
+        const qsizetype index = field.first - 1;
+        return index + 1 < spans.size() &&
+               spans[index].start + spans[index].length == spans[index + 1].start;
+    };
+    if (spans.size() < fields.last().first ||
+        std::any_of(fields.cbegin(), fields.cend(), runsIntoNext)) {
         LayoutItem item = LayoutItem::fromRowLine(line);
         for (const auto& [field, value] : fields)
             item.setField(field, QString::number(value));

@@ -1,11 +1,13 @@
 #include "cdlist/EditCdList.h"
 
 #include "cdlist/CheckWavFile.h"
+#include "cdlist/DiscInfo.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
 #include "common/Messages.h"
+#include "platform/ColumnWidth.h"
 #include "platform/Dialogs.h"
 #include "platform/NamedWidget.h"
 #include "platform/PathEllipsis.h"
@@ -64,6 +66,23 @@ QLineEdit* box(const char* name, QWidget* parent) {
     return named(new QLineEdit(parent), name);
 }
 
+// What a grid column shows whole, beyond its header: the row numbers, times, years and the
+// genre list's words.
+ColumnContent gridColumnContent(TrackColumn column) {
+    switch (column) {
+    case TrackColumn::Number:
+        return {{QStringLiteral("  25")}};
+    case TrackColumn::Time:
+        return {{QStringLiteral("000:00"), QStringLiteral("999:59")}};
+    case TrackColumn::Year:
+        return {{QStringLiteral("2024")}};
+    case TrackColumn::Genre:
+        return {defaultGenres()};
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems,
@@ -96,8 +115,15 @@ void TfrmEditCdList::buildUi() {
     CtrlGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CtrlGrid1->setItemDelegateForColumn(int(TrackColumn::Check), new CheckMarkDelegate(CtrlGrid1));
     CtrlGrid1->horizontalHeader()->setMinimumSectionSize(1);
-    for (int column = 0; column < kTrackColumnCount; ++column)
-        CtrlGrid1->setColumnWidth(column, TrackTableModel::initialColumnWidth(TrackColumn(column)));
+    for (int column = 0; column < kTrackColumnCount; ++column) {
+        const auto track = TrackColumn(column);
+        const int designed = TrackTableModel::initialColumnWidth(track);
+        // The file name column stays 1 pixel wide: in effect hidden.
+        CtrlGrid1->setColumnWidth(column, track == TrackColumn::FileName
+                                              ? designed
+                                              : readableColumnWidth(*CtrlGrid1, column, designed,
+                                                                    gridColumnContent(track)));
+    }
     CtrlGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     CtrlGrid1->viewport()->installEventFilter(this);
     layout->addWidget(CtrlGrid1, 1);

@@ -51,9 +51,9 @@ public:
     void checkName(const QString& path) {
         const QString folder = QFileInfo(path).absolutePath();
         if (folderOutside_.isEmpty())
-            folderOutside_ = charactersOutsideSjis(folder);
+            folderOutside_ = charactersOutsideSjis(folder).join(QString());
         const QString name = composedName(lastPathComponent(path));
-        const QString outside = charactersOutsideSjis(name);
+        const QString outside = charactersOutsideSjis(name).join(QString());
         if (!outside.isEmpty())
             namesOutside_.append(QStringLiteral("%1 (%2)").arg(name, outside));
     }

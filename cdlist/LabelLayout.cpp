@@ -2,6 +2,7 @@
 
 #include "cdlist/DiscLabelPlacement.h"
 #include "cdlist/LabelTemplate.h"
+#include "layout/LayoutItem.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
@@ -29,12 +30,10 @@ Placement placementFor(int songCount) {
 
 QString songRow(int left, int top, int width, int number, const TrackRow& song) {
     const QString time = song.time.isEmpty() ? QStringLiteral("0:00") : song.time;
-    QString value = QString::asprintf("%.02d ", number) + time + QLatin1Char(' ') + song.title;
-    // A quote in a title is doubled so that the quoted value reads back whole; a control
-    // character (a line break from a tag) would split the row and becomes a blank.
-    for (QChar& c : value)
-        if (c.unicode() < 0x20)
-            c = QLatin1Char(' ');
+    // Tags may hold line breaks, which would split the row in the file.
+    QString value = blankControlCharacters(QString::asprintf("%.02d ", number) + time +
+                                           QLatin1Char(' ') + song.title);
+    // A quote in a title is doubled so that the quoted value reads back whole.
     value.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QStringLiteral(
                "文字,Yes,Yes,Yes,%1,%2,%3,30,,左寄せ,No,10.5,\"%4\",\"MS UI Gothic\",9.5,"

@@ -138,15 +138,6 @@ TagSet loadedTagSet() {
     return set;
 }
 
-void addOnce(QString& characters, const QString& more) {
-    for (qsizetype i = 0; i < more.size(); ++i) {
-        const qsizetype width = more[i].isHighSurrogate() && i + 1 < more.size() ? 2 : 1;
-        if (!characters.contains(more.mid(i, width)))
-            characters += more.mid(i, width);
-        i += width - 1;
-    }
-}
-
 } // namespace
 
 QString LibraryVersionText() {
@@ -238,7 +229,9 @@ TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool comp
             continue;
         const QString text = changed[i] ? wanted[i] : tagText(GetTagValue(TagField(i + 1)));
         if (!utf8)
-            addOnce(plan.lostCharacters, charactersOutsideSjis(text));
+            for (const QString& character : charactersOutsideSjis(text))
+                if (!plan.lostCharacters.contains(character))
+                    plan.lostCharacters += character;
         plan.values[size_t(i)] = utf8 ? text.toUtf8() : toSjis(text);
     }
     if (!isChangeableFile(path))

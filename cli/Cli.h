@@ -9,7 +9,7 @@ namespace lccd {
 
 // Runs lccdtool-cli with its arguments (the program first) and returns the exit status: 0 done,
 // 1 an error (its message on err), 2 a command line that cannot be carried out or a check
-// that failed. Needs a QApplication; dialogs are answered as CliDialogs answers them.
+// that failed. Needs a QGuiApplication; dialogs are answered as CliDialogs answers them.
 int RunCli(const QStringList& arguments, const ProgramPaths& paths, QTextStream& out,
            QTextStream& err);
 

@@ -1,14 +1,16 @@
 #include "cli/HeadlessSheet.h"
 
-#include "app/LoadedSettingsRow.h"
 #include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "layout/LayoutFile.h"
 #include "platform/AppError.h"
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
+#include "render/LoadedSettingsRow.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace lccd {
 
@@ -24,7 +26,8 @@ LayoutFileContent ReadLayoutOrThrow(const QString& path) {
     return std::move(*content);
 }
 
-HeadlessSheet::HeadlessSheet(const SheetOptions& options) : options_(options) {
+HeadlessSheet::HeadlessSheet(const SheetOptions& options)
+    : options_(options), surface_(printers()) {
     surface_.setHoseiX(options_.offsetX);
     surface_.setHoseiY(options_.offsetY);
     // The installed-font list must exist before the first drawing pass.
@@ -74,7 +77,23 @@ void HeadlessSheet::draw() {
     const bool paperChosen = !options_.paper.isEmpty() || options_.portrait.has_value();
     if (paperChosen)
         selectChosenPaper();
-    pass_.RedrawLayout(list_, paperChosen);
+    pass_.RedrawLayout(list_, paperChosen, inputs());
+}
+
+SheetInputs HeadlessSheet::inputs() const {
+    SheetInputs inputs;
+    inputs.paperNames = paperNames_;
+    inputs.selectedPaperIndex = selectedPaper_;
+    inputs.portrait = portrait_;
+    inputs.correctionX = options_.offsetX;
+    inputs.correctionY = options_.offsetY;
+    inputs.lastProject = options_.projectFolder;
+    inputs.programFolder = options_.programFolder;
+    inputs.printerDpiX = dpiX_;
+    // Paragraphs wrap as the window on this screen wraps them.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        inputs.screenDpi = qRound(screen->logicalDotsPerInchY());
+    return inputs;
 }
 
 void HeadlessSheet::selectChosenPaper() {

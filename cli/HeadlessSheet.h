@@ -3,7 +3,7 @@
 #include "layout/LayoutFile.h"
 #include "layout/LayoutList.h"
 #include "render/DrawingPass.h"
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
 #include <optional>
 
@@ -17,13 +17,14 @@ struct SheetOptions {
     int offsetX = 0; // print corrections, as the offset boxes hold them
     int offsetY = 0;
     QString projectFolder; // for images named without a folder, as the last project
+    QString programFolder; // for relative paths, as the window's program folder
     QString paper;         // a paper of the printer in place of the layout's; empty: the layout's
     std::optional<bool> portrait; // the orientation in place of the layout's
 };
 
 // A layout on the current printer without a window: the list, the surface and the drawing
 // pass, read and driven as the main window drives them.
-class HeadlessSheet : private DrawingPassHost {
+class HeadlessSheet {
 public:
     // Reads the current printer, as the main window does when it is created.
     explicit HeadlessSheet(const SheetOptions& options);
@@ -50,28 +51,18 @@ public:
     // settings rows are applied while drawing. Throws UsageError for a paper the printer lacks.
     void draw();
 
-    TLcPrnPrev& surface() { return surface_; }
+    SheetSurface& surface() { return surface_; }
 
 private:
-    QStringList paperNames() const override { return paperNames_; }
-    int selectedPaperIndex() const override { return selectedPaper_; }
-    bool portraitChecked() const override { return portrait_; }
-    int correctionX() const override { return options_.offsetX; }
-    int correctionY() const override { return options_.offsetY; }
-    QString lastProject() const override { return options_.projectFolder; }
-    int printerDpiX() const override { return dpiX_; }
-    void showPreviewTab() override {}
-    void showWorkTab() override {}
-    void showWorkText(const QString&, const QString&, int, const QColor&) override {}
-
+    SheetInputs inputs() const;
     void refreshPrinter();
     void selectChosenPaper();
     int chosenPaperIndex() const;
 
     SheetOptions options_;
-    TLcPrnPrev surface_;
+    SheetSurface surface_;
     LayoutList list_;
-    LayoutDrawingPass pass_{surface_, *this};
+    LayoutDrawingPass pass_{surface_};
     QStringList paperNames_;
     int selectedPaper_ = -1;
     bool portrait_ = true;

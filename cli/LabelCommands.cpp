@@ -7,8 +7,8 @@
 #include "layout/LayoutFile.h"
 #include "platform/AppError.h"
 #include "platform/Printer.h"
-#include "render/LcPrnPrev.h"
 #include "render/ProductSheet.h"
+#include "render/SheetSurface.h"
 
 namespace lccd {
 namespace {
@@ -78,7 +78,7 @@ int SheetCommand(const QStringList& arguments, CliContext& context) {
                                    "ラベル用紙 '%1' はありません。'lccdtool-cli sheets 語' で"
                                    "一覧を表示します")
                              .arg(name));
-    TLcPrnPrev surface;
+    SheetSurface surface(printers());
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     const ProductSheet sheet = productSheetRows(*product, surface.paperInfos());
@@ -88,7 +88,7 @@ int SheetCommand(const QStringList& arguments, CliContext& context) {
     return 0;
 }
 
-int CalibrationCommand(const QStringList& arguments, CliContext&) {
+int CalibrationCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions({valueOption({QStringLiteral("o"), QStringLiteral("output")}),
@@ -104,7 +104,7 @@ int CalibrationCommand(const QStringList& arguments, CliContext&) {
                                    "指定してください"));
     const int dpi = dpiOption(parser);
     const int copies = intOption(parser, QStringLiteral("copies"), 1, 999, 1);
-    const SheetOptions options = sheetOptions(parser);
+    const SheetOptions options = sheetOptions(parser, context);
     // Printed on a print queue; written as the built-in PDF printer draws it, unless a printer
     // is named whose papers the page should be drawn for.
     if (output.isEmpty() || parser.isSet(QStringLiteral("printer")))

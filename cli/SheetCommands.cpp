@@ -23,8 +23,9 @@ void addSheetOptions(QCommandLineParser& parser) {
          valueOption({QStringLiteral("project-folder")})});
 }
 
-SheetOptions sheetOptions(const QCommandLineParser& parser) {
+SheetOptions sheetOptions(const QCommandLineParser& parser, const CliContext& context) {
     SheetOptions options;
+    options.programFolder = context.paths.programFolder();
     std::tie(options.offsetX, options.offsetY) = offsetOption(parser);
     options.projectFolder = parser.value(QStringLiteral("project-folder"));
     options.paper = parser.value(QStringLiteral("paper"));
@@ -91,7 +92,7 @@ void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
                            .arg(what, printers().printerNames().value(printers().currentIndex())));
 }
 
-int RenderCommand(const QStringList& arguments, CliContext&) {
+int RenderCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions({valueOption({QStringLiteral("o"), QStringLiteral("output")}),
@@ -103,7 +104,7 @@ int RenderCommand(const QStringList& arguments, CliContext&) {
         throw UsageError(localText("render needs -o FILE ending in .pdf or .png",
                                    "render には -o で .pdf か .png のファイルを指定してください"));
     const int dpi = dpiOption(parser);
-    const SheetOptions options = sheetOptions(parser);
+    const SheetOptions options = sheetOptions(parser, context);
 
     selectPdfPrinter();
     HeadlessSheet sheet(options);
@@ -113,7 +114,7 @@ int RenderCommand(const QStringList& arguments, CliContext&) {
     return 0;
 }
 
-int PrintCommand(const QStringList& arguments, CliContext&) {
+int PrintCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions(
@@ -121,7 +122,7 @@ int PrintCommand(const QStringList& arguments, CliContext&) {
     parseCommand(parser, arguments, 1);
     // The copies box of the main window holds 1 to 999.
     const int copies = intOption(parser, QStringLiteral("copies"), 1, 999, 1);
-    const SheetOptions options = sheetOptions(parser);
+    const SheetOptions options = sheetOptions(parser, context);
     selectPrintQueue(parser.value(QStringLiteral("printer")));
 
     HeadlessSheet sheet(options);

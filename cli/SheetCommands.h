@@ -9,7 +9,7 @@ namespace lccd {
 // The options every command that draws a sheet takes besides its own (--paper, --landscape,
 // --portrait, --offset, --project-folder), and what they say.
 void addSheetOptions(QCommandLineParser& parser);
-SheetOptions sheetOptions(const QCommandLineParser& parser);
+SheetOptions sheetOptions(const QCommandLineParser& parser, const CliContext& context);
 
 // Makes the print queue of that name current, or checks that there is a default one when the
 // name is empty; the built-in PDF printer is no print queue. Throws UsageError for an unknown

@@ -1,6 +1,6 @@
 #include "common/MyCommonW.h"
 
-#include "common/BlankTrim.h"
+#include "platform/BlankTrim.h"
 
 namespace lccd {
 namespace {
@@ -94,8 +94,19 @@ private:
     // A field in double quotes: runs to the next double quote that is not doubled; a doubled
     // one stands for one double quote. An unclosed field runs to the end of the line.
     QString quotedField() {
-        QString field;
         ++pos_;
+        // Most quoted fields hold neither a doubled quote nor a separator: taken whole.
+        qsizetype close = pos_;
+        while (close < end_ && at(close) != u'"' && separatorLength(close) == 0)
+            ++close;
+        const bool doubled = close + 1 < end_ && at(close) == u'"' && at(close + 1) == u'"';
+        if (close == end_ || (at(close) == u'"' && !doubled)) {
+            QString field = text_.mid(pos_, close - pos_);
+            pos_ = close == end_ ? close : close + 1;
+            return field;
+        }
+        QString field;
+        field.reserve(end_ - pos_);
         while (pos_ < end_) {
             const char16_t c = at(pos_);
             if (c == u'"') {

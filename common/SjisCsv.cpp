@@ -1,6 +1,6 @@
 #include "common/SjisCsv.h"
 
-#include "common/BlankTrim.h"
+#include "platform/BlankTrim.h"
 
 namespace lccd {
 namespace {

@@ -34,10 +34,14 @@ void WriteLayoutFile(const QString& path, const QList<LayoutItem>& rows) {
 
 QString LayoutSavePath(const QString& chosen) {
     const QFileInfo file(chosen);
-    const QString suffix = file.suffix();
-    if (suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+    if (file.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
         return chosen;
-    const QString base = suffix.isEmpty() ? chosen : chosen.left(chosen.size() - suffix.size() - 1);
+    // The extension goes, or a bare final "." ("label." saves as "label.csv"); a name that only
+    // starts with a dot keeps it.
+    QString base = chosen;
+    const qsizetype dot = file.fileName().lastIndexOf(QLatin1Char('.'));
+    if (dot > 0)
+        base.chop(file.fileName().size() - dot);
     return base + QLatin1String(".csv");
 }
 

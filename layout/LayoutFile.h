@@ -27,7 +27,7 @@ std::optional<LayoutFileContent> ReadLayoutFile(const QString& path);
 void WriteLayoutFile(const QString& path, const QList<LayoutItem>& rows);
 
 // The file a save writes for a chosen name: any extension other than ".csv" (in any case) is
-// replaced by ".csv", a name without one gets it.
+// replaced by ".csv", a name without one (or ending in a bare ".") gets it.
 QString LayoutSavePath(const QString& chosen);
 
 } // namespace lccd

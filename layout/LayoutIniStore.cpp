@@ -6,14 +6,18 @@
 #include "platform/IniFile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <chrono>
 
 namespace lccd {
 namespace {
 
 const QString kSection = QStringLiteral("ListView");
+constexpr std::chrono::milliseconds kEventInterval{20};
 
 QString itemKey(int index) {
-    return QStringLiteral("Item%1").arg(index);
+    return QLatin1String("Item") + QString::number(index);
 }
 
 } // namespace
@@ -31,8 +35,12 @@ std::optional<QStringList> LoadLayoutFromIni(const QString& iniPath) {
         return std::nullopt;
     ini.load();
     QStringList lines;
-    for (int k = 0; ini.hasKey(kSection, itemKey(k)); ++k)
-        lines.append(ini.readString(kSection, itemKey(k), QString()));
+    for (int k = 0;; ++k) {
+        const QString key = itemKey(k);
+        if (!ini.hasKey(kSection, key))
+            break;
+        lines.append(ini.readString(kSection, key, QString()));
+    }
     return lines;
 }
 
@@ -47,9 +55,19 @@ void SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows) {
     }
     ini.load();
     ini.eraseSection(kSection);
+    if (!rows.isEmpty()) // an empty list leaves no section
+        ini.reserve(kSection, rows.size());
+    // The window stays responsive while a long list is stored: pending events run every few
+    // rows' worth of time, not after each row, where asking for them would cost more than the
+    // row itself.
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
     for (int i = 0; i < rows.size(); ++i) {
         ini.writeString(kSection, itemKey(i), rows[i].toRowLine());
-        QCoreApplication::processEvents();
+        if (sinceEvents.elapsed() >= kEventInterval.count()) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
     }
     try {
         ini.save();

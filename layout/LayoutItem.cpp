@@ -3,6 +3,8 @@
 #include "common/MyCommonW.h"
 #include "platform/CodePage.h"
 
+#include <algorithm>
+
 namespace lccd {
 namespace {
 
@@ -28,12 +30,14 @@ int sjisPos(const QByteArray& needle, const QByteArray& haystack) {
 }
 
 bool needsQuotes(const QString& field) {
-    if (field.startsWith(QLatin1Char('"')))
-        return true;
-    for (QChar c : field)
-        if (c == u',' || c.unicode() < 0x20)
-            return true;
-    return false;
+    return field.startsWith(QLatin1Char('"')) || field.contains(QLatin1Char(','));
+}
+
+// The C0 and C1 control characters, DEL, and the line and paragraph separators.
+bool isControlCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u < 0xA0) || u == QChar::LineSeparator ||
+           u == QChar::ParagraphSeparator;
 }
 
 } // namespace
@@ -91,11 +95,19 @@ QString LayoutItem::toRowLine() const {
 }
 
 QString RowLineField(const QString& field) {
-    if (!needsQuotes(field))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    QString text = blankControlCharacters(field);
+    if (!needsQuotes(text))
+        return text;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString blankControlCharacters(QString text) {
+    // Most texts hold none: they are returned without a copy.
+    if (std::none_of(text.cbegin(), text.cend(), isControlCharacter))
+        return text;
+    std::replace_if(text.begin(), text.end(), isControlCharacter, QChar(u' '));
+    return text;
 }
 
 } // namespace lccd

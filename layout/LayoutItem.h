@@ -75,7 +75,7 @@ public:
     // seventeen stays empty.
     static LayoutItem fromRowLine(const QString& line, int fieldCount = kLayoutFieldCount);
 
-    // Field 1, then a comma and each of fields 2 to 17.
+    // Field 1, then a comma and each of fields 2 to 17, each written by RowLineField.
     QString toRowLine() const;
 
     const QString& field(int n) const { return fields_[size_t(n - 1)]; }
@@ -89,9 +89,21 @@ private:
     std::array<QString, kLayoutFieldCount> fields_;
 };
 
-// How one field is written into a row line: a field with a comma (or a control character,
-// which would otherwise split it) is enclosed in double quotes, its inner double quotes
-// doubled, so that CsvFieldW reads it back as one field.
+} // namespace lccd
+
+// A row is its strings: moving it in memory moves them.
+Q_DECLARE_TYPEINFO(lccd::LayoutItem, Q_RELOCATABLE_TYPE);
+
+namespace lccd {
+
+// How one field is written into a row line: control characters become blanks (a line break
+// would split the row in a file), and a field with a comma is enclosed in double quotes, its
+// inner double quotes doubled, so that CsvFieldW reads it back as one field.
 QString RowLineField(const QString& field);
+
+// Text as a layout row may hold it: CR, LF, TAB, the other control characters and the Unicode
+// line and paragraph separators each become a blank. Every text that comes from outside (a
+// typed or pasted value, a song's tags) passes through it before it is stored in a row.
+QString blankControlCharacters(QString text);
 
 } // namespace lccd

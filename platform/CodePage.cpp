@@ -2,7 +2,9 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -20,7 +22,9 @@ constexpr const char* kUtf16 = "UTF-16BE";
 // more than a typical conversion.
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    // outPerIn: the most output bytes one input byte gives, replacements included.
+    Converter(const char* to, const char* from, size_t outPerIn)
+        : cd_(iconv_open(to, from)), outPerIn_(outPerIn) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error("iconv cannot convert between CP932 and UTF-16");
     }
@@ -28,86 +32,152 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts the whole input. On a sequence it cannot convert it calls
-    // onInvalid(out, in, inLeft), which appends a replacement and skips input.
+    // Converts the input to out, which has room for outPerIn bytes of every input byte, and
+    // returns where the input ends. A character cut at the end of the input takes up to
+    // `more` bytes after it. On a sequence it cannot convert it calls onInvalid(out, in,
+    // inLeft), which writes a replacement and skips input.
     template <typename OnInvalid>
-    void convert(const char* in, size_t inLeft, QByteArray& out, OnInvalid onInvalid) {
+    const char* convert(const char* in, size_t inLeft, size_t more, char*& out,
+                        OnInvalid onInvalid) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        QByteArray buffer(4096, Qt::Uninitialized);
         while (inLeft > 0) {
             char* inPtr = const_cast<char*>(in);
-            char* outPtr = buffer.data();
-            size_t outLeft = size_t(buffer.size());
-            const size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
+            size_t outLeft = inLeft * outPerIn_;
+            const size_t rc = iconv(cd_, &inPtr, &inLeft, &out, &outLeft);
             const int error = errno;
-            out.append(buffer.constData(), buffer.size() - qsizetype(outLeft));
             in = inPtr;
-            if (rc != size_t(-1) || error == E2BIG)
+            if (rc != size_t(-1))
                 continue;
-            onInvalid(out, in, inLeft);
+            if (error == EINVAL && more > 0) {
+                ++inLeft;
+                --more;
+            } else {
+                onInvalid(out, in, inLeft);
+            }
         }
+        return in;
     }
 
 private:
     iconv_t cd_;
+    size_t outPerIn_;
 };
 
 Converter& encoder() {
-    thread_local Converter converter(kSjis, kUtf16);
+    thread_local Converter converter(kSjis, kUtf16, 1); // a UTF-16 unit gives at most 2 bytes
     return converter;
 }
 
 Converter& decoder() {
-    thread_local Converter converter(kUtf16, kSjis);
+    thread_local Converter converter(kUtf16, kSjis, 2); // a byte gives at most one unit
     return converter;
 }
 
 } // namespace
 
+// ASCII converts one to one in both directions (code page 932 keeps 0x00-0x7F as they are);
+// only the runs of other characters go through iconv, whose every call costs far more than
+// copying a character. Texts of the program are mostly ASCII between short Japanese runs.
+
 QByteArray toSjis(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size() * 2);
-    encoder().convert(reinterpret_cast<const char*>(text.utf16()), size_t(text.size()) * 2, out,
-                      [](QByteArray& sjis, const char*& in, size_t& inLeft) {
-                          // Skip one character: both halves of a surrogate pair.
-                          const char16_t unit = qFromUnaligned<char16_t>(in);
-                          size_t skip = 2;
-                          if (QChar::isHighSurrogate(unit) && inLeft >= 4 &&
-                              QChar::isLowSurrogate(qFromUnaligned<char16_t>(in + 2)))
-                              skip = 4;
-                          skip = qMin(skip, inLeft);
-                          sjis.append('?');
-                          in += skip;
-                          inLeft -= skip;
-                      });
+    QByteArray out(text.size() * 2, Qt::Uninitialized); // at most two bytes a UTF-16 unit
+    char* o = out.data();
+    const char16_t* p = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* const end = p + text.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            *o++ = char(*p++);
+            continue;
+        }
+        const char16_t* const run = p;
+        while (p < end && *p >= 0x80)
+            ++p;
+        encoder().convert(reinterpret_cast<const char*>(run), size_t(p - run) * 2, 0, o,
+                          [](char*& sjis, const char*& in, size_t& inLeft) {
+                              // Skip one character: both halves of a surrogate pair.
+                              const char16_t unit = qFromUnaligned<char16_t>(in);
+                              size_t skip = 2;
+                              if (QChar::isHighSurrogate(unit) && inLeft >= 4 &&
+                                  QChar::isLowSurrogate(qFromUnaligned<char16_t>(in + 2)))
+                                  skip = 4;
+                              skip = qMin(skip, inLeft);
+                              *sjis++ = '?';
+                              in += skip;
+                              inLeft -= skip;
+                          });
+    }
+    out.truncate(o - out.constData());
     return out;
 }
 
 QString fromSjis(const QByteArray& bytes) {
-    QByteArray utf16;
-    utf16.reserve(bytes.size() * 2);
-    decoder().convert(bytes.constData(), size_t(bytes.size()), utf16,
-                      [](QByteArray& out, const char*& in, size_t& inLeft) {
-                          const char16_t replacement = QChar::ReplacementCharacter;
-                          out.append(reinterpret_cast<const char*>(&replacement), 2);
-                          ++in;
-                          --inLeft;
-                      });
-    return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
+    QString out(bytes.size(), Qt::Uninitialized); // at most one UTF-16 unit a byte
+    char* o = reinterpret_cast<char*>(out.data());
+    const char* p = bytes.constData();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        if (uchar(*p) < 0x80) {
+            const char16_t unit = uchar(*p++);
+            std::memcpy(o, &unit, 2);
+            o += 2;
+            continue;
+        }
+        // A run of whole characters: a byte below 0x80 after a lead byte is its trail byte.
+        // After a byte iconv cannot read the characters may fall differently, so a character
+        // cut at the end of the run takes the bytes after it.
+        const char* const run = p;
+        while (p < end && uchar(*p) >= 0x80)
+            p += isSjisLeadByte(uchar(*p)) ? 2 : 1;
+        p = std::min(p, end);
+        p = decoder().convert(run, size_t(p - run), size_t(end - p), o,
+                              [](char*& utf16, const char*& in, size_t& inLeft) {
+                                  const char16_t replacement = QChar::ReplacementCharacter;
+                                  std::memcpy(utf16, &replacement, 2);
+                                  utf16 += 2;
+                                  ++in;
+                                  --inLeft;
+                              });
+    }
+    out.truncate((o - reinterpret_cast<char*>(out.data())) / 2);
+    return out;
 }
 
-QString charactersOutsideSjis(const QString& text) {
+namespace {
+
+// The length in UTF-16 units of the character at i: both halves of a surrogate pair.
+qsizetype characterLength(const QString& text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+} // namespace
+
+QString cutToSjisBytes(const QString& text, qsizetype maxBytes) {
+    if (toSjis(text).size() <= maxBytes)
+        return text;
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const qsizetype length = characterLength(text, end);
+        bytes += toSjis(text.mid(end, length)).size();
+        if (bytes > maxBytes)
+            break;
+        end += length;
+    }
+    return text.left(end);
+}
+
+QStringList charactersOutsideSjis(const QString& text) {
+    QStringList outside;
     if (fromSjis(toSjis(text)) == text)
-        return {};
-    QString outside;
+        return outside;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype width =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
-        const QString character = text.mid(i, width);
+        const qsizetype length = characterLength(text, i);
+        const QString character = text.mid(i, length);
+        i += length;
+        // Some characters convert one way only (U+301C becomes the full-width tilde): they too
+        // would not read back as they were.
         if (fromSjis(toSjis(character)) != character && !outside.contains(character))
-            outside += character;
-        i += width;
+            outside.append(character);
     }
     return outside;
 }

@@ -3,11 +3,23 @@
 #include "platform/AppError.h"
 #include "platform/ApplicationTitle.h"
 
+#include <QFileInfo>
+
 namespace lccd {
 
 void showErrorBox(const QString& message) {
     dialogs().messageBox(message, applicationTitle(),
                          MessageBoxType::Ok | MessageBoxType::IconError);
+}
+
+bool ConfirmReplace(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists())
+        return true;
+    return dialogs().messageBox(
+               QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(file.fileName()),
+               applicationTitle(),
+               MessageBoxType::YesNo | MessageBoxType::IconWarning) == DialogResult::Yes;
 }
 
 void RunGuarded(const std::function<void()>& command) {

@@ -83,6 +83,11 @@ inline DialogAdapter& dialogs() {
 // The application's default error box: the message under the application's title.
 void showErrorBox(const QString& message);
 
+// Asks, as the save dialog does, whether an existing file may be replaced: for a name that the
+// program completed after the dialog (an extension added), which the dialog never saw. True
+// when no such file exists or the user says Yes.
+bool ConfirmReplace(const QString& path);
+
 // Runs one user command; an AppError (or any other exception) that stops it is shown in the
 // error box instead of leaving the event handler.
 void RunGuarded(const std::function<void()>& command);

@@ -69,8 +69,9 @@ public:
 
     // Prints pageCount pages as one job with the given copy count. drawPage(painter, i) draws
     // page i; one painter unit is one printer pixel of deviceCaps(), the origin is the
-    // printable area's top-left corner. Returns false when nothing was printed (the user
-    // cancelled, or the printer failed).
+    // printable area's top-left corner. Returns false when the user cancelled (or the printer
+    // failed after the job started); a job that cannot start throws AppError
+    // "印刷を開始できません: %s" with the printer's name.
     virtual bool print(const QString& title, int copies, int pageCount,
                        const std::function<void(QPainter&, int)>& drawPage) = 0;
 };

@@ -51,7 +51,9 @@ constexpr BuiltInPaper kPdfPapers[] = {
 };
 
 // The resolution to record at: 600 dpi where the printer offers it, else the nearest it has.
-int chooseResolution(const QPrinter& printer) {
+// The offers are the printer's own (its PPD's); QPrinter itself answers 72 for every CUPS
+// printer, which would round every position to 0.35 mm and every font to whole points.
+int chooseResolution(const QPrinterInfo& printer) {
     const QList<int> offered = printer.supportedResolutions();
     int best = offered.isEmpty() ? kPreferredDpi : offered.first();
     for (int dpi : offered)
@@ -107,7 +109,7 @@ void QtPrinterSystem::openCurrent() {
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(names_[current_]);
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printer_->setResolution(chooseResolution(*printer_));
+        printer_->setResolution(chooseResolution(info));
         QList<int> used;
         int ownCode = kFirstOwnPaperCode;
         for (const QPageSize& size : info.supportedPageSizes()) {
@@ -219,8 +221,10 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
     if (currentIsPdf()) {
         FileDialogRequest request{QString(), QStringLiteral("PDF(*.pdf)|*.pdf"), QString()};
         pdfPath = dialogs().saveFile(request);
-        if (!pdfPath || !pdfDraft.open())
+        if (!pdfPath)
             return false;
+        if (!pdfDraft.open())
+            throw cannotStart();
         if (!pdfPath->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             pdfPath->append(QLatin1String(".pdf"));
         printer_->setOutputFileName(pdfDraft.fileName());
@@ -235,7 +239,7 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
 
     QPainter painter;
     if (!painter.begin(printer_.get()))
-        return false;
+        throw cannotStart();
     painter.translate(caps.offsetX, caps.offsetY);
     for (int copy = 0; copy < copiesInJob; ++copy)
         for (int page = 0; page < pageCount; ++page) {
@@ -254,6 +258,10 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
         writeFileAtomically(*pdfPath, draft.readAll());
     }
     return printed;
+}
+
+AppError QtPrinterSystem::cannotStart() const {
+    return AppError(QStringLiteral("印刷を開始できません: %1").arg(names_.value(current_)));
 }
 
 bool QtPrinterSystem::runSetupDialog(QWidget* parent) {

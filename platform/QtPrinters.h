@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppError.h"
 #include "platform/Printer.h"
 
 #include <QPageSize>
@@ -14,7 +15,8 @@ namespace lccd {
 // The printers of this desktop: every CUPS queue Qt knows, then a built-in PDF printer that is
 // always there, so the program can preview and print to a file on any machine. The PDF printer
 // replaces its file only with a complete document; a file it cannot write throws AppError
-// "ファイル %s を作成できません".
+// "ファイル %s を作成できません". A job that cannot start throws AppError
+// "印刷を開始できません: %s" with the printer's name.
 class QtPrinterSystem : public PrinterSystem {
 public:
     QtPrinterSystem();
@@ -45,6 +47,7 @@ private:
     };
 
     bool currentIsPdf() const;
+    AppError cannotStart() const;
     void openCurrent();
     const Paper* paperOfCode(int code) const;
 

@@ -12,7 +12,7 @@ double mmToPixels(double mm, int dpi) {
     return mm / 25.4 * dpi;
 }
 
-void drawBars(TLcPrnPrev& surface, const DecodedRow& row, const QColor& color) {
+void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color) {
     const QList<BarKind> bars = CustomerBarcodeBars(row.value);
     if (bars.isEmpty())
         return;
@@ -57,7 +57,7 @@ void drawBars(TLcPrnPrev& surface, const DecodedRow& row, const QColor& color) {
 void DrawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
     CanvasFont& font = context.surface.pageCanvas()->font();
     font.face = row.face;
-    font.pixelHeight = context.pointsToPixels(row.size);
+    font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
     if (FaceCharset(row.face) == Charset::NotInstalled) {
         drawBars(context.surface, row, font.color);

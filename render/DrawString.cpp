@@ -1,6 +1,6 @@
 // The surface's text routine: one line of text in a box, horizontal or vertical, aligned,
 // spread or squeezed, each UTF-16 code unit measured and drawn on its own.
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
 #include "common/Rounding.h"
 #include "platform/CodePage.h"
@@ -13,13 +13,8 @@
 namespace lccd {
 namespace {
 
-// A face name as the font record holds it: at most 31 bytes in Shift-JIS.
-QString cutTo31Bytes(const QString& face) {
-    QString cut = face;
-    while (toSjis(cut).size() > 31)
-        cut.chop(1);
-    return cut;
-}
+// The longest face name the font record holds, in Shift-JIS bytes.
+constexpr qsizetype kFaceNameBytes = 31;
 
 int recordCharset(const QString& face, int canvasCharset) {
     if (face == QLatin1String("i-JapanPost"))
@@ -31,7 +26,7 @@ int recordCharset(const QString& face, int canvasCharset) {
 
 } // namespace
 
-void TLcPrnPrev::DrawString(int x, int y, int align, bool vertical, int w2, int w,
+void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, int w,
                             const QString& text) {
     CanvasFont& canvasFont = canvas_->font();
     QString face = canvasFont.face;
@@ -48,6 +43,9 @@ void TLcPrnPrev::DrawString(int x, int y, int align, bool vertical, int w2, int 
         W = ToDeviceX(w);
         W2 = ToDeviceX(w2);
     }
+    // The font is made from the face as its record holds it, so a long name draws the same in
+    // this row as in the rows that inherit it.
+    face = cutToSjisBytes(face, kFaceNameBytes);
     // The vertical "@" variant is drawn by turning the face's own glyphs.
     const QString family = vertical ? face.mid(1) : face;
     const FontRequest request{family, canvasFont.pixelHeight, canvasFont.bold, canvasFont.italic};
@@ -96,7 +94,7 @@ void TLcPrnPrev::DrawString(int x, int y, int align, bool vertical, int w2, int 
     }
 
     // The font the call leaves selected: its face and character set stay with the canvas.
-    canvasFont.face = cutTo31Bytes(face);
+    canvasFont.face = face;
     canvasFont.charset = recordCharset(face, canvasFont.charset);
 }
 

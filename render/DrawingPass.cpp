@@ -4,47 +4,44 @@
 #include "render/ImageItem.h"
 #include "render/PaperMatch.h"
 #include "render/ParagraphItem.h"
+#include "render/RowFile.h"
 #include "render/ShapeItems.h"
 #include "render/TextItem.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QScopeGuard>
 
 namespace lccd {
-namespace {
 
-// Image rows name a bare file relative to the last project folder.
-QString resolveImagePath(const QString& value, const QString& lastProject) {
-    if (value.contains(QLatin1Char('/')))
-        return value;
-    QString folder = lastProject;
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder.append(QLatin1Char('/'));
-    return folder + value;
-}
+LayoutDrawingPass::LayoutDrawingPass(SheetSurface& surface)
+    : surface_(surface), observer_(silent_) {}
 
-} // namespace
+LayoutDrawingPass::LayoutDrawingPass(SheetSurface& surface, DrawingPassObserver& observer)
+    : surface_(surface), observer_(observer) {}
 
-LayoutDrawingPass::LayoutDrawingPass(TLcPrnPrev& surface, DrawingPassHost& host)
-    : surface_(surface), host_(host) {}
-
-void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRows) {
+void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRows,
+                                     const SheetInputs& inputs) {
+    // A copy of the rows (shared until the list changes), for an observer may let events
+    // through that edit the list.
+    const QList<LayoutItem> rows = list.items();
     surface_.NewPage();
-    for (const LayoutItem& item : list.items()) {
+    const auto ended = qScopeGuard([this] {
+        surface_.EndPage();
+        observer_.passEnded();
+    });
+    for (const LayoutItem& item : rows) {
         if (skipSettingsRows && item.field(Field::Id) == QStringLiteral("設定"))
             continue;
-        DrawLayoutItem(item.toRowLine());
+        DrawLayoutItem(item.toRowLine(), inputs);
     }
-    surface_.EndPage();
-    host_.showPreviewTab();
 }
 
-void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
+void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& inputs) {
     DecodedRow row = decodeRow(line);
     if (!row.kind)
         return;
     if (*row.kind == ItemKind::Settings) {
-        applySettingsRow(row);
+        applySettingsRow(row, inputs);
         return;
     }
     // A label guide that is not printed draws into the preview's own layer.
@@ -54,8 +51,8 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
     canvas.setLayer(row.print ? PageLayer::Print : PageLayer::ScreenOnly);
     const auto printedLayer = qScopeGuard([&canvas] { canvas.setLayer(PageLayer::Print); });
 
-    const ItemContext context{surface_, host_.correctionX(), host_.correctionY(),
-                              host_.printerDpiX()};
+    const ItemContext context{surface_, inputs.correctionX, inputs.correctionY, inputs.printerDpiX,
+                              inputs.screenDpi};
     switch (*row.kind) {
     case ItemKind::Rectangle:
         DrawRectangleRow(context, row);
@@ -64,7 +61,11 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         DrawRuleLineRow(context, row);
         break;
     case ItemKind::Image:
-        row.value = resolveImagePath(row.value, host_.lastProject());
+        // A bare file name is the last project's first, as a disc's jacket image is.
+        row.value =
+            ResolveRowFile(row.value, QFileInfo(row.value).fileName() == row.value
+                                          ? QStringList{inputs.lastProject, inputs.programFolder}
+                                          : QStringList{inputs.programFolder});
         DrawImageRow(context, row);
         break;
     case ItemKind::Text:
@@ -74,23 +75,23 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line) {
         DrawBarcodeRow(context, row);
         break;
     case ItemKind::Paragraph:
-        DrawParagraphRow(context, host_, row);
+        row.value = ResolveRowFile(row.value, {inputs.programFolder});
+        DrawParagraphRow(context, observer_, row);
         break;
     case ItemKind::Settings:
         break;
     }
 }
 
-void LayoutDrawingPass::applySettingsRow(const DecodedRow& row) {
-    const QStringList papers = host_.paperNames();
-    const int found = FindPaperIndex(papers, row.value);
+void LayoutDrawingPass::applySettingsRow(const DecodedRow& row, const SheetInputs& inputs) {
+    const int found = FindPaperIndex(inputs.paperNames, row.value);
     if (found == -1)
         return;
-    if (found == host_.selectedPaperIndex() && host_.portraitChecked() == row.vertical)
+    if (found == inputs.selectedPaperIndex && inputs.portrait == row.vertical)
         return;
-    surface_.SelectPaper(papers[found],
+    surface_.SelectPaper(inputs.paperNames[found],
                          row.vertical ? PaperOrientation::Portrait : PaperOrientation::Landscape);
-    QCoreApplication::processEvents();
+    observer_.paperSelected();
 }
 
 } // namespace lccd

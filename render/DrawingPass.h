@@ -2,46 +2,68 @@
 
 #include "layout/DecodedRow.h"
 #include "layout/LayoutList.h"
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
 namespace lccd {
 
-// The few controls of the main window that a drawing pass reads or switches.
-class DrawingPassHost {
-public:
-    virtual ~DrawingPassHost() = default;
+// What a drawing pass reads besides the rows: the paper list and its selection, the print
+// corrections, the folders that relative file names are found in, and the resolutions it
+// measures with. The window fills it from its controls before each pass.
+struct SheetInputs {
+    QStringList paperNames;
+    int selectedPaperIndex = -1;
+    bool portrait = true;
+    int correctionX = 0; // print corrections in layout units
+    int correctionY = 0;
+    QString lastProject;   // folder for bare image names
+    QString programFolder; // where the item dialog stores files relative to
+    int printerDpiX = 0;   // of the last printer refresh
+    // The screen resolution a paragraph is wrapped at: its rows break where they break on the
+    // work tab, on screen and on paper alike.
+    int screenDpi = 96;
+};
 
-    virtual QStringList paperNames() const = 0; // the paper list's entries
-    virtual int selectedPaperIndex() const = 0;
-    virtual bool portraitChecked() const = 0;
-    virtual int correctionX() const = 0; // print corrections in layout units
-    virtual int correctionY() const = 0;
-    virtual QString lastProject() const = 0; // folder for bare image names
-    virtual int printerDpiX() const = 0;     // of the last printer refresh
-    virtual void showPreviewTab() = 0;
-    // The work tab, where a paragraph shows its wrapped text while it is drawn.
-    virtual void showWorkTab() = 0;
-    virtual void showWorkText(const QString& wrappedText, const QString& face, int points,
-                              const QColor& color) = 0;
+// What a drawing pass tells whoever shows it as it goes; by default nothing.
+class DrawingPassObserver {
+public:
+    virtual ~DrawingPassObserver() = default;
+
+    // A settings row selected its paper and orientation on the printer.
+    virtual void paperSelected() {}
+    // The pass ended, with or without an error.
+    virtual void passEnded() {}
+    // A paragraph is being wrapped; then its wrapped text, in the paragraph's font.
+    virtual void paragraphStarted() {}
+    virtual void paragraphWrapped(const QString& wrappedText, const QString& face, int points,
+                                  const QColor& color) {
+        Q_UNUSED(wrappedText)
+        Q_UNUSED(face)
+        Q_UNUSED(points)
+        Q_UNUSED(color)
+    }
 };
 
 // Turns the layout rows into the surface's page picture: one pass over all rows in list order,
 // settings rows applied to the printer, every other row drawn by its kind's routine.
 class LayoutDrawingPass {
 public:
-    LayoutDrawingPass(TLcPrnPrev& surface, DrawingPassHost& host);
+    explicit LayoutDrawingPass(SheetSurface& surface);
+    LayoutDrawingPass(SheetSurface& surface, DrawingPassObserver& observer);
 
-    // An error while a row is drawn ends the pass and is thrown on to the caller.
-    void RedrawLayout(const LayoutList& list, bool skipSettingsRows);
+    // An error while a row is drawn ends the pass: the page keeps what was drawn before it (and
+    // is what shows and prints), and the error is thrown on to the caller. The rows are those
+    // of the list when the pass starts, whatever an observer lets happen to the list meanwhile.
+    void RedrawLayout(const LayoutList& list, bool skipSettingsRows, const SheetInputs& inputs);
 
     // Draws one row given as a row line.
-    void DrawLayoutItem(const QString& line);
+    void DrawLayoutItem(const QString& line, const SheetInputs& inputs);
 
 private:
-    void applySettingsRow(const DecodedRow& row);
+    void applySettingsRow(const DecodedRow& row, const SheetInputs& inputs);
 
-    TLcPrnPrev& surface_;
-    DrawingPassHost& host_;
+    SheetSurface& surface_;
+    DrawingPassObserver silent_;
+    DrawingPassObserver& observer_;
 };
 
 } // namespace lccd

@@ -63,7 +63,7 @@ void DrawImageRow(const ItemContext& context, const DecodedRow& row) {
     const std::optional<QImage> image = LoadRowImage(row.value);
     if (!image)
         return;
-    TLcPrnPrev& surface = context.surface;
+    SheetSurface& surface = context.surface;
     const int left = surface.ToDeviceX(row.x + context.correctionX) - surface.PrintOffsetX();
     const int top = surface.ToDeviceY(row.y + context.correctionY) - surface.PrintOffsetY();
     const QSize fitted = FitImage(image->width(), image->height(), surface.ToDeviceX(row.w),

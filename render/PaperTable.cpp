@@ -1,8 +1,15 @@
 #include "render/PaperTable.h"
 
 #include "platform/AppError.h"
+#include "platform/CodePage.h"
 
 namespace lccd {
+namespace {
+
+// A driver's paper name field holds 63 bytes and its terminating NUL.
+constexpr qsizetype kPaperNameBytes = 63;
+
+} // namespace
 
 TPaperInfos BuildPaperTable(const DriverPapers& papers) {
     if (papers.names.size() != papers.codes.size())
@@ -12,8 +19,8 @@ TPaperInfos BuildPaperTable(const DriverPapers& papers) {
         throw AppError(QStringLiteral("Assertion failure (LcPrnPrev)"));
     TPaperInfos table;
     for (qsizetype i = 0; i < papers.names.size(); ++i)
-        table.append({papers.names[i].left(63), quint16(papers.codes[i]), papers.sizes[i].width(),
-                      papers.sizes[i].height()});
+        table.append({cutToSjisBytes(papers.names[i], kPaperNameBytes), quint16(papers.codes[i]),
+                      papers.sizes[i].width(), papers.sizes[i].height()});
     return table;
 }
 

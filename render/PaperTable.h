@@ -9,7 +9,7 @@ namespace lccd {
 
 // One paper the current printer offers.
 struct TPaperInfo {
-    QString PaperName; // at most 63 characters
+    QString PaperName; // at most 63 bytes in Shift-JIS
     quint16 PaperNumber = 0;
     qint32 PaperWidth = 0; // 0.1 mm, portrait
     qint32 PaperHeight = 0;

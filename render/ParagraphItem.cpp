@@ -55,17 +55,17 @@ QByteArray withoutTrailingBlanks(const QByteArray& text) {
     return text.left(end);
 }
 
-void DrawParagraphItem(const ItemContext& context, DrawingPassHost& host, const QByteArray& text,
-                       const DecodedRow& row, double spacing) {
+void DrawParagraphItem(const ItemContext& context, DrawingPassObserver& observer,
+                       const QByteArray& text, const DecodedRow& row, double spacing) {
     const QByteArray trimmed = withoutTrailingBlanks(text);
     if (trimmed.isEmpty())
         return;
-    host.showWorkTab();
+    observer.paragraphStarted();
 
-    TLcPrnPrev& surface = context.surface;
+    SheetSurface& surface = context.surface;
     CanvasFont& font = surface.pageCanvas()->font();
     const int points = surface.pageCanvas()->fontSizeInPoints();
-    const int screenDpi = surface.logicalDpiY();
+    const int screenDpi = context.screenDpi;
     const TextMetrics screenMetrics = fonts().metrics(
         {font.face, pointsToPixelHeight(points, screenDpi), font.bold, font.italic});
     const int extent = LayoutToScreen(row.vertical ? row.h : row.w, screenDpi);
@@ -75,7 +75,7 @@ void DrawParagraphItem(const ItemContext& context, DrawingPassHost& host, const 
     QList<QByteArray> shown;
     for (const WrappedRow& wrapped : rows)
         shown.append(wrapped.bytes);
-    host.showWorkText(fromSjis(shown.join('\n')), font.face, points, font.color);
+    observer.paragraphWrapped(fromSjis(shown.join('\n')), font.face, points, font.color);
 
     const int pitch = PointsToLayout(spacing);
     font.pixelHeight = pointsToPixelHeight(points, surface.PrinterDpiY());
@@ -127,7 +127,8 @@ QList<QByteArray> ReadParagraphLines(const QByteArray& file) {
     return splitLines(file);
 }
 
-void DrawParagraphRow(const ItemContext& context, DrawingPassHost& host, const DecodedRow& row) {
+void DrawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
+                      const DecodedRow& row) {
     if (!QFileInfo(row.value).isFile())
         return;
     const double spacing = std::clamp(parseDecimal(row.spacingText).value_or(13.5),
@@ -138,11 +139,11 @@ void DrawParagraphRow(const ItemContext& context, DrawingPassHost& host, const D
 
     CanvasFont& font = context.surface.pageCanvas()->font();
     font.face = row.face;
-    font.pixelHeight = context.pointsToPixels(row.size);
+    font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
     if (const int charset = FaceCharset(row.face); charset != Charset::NotInstalled)
         font.charset = charset;
-    DrawParagraphItem(context, host, text, row, spacing);
+    DrawParagraphItem(context, observer, text, row, spacing);
 }
 
 } // namespace lccd

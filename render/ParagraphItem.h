@@ -8,12 +8,13 @@
 
 namespace lccd {
 
-class DrawingPassHost;
+class DrawingPassObserver;
 
 // A paragraph row: the text file named in the value, without the header lines of a disc
 // project, wrapped into the box with the Japanese line-breaking rules and drawn row by row
 // (columns from the right when vertical). The work tab shows the wrapped text meanwhile.
-void DrawParagraphRow(const ItemContext& context, DrawingPassHost& host, const DecodedRow& row);
+void DrawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
+                      const DecodedRow& row);
 
 // The lines without the disc project header lines (TITLE:, PERFORMER:, ... in any case), each
 // followed by CR LF. Blank lines stay.

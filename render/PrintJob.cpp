@@ -2,9 +2,8 @@
 
 namespace lccd {
 
-bool PrintCopies(TLcPrnPrev& surface, int copies) {
-    const std::optional<DeviceSettings> settings = printers().deviceSettings();
-    if (settings && settings->declaresCopies)
+bool PrintCopies(SheetSurface& surface, int copies) {
+    if (surface.printerDeclaresCopies())
         return surface.PrintPages(copies);
     bool printed = true;
     for (int i = 0; i < copies; ++i)

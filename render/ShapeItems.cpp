@@ -20,7 +20,7 @@ void DrawRectangleRow(const ItemContext& context, const DecodedRow& row) {
     else
         canvas.setBrushColor(toQColor(row.fill));
 
-    TLcPrnPrev& surface = context.surface;
+    SheetSurface& surface = context.surface;
     const int x1 = row.x + context.correctionX;
     const int y1 = row.y + context.correctionY;
     const int x2 = row.w + context.correctionX;

@@ -28,7 +28,7 @@ void DrawTextRow(const ItemContext& context, const DecodedRow& row) {
     CanvasFont& font = context.surface.pageCanvas()->font();
     if (!takeFace(font, primary))
         takeFace(font, fallback);
-    font.pixelHeight = context.pointsToPixels(row.size);
+    font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
     context.surface.DrawString(row.x + context.correctionX, row.y + context.correctionY, align,
                                row.vertical, row.w2, row.w, row.value);

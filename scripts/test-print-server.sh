@@ -28,8 +28,15 @@ start_print_server() {
     fi
     print_server_output=$(mktemp -d /tmp/lccd-cups-pdf.XXXXXX)
     printf 'Out %s\n' "$print_server_output" >"/etc/cups/cups-pdf-$print_server_queue.conf"
+    # The queue's A4 and A5 papers get unequal margins on all four sides (left 14, top 42,
+    # right 28, bottom 28 points), as real printers have, so that tests can tell which way the
+    # margins turn with a landscape page.
+    ppd="$print_server_output/queue.ppd"
+    sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "14 28 567 800"|' \
+        -e 's|^\*ImageableArea A5/A5: .*|*ImageableArea A5/A5: "14 28 393 553"|' \
+        /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >"$ppd"
     if lpadmin -p "$print_server_queue" -E -v "cups-pdf:/$print_server_queue" \
-        -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null; then
+        -P "$ppd" 2>/dev/null; then
         export LCCD_TEST_CUPS_QUEUE="$print_server_queue"
         export LCCD_TEST_CUPS_OUTPUT="$print_server_output"
     else

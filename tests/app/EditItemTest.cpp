@@ -79,11 +79,11 @@ TEST_F(EditItemTest, CancelLeavesEveryFieldAsItWas) {
     EXPECT_EQ(after, before);
 }
 
-TEST_F(EditItemTest, MissingFaceIsRememberedAsTheFallbackAndControlsWriteBack) {
+TEST_F(EditItemTest, MissingFaceStaysTheRowsFaceAndControlsWriteBack) {
     const LayoutItem row =
         edit(QStringLiteral("文字,,,,,,,,,,,,x,NotInstalled|ＭＳ 明朝,,clRed,"), [](QDialog& d) {
             EXPECT_EQ(in<QComboBox>(d, "FontComboBoxEx1")->currentText(),
-                      QStringLiteral("ＭＳ 明朝"));
+                      QStringLiteral("NotInstalled (未インストール)"));
             in<QCheckBox>(d, "chkPrint")->setChecked(true);
             in<QDoubleSpinBox>(d, "spnFontSize")->setValue(10.5);
             in<QRadioButton>(d, "rdoTateoki")->setChecked(true);
@@ -91,7 +91,7 @@ TEST_F(EditItemTest, MissingFaceIsRememberedAsTheFallbackAndControlsWriteBack) {
             in<ColorComboBox>(d, "ColorComboBox2")->setColorValue(0x00123456);
             in<QLineEdit>(d, "edtValue")->setText(QStringLiteral("新しい値"));
         });
-    EXPECT_EQ(row.field(Field::Face), QStringLiteral("ＭＳ 明朝|NotInstalled"));
+    EXPECT_EQ(row.field(Field::Face), QStringLiteral("NotInstalled|ＭＳ 明朝"));
     EXPECT_EQ(row.field(Field::Print), QStringLiteral("Yes"));
     EXPECT_EQ(row.field(Field::Size), QStringLiteral("10.5"));
     EXPECT_EQ(row.field(Field::Vertical), QStringLiteral("Yes"));
@@ -99,6 +99,62 @@ TEST_F(EditItemTest, MissingFaceIsRememberedAsTheFallbackAndControlsWriteBack) {
     EXPECT_EQ(row.field(Field::TextColor), QStringLiteral("clRed"));
     EXPECT_EQ(row.field(Field::FillColor), QStringLiteral("$00123456"));
     EXPECT_EQ(row.field(Field::Value), QStringLiteral("新しい値"));
+}
+
+// A designer's face this desktop lacks (the HG faces of the built-in template, for one) is kept
+// by OK; only a face the user picks replaces it, and the marked entry is gone next time.
+TEST_F(EditItemTest, OnlyAPickedFaceReplacesOneThatIsNotInstalled) {
+    const QString line = QStringLiteral("文字,,,,,,,,,,,,x,HG創英角ﾎﾟｯﾌﾟ体,9.0,clBlack,clWhite");
+    EXPECT_EQ(edit(line).field(Field::Face), QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体|ＭＳ ゴシック"));
+    int entries = 0;
+    const LayoutItem picked = edit(line, [&](QDialog& d) {
+        auto* picker = in<QComboBox>(d, "FontComboBoxEx1");
+        entries = picker->count();
+        picker->setCurrentText(QStringLiteral("ＭＳ 明朝"));
+    });
+    EXPECT_EQ(picked.field(Field::Face), QStringLiteral("ＭＳ 明朝|ＭＳ ゴシック"));
+    edit(QStringLiteral("文字,,,,,,,,,,,,x,ＭＳ 明朝,9.0,clBlack,clWhite"), [&](QDialog& d) {
+        EXPECT_EQ(in<QComboBox>(d, "FontComboBoxEx1")->count(), entries - 1);
+        EXPECT_EQ(in<QComboBox>(d, "FontComboBoxEx1")->currentText(), QStringLiteral("ＭＳ 明朝"));
+    });
+}
+
+// A typed or pasted value is stored as a layout file holds it: line breaks and other control
+// characters as blanks, and in Shift-JIS after a question that names what is lost, where
+// Cancel goes back to the dialog with the typing kept.
+TEST_F(EditItemTest, ValueIsStoredAsTheFileWillHoldIt) {
+    const qsizetype firstStart = dialogs.messages().size(); // the new INI file's message
+    EXPECT_EQ(
+        edit(QStringLiteral("文字,,,,,,,,,,,,x,,,,"),
+             [](QDialog& d) {
+                 in<QLineEdit>(d, "edtValue")->setText(QStringLiteral("一行目\r\n二行目\t!"));
+                 in<QLineEdit>(d, "edtLeft")->setText(QStringLiteral("1\n0"));
+             })
+            .toRowLine(),
+        QStringLiteral("文字,No,No,No,1 0,,,,,左寄せ,No,13.5,一行目  二行目 !,ＭＳ ゴシック,9.0,"
+                       "clBlack,clWhite"));
+    EXPECT_EQ(dialogs.messages().size(), firstStart);
+
+    form->layoutList().clear();
+    form->layoutList().append(LayoutItem::fromRowLine(QStringLiteral("文字,,,,,,,,,,,,x,,,,")));
+    child<QTableView>("TntListView1")->selectRow(0);
+    QString kept;
+    dialogs.answerDialog([](QDialog& d) {
+        in<QLineEdit>(d, "edtValue")->setText(QStringLiteral("café 😀 ＡＢＣ"));
+        return int(QDialog::Accepted);
+    });
+    dialogs.answerMessage(DialogResult::Cancel);
+    dialogs.answerDialog([&](QDialog& d) {
+        kept = in<QLineEdit>(d, "edtValue")->text();
+        return int(QDialog::Accepted);
+    });
+    dialogs.answerMessage(DialogResult::Ok);
+    trigger("E1");
+    EXPECT_EQ(kept, QStringLiteral("café 😀 ＡＢＣ"));
+    ASSERT_EQ(dialogs.messages().size(), firstStart + 2);
+    const QString question = dialogs.messages()[firstStart];
+    EXPECT_TRUE(question.contains(QStringLiteral(": é 😀\n"))) << question.toStdString();
+    EXPECT_EQ(form->layoutList().item(0).field(Field::Value), QStringLiteral("caf? ? ＡＢＣ"));
 }
 
 TEST_F(EditItemTest, ColourTheDialogCannotReadStopsBeforeItShows) {

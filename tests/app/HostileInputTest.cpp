@@ -72,7 +72,7 @@ TEST_F(HostileInputTest, HugeLinesManyRowsAndBrokenBytesOpenWholeAndDrawWithinBo
     EXPECT_EQ(list.item(100005).field(Field::Id), QStringLiteral("罫線"));
     const PagePicture* page = form->surface().currentPage();
     ASSERT_NE(page, nullptr);
-    EXPECT_LE(textPrimitives(*page), 2 * TLcPrnPrev::kMaxDrawnCharacters + 3);
+    EXPECT_LE(textPrimitives(*page), 2 * SheetSurface::kMaxDrawnCharacters + 3);
     EXPECT_GE(page->primitives().size(), 100000u);
 
     // Opening and drawing never write the layout.

@@ -1,15 +1,19 @@
 #include "tests/app/MainWindowFixture.h"
 
+#include "layout/LayoutIniStore.h"
+#include "layout/ListCommands.h"
 #include "platform/IniFile.h"
 #include "render/LcPrnPrev.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableView>
 
 namespace lccd {
 namespace {
@@ -25,7 +29,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheIniFileAndOpensEmpty) {
     EXPECT_EQ(window.size(), QSize(870, 606));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Lc音楽ＣＤ作成補助ツール"));
     EXPECT_EQ(child<QLineEdit>("edtPrevXZoom")->text(), QStringLiteral("75"));
-    EXPECT_EQ(window.surface().ZoomScale(), 75);
+    EXPECT_EQ(window.preview().ZoomScale(), 75);
     EXPECT_EQ(window.layoutList().count(), 0);
     EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(), QStringLiteral("Office.Laser (Office)"));
 
@@ -134,6 +138,82 @@ TEST_F(MainWindowTest, SavingAddsTheCsvExtensionAndKeepsCommaValuesWhole) {
     EXPECT_EQ(form->layoutList().item(0), row);
 }
 
+TEST_F(MainWindowTest, SavingOverAFileTheDialogNeverNamedAsksFirstAndEverySaveSaysWhere) {
+    const QString existing = writeFile(QStringLiteral("label.csv"), QStringLiteral("old"));
+    open();
+    form->AddLayoutRow(SampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    QLabel* status = child<QLabel>("StatusPanel3");
+
+    // "label" becomes "label.csv" only after the dialog: the same question is asked here
+    dialogs.answerFile(dir.filePath(QStringLiteral("label")));
+    dialogs.answerMessage(DialogResult::No);
+    trigger("CSVV1");
+    EXPECT_EQ(readWholeFile(existing), QByteArray("old"));
+    EXPECT_TRUE(status->text().isEmpty());
+    EXPECT_EQ(dialogs.messages().last(),
+              QStringLiteral("label.csv は既に存在します。\n置き換えますか?"));
+
+    dialogs.answerFile(dir.filePath(QStringLiteral("label.")));
+    dialogs.answerMessage(DialogResult::Yes);
+    trigger("CSVV1");
+    EXPECT_NE(readWholeFile(existing), QByteArray("old"));
+    EXPECT_EQ(status->text(), QStringLiteral("保存しました: ") + existing);
+
+    // a name the dialog saw whole is not asked about again
+    const qsizetype asked = dialogs.messages().size();
+    dialogs.answerFile(existing);
+    trigger("CSVV1");
+    EXPECT_EQ(dialogs.messages().size(), asked);
+
+    trigger("INIS1");
+    EXPECT_EQ(status->text(), QStringLiteral("保存しました: ") + paths.iniPath);
+
+    form->RedrawLayout(false);
+    dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
+    trigger("Export1");
+    EXPECT_EQ(status->text(),
+              QStringLiteral("保存しました: ") + dir.filePath(QStringLiteral("sheet.pdf")));
+}
+
+// Closing asks only when the list differs from what was last opened, stored or saved; Yes
+// stores it where the next start finds it, Cancel keeps the window open.
+TEST_F(MainWindowTest, ClosingAfterAChangeAsksWhetherToSave) {
+    writeFile(QStringLiteral("lccdtool.ini"),
+              QStringLiteral("[ListView]\r\nItem0=矩形,,Yes,,1,1,2,2,,,,,,,,,\r\n"));
+    open();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+
+    open();
+    form->AddLayoutRow(SampleRowLine(SampleRow::Text), kLayoutFieldCount);
+    dialogs.answerMessage(DialogResult::Cancel);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("変更を保存しますか")});
+    EXPECT_EQ(dialogs.prompts().last().type & MessageBoxType::ButtonMask,
+              MessageBoxType::YesNoCancel);
+
+    dialogs.answerMessage(DialogResult::No);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(LoadLayoutFromIni(paths.iniPath)->size(), 1);
+
+    open();
+    form->AddLayoutRow(SampleRowLine(SampleRow::Text), kLayoutFieldCount);
+    dialogs.answerMessage(DialogResult::Yes);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(LoadLayoutFromIni(paths.iniPath)->size(), 2);
+
+    // stored, then changed and changed back: nothing to ask
+    open();
+    trigger("N3");
+    trigger("INIS1");
+    const qsizetype asked = dialogs.messages().size();
+    trigger("N3");
+    child<QTableView>("TntListView1")->selectRow(3);
+    trigger("X1");
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(dialogs.messages().size(), asked);
+}
+
 TEST_F(MainWindowTest, ShiftFlagFollowsTheKeysButCtrlOnlyShowsTrue) {
     open();
     QLabel* panel = child<QLabel>("StatusPanel2");
@@ -162,6 +242,51 @@ TEST_F(MainWindowTest, CopiesAreOneJobOrOneJobEach) {
     child<QPushButton>("Button2")->click();
     ASSERT_EQ(printers.jobs.size(), 4);
     EXPECT_EQ(printers.jobs[3].copies, 1);
+}
+
+// With Shift held the print button draws the list again before printing: a row added since the
+// last pass is printed; without Shift the page of the last pass is.
+TEST_F(MainWindowTest, ShiftPrintRedrawsBeforePrinting) {
+    open();
+    form->RedrawLayout(false);
+    form->AddLayoutRow(SampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    auto* print = child<QPushButton>("Button2");
+    print->click();
+    ASSERT_EQ(printers.jobs.size(), 1);
+    EXPECT_TRUE(printers.jobs[0].pages[0].boundingRect().isEmpty());
+
+    QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    QApplication::sendEvent(form.get(), &shift);
+    print->click();
+    ASSERT_EQ(printers.jobs.size(), 2);
+    // the rectangle's corners (100, 100) and (120, 100) at 600 dpi, less the offsets of 100
+    const QRect drawn = printers.jobs[1].pages[0].boundingRect();
+    EXPECT_TRUE(drawn.contains(QPoint(136, 136))) << drawn.x() << "," << drawn.y();
+    EXPECT_TRUE(drawn.contains(QPoint(183, 136))) << drawn.right();
+}
+
+// Choosing a paper writes its name (up to the first blank) into the first settings row, selects
+// it in the orientation of the radio buttons and draws with settings rows skipped.
+TEST_F(MainWindowTest, PaperListChoiceRewritesTheFirstSettingsRow) {
+    open();
+    auto* papers = child<QComboBox>("ComboBox1");
+    papers->setCurrentIndex(2);
+    Q_EMIT papers->activated(2); // without a settings row: nothing at all
+    EXPECT_EQ(printers.settings.paperCode, 9);
+
+    form->AddLayoutRow(QStringLiteral("設定,,,,,,,,,,No,,A4|題,,,,"), kLayoutFieldCount);
+    form->AddLayoutRow(QStringLiteral("設定,,,,,,,,,,Yes,,A5,,,,"), kLayoutFieldCount);
+    form->AddLayoutRow(SampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    ASSERT_TRUE(child<QRadioButton>("rdoTateoki")->isChecked()); // the second row applied A5
+    papers->setCurrentIndex(2);
+    Q_EMIT papers->activated(2);
+    EXPECT_EQ(form->layoutList().item(0).field(Field::Value), QStringLiteral("B5"));
+    EXPECT_EQ(form->layoutList().item(1).field(Field::Value), QStringLiteral("A5"));
+    EXPECT_EQ(printers.settings.paperCode, 13);
+    EXPECT_EQ(printers.settings.orientation, PaperOrientation::Portrait);
+    EXPECT_EQ(papers->currentText(), QStringLiteral("B5 (JIS)"));
+    // the pass skipped both settings rows (the second would have selected A5 again)
+    EXPECT_EQ(form->surface().currentPage()->primitives().size(), 1u);
 }
 
 TEST_F(MainWindowTest, LandscapeExchangesTheSizeBoxesButNotTheCanvasText) {

@@ -66,6 +66,8 @@ TEST(DiscLabelPlacementTest, OnlyThePlacingFieldsOfTheRowsOnTheDiscChange) {
             QStringLiteral("画像,Yes,Yes,Yes,200,200,800,800"), // width and height stay
             QStringLiteral("罫線,Yes,Yes,Yes"),                 // no place given: drawn at 100, 100
             QStringLiteral("文字,Yes,Yes,Yes,1300,0,50"),       // beside the disc: left off
+            // a quoted place with the next field straight after its closing quote
+            QStringLiteral("画像,Yes,Yes,Yes,\"a, b\"c,300"),
             QStringLiteral("設定,,,,,,,,,,Yes,,A5"),
         },
         QPointF(1600, 1700));
@@ -76,6 +78,7 @@ TEST(DiscLabelPlacementTest, OnlyThePlacingFieldsOfTheRowsOnTheDiscChange) {
                                          "\"a, b\",x,9,clNavy,clWhite"),
                           QStringLiteral("画像,Yes,Yes,Yes,1200,1300,800,800"),
                           QStringLiteral("罫線,Yes,Yes,Yes,1100,1200,1100,1200,,,,,,,,,"),
+                          QStringLiteral("画像,Yes,Yes,Yes,1100,1200,300,,,,,,,,,,"),
                       }));
 }
 

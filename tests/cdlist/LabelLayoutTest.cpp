@@ -131,13 +131,64 @@ TEST_F(LabelTemplateTest, FilledRowsKeepEverythingOutsideThePlaceholders) {
     EXPECT_EQ(CsvFieldW(lines[1], 14), QStringLiteral("x"));
 }
 
+// The built-in template's rows as the label format defines them, field by field (the credit
+// line's wording after its placeholders is free).
+TEST_F(LabelTemplateTest, BuiltInTemplateHoldsTheDefinedRows) {
+    const char16_t* const rows[] = {
+        u"設定,Yes,Yes,Yes,,,,,,左寄せ,No,13.5,A4,ＭＳ Ｐゴシック,9,clBlack,clWhite",
+        u"画像,Yes,Yes,Yes,105,105,1195,1200,,左寄せ,No,13.5,[ジャケット画像],HG創英角ﾎﾟｯﾌﾟ体,9.0,"
+        u"clBlack,clNavy",
+        u"罫線,Yes,Yes,Yes,1300,100,1300,1200,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,0.3,clGray,clWhite",
+        u"矩形,Yes,Yes,Yes,100,100,2500,1300,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,3.0,clGray,clWhite",
+        u"矩形,Yes,Yes,Yes,105,1200,1300,1295,,左寄せ,No,13.5,,ＭＳ "
+        u"Ｐゴシック,0.3,clGray,$00B7BDC8",
+        u"文字,Yes,Yes,Yes,1000,1213,1200,53,1,左寄せ,No,13.5,ミナモ楽団,AR浪漫明朝体U,10.0,clNavy,"
+        u"clWhite",
+        u"文字,Yes,Yes,Yes,1000,1250,1200,53,1,左寄せ,No,13.5,ファンクラブ,AR浪漫明朝体U,10.0,"
+        u"clNavy,clWhite",
+        u"矩形,Yes,Yes,Yes,990,1210,1220,1290,10,角丸,No,13.5,,ＭＳ Ｐゴシック,0.7,clNavy,clWhite",
+        u"矩形,Yes,Yes,Yes,105,1160,1300,1200,10,矩形,No,13.5,,ＭＳ "
+        u"Ｐゴシック,0.7,$00400040,$00400040",
+        u"矩形,Yes,No,Yes,1400,1080,2280,1250,,矩形,No,3.0,,MS UI Gothic,0.5,clGray,$00FAE6E6",
+        u"文字,Yes,Yes,Yes,190,1165,1000,53,1,中心合せ,No,13.5,<credit>,Arial "
+        u"Narrow,8.0,$00B3DEF5,clWhite",
+        u"文字,Yes,Yes,Yes,150,1230,1200,53,1,左寄せ,No,13.5,[ＣＤタイトル],HG創英角ﾎﾟｯﾌﾟ体,11.0,$"
+        u"00B48246,clWhite",
+        u"文字,Yes,Yes,Yes,1250,130,1200,53,1,中心合せ,No,13.5,[ＣＤタイトル],HG創英角ﾎﾟｯﾌﾟ体,14.0,"
+        u"$008B0000,clWhite",
+        u"文字,Yes,Yes,Yes,1250,200,1200,53,1,中心合せ,No,13.5,[タイトルサブ1],HG創英角ﾎﾟｯﾌﾟ体,12."
+        u"0,clBlack,clWhite",
+        u"文字,Yes,Yes,Yes,1250,260,1200,53,1,中心合せ,No,13.5,[タイトルサブ2],HG創英角ﾎﾟｯﾌﾟ体,12."
+        u"0,clBlack,clWhite",
+        u"文字,Yes,Yes,Yes,1250,330,1200,53,1,中心合せ,No,13.5,[演奏者],ＭＳ "
+        u"Ｐゴシック,14.0,$008B0000,clWhite",
+        u"矩形,Yes,Yes,Yes,1350,500,2450,1250,,,No,13.5,,,2.5,clTeal,clWhite",
+    };
+    const QStringList& lines = builtInLabelTemplate();
+    ASSERT_EQ(lines.size(), 1 + qsizetype(std::size(rows)));
+    EXPECT_EQ(lines[0], QStringLiteral("ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,"
+                                       "サイズ,文字色,矩形色"));
+    for (size_t r = 0; r < std::size(rows); ++r) {
+        const QStringList expected = QString::fromUtf16(rows[r]).split(QLatin1Char(','));
+        const QStringList fields = CsvFieldsW(lines[qsizetype(r) + 1]);
+        ASSERT_EQ(fields.size(), 17) << r;
+        for (int f = 0; f < 17; ++f) {
+            if (expected[f] == QLatin1String("<credit>"))
+                EXPECT_TRUE(fields[f].startsWith(QStringLiteral("MNGD-[ＣＤＩＤ] [ＤＡＴＥ] ")) &&
+                            fields[f].contains(QLatin1Char(',')))
+                    << fields[f].toStdString();
+            else
+                EXPECT_EQ(fields[f], expected[f]) << "row " << r + 1 << " field " << f + 1;
+        }
+    }
+    // The credit line is the only value in double quotes.
+    EXPECT_EQ(lines.join(QString()).count(QLatin1Char('"')), 2);
+}
+
 TEST_F(LabelTemplateTest, InstalledTemplateHoldsTheBuiltInLines) {
     const QByteArray installed =
         test::fileBytes(QStringLiteral(LCCD_RESOURCES_DIR "/LcJacketStd.lct"));
     EXPECT_EQ(installed, test::sjisFileBytes(builtInLabelTemplate()));
-    ASSERT_EQ(builtInLabelTemplate().size(), 18);
-    for (const QString& row : builtInLabelTemplate())
-        EXPECT_EQ(CsvFieldCountW(row), 17) << row.toStdString();
     // The build puts it beside the program, where the template is looked up first.
     EXPECT_EQ(test::fileBytes(QStringLiteral(LCCD_PROGRAM_DIR "/LcJacketStd.lct")), installed);
 }

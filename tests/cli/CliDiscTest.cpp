@@ -1,6 +1,7 @@
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/FolderLoader.h"
+#include "common/FileHelpers.h"
 #include "platform/CodePage.h"
 #include "platform/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,7 +35,118 @@ QString makeDiscFolder(const QString& root) {
     return folder;
 }
 
-TEST(CliDiscTest, WritesTheBytesTheEditorsSaveWrites) {
+// The songs of makeDiscFolder as a folder listing yields them (unsorted, in the file system's
+// order): file name, title and playing time.
+struct Song {
+    QString file;
+    QString title;
+    QString time;
+};
+
+QList<Song> songsInListingOrder(const QString& folder) {
+    const QMap<QString, Song> songs = {
+        {QStringLiteral("01.wav"), {QStringLiteral("01.wav"), QStringLiteral("朝"), "000:02"}},
+        {QStringLiteral("02.wav"), {QStringLiteral("02.wav"), QStringLiteral("昼"), "000:03"}},
+        {QStringLiteral("03.wav"), {QStringLiteral("03.wav"), QStringLiteral("夜"), "000:04"}},
+    };
+    QStringList names;
+    FindFiles(names, folder, QStringLiteral("wav"), false, false, FileAttr::Any);
+    QList<Song> listed;
+    for (const QString& name : names)
+        listed.append(songs.value(name));
+    return listed;
+}
+
+// What the save command writes for that folder, the album "夏の記録", the performer
+// "ミナモ, 楽団", the catalog "4988" and the gap option, written out by hand: the project, the
+// CUE sheet and the label from the built-in template with one row per song.
+QStringList expectedProject(const QList<Song>& songs) {
+    QStringList lines = {
+        QStringLiteral("TITLE:夏の記録"), QStringLiteral("SUBTITLE1:"),
+        QStringLiteral("SUBTITLE2:"),     QStringLiteral("PERFORMER:ミナモ, 楽団"),
+        QStringLiteral("DISCID:"),        QStringLiteral("CATALOG:4988"),
+        QStringLiteral("GENRE:JPop"),     QStringLiteral("DATE:"),
+        QStringLiteral("JACKET:"),
+    };
+    for (int i = 0; i < songs.size(); ++i)
+        lines.append(QStringLiteral("0%1,%2,\"%3\",\"\",\"\",,,\"%4\"")
+                         .arg(i + 1)
+                         .arg(songs[i].time, songs[i].title, songs[i].file));
+    return lines;
+}
+
+QStringList expectedCueSheet(const QList<Song>& songs) {
+    QStringList lines = {
+        QStringLiteral("REM COMMENT \"ExactAudioCopy v0.95b4\""),
+        QStringLiteral("CATALOG 4988123456789"),
+        QStringLiteral("PERFORMER \"ミナモ, 楽団\""),
+        QStringLiteral("TITLE \"夏の記録\""),
+    };
+    for (int i = 0; i < songs.size(); ++i)
+        lines << QStringLiteral("FILE \"%1\" WAVE").arg(songs[i].file)
+              << QStringLiteral("TRACK 0%1 AUDIO").arg(i + 1)
+              << QStringLiteral(" TITLE \"%1\"").arg(songs[i].title)
+              << QStringLiteral("  PERFORMER \"\"") << QStringLiteral("    PREGAP 00:02:00")
+              << QStringLiteral("    INDEX 01 00:00:00");
+    return lines;
+}
+
+QStringList expectedLabel(const QList<Song>& songs) {
+    QStringList lines = {
+        QStringLiteral(
+            "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色"),
+        QStringLiteral("設定,Yes,Yes,Yes,,,,,,左寄せ,No,13.5,A4,ＭＳ Ｐゴシック,9,clBlack,clWhite"),
+        QStringLiteral("画像,Yes,Yes,Yes,105,105,1195,1200,,左寄せ,No,13.5,,HG創英角ﾎﾟｯﾌﾟ体,9.0,"
+                       "clBlack,clNavy"),
+        QStringLiteral("罫線,Yes,Yes,Yes,1300,100,1300,1200,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,0.3,"
+                       "clGray,clWhite"),
+        QStringLiteral("矩形,Yes,Yes,Yes,100,100,2500,1300,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,3.0,"
+                       "clGray,clWhite"),
+        QStringLiteral("矩形,Yes,Yes,Yes,105,1200,1300,1295,,左寄せ,No,13.5,,ＭＳ Ｐゴシック,0.3,"
+                       "clGray,$00B7BDC8"),
+        QStringLiteral(
+            "文字,Yes,Yes,Yes,1000,1213,1200,53,1,左寄せ,No,13.5,ミナモ楽団,AR浪漫明朝体U,"
+            "10.0,clNavy,clWhite"),
+        QStringLiteral("文字,Yes,Yes,Yes,1000,1250,1200,53,1,左寄せ,No,13.5,ファンクラブ,"
+                       "AR浪漫明朝体U,10.0,clNavy,clWhite"),
+        QStringLiteral("矩形,Yes,Yes,Yes,990,1210,1220,1290,10,角丸,No,13.5,,ＭＳ Ｐゴシック,0.7,"
+                       "clNavy,clWhite"),
+        QStringLiteral("矩形,Yes,Yes,Yes,105,1160,1300,1200,10,矩形,No,13.5,,ＭＳ Ｐゴシック,0.7,"
+                       "$00400040,$00400040"),
+        QStringLiteral("矩形,Yes,No,Yes,1400,1080,2280,1250,,矩形,No,3.0,,MS UI Gothic,0.5,clGray,"
+                       "$00FAE6E6"),
+        QStringLiteral(
+            "文字,Yes,Yes,Yes,190,1165,1000,53,1,中心合せ,No,13.5,\"MNGD-  (P)(C) 2008-2010 "
+            "Minamo Records, all rights reserved, manufactured by the Minamo Fan Club.\","
+            "Arial Narrow,8.0,$00B3DEF5,clWhite"),
+        QStringLiteral(
+            "文字,Yes,Yes,Yes,150,1230,1200,53,1,左寄せ,No,13.5,夏の記録,HG創英角ﾎﾟｯﾌﾟ体,"
+            "11.0,$00B48246,clWhite"),
+        QStringLiteral("文字,Yes,Yes,Yes,1250,130,1200,53,1,中心合せ,No,13.5,夏の記録,"
+                       "HG創英角ﾎﾟｯﾌﾟ体,14.0,$008B0000,clWhite"),
+        QStringLiteral("文字,Yes,Yes,Yes,1250,200,1200,53,1,中心合せ,No,13.5,,HG創英角ﾎﾟｯﾌﾟ体,12.0,"
+                       "clBlack,clWhite"),
+        QStringLiteral("文字,Yes,Yes,Yes,1250,260,1200,53,1,中心合せ,No,13.5,,HG創英角ﾎﾟｯﾌﾟ体,12.0,"
+                       "clBlack,clWhite"),
+        QStringLiteral("文字,Yes,Yes,Yes,1250,330,1200,53,1,中心合せ,No,13.5,\"ミナモ, 楽団\","
+                       "ＭＳ Ｐゴシック,14.0,$008B0000,clWhite"),
+        QStringLiteral("矩形,Yes,Yes,Yes,1350,500,2450,1250,,,No,13.5,,,2.5,clTeal,clWhite"),
+    };
+    for (int i = 0; i < songs.size(); ++i)
+        lines.append(QStringLiteral("文字,Yes,Yes,Yes,1450,%1,960,30,,左寄せ,No,10.5,\"0%2 %3 %4\","
+                                    "\"MS UI Gothic\",9.5,clWindowText,clWhite")
+                         .arg(600 + 45 * i)
+                         .arg(i + 1)
+                         .arg(songs[i].time, songs[i].title));
+    return lines;
+}
+
+// The file form: Shift-JIS, every line followed by CR LF.
+QByteArray fileForm(const QStringList& lines) {
+    return toSjis(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
     QTemporaryDir editorRoot;
     QTemporaryDir cliRoot;
     const QString editorFolder = makeDiscFolder(editorRoot.path());
@@ -52,18 +165,30 @@ TEST(CliDiscTest, WritesTheBytesTheEditorsSaveWrites) {
     settings.programPaths = ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH));
     ASSERT_TRUE(DiscSaveCommand(editor).run(settings).has_value());
 
+    // The command line, with the same values.
     const test::CliRun run = runCli({QStringLiteral("disc"), cliFolder, QStringLiteral("--album"),
                                      QStringLiteral("夏の記録"), QStringLiteral("--performer"),
                                      QStringLiteral("ミナモ, 楽団"), QStringLiteral("--catalog"),
                                      QStringLiteral("4988"), QStringLiteral("--gap")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
     QStringList written;
-    for (const char* extension : {".txt", ".cue", ".csv"}) {
-        const QString name = QStringLiteral("夏の記録") + QLatin1String(extension);
-        written.append(QDir(cliFolder).filePath(name));
-        const QByteArray bytes = fileBytes(written.last());
-        EXPECT_FALSE(bytes.isEmpty()) << extension;
-        EXPECT_EQ(bytes, fileBytes(QDir(editorFolder).filePath(name))) << extension;
+    for (const QString& folder : {cliFolder, editorFolder}) {
+        const QList<Song> songs = songsInListingOrder(folder);
+        ASSERT_EQ(songs.size(), 3);
+        const struct {
+            const char* extension;
+            QByteArray bytes;
+        } expected[] = {{".txt", fileForm(expectedProject(songs))},
+                        {".cue", fileForm(expectedCueSheet(songs))},
+                        {".csv", fileForm(expectedLabel(songs))}};
+        for (const auto& file : expected) {
+            const QString path =
+                QDir(folder).filePath(QStringLiteral("夏の記録") + QLatin1String(file.extension));
+            if (folder == cliFolder)
+                written.append(path);
+            EXPECT_EQ(fileBytes(path), file.bytes) << path.toStdString();
+        }
     }
     EXPECT_EQ(run.out, written.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

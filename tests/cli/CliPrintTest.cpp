@@ -2,6 +2,7 @@
 #include "tests/cli/CliProcess.h"
 #include "tests/support/FakePrinters.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,24 @@ TEST_F(CliPrintTest, PrintsOnTheNamedPrinterInCopiesOnThePaperAsked) {
     EXPECT_TRUE(errText.contains(QStringLiteral("Office.Laser, Label.Writer")))
         << errText.toStdString();
     EXPECT_EQ(printers.jobs.size(), 1);
+}
+
+// Through the real queue that ./test.sh sets up: a job that cannot start (its spool file cannot
+// be made, the temporary folder being a file) ends the program with 1 and says why.
+TEST_F(CliPrintTest, AJobThatCannotStartExitsWithOne) {
+    const QString queue = qEnvironmentVariable("LCCD_TEST_CUPS_QUEUE");
+    if (queue.isEmpty())
+        GTEST_SKIP() << "no CUPS test queue: ./test.sh starts one when it runs as root";
+    test::writeLayout(layout, {QStringLiteral("矩形,Yes,Yes,Yes,100,100,500,500,,矩形,No,,,,1,"
+                                              "clBlack,clWhite")});
+    const QString notAFolder = dir.filePath(QStringLiteral("file"));
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    const test::CliRun run = test::runCli(
+        {QStringLiteral("print"), layout, QStringLiteral("--printer"), queue},
+        {QStringLiteral("TMPDIR=") + notAFolder, QStringLiteral("QT_QPA_PLATFORM=offscreen")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("印刷を開始できません: ") + queue))
+        << run.err.toStdString();
 }
 
 } // namespace

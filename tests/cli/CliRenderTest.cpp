@@ -1,8 +1,10 @@
+#include "cli/Cli.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/ExternalTools.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QRegularExpression>
@@ -81,6 +83,23 @@ TEST_F(CliRenderTest, WritesTheLayoutsPaperAsPdfWithTextAndAsPngOfTheAskedSize) 
     EXPECT_EQ(picture.size(), QSize(1480, 1000));
     EXPECT_EQ(picture.pixelColor(1150, 650), QColor(Qt::red))
         << "the picture of the project folder";
+}
+
+// The command line draws on the sheet surface alone, so it needs no widget toolkit: a render in
+// this process leaves no widget behind.
+TEST_F(CliRenderTest, RendersWithoutAnyWidget) {
+    QString output;
+    QString errors;
+    QTextStream out(&output);
+    QTextStream err(&errors);
+    const QString pdf = path(QStringLiteral("in-process.pdf"));
+    EXPECT_EQ(RunCli({QStringLiteral("lccdtool-cli"), QStringLiteral("render"), layout,
+                      QStringLiteral("-o"), pdf, QStringLiteral("--project-folder"), dir.path()},
+                     ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH)), out, err),
+              0)
+        << errors.toStdString();
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+    EXPECT_TRUE(QApplication::allWidgets().isEmpty());
 }
 
 TEST_F(CliRenderTest, PaperOnTheCommandLineWinsOverTheSettingsRow) {

@@ -62,6 +62,42 @@ TEST_F(LayoutFileTest, SavePathGetsTheCsvExtension) {
     EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.CSV")), QStringLiteral("/d/label.CSV"));
     EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.txt")), QStringLiteral("/d/label.csv"));
     EXPECT_EQ(LayoutSavePath(QStringLiteral("/d.x/label")), QStringLiteral("/d.x/label.csv"));
+    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.")), QStringLiteral("/d/label.csv"));
+    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/.hidden")), QStringLiteral("/d/.hidden.csv"));
+}
+
+// Every control character (and the Unicode line separators) in every field: the file and the
+// INI store each read back one row of seventeen fields, the characters as blanks.
+TEST_F(LayoutFileTest, NoCharacterInAFieldBreaksTheRowInAFileOrTheIniStore) {
+    test::ScriptedDialogs dialogs; // the INI file is created on the first store
+    QList<char16_t> controls{0x7F, 0x85, 0x2028, 0x2029};
+    for (char16_t c = 0; c < 0x20; ++c)
+        controls.append(c);
+    for (char16_t c : controls) {
+        const QString inside = QStringLiteral("a") + QChar(c) + QStringLiteral("b");
+        LayoutItem row;
+        for (int field = 1; field <= kLayoutFieldCount; ++field)
+            row.setField(field, QString::number(field) + inside);
+        row.setField(Field::Id, QStringLiteral("文字") + inside);
+
+        const QString csv = dir.filePath(QStringLiteral("c.csv"));
+        WriteLayoutFile(csv, {row});
+        const auto file = ReadLayoutFile(csv);
+        ASSERT_TRUE(file) << int(c);
+        const QString ini = dir.filePath(QStringLiteral("c.ini"));
+        SaveLayoutToIni(ini, {row});
+        const auto stored = LoadLayoutFromIni(ini);
+        ASSERT_TRUE(stored) << int(c);
+
+        for (const QStringList& lines : {file->rowLines, *stored}) {
+            ASSERT_EQ(lines.size(), 1) << int(c);
+            const LayoutItem back = LayoutItem::fromRowLine(lines[0]);
+            EXPECT_EQ(back.field(Field::Id), QStringLiteral("文字a b")) << int(c);
+            for (int field = 2; field <= kLayoutFieldCount; ++field)
+                EXPECT_EQ(back.field(field), QString::number(field) + QStringLiteral("a b"))
+                    << int(c) << " field " << field;
+        }
+    }
 }
 
 TEST_F(LayoutFileTest, IniStoreStopsAtAGapAndKeepsOtherSections) {

@@ -59,19 +59,29 @@ LayoutItem textRowWithValue(const QString& value) {
 
 TEST(RowLineTest, ValuesThatWouldSplitTheRowReadBackWhole) {
     for (const char* value : {"1,2,3", "say \"hi\", ok", "tab\there", "\"open quote", "line\nbreak",
-                              "plain text", "　全角　"}) {
+                              "plain text", "　全角　", "a\r\nb, c"}) {
         const LayoutItem item = textRowWithValue(QString::fromUtf8(value));
         const QString line = item.toRowLine();
         EXPECT_EQ(CsvFieldCountW(line), kLayoutFieldCount) << line.toStdString();
         const LayoutItem back = LayoutItem::fromRowLine(line);
         EXPECT_EQ(back.field(Field::FillColor), QStringLiteral("clWhite")) << value;
-        if (QByteArray(value).contains('\t'))
-            EXPECT_EQ(back.field(Field::Value), QStringLiteral("tab,here"));
-        else if (QByteArray(value).startsWith('"'))
+        if (QByteArray(value).startsWith('"'))
             EXPECT_EQ(back.field(Field::Value), QStringLiteral("open quote"));
-        else
-            EXPECT_EQ(back.field(Field::Value), QString::fromUtf8(value));
+        else // control characters are written as blanks
+            EXPECT_EQ(back.field(Field::Value), blankControlCharacters(QString::fromUtf8(value)));
     }
+}
+
+TEST(BlankControlCharactersTest, LineBreaksTabsAndOtherControlsBecomeBlanks) {
+    EXPECT_EQ(blankControlCharacters(QStringLiteral("a\r\nb\tc\x01"
+                                                    "d\x7F")),
+              QStringLiteral("a  b c d "));
+    EXPECT_EQ(blankControlCharacters(QStringLiteral("x\u0085y\u2028z\u2029")),
+              QStringLiteral("x y z "));
+    EXPECT_EQ(blankControlCharacters(QString(QChar(u'\0'))), QStringLiteral(" "));
+    // blanks, full-width blanks and everything printable stay
+    EXPECT_EQ(blankControlCharacters(QStringLiteral(" 　全角 ﾊﾝｶｸ ~")),
+              QStringLiteral(" 　全角 ﾊﾝｶｸ ~"));
 }
 
 TEST(RowLineTest, PlainRowIsWrittenAsIs) {

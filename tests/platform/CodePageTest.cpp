@@ -33,11 +33,30 @@ TEST(CodePageTest, InvalidBytesDecodeAsReplacementAndGoOn) {
     // a lone lead byte at the end
     EXPECT_EQ(fromSjis(QByteArray("ab\x82")), QStringLiteral("ab") + replacement);
     EXPECT_EQ(fromSjis(QByteArray()), QString());
+    // after a byte that starts nothing, the next lead byte takes the ASCII byte after it
+    EXPECT_EQ(fromSjis("\xFC\x96\x40!"), replacement + fromSjis("\x96\x40") + QStringLiteral("!"));
+    EXPECT_EQ(fromSjis("\x96\x40").size(), 1);
 }
 
 TEST(CodePageTest, LongTextsConvertWhole) {
     const QString text = QStringLiteral("あいうえおabc").repeated(5000);
     EXPECT_EQ(fromSjis(toSjis(text)), text);
+}
+
+TEST(CodePageTest, CutToBytesKeepsWholeCharacters) {
+    const QString face = QStringLiteral("とても長い名前のフォントフェイス名前");
+    EXPECT_EQ(cutToSjisBytes(face, 31), QStringLiteral("とても長い名前のフォントフェイ"));
+    EXPECT_EQ(cutToSjisBytes(QStringLiteral("aあいう"), 4), QStringLiteral("aあ"));
+    EXPECT_EQ(cutToSjisBytes(QStringLiteral("ﾊｶﾞｷ"), 3), QStringLiteral("ﾊｶﾞ"));
+    EXPECT_EQ(cutToSjisBytes(QStringLiteral("short"), 31), QStringLiteral("short"));
+    // a character code page 932 lacks counts as its one "?" byte and stays itself
+    EXPECT_EQ(cutToSjisBytes(QStringLiteral("é😀あい"), 4), QStringLiteral("é😀あ"));
+}
+
+TEST(CodePageTest, CharactersOutsideTheCodePageEachOnce) {
+    EXPECT_EQ(charactersOutsideSjis(QStringLiteral("表①～ﾊ?")), QStringList{});
+    EXPECT_EQ(charactersOutsideSjis(QStringLiteral("café 😀 é 한")),
+              (QStringList{QStringLiteral("é"), QStringLiteral("😀"), QStringLiteral("한")}));
 }
 
 TEST(SplitLinesTest, EveryLineEndAndNul) {

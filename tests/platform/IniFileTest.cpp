@@ -60,6 +60,49 @@ TEST_F(IniFileTest, ShiftJisValuesAndTheReadLimit) {
         1023);
 }
 
+TEST_F(IniFileTest, OnlyBytesUpToTheBlankAreTrimmed) {
+    // Full-width blanks and other Unicode blanks belong to a value, as in Windows profile files;
+    // blanks and control characters around names and values do not.
+    write(toSjis(QStringLiteral("[ Form1\t]\r\n\t Top \x01= 　12　 \r\n"
+                                "Name=\t値\t\r\n[　全角]\r\nK=v\r\n")));
+    IniFile ini(path);
+    ini.load();
+    EXPECT_EQ(ini.readString(QStringLiteral("form1"), QStringLiteral("top"), QString()),
+              QStringLiteral("　12　"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Form1"), QStringLiteral("Name"), QString()),
+              QStringLiteral("値"));
+    EXPECT_FALSE(ini.hasKey(QStringLiteral("全角"), QStringLiteral("K")));
+    EXPECT_TRUE(ini.hasKey(QStringLiteral("　全角"), QStringLiteral("K")));
+
+    // and they survive a save
+    ini.save();
+    IniFile back(path);
+    back.load();
+    EXPECT_EQ(back.readString(QStringLiteral("Form1"), QStringLiteral("Top"), QString()),
+              QStringLiteral("　12　"));
+}
+
+TEST_F(IniFileTest, DuplicateNamesFindTheFirstAndErasingRemovesEveryOne) {
+    write("[A]\r\nk=1\r\nK=2\r\n[B]\r\nk=3\r\n[a]\r\nk=4\r\nnew=5\r\n\r\n");
+    IniFile ini(path);
+    ini.load();
+    EXPECT_EQ(ini.readString(QStringLiteral("a"), QStringLiteral("k"), QString()), "1");
+    EXPECT_FALSE(ini.hasKey(QStringLiteral("A"), QStringLiteral("new")));
+    ini.writeString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("6"));
+    ini.writeString(QStringLiteral("b"), QStringLiteral("x"), QStringLiteral("7"));
+    ini.eraseSection(QStringLiteral("A"));
+    ini.writeString(QStringLiteral("B"), QStringLiteral("y"), QStringLiteral("8"));
+    ini.writeString(QStringLiteral("C"), QStringLiteral("z"), QStringLiteral("9"));
+    EXPECT_FALSE(ini.hasKey(QStringLiteral("A"), QStringLiteral("k")));
+    EXPECT_EQ(ini.readString(QStringLiteral("B"), QStringLiteral("y"), QString()), "8");
+    // letter case beyond ASCII, a character outside the BMP included
+    ini.writeString(QStringLiteral("Ä"), QStringLiteral("\U00010400"), QStringLiteral("10"));
+    EXPECT_EQ(ini.readString(QStringLiteral("ä"), QStringLiteral("\U00010428"), QString()), "10");
+    ini.eraseSection(QStringLiteral("Ä"));
+    ini.save();
+    EXPECT_EQ(bytes(), QByteArray("[B]\r\nk=3\r\nx=7\r\ny=8\r\n[C]\r\nz=9\r\n"));
+}
+
 TEST_F(IniFileTest, FailedSaveLeavesThePreviousFileWhole) {
     write("[General]\r\nName=MarovellApplication\r\n");
     const QByteArray before = bytes();

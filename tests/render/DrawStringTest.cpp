@@ -39,7 +39,7 @@ protected:
 
     test::FakePrinters printers;
     test::FakeFonts fonts;
-    TLcPrnPrev surface;
+    SheetSurface surface{printers};
 };
 
 TEST_F(DrawStringTest, CentreAndRightOffsets) {
@@ -113,9 +113,15 @@ TEST_F(DrawStringTest, FontRecordCharsetAndFaceLength) {
     font().face = QStringLiteral("KS Gothic");
     draw(0, false, 0, 1000, QStringLiteral("1"));
     EXPECT_EQ(font().charset, Charset::Hangul);
+    // a face is cut to 31 bytes before its font is made: the row that names it draws in the
+    // same font as the rows that inherit it
     font().face = QStringLiteral("とても長い名前のフォントフェイス名前");
-    draw(0, false, 0, 1000, QStringLiteral("1"));
+    EXPECT_EQ(draw(0, false, 0, 1000, QStringLiteral("1"))[0].family,
+              QStringLiteral("とても長い名前のフォントフェイ"));
     EXPECT_EQ(font().face, QStringLiteral("とても長い名前のフォントフェイ"));
+    font().face = QStringLiteral("長い縦書き用の名前のフォントフェイス");
+    EXPECT_EQ(draw(0, true, 0, 1000, QStringLiteral("1"))[0].family,
+              QStringLiteral("長い縦書き用の名前のフォントフ")); // "@" and 15 characters
 }
 
 class TextRowTest : public test::PassTest {
@@ -124,7 +130,7 @@ protected:
 };
 
 TEST_F(TextRowTest, FaceFallbackAndCorrections) {
-    host.correctX = 10;
+    inputs.correctionX = 10;
     surface.setHoseiX(10);
     const auto& page = draw(
         {QStringLiteral(

@@ -1,9 +1,16 @@
 #include "tests/render/PassFixture.h"
 
+#include "platform/AppError.h"
+#include "platform/FileIO.h"
+#include "render/LcPrnPrev.h"
 #include "render/PaperMatch.h"
+#include "render/RowFile.h"
+#include "tests/support/FakeFonts.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 namespace lccd {
 namespace {
@@ -40,8 +47,8 @@ TEST_F(PassTest, WhiteFillIsNoFillButOneShadeOffIsAFill) {
 }
 
 TEST_F(PassTest, ShapeWordsAndCorrections) {
-    host.correctX = 10;
-    host.correctY = -10;
+    inputs.correctionX = 10;
+    inputs.correctionY = -10;
     const auto& page =
         draw({QStringLiteral("矩形,,Yes,,100,100,500,300,50,角丸,,,,,0.5,clNavy,clWhite"),
               QStringLiteral("矩形,,Yes,,100,100,500,300,,円,,,,,1,clNavy,clWhite"),
@@ -77,7 +84,7 @@ TEST_F(PassTest, PrintFlagGatesEveryRowButSettingsRows) {
 }
 
 TEST_F(PassTest, SettingsRowSelectsPaperOnlyWhenSomethingChanges) {
-    host.selected = 0; // A4, portrait
+    inputs.selectedPaperIndex = 0; // A4, portrait
     draw({QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,")});
     EXPECT_EQ(printers.settings.paperCode, 9);
 
@@ -94,17 +101,157 @@ TEST_F(PassTest, SettingsRowSelectsPaperOnlyWhenSomethingChanges) {
     EXPECT_EQ(printers.settings.orientation, PaperOrientation::Landscape);
 }
 
+// Nothing is done only when both the paper and the orientation are already as the row asks.
+TEST_F(PassTest, SettingsRowActsWhenEitherPaperOrOrientationDiffers) {
+    struct Case {
+        int selected;
+        bool portrait;
+        const char* row;
+        int paperCode; // after the row, starting from code 13 with the other orientation
+        int orientation;
+    };
+    const Case cases[] = {
+        {0, true, "設定,,,,,,,,,,Yes,,A4,,,,", 13, PaperOrientation::Landscape}, // nothing
+        {0, true, "設定,,,,,,,,,,No,,A4,,,,", 9, PaperOrientation::Landscape},   // orientation
+        {1, true, "設定,,,,,,,,,,Yes,,A4,,,,", 9, PaperOrientation::Portrait},   // paper
+        {1, false, "設定,,,,,,,,,,Yes,,A4,,,,", 9, PaperOrientation::Portrait},  // both
+    };
+    for (const Case& c : cases) {
+        inputs.selectedPaperIndex = c.selected;
+        inputs.portrait = c.portrait;
+        printers.settings.paperCode = 13;
+        printers.settings.orientation =
+            c.portrait ? PaperOrientation::Landscape : PaperOrientation::Portrait;
+        draw({QString::fromUtf8(c.row)});
+        EXPECT_EQ(printers.settings.paperCode, c.paperCode) << c.row << c.selected;
+        EXPECT_EQ(printers.settings.orientation, c.orientation) << c.row << c.selected;
+    }
+}
+
+// Sizes in points become printer pixels rounded half away from zero: 1.5 points at 600 dpi are
+// 12.5 pixels, so 13 (half to even would give 12); a negative font size is as large as the
+// positive one.
+TEST_F(PassTest, PointSizesRoundHalvesAwayAndNegativeFontSizesDraw) {
+    test::FakeFonts fonts;
+    const auto& page =
+        draw({QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1.5,clRed,clWhite"),
+              QStringLiteral("文字,,Yes,,0,0,500,50,,,,,A,ＭＳ ゴシック,1.5,,"),
+              QStringLiteral("文字,,Yes,,0,0,500,50,,,,,A,ＭＳ ゴシック,-9,,"),
+              QStringLiteral("バーコード,,Yes,,0,0,500,50,,,,,1,ＭＳ ゴシック,-9,,")});
+    ASSERT_EQ(page.size(), 4u);
+    EXPECT_EQ(shapeAt(page, 0).pen.width, 13);
+    EXPECT_EQ(std::get<primitive::Text>(page[1]).pixelSize, 13);
+    EXPECT_EQ(std::get<primitive::Text>(page[2]).pixelSize, 75);
+    EXPECT_EQ(std::get<primitive::Text>(page[3]).pixelSize, 75);
+}
+
+// A relative image or paragraph path is the program folder's (where the item dialog stores
+// files relative to), else the current folder's; a bare image name is the last project's first.
+TEST_F(PassTest, RelativeFilesAreLookedForInTheProgramFolderThenTheCurrentFolder) {
+    test::FakeFonts fonts;
+    QTemporaryDir program;
+    QTemporaryDir current;
+    QTemporaryDir project;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(current.path());
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QDir(program.path()).mkpath(QStringLiteral("pics"));
+    picture.save(program.filePath(QStringLiteral("pics/a.png")));
+    picture.save(current.filePath(QStringLiteral("b.png")));
+    picture.save(project.filePath(QStringLiteral("b.png")));
+    picture.save(program.filePath(QStringLiteral("c.png")));
+    writeFileAtomically(program.filePath(QStringLiteral("p.txt")), "program");
+    writeFileAtomically(current.filePath(QStringLiteral("q.txt")), "current");
+    inputs.programFolder = program.path();
+    inputs.lastProject = project.path();
+
+    auto imageRow = [](const char* path) {
+        return QStringLiteral("画像,,Yes,,0,0,100,100,,,,,%1,,,,").arg(QString::fromUtf8(path));
+    };
+    auto paragraphRow = [](const char* path) {
+        return QStringLiteral("文章,,Yes,,0,0,2000,200,,,,13.5,%1,ＭＳ 明朝,9,,")
+            .arg(QString::fromUtf8(path));
+    };
+    EXPECT_EQ(draw({imageRow("pics/a.png")}).size(), 1u);
+    EXPECT_EQ(draw({imageRow("b.png")}).size(), 1u);
+    EXPECT_EQ(draw({imageRow("c.png")}).size(), 1u);
+    EXPECT_EQ(draw({imageRow("missing.png")}).size(), 0u);
+    draw({paragraphRow("p.txt")});
+    EXPECT_EQ(recorder.workText, QStringLiteral("program"));
+    draw({paragraphRow("q.txt")});
+    EXPECT_EQ(recorder.workText, QStringLiteral("current"));
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(ResolveRowFile(QStringLiteral("b.png"), {project.path(), program.path()}),
+              project.filePath(QStringLiteral("b.png")));
+    EXPECT_EQ(ResolveRowFile(QStringLiteral("/abs/x.png"), {program.path()}),
+              QStringLiteral("/abs/x.png"));
+}
+
+// A row that fails ends the pass with the page drawn so far, which the preview shows and the
+// printer prints; the error goes on to the caller.
+TEST_F(PassTest, FailingRowEndsThePageWithWhatWasDrawnBefore) {
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("damaged.bmp"));
+    writeFileAtomically(damaged, "BM not a bitmap");
+    LayoutList list;
+    list.append(LayoutItem::fromRowLine(
+        QStringLiteral("矩形,,Yes,,100,100,1000,1000,,,,,,,1,clRed,clRed")));
+    list.append(
+        LayoutItem::fromRowLine(QStringLiteral("画像,,Yes,,0,0,100,100,,,,,%1,,,,").arg(damaged)));
+    list.append(
+        LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,50,50,,,,,,,1,clBlue,clBlue")));
+    TLcPrnPrev preview(printers);
+    LayoutDrawingPass previewPass(preview.sheet(), recorder);
+    preview.setZoomScale(25);
+    preview.ClearPreview();
+    EXPECT_THROW(previewPass.RedrawLayout(list, false, inputs), AppError);
+    EXPECT_EQ(preview.sheet().pageCanvas(), nullptr);
+    EXPECT_EQ(preview.sheet().currentPage()->primitives().size(), 1u);
+    EXPECT_EQ(recorder.previewShown, 1);
+    // the red square from 10 mm to 100 mm shows
+    const QImage shown = preview.grab().toImage();
+    const QPoint inside =
+        QPoint(10, 10) +
+        QPointF(500 * 600 / 254.0 - 100, 500 * 600 / 254.0 - 100).toPoint() * preview.screenScale();
+    EXPECT_EQ(shown.pixelColor(inside), QColor(Qt::red));
+    preview.sheet().PrintPages();
+    EXPECT_FALSE(printers.jobs.last().pages[0].boundingRect().isEmpty());
+}
+
 TEST_F(PassTest, RedrawLayoutSkipsSettingsRowsOnRequestAndShowsThePreview) {
     LayoutList list;
     list.append(LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,No,,A5,,,,")));
     list.append(
         LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,clWhite")));
-    pass.RedrawLayout(list, true);
+    pass.RedrawLayout(list, true, inputs);
     EXPECT_EQ(printers.settings.paperCode, 9);
     EXPECT_EQ(surface.currentPage()->primitives().size(), 1u);
-    EXPECT_EQ(host.previewShown, 1);
-    pass.RedrawLayout(list, false);
+    EXPECT_EQ(recorder.previewShown, 1);
+    EXPECT_EQ(recorder.papersSelected, 0);
+    pass.RedrawLayout(list, false, inputs);
     EXPECT_EQ(printers.settings.paperCode, 11);
+    EXPECT_EQ(recorder.papersSelected, 1);
+}
+
+// The window lets events through when a settings row selects its paper; whatever they do to
+// the list, the pass draws the rows the list held when it started.
+TEST_F(PassTest, APassDrawsTheRowsItStartedWithWhileTheListChanges) {
+    LayoutList list;
+    list.append(LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,No,,A5,,,,")));
+    for (int i = 0; i < 3; ++i)
+        list.append(
+            LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1,clRed,clWhite")));
+    struct ListClearer : DrawingPassObserver {
+        LayoutList* list = nullptr;
+        void paperSelected() override { list->clear(); }
+    } clearer;
+    clearer.list = &list;
+    LayoutDrawingPass clearingPass(surface, clearer);
+    clearingPass.RedrawLayout(list, false, inputs);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(surface.currentPage()->primitives().size(), 3u);
 }
 
 TEST(FindPaperIndexTest, HalfWidthKanaAndThePostcardRule) {

@@ -21,7 +21,7 @@ class ImageRowTest : public test::PassTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        host.project = dir.path();
+        inputs.lastProject = dir.path();
     }
 
     QString save(const QString& name, const char* format, QImage::Format pixelFormat) {
@@ -82,7 +82,7 @@ TEST_F(ImageRowTest, HugeDeclaredSizeIsRefusedNotAllocated) {
 
 TEST_F(ImageRowTest, BareNameIsLookedUpInTheProjectFolderAndFittedIntoTheBox) {
     save(QStringLiteral("pic.png"), "PNG", QImage::Format_RGB32);
-    host.correctX = 10;
+    inputs.correctionX = 10;
     const auto& page =
         draw({QStringLiteral("画像,Yes,Yes,Yes,1000,450,243,66,,,,,pic.png,,,,clNavy"),
               QStringLiteral("画像,Yes,Yes,Yes,1000,450,243,66,,,,,MarovellLogo.jpg ,,,,")});

@@ -1,5 +1,6 @@
 #include "layout/CalibrationSheet.h"
 #include "platform/QtPrinters.h"
+#include "render/LcPrnPrev.h"
 #include "render/ProductSheet.h"
 #include "tests/render/PassFixture.h"
 #include "tests/support/ExternalTools.h"
@@ -89,16 +90,19 @@ TEST(ProductPaperTest, RowsAreTheSettingsRowAndTheGuides) {
 TEST_F(PassTest, GuidesAloneDrawIntoTheScreenOnlyLayer) {
     surface.NewPage();
     pass.DrawLayoutItem(
-        QStringLiteral("矩形,Yes,No,Yes,0,0,100,100,,円,,,ガイド 1,,1,clBlue,clWhite"));
+        QStringLiteral("矩形,Yes,No,Yes,0,0,100,100,,円,,,ガイド 1,,1,clBlue,clWhite"), inputs);
     pass.DrawLayoutItem(
-        QStringLiteral("矩形,yes,,Yes,0,0,100,100,,円,,,ガイド 2,,1,clBlue,clWhite"));
+        QStringLiteral("矩形,yes,,Yes,0,0,100,100,,円,,,ガイド 2,,1,clBlue,clWhite"), inputs);
     pass.DrawLayoutItem(
-        QStringLiteral("矩形,No,No,Yes,0,0,100,100,,円,,,ガイド 3,,1,clRed,clWhite"));
-    pass.DrawLayoutItem(QStringLiteral("矩形,Yes,No,Yes,0,0,100,100,,矩形,,,,,1,clRed,clWhite"));
-    pass.DrawLayoutItem(QStringLiteral("罫線,Yes,No,Yes,0,0,100,100,,,,,ガイド,,1,clRed,clWhite"));
+        QStringLiteral("矩形,No,No,Yes,0,0,100,100,,円,,,ガイド 3,,1,clRed,clWhite"), inputs);
+    pass.DrawLayoutItem(QStringLiteral("矩形,Yes,No,Yes,0,0,100,100,,矩形,,,,,1,clRed,clWhite"),
+                        inputs);
+    pass.DrawLayoutItem(QStringLiteral("罫線,Yes,No,Yes,0,0,100,100,,,,,ガイド,,1,clRed,clWhite"),
+                        inputs);
     pass.DrawLayoutItem(
-        QStringLiteral("矩形,Yes,Yes,Yes,0,0,100,100,,円,,,ガイド 4,,1,clBlack,clWhite"));
-    pass.DrawLayoutItem(QStringLiteral("罫線,Yes,Yes,Yes,0,0,100,100,,,,,,,1,clBlack,clWhite"));
+        QStringLiteral("矩形,Yes,Yes,Yes,0,0,100,100,,円,,,ガイド 4,,1,clBlack,clWhite"), inputs);
+    pass.DrawLayoutItem(QStringLiteral("罫線,Yes,Yes,Yes,0,0,100,100,,,,,,,1,clBlack,clWhite"),
+                        inputs);
     surface.EndPage();
     const PagePicture& page = *surface.currentPage();
     EXPECT_EQ(page.primitives().size(), 2u);
@@ -134,26 +138,29 @@ TEST(GuideRowsTest, ShowInThePreviewAndNotInThePdfPrintersOutput) {
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
 
-    TLcPrnPrev surface;
+    TLcPrnPrev previewControl(system);
+    SheetSurface& surface = previewControl.sheet();
     PrinterInfo info;
     surface.GetPrinterInfo(info);
-    test::FakePassHost host;
-    host.papers = info.paperNames;
+    SheetInputs inputs;
+    inputs.paperNames = info.paperNames;
+    inputs.selectedPaperIndex = 0;
+    inputs.printerDpiX = info.dpiX;
     LayoutList list;
     for (const LayoutItem& row : productSheetRows(twoUpDiscs(), surface.paperInfos()).rows)
         list.append(row);
     // A printed frame beside the guides, so that the PDF is known to hold the page.
     list.append(LayoutItem::fromRowLine(
         QStringLiteral("矩形,Yes,Yes,Yes,100,100,2000,2870,,矩形,No,,,,2,clBlack,clWhite")));
-    surface.setZoomScale(50);
-    LayoutDrawingPass pass(surface, host);
-    pass.RedrawLayout(list, false);
+    previewControl.setZoomScale(50);
+    LayoutDrawingPass pass(surface);
+    pass.RedrawLayout(list, false, inputs);
 
-    const QImage preview = surface.grab().toImage();
+    const QImage preview = previewControl.grab().toImage();
     // Both rims and holes: about 2 × 2π × (58.5 + 20.5) mm of outline at 50 % zoom.
     EXPECT_GT(countPixels(preview, guideBlue), 1000);
     // The first rim's leftmost point, 46.5 mm from the paper's left edge, 80 mm down.
-    const double scale = surface.screenScale() * 600 / 25.4;
+    const double scale = previewControl.screenScale() * 600 / 25.4;
     const QPoint rim(10 + int(std::lround(46.5 * scale)), 10 + int(std::lround(80 * scale)));
     bool rimSeen = false;
     for (int dx = -2; dx <= 2; ++dx)
@@ -188,7 +195,7 @@ TEST_F(PassTest, CalibrationCentreCrossSitsOnThePaperCentreAndFollowsTheOffsets)
     for (const char* paper : {"A4", "Letter"}) {
         SCOPED_TRACE(paper);
         surface.SelectPaper(QString::fromUtf8(paper), PaperOrientation::Portrait);
-        const TLcPrnPrev::FoundPaper found = surface.FindPaper(QString::fromUtf8(paper));
+        const SheetSurface::FoundPaper found = surface.FindPaper(QString::fromUtf8(paper));
         ASSERT_TRUE(found.size);
         const QSize physical(printers.deviceCaps().physicalWidth,
                              printers.deviceCaps().physicalHeight);
@@ -196,16 +203,16 @@ TEST_F(PassTest, CalibrationCentreCrossSitsOnThePaperCentreAndFollowsTheOffsets)
         for (const LayoutItem& row : calibrationSheetRows(*found.size, 0, 0))
             rows.append(row);
 
-        host.correctX = 0;
-        host.correctY = 0;
-        pass.RedrawLayout(rows, false);
+        inputs.correctionX = 0;
+        inputs.correctionY = 0;
+        pass.RedrawLayout(rows, false, inputs);
         const QPoint centre = centreCross(*surface.currentPage());
         EXPECT_LE(std::abs(2 * centre.x() - physical.width()), 2) << centre.x();
         EXPECT_LE(std::abs(2 * centre.y() - physical.height()), 2) << centre.y();
 
-        host.correctX = 20;
-        host.correctY = -15;
-        pass.RedrawLayout(rows, false);
+        inputs.correctionX = 20;
+        inputs.correctionY = -15;
+        pass.RedrawLayout(rows, false, inputs);
         const QPoint moved = centreCross(*surface.currentPage()) - centre;
         const double pixelsPerMm = 600 / 25.4;
         // Both ends of the move are rounded to whole pixels.

@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         printers.dpi = 254;
         printers.margins = {};
-        host.dpi = 254;
+        inputs.printerDpiX = 254;
     }
 
     QString file(const QString& name, const QByteArray& bytes) {
@@ -59,8 +59,14 @@ TEST_F(ParagraphTest, RowsAreDrawnWhileTheyFitTheBoxHeight) {
     const QString path = file(QStringLiteral("p.txt"), longLine);
     EXPECT_EQ(linePositions(draw({row(path, 100, 300, 700, 100, "13.5")}), false),
               (QList<int>{300, 348}));
-    EXPECT_EQ(host.workShown, 1);
-    EXPECT_GE(host.workText.count(QLatin1Char('\n')), 4); // one line wrapped into many rows
+    EXPECT_EQ(recorder.workShown, 1);
+    // The wrap width in columns is the box width on a 96-dpi screen (700 layout units are 265
+    // pixels) over the paragraph font's average character width there (9 points are 12 pixels,
+    // 6 wide): 44 columns, 22 double-byte characters a row.
+    const QStringList wrapped = recorder.workText.split(QLatin1Char('\n'));
+    ASSERT_EQ(wrapped.size(), 10);
+    EXPECT_EQ(wrapped[0], QString(22, QChar(u'あ')));
+    EXPECT_EQ(wrapped[9], QString(2, QChar(u'あ')));
     // a spacing of 1 point is 1 layout unit
     EXPECT_EQ(linePositions(draw({row(path, 100, 300, 700, 5, "1")}), false),
               (QList<int>{300, 301, 302, 303, 304}));
@@ -82,7 +88,7 @@ TEST_F(ParagraphTest, ProjectHeaderLinesAndTrailingBlanksAreLeftOut) {
              toSjis(QStringLiteral("title:夏\r\nPERFORMER:楽団\r\n\r\n01 夏の歌\r\n"
                                    "Genre:Pops\r\n 02 海\r\n　\r\n\r\n")));
     draw({row(path, 100, 100, 1500, 1000, "13.5")});
-    EXPECT_EQ(host.workText, QStringLiteral("\n01 夏の歌\n 02 海"));
+    EXPECT_EQ(recorder.workText, QStringLiteral("\n01 夏の歌\n 02 海"));
 }
 
 TEST_F(ParagraphTest, ByteOrderMarkedFilesPrintLikeTheirShiftJisTwins) {
@@ -94,7 +100,7 @@ TEST_F(ParagraphTest, ByteOrderMarkedFilesPrintLikeTheirShiftJisTwins) {
     const QString utf16le = file(QStringLiteral("utf16.txt"), utf16);
     const auto count = [&](const QString& path) {
         draw({row(path, 100, 100, 1500, 1000, "13.5")});
-        return host.workText;
+        return recorder.workText;
     };
     const QString expected = count(sjis);
     EXPECT_EQ(count(utf8), expected);
@@ -107,7 +113,7 @@ TEST_F(ParagraphTest, MissingTinyOrBlankFilesDrawNothing) {
     EXPECT_TRUE(draw({row(tiny, 0, 0, 500, 500, ""), row(blank, 0, 0, 500, 500, ""),
                       row(dir.filePath(QStringLiteral("none.txt")), 0, 0, 500, 500, "")})
                     .empty());
-    EXPECT_EQ(host.workShown, 0);
+    EXPECT_EQ(recorder.workShown, 0);
 }
 
 TEST(PointsToLayoutTest, OneStaysOne) {

@@ -2,35 +2,39 @@
 
 #include "render/DrawingPass.h"
 
-#include "tests/support/FakePassHost.h"
 #include "tests/support/FakePrinters.h"
+#include "tests/support/PassRecorder.h"
 
 #include <gtest/gtest.h>
 
 namespace lccd::test {
 
-// A surface on the fake 600-dpi printer, a host whose paper list is the printer's, and a pass.
+// A surface on the fake 600-dpi printer, inputs whose paper list is the printer's with its
+// first paper selected, and a pass whose news are recorded.
 class PassTest : public ::testing::Test {
 protected:
     PassTest() {
         PrinterInfo info;
         surface.GetPrinterInfo(info);
-        host.papers = info.paperNames;
+        inputs.paperNames = info.paperNames;
+        inputs.selectedPaperIndex = 0;
+        inputs.printerDpiX = 600;
     }
 
     // Records the given row lines as one page.
     const std::vector<Primitive>& draw(const QStringList& lines) {
         surface.NewPage();
         for (const QString& line : lines)
-            pass.DrawLayoutItem(line);
+            pass.DrawLayoutItem(line, inputs);
         surface.EndPage();
         return surface.currentPage()->primitives();
     }
 
     FakePrinters printers;
-    TLcPrnPrev surface;
-    FakePassHost host;
-    LayoutDrawingPass pass{surface, host};
+    SheetSurface surface{printers};
+    SheetInputs inputs;
+    PassRecorder recorder;
+    LayoutDrawingPass pass{surface, recorder};
 };
 
 } // namespace lccd::test

@@ -1,5 +1,6 @@
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
+#include "platform/AppError.h"
 #include "platform/QtPrinters.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -26,7 +27,7 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
 
-    TLcPrnPrev surface;
+    SheetSurface surface(system);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     EXPECT_EQ(info.currentPaperName, QStringLiteral("A4"));
@@ -62,6 +63,39 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
     EXPECT_FALSE(dark(90, 300));
     EXPECT_FALSE(dark(110, 300));
     EXPECT_FALSE(dark(600, 300));
+}
+
+// A job that cannot start (here: its draft cannot be made, the temporary folder being a file)
+// is an error that names the printer, not a silent nothing; the user's cancel stays silent.
+TEST(PdfPrinterTest, AJobThatCannotStartSaysSo) {
+    QtPrinterSystem system;
+    Service<PrinterSystem>::Override use(system);
+    system.setCurrentIndex(int(system.printerNames().size()) - 1);
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    SheetSurface surface(system);
+    surface.NewPage();
+    surface.Rectangle(100, 100, 200, 200);
+    surface.EndPage();
+
+    EXPECT_FALSE(surface.PrintPages()); // the file dialog cancelled
+
+    dialogs.answerFile(dir.filePath(QStringLiteral("sheet.pdf")));
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const QString notAFolder = dir.filePath(QStringLiteral("file"));
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    qputenv("TMPDIR", notAFolder.toLocal8Bit());
+    try {
+        surface.PrintPages();
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("印刷を開始できません: PDF出力"));
+    }
+    if (tmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmp);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("sheet.pdf"))));
 }
 
 } // namespace

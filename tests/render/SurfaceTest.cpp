@@ -4,6 +4,9 @@
 #include "platform/AppError.h"
 #include "tests/support/FakePrinters.h"
 
+#include <QImage>
+#include <QPixmap>
+
 #include <gtest/gtest.h>
 
 namespace lccd {
@@ -15,7 +18,7 @@ protected:
 };
 
 TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     EXPECT_EQ(surface.ToDeviceX(100), 236);
     EXPECT_EQ(surface.ToDeviceX(127), 300);
     EXPECT_EQ(surface.ToDeviceY(2970), 7016);
@@ -23,7 +26,7 @@ TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
     EXPECT_EQ(surface.ToDeviceX(10), 236);
 
     printers.dpi = 127; // v × 127 ÷ 254 is v ÷ 2: odd values end in .5
-    TLcPrnPrev halves;
+    SheetSurface halves(printers);
     EXPECT_EQ(halves.ToDeviceX(1), 0);
     EXPECT_EQ(halves.ToDeviceX(3), 2);
     EXPECT_EQ(halves.ToDeviceX(5), 2);
@@ -31,37 +34,85 @@ TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
 }
 
 TEST_F(SurfaceTest, FarAwayCoordinatesDoNotWrapAround) {
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     EXPECT_GT(surface.ToDeviceX(2000000000), 1000000000);
     EXPECT_LT(surface.ToDeviceX(-2000000000), -1000000000);
 }
 
 TEST_F(SurfaceTest, ZoomAcceptsOnly25To200) {
-    TLcPrnPrev surface;
-    EXPECT_EQ(surface.ZoomScale(), 25);
-    surface.setZoomScale(24);
-    EXPECT_EQ(surface.ZoomScale(), 25);
-    surface.setZoomScale(201);
-    EXPECT_EQ(surface.ZoomScale(), 25);
-    surface.setZoomScale(200);
-    EXPECT_EQ(surface.ZoomScale(), 200);
-    surface.setZoomScale(25);
-    EXPECT_EQ(surface.ZoomScale(), 25);
+    TLcPrnPrev preview(printers);
+    EXPECT_EQ(preview.ZoomScale(), 25);
+    preview.setZoomScale(24);
+    EXPECT_EQ(preview.ZoomScale(), 25);
+    preview.setZoomScale(201);
+    EXPECT_EQ(preview.ZoomScale(), 25);
+    preview.setZoomScale(200);
+    EXPECT_EQ(preview.ZoomScale(), 200);
+    preview.setZoomScale(25);
+    EXPECT_EQ(preview.ZoomScale(), 25);
 }
 
 TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
-    TLcPrnPrev surface;
-    ASSERT_EQ(surface.logicalDpiY(), 96);
-    surface.setZoomScale(100);
-    surface.ClearPreview();
-    EXPECT_DOUBLE_EQ(surface.screenScale(), 0.16);
+    TLcPrnPrev preview(printers);
+    ASSERT_EQ(preview.logicalDpiY(), 96);
+    preview.setZoomScale(100);
+    preview.ClearPreview();
+    EXPECT_DOUBLE_EQ(preview.screenScale(), 0.16);
     // A4 is 4961 printer pixels wide: 794 on screen, plus a margin of 10 on each side.
-    EXPECT_EQ(surface.width(), 814);
-    EXPECT_EQ(surface.height(), RoundHalfEven(0.16 * 7016) + 20);
+    EXPECT_EQ(preview.width(), 814);
+    EXPECT_EQ(preview.height(), RoundHalfEven(0.16 * 7016) + 20);
+}
+
+// The preview fits the whole page into the printable frame: at each zoom a square drawn from
+// 50 mm to 100 mm shows where the frame's scale puts it, and not beside it.
+TEST_F(SurfaceTest, PreviewFitsThePageIntoThePrintableFrameAtEveryZoom) {
+    TLcPrnPrev preview(printers);
+    SheetSurface& surface = preview.sheet();
+    surface.NewPage();
+    surface.pageCanvas()->setPenColor(Qt::blue);
+    surface.pageCanvas()->setBrushColor(Qt::blue);
+    surface.Rectangle(500, 500, 1000, 1000);
+    surface.EndPage();
+    for (int zoom : {50, 100}) {
+        preview.setZoomScale(zoom);
+        const QImage shown = preview.grab().toImage();
+        const double s = preview.screenScale();
+        // printer pixels of the page as screen pixels of the frame: the frame is the printable
+        // area (4760 × 6814 pixels) on screen, the page its physical size (4961 × 7016)
+        const double fitX = RoundHalfEven(s * 4760) / 4961.0;
+        const double fitY = RoundHalfEven(s * 6814) / 7016.0;
+        const QPointF frame(10 + RoundHalfEven(s * 100), 10 + RoundHalfEven(s * 100));
+        auto at = [&](int layoutX, int layoutY) {
+            const QPointF device(surface.ToDeviceX(layoutX) - 100,
+                                 surface.ToDeviceY(layoutY) - 100);
+            return shown.pixelColor(
+                (frame + QPointF(device.x() * fitX, device.y() * fitY)).toPoint());
+        };
+        EXPECT_EQ(at(750, 750), QColor(Qt::blue)) << zoom;
+        EXPECT_EQ(at(520, 980), QColor(Qt::blue)) << zoom;
+        EXPECT_EQ(at(980, 520), QColor(Qt::blue)) << zoom;
+        EXPECT_EQ(at(470, 750), QColor(Qt::white)) << zoom;
+        EXPECT_EQ(at(1040, 750), QColor(Qt::white)) << zoom;
+        EXPECT_EQ(at(750, 1040), QColor(Qt::white)) << zoom;
+    }
+}
+
+// "プレビュー・クリア" paints the empty sheet once; the next paint (here a zoom) shows the page.
+TEST_F(SurfaceTest, ClearedPreviewShowsThePageAgainAtTheNextPaint) {
+    TLcPrnPrev preview(printers);
+    SheetSurface& surface = preview.sheet();
+    surface.NewPage();
+    surface.pageCanvas()->setBrushColor(Qt::blue);
+    surface.Rectangle(0, 0, 3000, 3000);
+    surface.EndPage();
+    preview.setZoomScale(100);
+    preview.ClearPreview();
+    preview.setZoomScale(50);
+    EXPECT_EQ(preview.grab().toImage().pixelColor(60, 60), QColor(Qt::blue));
 }
 
 TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     PrinterInfo info;
     EXPECT_EQ(surface.GetPrinterInfo(info), 0);
     EXPECT_EQ(info.printerName, QStringLiteral("Office.Laser"));
@@ -83,7 +134,7 @@ TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
 }
 
 TEST_F(SurfaceTest, DriverWithoutPapersOrWithMismatchedLists) {
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     PrinterInfo info;
     ASSERT_EQ(surface.GetPrinterInfo(info), 0);
 
@@ -105,8 +156,20 @@ TEST_F(SurfaceTest, DriverWithoutPapersOrWithMismatchedLists) {
     EXPECT_THROW(surface.GetPrinterInfo(info), AppError);
 }
 
+// A driver's paper name field holds 63 bytes: longer names are cut there, between characters.
+TEST_F(SurfaceTest, PaperNamesAreCutAt63Bytes) {
+    const QString longName = QStringLiteral("ハガキ").repeated(12); // 36 characters, 72 bytes
+    printers.papers.names[1] = longName;
+    printers.papers.names[2] = QStringLiteral("x").repeated(70);
+    SheetSurface surface(printers);
+    PrinterInfo info;
+    surface.GetPrinterInfo(info);
+    EXPECT_EQ(info.paperNames[1], longName.left(31));
+    EXPECT_EQ(info.paperNames[2], QStringLiteral("x").repeated(63));
+}
+
 TEST_F(SurfaceTest, SelectPaperByNameWithOrientation) {
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     surface.SelectPaper(QStringLiteral("A5"), PaperOrientation::Landscape);
@@ -125,7 +188,7 @@ TEST_F(SurfaceTest, SelectPaperByNameWithOrientation) {
 }
 
 TEST_F(SurfaceTest, PrintsOnlyARecordedPage) {
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     surface.PrintPages();
     EXPECT_TRUE(printers.jobs.isEmpty());
 
@@ -140,7 +203,7 @@ TEST_F(SurfaceTest, PrintsOnlyARecordedPage) {
 
 TEST_F(SurfaceTest, NoPrinterKeepsGeometryAndRefusesToRecord) {
     printers.removeAllPrinters();
-    TLcPrnPrev surface;
+    SheetSurface surface(printers);
     EXPECT_FALSE(surface.HasPrinter());
     PrinterInfo info;
     EXPECT_EQ(surface.GetPrinterInfo(info), -1);

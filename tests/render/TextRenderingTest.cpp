@@ -1,4 +1,4 @@
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 
 #include "platform/Fonts.h"
 #include "tests/support/FakePrinters.h"
@@ -42,7 +42,7 @@ protected:
     }
 
     test::FakePrinters printers;
-    TLcPrnPrev surface;
+    SheetSurface surface{printers};
 };
 
 TEST_F(TextRenderingTest, WindowsFaceNamesAreInstalledThroughTheirSubstitutes) {

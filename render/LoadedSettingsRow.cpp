@@ -1,8 +1,8 @@
-#include "app/LoadedSettingsRow.h"
+#include "render/LoadedSettingsRow.h"
 
 #include "layout/LayoutList.h"
 #include "platform/Printer.h"
-#include "render/LcPrnPrev.h"
+#include "render/SheetSurface.h"
 #include "render/PaperMatch.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStrin
     return result;
 }
 
-std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, TLcPrnPrev& surface,
+std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, SheetSurface& surface,
                                                  const QStringList& paperNames, const QString& line,
                                                  int fieldCount) {
     const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);

@@ -7,7 +7,7 @@
 namespace lccd {
 
 class LayoutList;
-class TLcPrnPrev;
+class SheetSurface;
 
 // What a settings row does when a layout is loaded: a title after "|" in its value goes into
 // the window caption, and the paper it names (matched against the paper list) is selected in
@@ -27,7 +27,7 @@ LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStrin
 // Appends a row line of fieldCount fields to the list as a layout is loaded. A settings row
 // (caption exactly "設定") takes effect at once: the paper it names is selected on the surface
 // and what it says is returned, for the main window to show its title and orientation.
-std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, TLcPrnPrev& surface,
+std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, SheetSurface& surface,
                                                  const QStringList& paperNames, const QString& line,
                                                  int fieldCount);
 

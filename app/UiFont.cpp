@@ -1,0 +1,17 @@
+#include "app/UiFont.h"
+
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace lccd {
+
+void useJapaneseUiFont() {
+    fonts().installedFaces();
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+}
+
+} // namespace lccd

@@ -1,0 +1,34 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Checks the layering of the libraries: each folder includes headers only from itself and from
+# the folders below it (platform, common, layout and audio side by side, then render and cdlist
+# side by side, then the window in app and the command line in cli, which share nothing but the
+# libraries).
+#   cmake -DSOURCE_DIR=<checkout> -P cmake/CheckLayering.cmake
+set(below_platform platform)
+set(below_common platform common)
+set(below_layout platform common layout)
+set(below_audio platform common audio)
+set(below_render platform common layout render)
+set(below_cdlist platform common layout audio cdlist)
+set(below_app platform common layout audio render cdlist app)
+set(below_cli platform common layout audio render cdlist cli)
+
+set(violations "")
+foreach(folder platform common layout audio render cdlist app cli)
+    file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^#include \"[a-z]+/")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" used "${line}")
+            if(NOT used IN_LIST below_${folder})
+                list(APPEND violations "${source}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(violations)
+    list(JOIN violations "\n" text)
+    message(FATAL_ERROR "includes from a folder above:\n${text}")
+endif()
