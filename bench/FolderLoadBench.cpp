@@ -5,6 +5,7 @@
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/FolderLoader.h"
 #include "platform/Riff.h"
+#include "platform/SongDecoder.h"
 #include "tests/support/TestSongs.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,8 @@ void BM_LoadFolderOf25TaggedSongs(benchmark::State& state) {
     QTemporaryDir folder;
     for (int number = 1; number <= lccd::kTrackRowCount; ++number)
         writeTaggedSong(folder.filePath(QString::asprintf("%02d 春の海.wav", number)), number);
-    lccd::CdListPresenter editor;
+    lccd::SongDecoder decoder;
+    lccd::CdListPresenter editor(decoder);
     editor.disc().setFolderPath(folder.path());
     for (auto _ : state)
         lccd::LoadFolder(editor, folder.path());

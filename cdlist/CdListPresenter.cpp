@@ -5,7 +5,8 @@
 
 namespace lccd {
 
-CdListPresenter::CdListPresenter(QObject* parent) : QObject(parent) {}
+CdListPresenter::CdListPresenter(AudioDecoder& decoder, QObject* parent)
+    : QObject(parent), songLengths_(decoder) {}
 
 QString CdListPresenter::songFileOf(const TrackRow& track) const {
     const QString& folder = disc_.folderPath;
@@ -18,7 +19,8 @@ int CdListPresenter::RecountTracks() {
     qint64 total = 0;
     while (count < kTrackRowCount && !isTitleEmptyRaw(tracks_.track(count + 1).title)) {
         const TrackRow& track = tracks_.track(count + 1);
-        const std::optional<PlayingTime> measured = QueryPlayingTime(songFileOf(track));
+        const std::optional<PlayingTime> measured =
+            QueryPlayingTime(songLengths_, songFileOf(track));
         total += measured ? measured->seconds : ParsePlayingTime(track.time);
         ++count;
     }

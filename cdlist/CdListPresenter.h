@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cdlist/DiscInfo.h"
+#include "cdlist/SongLengths.h"
 #include "cdlist/StatusPanel.h"
 #include "cdlist/TrackTableModel.h"
 #include "common/ColorText.h"
@@ -21,13 +22,15 @@ public:
     static constexpr ColorValue kTotalsNormalColor = systemColor(1); // the desktop background
     static constexpr ColorValue kTotalsOverColor = 0x000000FF;       // red
 
-    explicit CdListPresenter(QObject* parent = nullptr);
+    // Songs are measured with the decoder.
+    explicit CdListPresenter(AudioDecoder& decoder, QObject* parent = nullptr);
 
     TrackTableModel& tracks() { return tracks_; }
     const TrackTableModel& tracks() const { return tracks_; }
     DiscInfo& disc() { return disc_; }
     const DiscInfo& disc() const { return disc_; }
     StatusPanel& status() { return status_; }
+    SongLengths& songLengths() { return songLengths_; }
 
     const QString& totalsText() const { return totalsText_; }
     ColorValue totalsColor() const { return totalsColor_; }
@@ -35,7 +38,8 @@ public:
     const QString& positionText() const { return positionText_; }
 
     // Counts the songs (the rows above the first title of zero length) and sums their playing
-    // times, measuring each song's file afresh (the time column counts for a missing file).
+    // times, measuring each song's file (the time column counts for a missing file); a decoded
+    // length is measured again only when its file changed.
     // Shows the totals in the totals label and as a status message; returns the count.
     int RecountTracks();
 
@@ -77,6 +81,7 @@ private:
     TrackTableModel tracks_;
     DiscInfo disc_;
     StatusPanel status_;
+    SongLengths songLengths_;
     QString totalsText_ = QStringLiteral("曲数= 00 総時間=0時間 00分 00秒");
     ColorValue totalsColor_ = kTotalsNormalColor;
     QString timeLabelText_ = QStringLiteral("演奏時間=00:00");

@@ -96,7 +96,8 @@ private:
             // A file found under another Unicode composition is named as it lies in the folder.
             song.fileName = *path == pathInFolder(folder(), name) ? name : lastPathComponent(*path);
             if (measure == Measure::Time)
-                song.time = QueryPlayingTime(*path).value_or(PlayingTime{}).text;
+                song.time =
+                    QueryPlayingTime(editor_.songLengths(), *path).value_or(PlayingTime{}).text;
         }
         return path;
     }

@@ -561,7 +561,8 @@ void TfrmEditCdList::WAVW1Click() {
         presenter_.status().setText(QStringLiteral("[無分割]にチェックがついているときに可能です"));
         return;
     }
-    const std::optional<QList<WavCheckLine>> lines = WavCheckLines(presenter_.disc().folderPath);
+    const std::optional<QList<WavCheckLine>> lines =
+        WavCheckLines(presenter_.songLengths(), presenter_.disc().folderPath);
     if (!lines)
         return;
     checkWavFile_.setLines(*lines);

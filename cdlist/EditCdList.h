@@ -94,7 +94,7 @@ private:
     DiscBurner& burner_;
     AudioDecoder& decoder_;
     TfrmBurnCd* burnCd_ = nullptr;
-    CdListPresenter presenter_;
+    CdListPresenter presenter_{decoder_};
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;
     DiscLabelSheetSource labelSheets_;

@@ -119,7 +119,7 @@ bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool 
     return true;
 }
 
-std::optional<QList<WavCheckLine>> WavCheckLines(const QString& folder) {
+std::optional<QList<WavCheckLine>> WavCheckLines(SongLengths& lengths, const QString& folder) {
     QStringList files;
     FindFiles(files, folder, QStringLiteral(".wav"), false, true, FileAttr::Any);
     if (files.isEmpty())
@@ -127,7 +127,7 @@ std::optional<QList<WavCheckLine>> WavCheckLines(const QString& folder) {
     QList<WavCheckLine> lines(4);
     for (int k = 0; k < 4 && k < files.size(); ++k) {
         lines[k].fileName = lastPathComponent(files[k]);
-        const std::optional<PlayingTime> time = QueryPlayingTime(files[k]);
+        const std::optional<PlayingTime> time = QueryPlayingTime(lengths, files[k]);
         lines[k].time = time ? time->text : QString();
     }
     return lines;

@@ -8,6 +8,8 @@
 // The CD list editor's commands on its rows, apart from its window.
 namespace lccd {
 
+class SongLengths;
+
 // Exchanges a song with the one above (below) it; the row numbers stay. Nothing happens for
 // the first (last) row or next to a row without a title. Returns the row now holding the song.
 int MoveTrackUp(TrackTableModel& tracks, int row);
@@ -52,6 +54,6 @@ struct WavCheckLine {
 
 // The first four WAV files of the folder, as the WAV check shows them; nothing when the folder
 // has no WAV file.
-std::optional<QList<WavCheckLine>> WavCheckLines(const QString& folder);
+std::optional<QList<WavCheckLine>> WavCheckLines(SongLengths& lengths, const QString& folder);
 
 } // namespace lccd

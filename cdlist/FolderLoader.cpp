@@ -21,6 +21,16 @@ QStringList filesWithExtension(const QString& folder, const QString& extension) 
     return files;
 }
 
+// The folder's song files of every format the program decodes, in file-name order.
+QStringList songFilesIn(const QString& folder) {
+    static const QStringList extensions = {"wav", "flac", "mp3", "ogg", "oga", "opus"};
+    QStringList songs;
+    for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*")))
+        if (extensions.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive))
+            songs.append(path);
+    return songs;
+}
+
 std::optional<QString> projectFileIn(const QString& folder) {
     for (const QString& path : filesWithExtension(folder, QStringLiteral("txt")))
         if (lastPathComponent(path).compare(QLatin1String("readme.txt"), Qt::CaseInsensitive) != 0)
@@ -32,6 +42,8 @@ std::optional<QString> projectFileIn(const QString& folder) {
 class LoadNotes {
 public:
     void unreadable(const QString& path) { unreadable_.append(lastPathComponent(path)); }
+
+    void estimated(const QString& path) { estimated_.append(lastPathComponent(path)); }
 
     void leftOut(int count) { leftOut_ = count; }
 
@@ -51,6 +63,9 @@ public:
         if (!unreadable_.isEmpty())
             notes.append(QStringLiteral("読み込めなかったファイル: ") +
                          unreadable_.join(QStringLiteral(", ")));
+        if (!estimated_.isEmpty())
+            notes.append(QStringLiteral("デコードできないため演奏時間を推定したファイル: ") +
+                         estimated_.join(QStringLiteral(", ")));
         if (leftOut_ > 0)
             notes.append(QStringLiteral("%1曲を超えたため、%2個のファイルは読み込みませんでした")
                              .arg(kTrackRowCount)
@@ -66,6 +81,7 @@ public:
 
 private:
     QStringList unreadable_;
+    QStringList estimated_;
     int leftOut_ = 0;
     QString folderOutside_;
     QStringList namesOutside_;
@@ -78,7 +94,7 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
         ReadDiscProject(editor, splitLines(readWholeFile(*project)));
         return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
     }
-    const QStringList songs = filesWithExtension(folder, QStringLiteral("wav"));
+    const QStringList songs = songFilesIn(folder);
     if (songs.isEmpty())
         return std::nullopt;
     editor.ClearCdList();
@@ -95,7 +111,8 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     int total = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
-        const PlayingTime time = QueryPlayingTime(path).value_or(PlayingTime{0, {}, false});
+        const PlayingTime time =
+            QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
         const int row = i + 1;
         if (row > kTrackRowCount)
@@ -107,6 +124,8 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
             tags.title = QFileInfo(path).completeBaseName();
         if (!tagsRead || !time.measured)
             notes.unreadable(path);
+        else if (time.estimated)
+            notes.estimated(path);
         notes.checkName(path);
         TrackRow song;
         setRowTags(song, tags);

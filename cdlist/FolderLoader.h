@@ -11,10 +11,11 @@ namespace lccd {
 class CdListPresenter;
 
 // Loads the folder: its first ".txt" file (any letter case) that is not readme.txt is read as
-// the disc project; without one, the folder's WAV files become the rows, after the list is
-// cleared and the album title set to the folder's name. A folder with neither (or one that no
-// longer exists) leaves the editor as it was. Both searches take the files in file-name order.
-// Returns the window caption naming the project file when one was read; the caption stays
+// the disc project; without one, the folder's song files (WAV, FLAC, MP3, Ogg Vorbis and Opus:
+// ".wav", ".flac", ".mp3", ".ogg", ".oga", ".opus" in any letter case) become the rows, after
+// the list is cleared and the album title set to the folder's name. A folder with neither (or one
+// that no longer exists) leaves the editor as it was. Both searches take the files in file-name
+// order. Returns the window caption naming the project file when one was read; the caption stays
 // otherwise. Throws AppError when the project file cannot be read.
 std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder);
 
@@ -22,7 +23,8 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
 // tags, its print check on. A file that cannot be read keeps its row, titled by its name, so no
 // song after it drops out. Files beyond the list's 25 rows get no row but count in the
 // load-time total that the totals label then shows. The status panel ends with what went
-// wrong: files not read, files left out, names the disc's files cannot hold.
+// wrong: files not read, songs whose length is only estimated because they could not be
+// decoded, files left out, names the disc's files cannot hold.
 void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths);
 
 } // namespace lccd

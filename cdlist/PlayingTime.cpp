@@ -1,7 +1,7 @@
 #include "cdlist/PlayingTime.h"
 
+#include "cdlist/SongLengths.h"
 #include "common/Numbers.h"
-#include "platform/MediaLength.h"
 
 #include <QFileInfo>
 
@@ -27,12 +27,14 @@ int ParsePlayingTime(const QString& text) {
                                   std::numeric_limits<int>::max()));
 }
 
-std::optional<PlayingTime> QueryPlayingTime(const QString& path) {
+std::optional<PlayingTime> QueryPlayingTime(SongLengths& lengths, const QString& path) {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    const std::optional<qint64> milliseconds = mediaLengthMilliseconds(path);
-    const int seconds = int(std::clamp<qint64>(milliseconds.value_or(0) / 1000, 0, INT_MAX));
-    return PlayingTime{seconds, FormatPlayingTime(seconds), milliseconds.has_value()};
+    const std::optional<SongLength> length = lengths.measure(path);
+    const qint64 milliseconds = length ? length->milliseconds : 0;
+    const int seconds = int(std::clamp<qint64>(milliseconds / 1000, 0, INT_MAX));
+    return PlayingTime{seconds, FormatPlayingTime(seconds), length.has_value(),
+                       length && length->estimated};
 }
 
 } // namespace lccd

@@ -7,6 +7,8 @@
 // Playing times of songs: whole seconds, shown as minutes and seconds ("003:25").
 namespace lccd {
 
+class SongLengths;
+
 // Minutes with at least three digits, a colon, seconds with two: 3725 gives "062:05".
 QString FormatPlayingTime(int seconds);
 
@@ -18,11 +20,12 @@ int ParsePlayingTime(const QString& text);
 struct PlayingTime {
     int seconds = 0;
     QString text;
-    bool measured = true; // false when the file's length could not be found
+    bool measured = true;   // false when the file's length could not be found
+    bool estimated = false; // taken from the header of a song that could not be decoded
 };
 
 // The playing time of the song file at path, truncated to whole seconds; a file that cannot be
 // measured gives 0 seconds ("000:00") and says so. Nothing when no file exists at path.
-std::optional<PlayingTime> QueryPlayingTime(const QString& path);
+std::optional<PlayingTime> QueryPlayingTime(SongLengths& lengths, const QString& path);
 
 } // namespace lccd

@@ -56,6 +56,16 @@ bool isPlainMp3() {
     return mp3infp().GetType() == SongFileType::Mp3 && !hasTag(TagType::RiffSif);
 }
 
+// Where a value missing from the loaded file's own tag is looked for: an ID3v2 tag in a chunk
+// of a WAV file, the APE tag of a plain MP3 file.
+std::optional<QByteArray> fallbackSuffix() {
+    if (mp3infp().GetType() == SongFileType::Wav)
+        return QByteArray("_id3");
+    if (isPlainMp3())
+        return QByteArray("_ape");
+    return std::nullopt;
+}
+
 bool prepareMp3ForWriting() {
     const quint32 tags = mp3infp().mp3_GetTagType();
     const QString path = loadedMp3Path();
@@ -128,17 +138,6 @@ TagSet loadedTagSet() {
     return set;
 }
 
-// Whether the loaded file's tag already holds UTF-8 text; plain MP3 files get their first tag
-// in code page 932.
-bool tagIsUtf8() {
-    if (isPlainMp3())
-        return false;
-    for (int i = 1; i <= kWrittenTagCount; ++i)
-        if (isMultiByteUtf8(storedValue(TagField(i))))
-            return true;
-    return false;
-}
-
 } // namespace
 
 QString LibraryVersionText() {
@@ -160,9 +159,10 @@ QByteArray tagValueName(TagField field) {
 
 QByteArray GetTagValue(TagField field) {
     QByteArray value = storedValue(field);
-    if (value.isEmpty() && int(field) <= kWrittenTagCount &&
-        mp3infp().GetType() == SongFileType::Wav)
-        value = mp3infp().GetValue(stemOf(field) + "_id3");
+    if (value.isEmpty() && int(field) <= kWrittenTagCount) {
+        if (const std::optional<QByteArray> suffix = fallbackSuffix())
+            value = mp3infp().GetValue(stemOf(field) + *suffix);
+    }
     return cutValue(value);
 }
 
@@ -221,7 +221,7 @@ TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool comp
     }
     if (std::none_of(changed.begin(), changed.end(), [](bool c) { return c; }))
         return plan;
-    const bool utf8 = tagIsUtf8();
+    const bool utf8 = mp3infp().writeEncoding() == TagEncoding::Utf8;
     // A plain MP3 file's values move into a new tag, so the unchanged ones go along as stored.
     const bool allValues = isPlainMp3();
     for (int i = 0; i < kWrittenTagCount; ++i) {

@@ -22,13 +22,15 @@ constexpr int kWrittenTagCount = 6;
 // and cannot be used.
 QString LibraryVersionText();
 
-// The value name of a field for the loaded file: WAV files use the plain INFO ids, MP3 files the
-// id with "_rmp" (RMP form), "_v2" (an ID3v2 tag) or "_v1" (anything else).
+// The value name of a field for the loaded file: WAV files and files tagged with a Vorbis
+// comment use the plain INFO ids, MP3 files the id with "_rmp" (RMP form), "_v2" (an ID3v2 tag)
+// or "_v1" (anything else).
 QByteArray tagValueName(TagField field);
 
 // A value of the loaded file, cut before its first control character and to at most 128 bytes
 // (never inside a character). A WAV file whose INFO tag lacks the value gives the one of an ID3v2
-// tag kept in one of its chunks.
+// tag kept in one of its chunks; a plain MP3 file whose ID3 tag lacks it, the one of its APE
+// tag.
 QByteArray GetTagValue(TagField field);
 
 // The text of a stored tag value: UTF-8 when its bytes are valid UTF-8 with a multi-byte
@@ -95,9 +97,9 @@ struct TagWritePlan {
 
 // With compare on, a value counts as changed only when it differs from what ReadTrackTags shows
 // for the song (so a title taken from the file name is no change); an empty comment always
-// leaves the stored one. Changed values are written in the encoding the song's tag already uses:
-// UTF-8 when a stored value is UTF-8, else code page 932. A plain MP3 file, whose values move
-// into its new RMP form, gets all six.
+// leaves the stored one. Changed values are written in the encoding the tag library names for
+// the song's tag (TagEncoding). A plain MP3 file, whose values move into its new RMP form, gets
+// all six.
 TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool compare);
 
 // Writes the six values into the song at path as PlanTrackTags plans it, leaving every value

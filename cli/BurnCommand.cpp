@@ -3,14 +3,13 @@
 #include "cdlist/BurnProgress.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscBurnPlan.h"
-#include "cdlist/FolderLoader.h"
 #include "cli/CliText.h"
+#include "cli/LoadedDiscFolder.h"
 #include "platform/AppError.h"
 #include "platform/LibBurnDiscBurner.h"
 #include "platform/LibBurnLibrary.h"
 #include "platform/SongDecoder.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
@@ -78,14 +77,8 @@ int RunBurnCommand(const QStringList& arguments, CliContext& context, DiscBurner
     const QList<BurnDrive> drives = writingDrives(burner);
     const QString address = parser.isSet(drive) ? parser.value(drive) : drives.first().address;
 
-    CdListPresenter editor;
-    QObject::connect(&editor.status(), &StatusPanel::textChanged, [&](const QString& text) {
-        if (!text.trimmed().isEmpty())
-            context.err << "lccdtool-cli: " << text << Qt::endl;
-    });
-    const QString folder = QDir(given).absolutePath();
-    editor.disc().setFolderPath(folder);
-    LoadFolder(editor, folder);
+    LoadedDiscFolder loaded(given, context, decoder);
+    CdListPresenter& editor = loaded.editor();
     const DiscBurnPlan plan =
         PlanDiscBurn(editor.disc(), editor.tracks().rows(),
                      {parser.isSet(QStringLiteral("nocut")), parser.isSet(QStringLiteral("gap"))},

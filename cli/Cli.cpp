@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoCommands.h"
 #include "cli/DiscCommand.h"
+#include "cli/ImageCommand.h"
 #include "cli/LabelCommands.h"
 #include "cli/SheetCommands.h"
 #include "platform/AppError.h"
@@ -23,6 +24,7 @@ const std::map<QString, Command>& commands() {
         {QStringLiteral("render"), RenderCommand},
         {QStringLiteral("print"), PrintCommand},
         {QStringLiteral("disc"), DiscCommand},
+        {QStringLiteral("image"), ImageCommand},
         {QStringLiteral("demo"), DemoCommand},
         {QStringLiteral("store"), StoreCommand},
         {QStringLiteral("sheets"), SheetsCommand},

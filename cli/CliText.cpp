@@ -36,11 +36,18 @@ Commands:
       Prints the layout on a CUPS printer, by default the default printer.
   disc FOLDER [--album T] [--performer P] [--catalog C] [--gap] [--nocut]
        [--template FILE] [--tags] [--lossy]
-      Loads the folder as the CD list editor does (its project file, or its WAV files in
-      name order with their tags and playing times), sets the disc fields given and saves:
-      the disc project (.txt), the CUE sheet (.cue) and the label layout (.csv) beside the
-      songs, and the CD-TEXT file (.cdt) for burners that take one with textfile=. Prints
-      the paths of the first three; files it could not read are named on standard error.
+      Loads the folder as the CD list editor does (its project file, or its songs - WAV,
+      FLAC, MP3, Ogg Vorbis, Opus - in name order with their tags and playing times), sets
+      the disc fields given and saves: the disc project (.txt), the CUE sheet (.cue) and the
+      label layout (.csv) beside the songs, and the CD-TEXT file (.cdt) for burners that take
+      one with textfile=. Prints the paths of the first three; files it could not read are
+      named on standard error.
+  image FOLDER -o DISC.wav [--gap]
+      Loads the folder as disc does and writes the disc's audio, the songs in list order, as
+      one 44.1 kHz 16-bit stereo WAV file (every song made into CD audio, each track filled
+      up with silence to whole sectors) and a UTF-8 CUE sheet beside it (DISC.cue) that
+      marks where each track starts: a disc image any CD-writing program burns. Prints the
+      two paths.
   burn FOLDER [--drive DEV] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
       Loads the folder as disc does and burns its audio CD in one session: a track per
       song (its file made CD audio as the drive takes it), the catalog number as the
@@ -70,7 +77,8 @@ Commands:
       Give the offsets the printer uses now with --offset; -o writes the sheet instead.
 
 Options:
-  -o, --output FILE      the file to write: .pdf or .png (.csv for sheet and calibration)
+  -o, --output FILE      the file to write: .pdf or .png (.csv for sheet and calibration,
+                         .wav for image)
   --paper NAME           a paper of the printer (A4, B5, 官製ハガキ, ...) in place of the
                          layout's; its settings rows are then not applied while drawing
   --landscape, --portrait
@@ -83,7 +91,8 @@ Options:
   --copies N             copies, 1 to 999 (default 1)
   --album T, --performer P, --catalog C
                          disc fields in place of the loaded ones
-  --gap                  a two-second gap before every track (CUE sheet and burn)
+  --gap                  a two-second gap before every track (CUE sheet and burn; in the
+                         image, two seconds of silence)
   --nocut                unsplit mode: the folder's WAV files are not one per song (the
                          save then does not ask about it)
   --template FILE        the label template (default LcJacketStd.lct, looked up beside the
@@ -120,10 +129,15 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
   disc フォルダー [--album タイトル] [--performer 演者] [--catalog 番号] [--gap] [--nocut]
        [--template ファイル] [--tags] [--lossy]
       CDリスト編集と同じにフォルダーを読み込み（プロジェクトファイル、またはファイル名順の
-      WAVファイルのタグと演奏時間）、指定の項目を設定して保存します。曲と同じフォルダーに
-      プロジェクト(.txt)・CUEシート(.cue)・ジャケット用レイアウト(.csv)と、textfile= で
-      渡せるCD-TEXTファイル(.cdt)を書き、初めの3つのパスを表示します。読めなかった
-      ファイルは標準エラーに出します。
+      曲ファイル（WAV・FLAC・MP3・Ogg Vorbis・Opus）のタグと演奏時間）、指定の項目を設定して
+      保存します。曲と同じフォルダーにプロジェクト(.txt)・CUEシート(.cue)・ジャケット用
+      レイアウト(.csv)と、textfile= で渡せるCD-TEXTファイル(.cdt)を書き、初めの3つのパスを
+      表示します。読めなかったファイルは標準エラーに出します。
+  image フォルダー -o 出力.wav [--gap]
+      disc と同じにフォルダーを読み込み、CDの音声全体を曲順に1つの WAV ファイル（44.1 kHz・
+      16ビット・ステレオ。どの曲もCDの音声にし、各トラックの最後のセクターを無音で埋めます）
+      に書き出し、その隣に各トラックの開始位置を示す UTF-8 の CUEシート（出力.cue）を
+      書きます。どのCD書き込みソフトでも焼けるディスクイメージです。2つのパスを表示します。
   burn フォルダー [--drive デバイス] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
       disc と同じにフォルダーを読み込み、音楽CDを1セッションで書き込みます。曲ごとに
       1トラック（曲ファイルを書き込みながらCDの音声にします）、13桁の CATALOG は
@@ -153,7 +167,8 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
       -o を付けると印刷せずにファイルに書きます。
 
 オプション:
-  -o, --output ファイル     書き出すファイル（.pdf か .png、sheet と calibration は .csv も）
+  -o, --output ファイル     書き出すファイル（.pdf か .png、sheet と calibration は .csv も、
+                            image は .wav）
   --paper 用紙名            レイアウトの用紙の代わりに使うプリンターの用紙（A4, B5,
                             官製ハガキ など）。このとき描画では設定行を適用しません
   --landscape, --portrait   レイアウトの代わりに横置き・縦置きにします
@@ -165,7 +180,23 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
   --copies 枚数             印刷枚数、1〜999（省略時 1）
   --album, --performer, --catalog
                             読み込んだ内容の代わりに使うアルバム名・演者・CATALOG
-  --gap                     各曲の前に２秒のギャップを入れます（CUEシートと書き込み）
+      曲ファイル（WAV・FLAC・MP3・Ogg Vorbis・Opus）のタグと演奏時間）、指定の項目を設定して
+      保存します。曲と同じフォルダーにプロジェクト(.txt)・CUEシート(.cue)・ジャケット用
+      レイアウト(.csv)と、textfile= で渡せるCD-TEXTファイル(.cdt)を書き、初めの3つのパスを
+      表示します。読めなかったファイルは標準エラーに出します。
+  image フォルダー -o 出力.wav [--gap]
+      disc と同じにフォルダーを読み込み、CDの音声全体を曲順に1つの WAV ファイル（44.1 kHz・
+      16ビット・ステレオ。どの曲もCDの音声にし、各トラックの最後のセクターを無音で埋めます）
+      に書き出し、その隣に各トラックの開始位置を示す UTF-8 の CUEシート（出力.cue）を
+      書きます。どのCD書き込みソフトでも焼けるディスクイメージです。2つのパスを表示します。
+  burn フォルダー [--drive デバイス] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
+      disc と同じにフォルダーを読み込み、音楽CDを1セッションで書き込みます。曲ごとに
+      1トラック（曲ファイルを書き込みながらCDの音声にします）、13桁の CATALOG は
+      ディスクのMCN、曲名と演者は日本語のCD-TEXTになります。進み具合は
+      標準エラーに出します。ドライブは --drive がなければ最初のCD書き込みドライブです。
+      CDに入りきらない長さのときは書き込む前に止めます。
+  drives
+      CD書き込みドライブを一覧にします（デバイス、タブ、メーカーと型番）。
   --nocut                   無分割（フォルダーのWAVファイルが曲ごとに分かれていない）。
                             保存時の問合わせはしません
   --template ファイル       ジャケット・テンプレート（省略時 LcJacketStd.lct を

@@ -1,13 +1,11 @@
 #include "cli/DiscCommand.h"
 
-#include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscSaveCommand.h"
-#include "cdlist/FolderLoader.h"
-#include "cli/CliText.h"
+#include "cli/LoadedDiscFolder.h"
 #include "platform/AppError.h"
+#include "platform/SongDecoder.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace lccd {
@@ -39,10 +37,6 @@ int DiscCommand(const QStringList& arguments, CliContext& context) {
          QCommandLineOption(QStringLiteral("nocut")), QCommandLineOption(QStringLiteral("tags")),
          QCommandLineOption(QStringLiteral("lossy"))});
     parseCommand(parser, arguments, 1);
-    const QString given = parser.positionalArguments().first();
-    if (!QFileInfo(given).isDir())
-        throw AppError(localText("there is no folder %1", "フォルダー %1 がありません").arg(given));
-
     DiscSaveSettings settings;
     settings.programPaths = context.paths;
     settings.templateName = templateToUse(parser.value(QStringLiteral("template")), context.paths);
@@ -52,14 +46,9 @@ int DiscCommand(const QStringList& arguments, CliContext& context) {
     settings.writeLossy = parser.isSet(QStringLiteral("lossy"));
 
     // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
-    CdListPresenter editor;
-    QObject::connect(&editor.status(), &StatusPanel::textChanged, [&](const QString& text) {
-        if (!text.trimmed().isEmpty())
-            context.err << "lccdtool-cli: " << text << Qt::endl;
-    });
-    const QString folder = QDir(given).absolutePath();
-    editor.disc().setFolderPath(folder);
-    LoadFolder(editor, folder);
+    SongDecoder decoder;
+    LoadedDiscFolder loaded(parser.positionalArguments().first(), context, decoder);
+    CdListPresenter& editor = loaded.editor();
     if (parser.isSet(album))
         editor.disc().albumTitle = parser.value(album);
     if (parser.isSet(performer))

@@ -4,6 +4,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/LabelLayout.h"
 #include "fuzz/FuzzInput.h"
+#include "platform/SongDecoder.h"
 
 #include <QFileInfo>
 
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString project = fuzz::scratchFile(data, size, QStringLiteral("project.txt"));
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     LoadFolder(editor, QFileInfo(project).path());
     DiscProjectLines(editor.disc(), editor.tracks().rows());
     CueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());

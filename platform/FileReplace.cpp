@@ -96,4 +96,22 @@ bool copyRange(QFile& source, qint64 offset, qint64 length, QFile& out) {
     return true;
 }
 
+QByteArray readAt(QFile& file, qint64 offset, qint64 length) {
+    return file.seek(offset) ? file.read(length) : QByteArray();
+}
+
+bool sameBytes(QFile& a, qint64 aOffset, QFile& b, qint64 bOffset, qint64 length) {
+    constexpr qint64 kBlock = 1 << 20;
+    while (length > 0) {
+        const qint64 block = qMin(length, kBlock);
+        const QByteArray left = readAt(a, aOffset, block);
+        if (left.size() != block || left != readAt(b, bOffset, block))
+            return false;
+        aOffset += block;
+        bOffset += block;
+        length -= block;
+    }
+    return true;
+}
+
 } // namespace lccd

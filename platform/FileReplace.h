@@ -26,4 +26,10 @@ bool replaceFile(const QString& target, const std::function<bool(QFile& replacem
 // Appends length bytes of source, starting at offset, to the end of out.
 bool copyRange(QFile& source, qint64 offset, qint64 length, QFile& out);
 
+// Up to length bytes of file from offset; fewer at its end, none when it cannot be read there.
+QByteArray readAt(QFile& file, qint64 offset, qint64 length);
+
+// Whether a holds at aOffset the same length bytes that b holds at bOffset.
+bool sameBytes(QFile& a, qint64 aOffset, QFile& b, qint64 bOffset, qint64 length);
+
 } // namespace lccd

@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include <taglib/apetag.h>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
@@ -25,6 +26,16 @@ TagFields id3v1Fields(const TagLib::ID3v1::Tag& tag) {
             {"ICMT", rawBytes(tag.comment())},
             {"ICRD", tag.year() == 0 ? QByteArray() : QByteArray::number(tag.year())},
             {"IGNR", rawBytes(tag.genre())}};
+}
+
+// APE texts are UTF-8.
+TagFields apeFields(const TagLib::APE::Tag& tag) {
+    return {{"INAM", utf8Bytes(tag.title())},
+            {"IART", utf8Bytes(tag.artist())},
+            {"IPRD", utf8Bytes(tag.album())},
+            {"ICMT", utf8Bytes(tag.comment())},
+            {"ICRD", tag.year() == 0 ? QByteArray() : QByteArray::number(tag.year())},
+            {"IGNR", utf8Bytes(tag.genre())}};
 }
 
 // Whether the frame's text is stored as Latin-1. The encoding is compared as a number: TagLib
@@ -49,18 +60,13 @@ const TagLib::ID3v2::Frame* mainComment(const TagLib::ID3v2::FrameList& comments
     return comments.front();
 }
 
-// How a text stored in a Unicode encoding is given: converted into code page 932, as the values
-// of MP3 files are, or as UTF-8.
-enum class UnicodeText { CodePage, Utf8 };
-
-QByteArray fieldBytes(const TagLib::String& text, bool latin1Field, UnicodeText unicode) {
-    if (latin1Field || unicode == UnicodeText::CodePage)
-        return codePageBytes(text, latin1Field);
-    const std::string utf8 = text.to8Bit(true);
-    return QByteArray(utf8.data(), qsizetype(utf8.size()));
+// Latin-1 fields keep their bytes (code page 932 as Japanese taggers write them); texts in a
+// Unicode encoding are given as UTF-8.
+QByteArray fieldBytes(const TagLib::String& text, bool latin1Field) {
+    return latin1Field ? rawBytes(text) : utf8Bytes(text);
 }
 
-QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId, UnicodeText unicode) {
+QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId) {
     const TagLib::ID3v2::FrameList& frames = tag.frameListMap()[frameId];
     if (frames.isEmpty())
         return {};
@@ -68,10 +74,10 @@ QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId, Unicod
     const TagLib::ID3v2::Frame* frame = isComment ? mainComment(frames) : frames.front();
     // A genre may be an ID3v1 genre number; TagLib's genre() gives its name.
     const TagLib::String text = qstrcmp(frameId, "TCON") == 0 ? tag.genre() : frame->toString();
-    return fieldBytes(text, isLatin1Frame(frame), unicode);
+    return fieldBytes(text, isLatin1Frame(frame));
 }
 
-TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag, UnicodeText unicode) {
+TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag) {
     // TagLib reads an ID3v2.3 year (TYER) as a recording time (TDRC).
     const std::array<std::pair<const char*, const char*>, 6> frames = {{{"INAM", "TIT2"},
                                                                         {"IART", "TPE1"},
@@ -81,7 +87,7 @@ TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag, UnicodeText unicode) {
                                                                         {"IGNR", "TCON"}}};
     TagFields fields;
     for (const auto& [id, frameId] : frames)
-        fields.insert(id, id3v2Field(tag, frameId, unicode));
+        fields.insert(id, id3v2Field(tag, frameId));
     return fields;
 }
 
@@ -108,8 +114,10 @@ std::optional<Id3Tags> readId3Tags(const QString& path) {
     }
     if (file.hasID3v2Tag()) {
         tags.present |= TagType::Id3v2;
-        tags.v2 = id3v2Fields(*file.ID3v2Tag(), UnicodeText::CodePage);
+        tags.v2 = id3v2Fields(*file.ID3v2Tag());
     }
+    if (file.hasAPETag())
+        tags.ape = apeFields(*file.APETag());
     return tags;
 }
 
@@ -122,7 +130,16 @@ std::optional<TagFields> readId3v2Chunk(const QByteArray& chunkData) {
     const TagLib::ID3v2::Tag tag(&file, 0);
     if (tag.header()->tagSize() == 0)
         return std::nullopt;
-    return id3v2Fields(tag, UnicodeText::Utf8);
+    return id3v2Fields(tag);
+}
+
+qint64 id3v2TagSize(const QByteArray& header) {
+    constexpr char kFooterFlag = 0x10;
+    qint64 size = 0;
+    for (int i = 6; i < 10 && i < header.size(); ++i)
+        size = (size << 7) | (uchar(header[i]) & 0x7F);
+    const bool footer = header.size() > 5 && (header[5] & kFooterFlag) != 0;
+    return 10 + size + (footer ? 10 : 0);
 }
 
 } // namespace lccd

@@ -8,11 +8,13 @@
 
 namespace lccd {
 
-// The ID3 tags of a plain MP3 file, with their fields keyed by the INFO id of the same meaning.
+// The tags of a plain MP3 file, with their fields keyed by the INFO id of the same meaning.
+// Texts stored as Latin-1 keep their bytes; texts in a Unicode encoding are given as UTF-8.
 struct Id3Tags {
-    quint32 present = 0; // TagType bits
+    quint32 present = 0; // TagType bits of the ID3 tags
     TagFields v1;
     TagFields v2;
+    TagFields ape; // an APE tag, as some taggers write in place of ID3
 };
 
 // Nothing when the file holds no MPEG audio frame.
@@ -22,5 +24,8 @@ std::optional<Id3Tags> readId3Tags(const QString& path);
 // mutagen write it). Texts stored as Latin-1 keep their bytes; texts in a Unicode encoding are
 // given as UTF-8. Nothing when the bytes hold no ID3v2 tag.
 std::optional<TagFields> readId3v2Chunk(const QByteArray& chunkData);
+
+// The bytes an ID3v2 tag takes, read from its first ten bytes (header), its footer included.
+qint64 id3v2TagSize(const QByteArray& header);
 
 } // namespace lccd

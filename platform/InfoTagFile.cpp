@@ -28,10 +28,6 @@ struct InfoList {
     QByteArray tail;
 };
 
-QByteArray readAt(QFile& file, qint64 offset, qint64 length) {
-    return file.seek(offset) ? file.read(length) : QByteArray();
-}
-
 InfoList splitInfo(const RiffChunk& chunk, const QByteArray& list) {
     InfoList info{&chunk, {}, {}};
     qsizetype at = 4; // after the list type
@@ -135,20 +131,6 @@ bool finishSizes(QFile& source, const RiffLayout& layout, QFile& out) {
     qToLittleEndian(quint64(riffSize), sizes.data());
     qToLittleEndian(quint64(data != nullptr ? data->size : 0), sizes.data() + 8);
     return out.seek(kRiffHeaderSize + 8) && out.write(sizes) == 16;
-}
-
-bool sameBytes(QFile& a, qint64 aOffset, QFile& b, qint64 bOffset, qint64 length) {
-    constexpr qint64 kBlock = 1 << 20;
-    while (length > 0) {
-        const qint64 block = qMin(length, kBlock);
-        const QByteArray left = readAt(a, aOffset, block);
-        if (left.size() != block || left != readAt(b, bOffset, block))
-            return false;
-        aOffset += block;
-        bOffset += block;
-        length -= block;
-    }
-    return true;
 }
 
 QList<const RiffChunk*> chunksBesides(const RiffLayout& layout, const RiffChunk* info) {

@@ -5,18 +5,23 @@
 #include <QByteArray>
 #include <QString>
 
-// The song tag library: reads and writes the tags of WAV and MP3 files. It works on one loaded
-// file at a time; GetType, mp3_GetTagType, GetValue and SetValue refer to the file of the last
-// successful Load. Values are named by a tag id and a suffix for the kind of tag they live in:
-//   "INAM" "IART" "IPRD" "ICMT" "ICRD" "IGNR"  RIFF INFO of a WAV file
+// The song tag library: reads and writes the tags of song files. It works on one loaded file
+// at a time; GetType, mp3_GetTagType, GetValue, SetValue and writeEncoding refer to the file of
+// the last successful Load. Values are named by a tag id and a suffix for the kind of tag they
+// live in:
+//   "INAM" "IART" "IPRD" "ICMT" "ICRD" "IGNR"  RIFF INFO of a WAV file, or the Vorbis comment
+//                                               (TITLE, ARTIST, ALBUM, COMMENT, DATE, GENRE)
+//                                               of a FLAC, Ogg Vorbis or Opus file
 //   the same with "_rmp"                        RIFF INFO of an MP3 file in RMP form (RIFF SIF)
 //   the same with "_v2" / "_v1"                 ID3v2 / ID3v1 tag of an MP3 file (read only)
-//   the same with "_id3"                        ID3v2 tag in a chunk of a WAV file (read only;
-//                                               Unicode texts as UTF-8)
+//   the same with "_ape"                        APE tag of an MP3 file (read only)
+//   the same with "_id3"                        ID3v2 tag in a chunk of a WAV file (read only)
 //   "PATH", "FILE", "TIME"                      folder, name without extension, playing time
 //                                               as minutes and seconds ("3:25")
-// Tag values are bytes in code page 932, passed through as stored; "PATH" and "FILE" are in the
-// file system's encoding (QFile::encodeName), since they name files.
+// Tag values are bytes passed through as stored: RIFF INFO and ID3 texts stored as Latin-1 keep
+// their bytes (code page 932 as Japanese taggers write them), texts stored in a Unicode
+// encoding (Vorbis comments, APE, Unicode ID3v2 frames) are given as UTF-8. "PATH" and "FILE"
+// are in the file system's encoding (QFile::encodeName), since they name files.
 namespace lccd {
 
 // Bits of the tag-type word of a loaded MP3 file.
@@ -31,7 +36,11 @@ namespace SongFileType {
 constexpr int None = 0;
 constexpr int Mp3 = 1; // also an MP3 in RMP form
 constexpr int Wav = 2;
+constexpr int VorbisComment = 3; // FLAC, Ogg Vorbis, Opus: tagged with a Vorbis comment
 } // namespace SongFileType
+
+// How the texts given to SetValue must be encoded for the loaded file.
+enum class TagEncoding { CodePage932, Utf8 };
 
 class Mp3Infp {
 public:
@@ -46,6 +55,10 @@ public:
     virtual quint32 mp3_GetTagType() = 0;
     // The value's text; empty when the value is absent.
     virtual QByteArray GetValue(const QByteArray& name) = 0;
+    // The encoding the loaded file's tag takes new values in: a Vorbis comment is always UTF-8;
+    // a RIFF INFO tag is UTF-8 when one of its song values already is, else code page 932 (as
+    // for the first tag of a plain MP3 file).
+    virtual TagEncoding writeEncoding() = 0;
     // Holds a value for the next Save; 0 on success.
     virtual int SetValue(const QByteArray& name, const QByteArray& value) = 0;
     // Writes the held values into the loaded file, which path must name; 0 on success.

@@ -14,10 +14,6 @@ namespace {
 constexpr qint64 kId3v1Size = 128;
 constexpr qint64 kMaxChunkSize = std::numeric_limits<quint32>::max() - 64;
 
-QByteArray readAt(QFile& file, qint64 offset, qint64 length) {
-    return file.seek(offset) ? file.read(length) : QByteArray();
-}
-
 bool writePadFor(quint32 size, QFile& out) {
     return (size & 1) == 0 || out.write("\0", 1) == 1;
 }

@@ -1,6 +1,7 @@
 #include "platform/SongDecoder.h"
 
 #include "platform/AppError.h"
+#include "platform/CodedAudio.h"
 #include "platform/Mpg123Stream.h"
 #include "platform/SndfileStream.h"
 
@@ -9,14 +10,18 @@ namespace lccd {
 std::unique_ptr<AudioStream> SongDecoder::open(const QString& path) {
     if (std::unique_ptr<AudioStream> stream = openSndfileStream(path))
         return stream;
+    // A FLAC or Ogg file that libsndfile refuses is damaged; the MP3 decoder would find frames
+    // in its bytes all the same and make noise of it.
+    if (codedContainerOf(path) != CodedContainer::None)
+        throw AppError::cannotOpen(path);
     if (std::unique_ptr<AudioStream> stream = openMpg123Stream(path))
         return stream;
     throw AppError::cannotOpen(path);
 }
 
-std::optional<qint64> decodedLengthMilliseconds(const QString& path) {
+std::optional<qint64> decodedLengthMilliseconds(AudioDecoder& decoder, const QString& path) {
     try {
-        return SongDecoder().open(path)->format().lengthMilliseconds();
+        return decoder.open(path)->format().lengthMilliseconds();
     } catch (const AppError&) {
         return std::nullopt;
     }

@@ -13,8 +13,8 @@ public:
     std::unique_ptr<AudioStream> open(const QString& path) override;
 };
 
-// A song's playing time in whole milliseconds, truncated, from the number of sample frames its
+// A song's playing time in whole milliseconds, truncated, from the number of sample frames the
 // decoder delivers; nothing when the file cannot be decoded.
-std::optional<qint64> decodedLengthMilliseconds(const QString& path);
+std::optional<qint64> decodedLengthMilliseconds(AudioDecoder& decoder, const QString& path);
 
 } // namespace lccd

@@ -1,19 +1,10 @@
 #include "platform/SongFileProblem.h"
 
+#include "platform/Id3Tags.h"
+
 #include <QFile>
 
 namespace lccd {
-namespace {
-
-// The size of an ID3v2 tag from its header: ten bytes and a 28-bit synch-safe size.
-qint64 id3v2TagSize(const QByteArray& head) {
-    qint64 size = 0;
-    for (int i = 6; i < 10; ++i)
-        size = (size << 7) | (uchar(head[i]) & 0x7F);
-    return 10 + size;
-}
-
-} // namespace
 
 QString songFileProblem(const QString& path) {
     QFile file(path);
@@ -25,9 +16,9 @@ QString songFileProblem(const QString& path) {
     if (head.startsWith("FORM") && (head.mid(8, 4) == "AIFF" || head.mid(8, 4) == "AIFC"))
         return QStringLiteral("AIFFファイルです");
     if (head.startsWith("fLaC"))
-        return QStringLiteral("FLACファイルです");
+        return QStringLiteral("FLACファイルとして読めません");
     if (head.startsWith("OggS"))
-        return QStringLiteral("Oggファイルです");
+        return QStringLiteral("Oggファイルとして読めません");
     if (head.startsWith("ID3") && head.size() >= 10 && file.seek(id3v2TagSize(head)) &&
         file.read(4) == "RIFF")
         return QStringLiteral("WAVの前にID3タグがあります");

@@ -1,10 +1,13 @@
 #include "platform/TagLibMp3Infp.h"
 
+#include "platform/CodePage.h"
+#include "platform/CodedAudio.h"
 #include "platform/FileReplace.h"
 #include "platform/Id3Tags.h"
 #include "platform/InfoTagFile.h"
 #include "platform/MediaLength.h"
 #include "platform/RiffSif.h"
+#include "platform/VorbisCommentFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -103,6 +106,13 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
         addFields(song.values, *fields, *song.writableSuffix);
         if (!rmp)
             addFields(song.values, id3ChunkFields(song.path), "_id3");
+    } else if (codedContainerOf(song.path) != CodedContainer::None) {
+        const std::optional<TagFields> fields = readVorbisCommentFields(song.path);
+        if (!fields)
+            return std::nullopt;
+        song.type = SongFileType::VorbisComment;
+        song.writableSuffix = QByteArray();
+        addFields(song.values, *fields, *song.writableSuffix);
     } else {
         const std::optional<Id3Tags> id3 = readId3Tags(song.path);
         if (!id3)
@@ -111,6 +121,7 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
         song.tags = id3->present;
         addFields(song.values, id3->v1, "_v1");
         addFields(song.values, id3->v2, "_v2");
+        addFields(song.values, id3->ape, "_ape");
     }
     song.values.insert("PATH", QFile::encodeName(info.absolutePath()));
     song.values.insert("FILE", QFile::encodeName(info.completeBaseName()));
@@ -135,6 +146,17 @@ QByteArray TagLibMp3Infp::GetValue(const QByteArray& name) {
     return song_ ? song_->values.value(name) : QByteArray();
 }
 
+TagEncoding TagLibMp3Infp::writeEncoding() {
+    if (!song_ || !song_->writableSuffix)
+        return TagEncoding::CodePage932; // a plain MP3 file's values go into a new INFO tag
+    if (song_->type == SongFileType::VorbisComment)
+        return TagEncoding::Utf8;
+    for (const QByteArray& id : kSongTagIds)
+        if (isMultiByteUtf8(song_->values.value(id + *song_->writableSuffix)))
+            return TagEncoding::Utf8;
+    return TagEncoding::CodePage932;
+}
+
 int TagLibMp3Infp::SetValue(const QByteArray& name, const QByteArray& value) {
     if (!song_ || !song_->writableSuffix || !name.endsWith(*song_->writableSuffix))
         return -1;
@@ -148,7 +170,10 @@ int TagLibMp3Infp::SetValue(const QByteArray& name, const QByteArray& value) {
 int TagLibMp3Infp::Save(const QString& path) {
     if (!song_ || !song_->writableSuffix || QFileInfo(path).canonicalFilePath() != song_->path)
         return -1;
-    if (!song_->held.isEmpty() && !saveInfoFields(song_->path, song_->held))
+    const bool vorbisComment = song_->type == SongFileType::VorbisComment;
+    if (!song_->held.isEmpty() &&
+        !(vorbisComment ? saveVorbisCommentFields(song_->path, song_->held)
+                        : saveInfoFields(song_->path, song_->held)))
         return -1;
     addFields(song_->values, song_->held, *song_->writableSuffix);
     song_->held.clear();

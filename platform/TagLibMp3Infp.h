@@ -10,9 +10,10 @@
 namespace lccd {
 
 // The program's tag library, over TagLib: RIFF INFO of WAV files and of MP3 files in RMP form
-// (read and written), ID3v1 and ID3v2 of plain MP3 files (read only). Every change to a song
-// is written to a new file that replaces the song only once complete, and only the loaded file
-// is ever changed.
+// and the Vorbis comment of FLAC and Ogg files (read and written), ID3v1, ID3v2 and APE tags of
+// plain MP3 files (read only). A file's kind is told by its content, not by its name. Every
+// change to a song is written to a new file that replaces the song only once complete and
+// checked, and only the loaded file is ever changed.
 class TagLibMp3Infp : public Mp3Infp {
 public:
     static constexpr quint32 kVersion = 0x211;
@@ -22,6 +23,7 @@ public:
     int GetType() override;
     quint32 mp3_GetTagType() override;
     QByteArray GetValue(const QByteArray& name) override;
+    TagEncoding writeEncoding() override;
     int SetValue(const QByteArray& name, const QByteArray& value) override;
     int Save(const QString& path) override;
     int mp3_MakeId3v1(const QString& path) override;
@@ -33,8 +35,8 @@ private:
         int type = SongFileType::None;
         quint32 tags = 0;
         QHash<QByteArray, QByteArray> values; // by value name
-        // The suffix of the values that can be written ("" for WAV, "_rmp" for RMP form);
-        // nothing for a plain MP3 file.
+        // The suffix of the values that can be written ("" for WAV and Vorbis comments, "_rmp"
+        // for RMP form); nothing for a plain MP3 file.
         std::optional<QByteArray> writableSuffix;
         TagFields held; // by INFO id, for the next Save
     };

@@ -1,9 +1,5 @@
 #include "platform/TagLibText.h"
 
-#include "platform/CodePage.h"
-
-#include <QString>
-
 #include <taglib/id3v1tag.h>
 
 namespace lccd {
@@ -38,10 +34,9 @@ QByteArray rawBytes(const TagLib::String& text) {
     return QByteArray(bytes.data(), bytes.size());
 }
 
-QByteArray codePageBytes(const TagLib::String& text, bool latin1Field) {
-    if (latin1Field)
-        return rawBytes(text);
-    return toSjis(QString::fromStdString(text.to8Bit(true)));
+QByteArray utf8Bytes(const TagLib::String& text) {
+    const std::string utf8 = text.to8Bit(true);
+    return QByteArray(utf8.data(), qsizetype(utf8.size()));
 }
 
 } // namespace lccd

@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/FileIO.h"
 #include "platform/QtPrinters.h"
+#include "platform/SongDecoder.h"
 #include "platform/TagLibMp3Infp.h"
 #include "render/PageExport.h"
 #include "tests/app/MainWindowFixture.h"
@@ -64,7 +65,8 @@ bool reported(const std::function<void()>& write) {
 // and the label, each named by the album title "Album".
 bool saveDisc(const QString& path) {
     test::ScriptedDialogs dialogs;
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     editor.disc().setFolderPath(QFileInfo(path).path());
     editor.disc().albumTitle = QStringLiteral("Album");
     editor.disc().discPerformer = QStringLiteral("Band");

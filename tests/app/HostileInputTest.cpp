@@ -2,6 +2,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
+#include "platform/SongDecoder.h"
 #include "platform/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/TestSongs.h"
@@ -96,7 +97,8 @@ TEST_F(HostileInputTest, FilesAbove64MegabytesAndNonFilesAreRefusedWithAMessage)
 }
 
 TEST_F(HostileInputTest, DiscFoldersWithAFolderAPipeOrAGigabyteNamedLikeTheProject) {
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     test::writeTestWav(dir.filePath(QStringLiteral("01.wav")), 44100);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("album.txt")));
     LoadFolder(editor, dir.path());
@@ -157,7 +159,8 @@ TEST_F(HostileInputTest, SongFilesWhoseSizesLieOrThatAreNoiseGiveEmptyTags) {
     };
     for (const auto& song : songs) {
         SCOPED_TRACE(song.name);
-        CdListPresenter editor;
+        SongDecoder decoder;
+        CdListPresenter editor(decoder);
         const QString path = dir.filePath(QString::fromUtf8(song.name));
         writeFileAtomically(path, song.bytes);
         TrackTags expected;
@@ -199,8 +202,9 @@ TEST_F(HostileInputTest, UnknownId3v2TextEncodingReadsAsUnicode) {
                         tag + readWholeFile(QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3")));
     const TagSet tags = ReadTagSet(path);
     EXPECT_EQ(tags[TagField::Performer], QByteArray("Band"));
-    // TagLib decodes the title as UTF-16: two characters without a code page 932 form.
-    EXPECT_EQ(tags[TagField::Title], QByteArray("??"));
+    // TagLib decodes the title as UTF-16 (big-endian, having no byte-order mark): two characters,
+    // handed on in UTF-8 as the text of every Unicode frame is.
+    EXPECT_EQ(tags[TagField::Title], QStringLiteral("呩瑬").toUtf8());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cdlist/CdListPresenter.h"
 
+#include "platform/SongDecoder.h"
 #include "tests/support/TestSongs.h"
 
 #include <QTemporaryDir>
@@ -24,7 +25,8 @@ protected:
         QMetaObject::invokeMethod(const_cast<QTimer*>(&cdList_.status().clearTimer()), "timeout");
     }
 
-    CdListPresenter cdList_;
+    SongDecoder decoder_;
+    CdListPresenter cdList_{decoder_};
     QTemporaryDir dir_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "cdlist/CdListPresenter.h"
 #include "platform/CodePage.h"
+#include "platform/SongDecoder.h"
 #include "tests/support/TestSongs.h"
 
 #include <QFile>
@@ -95,7 +96,8 @@ protected:
     }
 
     QTemporaryDir dir_;
-    CdListPresenter editor_;
+    SongDecoder decoder_;
+    CdListPresenter editor_{decoder_};
 };
 
 } // namespace lccd::test

@@ -2,6 +2,9 @@
 
 #include "common/FileHelpers.h"
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/EncodedSongs.h"
+#include "tests/support/ExternalTools.h"
+#include "tests/support/FakeAudioDecoder.h"
 
 #include <QDir>
 
@@ -125,6 +128,47 @@ TEST_F(FolderLoaderTest, FolderWithoutSongsOrProjectChangesNothing) {
         EXPECT_EQ(row(1), before);
         EXPECT_EQ(editor_.disc().discPerformer, "Before");
     }
+}
+
+// Songs of every format the program decodes are listed together in name order, whatever the
+// letter case of their extensions; other files are not.
+TEST_F(FolderLoaderTest, SongsOfEveryFormatAreListedTogetherInNameOrder) {
+    const QString tone = path("tone.source");
+    ASSERT_TRUE(test::makeToneSong(tone + ".wav", 2.5, {44100, 2, 16}));
+    QFile::rename(tone + ".wav", tone);
+    addWav("a.wav", 1);
+    ASSERT_TRUE(test::makeToneSong(path("b.FLAC"), 2.5, {96000, 2, 24}));
+    ASSERT_TRUE(test::runToolSucceeded("lame", {"--quiet", tone, path("c.Mp3")}));
+    ASSERT_TRUE(test::encodeWithFfmpeg(tone, path("d.ogg")));
+    ASSERT_TRUE(test::encodeWithFfmpeg(tone, path("e.OPUS")));
+    ASSERT_TRUE(test::runToolSucceeded(
+        "ffmpeg", {"-v", "error", "-i", tone, "-f", "ogg", "-c:a", "libvorbis", path("f.oga")}));
+    for (const char* other : {"g.aiff", "h.m4a", "i.wav.bak", "j.mp3.part"})
+        test::writeFileBytes(path(QString::fromLatin1(other)), "not listed");
+
+    EXPECT_EQ(LoadFolder(editor_, dir_.path()), std::nullopt);
+    const QStringList names = {"a.wav", "b.FLAC", "c.Mp3", "d.ogg", "e.OPUS", "f.oga"};
+    for (int r = 1; r <= names.size(); ++r) {
+        SCOPED_TRACE(names[r - 1].toStdString());
+        EXPECT_EQ(row(r).fileName, path(names[r - 1]));
+        EXPECT_EQ(row(r).title, QFileInfo(names[r - 1]).completeBaseName());
+        EXPECT_EQ(row(r).time, r == 1 ? "000:01" : "000:02");
+    }
+    EXPECT_EQ(row(7), TrackRow());
+    EXPECT_EQ(editor_.status().text(), QString());
+}
+
+// Where the decoder cannot open a song, its length comes from its header, and the load says so.
+TEST_F(FolderLoaderTest, LengthsOfSongsThatCannotBeDecodedAreEstimatedAndNamed) {
+    ASSERT_TRUE(test::makeToneSong(path("a.flac"), 3.5, {48000, 2, 16}));
+    addWav("b.wav", 2);
+    test::FakeAudioDecoder knowsNoSong;
+    CdListPresenter editor(knowsNoSong);
+    LoadFolder(editor, dir_.path());
+    EXPECT_EQ(editor.tracks().track(1).time, "000:03");
+    EXPECT_EQ(editor.tracks().track(2).time, "000:02");
+    EXPECT_EQ(editor.status().text(),
+              QStringLiteral("デコードできないため演奏時間を推定したファイル: a.flac"));
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "cdlist/PlayingTime.h"
 
+#include "cdlist/SongLengths.h"
+#include "platform/SongDecoder.h"
+#include "tests/support/EncodedSongs.h"
+#include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/TestSongs.h"
 
 #include <QFile>
@@ -40,17 +44,19 @@ class QueryPlayingTimeTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
     QTemporaryDir dir_;
+    SongDecoder decoder_;
+    SongLengths lengths_{decoder_};
 };
 
 TEST_F(QueryPlayingTimeTest, TruncatesToWholeSeconds) {
     // 205.999 s at 44.1 kHz, and a file just short of one second.
     test::writeTestWav(path("long.wav"), 9084555);
     test::writeTestWav(path("short.wav"), 44099, {44100, 1, 16});
-    const std::optional<PlayingTime> long_ = QueryPlayingTime(path("long.wav"));
+    const std::optional<PlayingTime> long_ = QueryPlayingTime(lengths_, path("long.wav"));
     ASSERT_TRUE(long_);
     EXPECT_EQ(long_->seconds, 205);
     EXPECT_EQ(long_->text, QStringLiteral("003:25"));
-    EXPECT_EQ(QueryPlayingTime(path("short.wav"))->text, QStringLiteral("000:00"));
+    EXPECT_EQ(QueryPlayingTime(lengths_, path("short.wav"))->text, QStringLiteral("000:00"));
 }
 
 TEST_F(QueryPlayingTimeTest, UnreadableFileIsZeroAndMissingFileIsNothing) {
@@ -58,15 +64,15 @@ TEST_F(QueryPlayingTimeTest, UnreadableFileIsZeroAndMissingFileIsNothing) {
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("not a song");
     text.close();
-    EXPECT_EQ(QueryPlayingTime(path("notes.wav"))->text, QStringLiteral("000:00"));
-    EXPECT_EQ(QueryPlayingTime(path("missing.wav")), std::nullopt);
-    EXPECT_EQ(QueryPlayingTime(dir_.path()), std::nullopt);
+    EXPECT_EQ(QueryPlayingTime(lengths_, path("notes.wav"))->text, QStringLiteral("000:00"));
+    EXPECT_EQ(QueryPlayingTime(lengths_, path("missing.wav")), std::nullopt);
+    EXPECT_EQ(QueryPlayingTime(lengths_, dir_.path()), std::nullopt);
 }
 
 TEST_F(QueryPlayingTimeTest, Mp3LengthCountsItsWholeFrames) {
     // The fixture encodes one second; its frames, encoder padding included, last a little more.
     const std::optional<PlayingTime> time =
-        QueryPlayingTime(QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3"));
+        QueryPlayingTime(lengths_, QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3"));
     ASSERT_TRUE(time);
     EXPECT_EQ(time->seconds, 1);
 }
@@ -86,11 +92,64 @@ TEST_F(QueryPlayingTimeTest, AgreesWithSoxi) {
             process.start(soxi, {QStringLiteral("-D"), file});
             ASSERT_TRUE(process.waitForFinished());
             const double soxiSeconds = process.readAllStandardOutput().trimmed().toDouble();
-            EXPECT_EQ(QueryPlayingTime(file)->seconds, int(soxiSeconds))
+            EXPECT_EQ(QueryPlayingTime(lengths_, file)->seconds, int(soxiSeconds))
                 << format.sampleRate << " Hz " << format.channels << " ch " << format.bitsPerSample
                 << " bit, " << seconds << " s";
         }
     }
+}
+
+// The program's decoder, counting the songs it opens.
+class CountingDecoder : public AudioDecoder {
+public:
+    std::unique_ptr<AudioStream> open(const QString& path) override {
+        ++opened;
+        return decoder_.open(path);
+    }
+    int opened = 0;
+
+private:
+    SongDecoder decoder_;
+};
+
+// A song other than WAV is decoded (an MP3 scanned whole) once for as long as its file stays as
+// it was; a WAV file is measured by its header.
+TEST_F(QueryPlayingTimeTest, DecodedLengthsAreKeptUntilTheFileChanges) {
+    ASSERT_TRUE(test::makeVbrMp3WithoutXing(path("vbr.mp3"), 20.3));
+    ASSERT_TRUE(test::makeToneSong(path("tone.flac"), 3.25, {96000, 2, 24}));
+    test::writeTestWav(path("tone.wav"), 44100 * 2);
+    CountingDecoder decoder;
+    SongLengths lengths(decoder);
+    for (int pass = 0; pass < 3; ++pass) {
+        EXPECT_EQ(QueryPlayingTime(lengths, path("vbr.mp3"))->seconds, 20);
+        EXPECT_EQ(lengths.measure(path("tone.flac"))->milliseconds, 3250);
+        EXPECT_EQ(QueryPlayingTime(lengths, path("tone.wav"))->seconds, 2);
+    }
+    EXPECT_EQ(decoder.opened, 2);
+
+    // Replaced by a longer song, or only touched: measured again.
+    ASSERT_TRUE(test::makeToneSong(path("tone.flac"), 4.5, {44100, 1, 16}));
+    EXPECT_EQ(lengths.measure(path("tone.flac"))->milliseconds, 4500);
+    QFile song(path("vbr.mp3"));
+    ASSERT_TRUE(song.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(song.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+    song.close();
+    EXPECT_EQ(QueryPlayingTime(lengths, path("vbr.mp3"))->seconds, 20);
+    EXPECT_EQ(decoder.opened, 4);
+}
+
+TEST_F(QueryPlayingTimeTest, SongsTheDecoderCannotOpenAreEstimatedFromTheirHeader) {
+    ASSERT_TRUE(test::makeToneSong(path("tone.flac"), 3.5, {48000, 2, 16}));
+    test::writeTestWav(path("tone.wav"), 44100 * 2);
+    test::FakeAudioDecoder knowsNoSong;
+    SongLengths lengths(knowsNoSong);
+    const std::optional<PlayingTime> flac = QueryPlayingTime(lengths, path("tone.flac"));
+    ASSERT_TRUE(flac);
+    EXPECT_EQ(flac->seconds, 3);
+    EXPECT_TRUE(flac->measured);
+    EXPECT_TRUE(flac->estimated);
+    EXPECT_FALSE(QueryPlayingTime(lengths, path("tone.wav"))->estimated);
 }
 
 } // namespace

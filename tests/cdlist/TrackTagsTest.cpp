@@ -3,6 +3,8 @@
 #include "cdlist/StatusPanel.h"
 #include "platform/CodePage.h"
 #include "platform/Riff.h"
+#include "tests/support/EncodedSongs.h"
+#include "tests/support/ExternalTools.h"
 #include "tests/support/RecordingMp3Infp.h"
 #include "tests/support/TestSongs.h"
 
@@ -12,6 +14,10 @@
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <taglib/apetag.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -223,9 +229,76 @@ TEST_F(TrackTagsTest, Id3v1BytesAreReadAsStoredAndKept) {
     EXPECT_EQ(test::riffDataChunk(path("song.mp3")), mp3);
 }
 
-TEST_F(TrackTagsTest, UnicodeId3v2IsConvertedToTheCodePage) {
-    writeBytes(path("song.mp3"), fixture("id3v2-utf16.mp3"));
-    EXPECT_EQ(ReadTagSet(path("song.mp3"))[TagField::Title], toSjis(QStringLiteral("表ソ")));
+// Unicode texts of an MP3 file's tags come whole, also characters Shift-JIS lacks; they go into
+// the code page only when its first write moves them into its RMP form.
+TEST_F(TrackTagsTest, UnicodeTagsOfMp3FilesAreReadWhole) {
+    writeBytes(path("utf16.mp3"), fixture("id3v2-utf16.mp3"));
+    writeBytes(path("id3v24.mp3"), fixture("tagless.mp3"));
+    writeBytes(path("ape.mp3"), fixture("tagless.mp3"));
+    {
+        TagLib::MPEG::File id3(QFile::encodeName(path("id3v24.mp3")).constData());
+        id3.ID3v2Tag(true)->setTitle(TagLib::String("Café 表ソ", TagLib::String::UTF8));
+        ASSERT_TRUE(id3.save(TagLib::MPEG::File::ID3v2));
+        TagLib::MPEG::File ape(QFile::encodeName(path("ape.mp3")).constData());
+        ape.APETag(true)->setTitle(TagLib::String("Ápe 曲", TagLib::String::UTF8));
+        ape.APETag()->setArtist(TagLib::String("Ümit", TagLib::String::UTF8));
+        ASSERT_TRUE(ape.save(TagLib::MPEG::File::APE));
+    }
+    const std::pair<const char*, QString> cases[] = {{"utf16.mp3", QStringLiteral("表ソ")},
+                                                     {"id3v24.mp3", QStringLiteral("Café 表ソ")},
+                                                     {"ape.mp3", QStringLiteral("Ápe 曲")}};
+    for (const auto& [name, title] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(read(path(name)).title, title);
+        EXPECT_EQ(ReadTagSet(path(name))[TagField::Title], title.toUtf8());
+    }
+    EXPECT_EQ(read(path("ape.mp3")).performer, QStringLiteral("Ümit"));
+
+    const TagWritePlan plan = PlanTrackTags(
+        path("ape.mp3"), songTags(QStringLiteral("新"), QStringLiteral("Ümit")), true);
+    EXPECT_EQ(plan.lostCharacters, QStringLiteral("Ü")) << "the performer moves into code page 932";
+    EXPECT_EQ(WriteTrackTags(path("ape.mp3"), songTags(QStringLiteral("新"), "Umit"), true),
+              TagWriteResult::Written);
+    EXPECT_EQ(ReadTagSet(path("ape.mp3"))[TagField::Title], toSjis(QStringLiteral("新")));
+}
+
+// A Vorbis comment takes UTF-8 whatever its values held before: a title of ASCII only (which
+// in a WAV file's INFO tag would keep the tag in code page 932) is replaced by a UTF-8 one.
+TEST_F(TrackTagsTest, VorbisCommentsAreWrittenInUtf8UnderThePlainNames) {
+    const QString tone = path("tone.wav");
+    ASSERT_TRUE(test::makeToneSong(tone, 1.5, {44100, 2, 16}));
+    for (const char* name : {"a.flac", "a.ogg", "a.opus"}) {
+        SCOPED_TRACE(name);
+        const QString song = path(name);
+        ASSERT_TRUE(test::runToolSucceeded("ffmpeg", {"-v", "error", "-i", tone, "-metadata",
+                                                      "title=Plain", "-metadata", "artist=Someone",
+                                                      "-metadata", "date=2001", song}));
+        library_.valueNames.clear();
+        library_.setNames.clear();
+        EXPECT_EQ(read(song), (TrackTags{"Plain", "Someone", "", "2001", "", ""}));
+        EXPECT_EQ(mp3infp().GetType(), SongFileType::VorbisComment);
+        EXPECT_TRUE(library_.valueNames.contains("INAM"));
+        EXPECT_EQ(mp3infp().writeEncoding(), TagEncoding::Utf8);
+
+        const TrackTags edited{QStringLiteral("表ソ é"), "Someone", "", "2001", "", ""};
+        const TagWritePlan plan = PlanTrackTags(song, edited, true);
+        EXPECT_EQ(plan.lostCharacters, QString());
+        EXPECT_EQ(WriteTrackTags(song, edited, true), TagWriteResult::Written);
+        EXPECT_EQ(library_.setNames, QList<QByteArray>{"INAM"});
+        EXPECT_EQ(ReadTagSet(song)[TagField::Title], QStringLiteral("表ソ é").toUtf8());
+        EXPECT_EQ(read(song), edited);
+
+        const QByteArray saved = bytesOf(song);
+        library_.saves.clear();
+        EXPECT_EQ(WriteTrackTags(song, edited, true), TagWriteResult::Unchanged);
+        EXPECT_TRUE(library_.saves.isEmpty());
+        {
+            FileSizeLimit limit(rlim_t(saved.size() / 2));
+            EXPECT_EQ(WriteTrackTags(song, songTags("New"), true), TagWriteResult::Failed);
+        }
+        EXPECT_EQ(bytesOf(song), saved);
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList({".*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(TrackTagsTest, UpperCaseExtensionIsTheSongItself) {

@@ -3,6 +3,7 @@
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
 #include "platform/CodePage.h"
+#include "platform/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/TestSongs.h"
 
@@ -152,7 +153,8 @@ TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
     const QString cliFolder = makeDiscFolder(cliRoot.path());
 
     // The editor: the folder chosen and loaded, boxes typed in, the gap option on, saved.
-    CdListPresenter editor;
+    SongDecoder decoder;
+    CdListPresenter editor(decoder);
     editor.disc().setFolderPath(editorFolder);
     LoadFolder(editor, editorFolder);
     editor.disc().albumTitle = QStringLiteral("夏の記録");

@@ -116,7 +116,7 @@ TEST_F(SongDecoderTest, ExactFrameCountsForEveryFormat) {
             EXPECT_EQ(format.frames, song.frames);
         }
         EXPECT_EQ(framesDecoded(*stream), format.frames);
-        const std::optional<qint64> length = decodedLengthMilliseconds(file);
+        const std::optional<qint64> length = decodedLengthMilliseconds(decoder, file);
         ASSERT_TRUE(length);
         EXPECT_EQ(*length, format.frames * 1000 / format.sampleRate);
         // The RIFF form is ours alone: judge the MP3 it wraps.
@@ -127,17 +127,30 @@ TEST_F(SongDecoderTest, ExactFrameCountsForEveryFormat) {
     }
 }
 
+// A damaged FLAC or Ogg file is not decoded as MP3 either, though frames an MP3 decoder takes
+// may turn up in its bytes: the song would become noise.
 TEST_F(SongDecoderTest, FilesWithoutAudioAreNotOpened) {
     QFile text(path("notes.flac"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("not a song at all, although its name says so\n");
     text.close();
     QFile(path("empty.mp3")).open(QIODevice::WriteOnly);
-    for (const char* name : {"notes.flac", "empty.mp3", "missing.wav"}) {
+    QFile mp3(path("cbr.mp3"));
+    ASSERT_TRUE(mp3.open(QIODevice::ReadOnly));
+    const QByteArray frames = mp3.readAll();
+    for (const char* damaged : {"damaged.flac", "damaged.ogg"}) {
+        QFile file(path(QString::fromLatin1(damaged)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(damaged).endsWith("flac") ? "fLaC\x84\0\0\x10" : "OggS\0\x02");
+        file.write(QByteArray(64, '#') + frames);
+    }
+    for (const char* name :
+         {"notes.flac", "empty.mp3", "missing.wav", "damaged.flac", "damaged.ogg"}) {
         SCOPED_TRACE(name);
         const QString file = path(QString::fromLatin1(name));
-        EXPECT_THROW(SongDecoder().open(file), AppError);
-        EXPECT_EQ(decodedLengthMilliseconds(file), std::nullopt);
+        SongDecoder decoder;
+        EXPECT_THROW(decoder.open(file), AppError);
+        EXPECT_EQ(decodedLengthMilliseconds(decoder, file), std::nullopt);
     }
 }
 

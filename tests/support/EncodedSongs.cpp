@@ -39,7 +39,7 @@ bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPi
            ffmpeg.exitCode() == 0;
 }
 
-bool makeVbrMp3WithoutXing(const QString& path, double seconds) {
+bool makeVbrMp3WithoutXing(const QString& path, double seconds, const QStringList& lameTags) {
     const QString wav = path + QStringLiteral(".source.wav");
     const bool made =
         runToolSucceeded(QStringLiteral("sox"),
@@ -49,8 +49,9 @@ bool makeVbrMp3WithoutXing(const QString& path, double seconds) {
                                          QStringLiteral("fade"), QStringLiteral("t"),
                                          QStringLiteral("6")}) &&
         runToolSucceeded(QStringLiteral("lame"),
-                         {QStringLiteral("-t"), QStringLiteral("-V"), QStringLiteral("2"),
-                          QStringLiteral("--quiet"), wav, path});
+                         QStringList{QStringLiteral("-t"), QStringLiteral("-V"),
+                                     QStringLiteral("2"), QStringLiteral("--quiet")} +
+                             lameTags + QStringList{wav, path});
     QFile::remove(wav);
     return made;
 }

@@ -19,8 +19,8 @@ bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPi
 
 // A variable bit rate MP3 without a Xing/Info header (lame -t) of a 44.1 kHz stereo tone
 // that fades in over its first seconds, so that its first frames are small and a length
-// estimated from them is far too short.
-bool makeVbrMp3WithoutXing(const QString& path, double seconds);
+// estimated from them is far too short. lameTags are further lame options (--tt TITLE ...).
+bool makeVbrMp3WithoutXing(const QString& path, double seconds, const QStringList& lameTags = {});
 
 // A silent song of a second at 44.1 kHz whose channels ffmpeg lays out as the named layout
 // ("5.1", "3.1", ...), in the format of the file name's extension.

@@ -21,6 +21,7 @@ public:
         valueNames.append(name);
         return library_.GetValue(name);
     }
+    TagEncoding writeEncoding() override { return library_.writeEncoding(); }
     int SetValue(const QByteArray& name, const QByteArray& value) override {
         setNames.append(name);
         return library_.SetValue(name, value);

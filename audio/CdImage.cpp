@@ -1,0 +1,96 @@
+#include "audio/CdImage.h"
+
+#include "audio/CdFormat.h"
+#include "audio/CdTrackAudio.h"
+#include "platform/AppError.h"
+#include "platform/Riff.h"
+
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <vector>
+
+namespace lccd {
+namespace {
+
+constexpr qint64 kGapSectors = 2 * kCdSectorsPerSecond;
+constexpr qint64 kBlockSectors = 64;
+
+template <typename Number> QByteArray littleEndian(Number value) {
+    QByteArray bytes(sizeof(Number), Qt::Uninitialized);
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// The header of a PCM WAV file of CD audio whose samples take dataBytes.
+QByteArray wavHeader(qint64 dataBytes) {
+    constexpr quint16 kPcm = 1;
+    const QByteArray format = littleEndian<quint16>(kPcm) + littleEndian<quint16>(kCdChannels) +
+                              littleEndian<quint32>(kCdSampleRate) +
+                              littleEndian<quint32>(kCdSampleRate * kCdFrameBytes) +
+                              littleEndian<quint16>(kCdFrameBytes) + littleEndian<quint16>(16);
+    const QByteArray chunks = "WAVE" + riffChunkHeader("fmt ", quint32(format.size())) + format +
+                              riffChunkHeader("data", quint32(dataBytes));
+    return riffChunkHeader("RIFF", quint32(chunks.size() + dataBytes)) + chunks;
+}
+
+void write(QSaveFile& file, const char* data, qint64 bytes) {
+    if (file.write(data, bytes) != bytes)
+        throw AppError::cannotWrite(file.fileName());
+}
+
+void writeSilence(QSaveFile& file, qint64 sectors) {
+    static const std::vector<char> silence(size_t(kBlockSectors * kCdSectorBytes), 0);
+    for (qint64 left = sectors; left > 0; left -= kBlockSectors)
+        write(file, silence.data(), qMin(left, kBlockSectors) * kCdSectorBytes);
+}
+
+// Writes the track's audio; false when the song ended before its announced length.
+bool writeTrack(QSaveFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
+    CdTrackAudio audio(decoder, track.song);
+    if (audio.sectorCount() != track.sectors)
+        throw AppError(QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song));
+    std::vector<char> block(size_t(kBlockSectors * kCdSectorBytes));
+    while (const qint64 bytes = audio.read(block.data(), qint64(block.size())))
+        write(file, block.data(), bytes);
+    return audio.missingFrames() == 0;
+}
+
+} // namespace
+
+CdImageLayout planCdImage(AudioDecoder& decoder, const QStringList& songs, bool gaps) {
+    CdImageLayout layout;
+    for (const QString& song : songs) {
+        CdImageTrack track;
+        track.song = song;
+        track.gapStart = layout.sectors;
+        track.start = track.gapStart + (gaps ? kGapSectors : 0);
+        track.sectors = CdTrackAudio(decoder, song).sectorCount();
+        layout.sectors = track.start + track.sectors;
+        layout.tracks.append(track);
+        if (layout.sectors > kCdMaxSectors)
+            throw AppError(QStringLiteral("曲の合計が %1 分を越えるため、CD に入りきりません")
+                               .arg(kCdMaxSeconds / 60));
+    }
+    return layout;
+}
+
+QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
+                            const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError::cannotCreate(path);
+    const QByteArray header = wavHeader(layout.sectors * kCdSectorBytes);
+    write(file, header.constData(), header.size());
+    QStringList cutShort;
+    for (const CdImageTrack& track : layout.tracks) {
+        writeSilence(file, track.start - track.gapStart);
+        if (!writeTrack(file, decoder, track))
+            cutShort.append(track.song);
+    }
+    if (!file.commit())
+        throw AppError::cannotCreate(path);
+    return cutShort;
+}
+
+} // namespace lccd

@@ -1,0 +1,104 @@
+#include "cdlist/DiscImage.h"
+
+#include "audio/CdFormat.h"
+#include "audio/CdImage.h"
+#include "cdlist/DiscInfo.h"
+#include "cdlist/DiscPaths.h"
+#include "common/MyCommonW.h"
+#include "platform/AppError.h"
+#include "platform/FileIO.h"
+
+#include <QFileInfo>
+
+namespace lccd {
+namespace {
+
+// A sector position as a CUE sheet gives it: minutes, seconds and frames of 1/75 second.
+QString cueTime(qint64 sector) {
+    const qint64 seconds = sector / kCdSectorsPerSecond;
+    return QString::asprintf("%02lld:%02lld:%02lld", seconds / 60, seconds % 60,
+                             sector % kCdSectorsPerSecond);
+}
+
+// A text between the quotes of a CUE line: on one line, without a double quote of its own.
+QString cueText(QString text) {
+    for (QChar& character : text)
+        if (character.unicode() < 0x20)
+            character = QLatin1Char(' ');
+    return text.replace(QLatin1Char('"'), QLatin1Char('\''));
+}
+
+QString quotedLine(const QString& indent, const char* keyword, const QString& text) {
+    return QStringLiteral("%1%2 \"%3\"").arg(indent, QLatin1String(keyword), cueText(text));
+}
+
+} // namespace
+
+QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
+    QList<DiscSong> songs;
+    for (int r = 1; r <= kTrackRowCount && !isTitleEmptyTrimmed(tracks[r - 1].title); ++r) {
+        const TrackRow& row = tracks[r - 1];
+        const QString name = TrimW(row.fileName);
+        const QString path = existingFileInFolder(disc.folderPath, name)
+                                 .value_or(songFilePath(disc.folderPath, name));
+        if (name.isEmpty() || !QFileInfo(path).isFile())
+            throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
+                               .arg(r)
+                               .arg(TrimW(row.title)));
+        songs.append({path, TrimW(row.title), TrimW(row.performer)});
+    }
+    return songs;
+}
+
+QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
+                             const CdImageLayout& layout, const QString& wavFileName) {
+    QStringList lines;
+    if (!TrimW(disc.discPerformer).isEmpty())
+        lines.append(quotedLine({}, "PERFORMER", TrimW(disc.discPerformer)));
+    if (!TrimW(disc.albumTitle).isEmpty())
+        lines.append(quotedLine({}, "TITLE", TrimW(disc.albumTitle)));
+    lines.append(quotedLine({}, "FILE", wavFileName) + QStringLiteral(" WAVE"));
+    for (qsizetype i = 0; i < songs.size() && i < layout.tracks.size(); ++i) {
+        const CdImageTrack& track = layout.tracks[i];
+        lines.append(QStringLiteral("  TRACK %1 AUDIO").arg(i + 1, 2, 10, QLatin1Char('0')));
+        lines.append(quotedLine(QStringLiteral("    "), "TITLE", songs[i].title));
+        if (!songs[i].performer.isEmpty())
+            lines.append(quotedLine(QStringLiteral("    "), "PERFORMER", songs[i].performer));
+        if (track.gapStart != track.start)
+            lines.append(QStringLiteral("    INDEX 00 ") + cueTime(track.gapStart));
+        lines.append(QStringLiteral("    INDEX 01 ") + cueTime(track.start));
+    }
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QString cueSheetPathBeside(const QString& wavPath) {
+    const QString extension = QStringLiteral(".wav");
+    const QString base = wavPath.endsWith(extension, Qt::CaseInsensitive)
+                             ? wavPath.chopped(extension.size())
+                             : wavPath;
+    return base + QStringLiteral(".cue");
+}
+
+QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
+                           bool gaps, const QString& wavPath) {
+    const QString wavFileName = QFileInfo(wavPath).fileName();
+    if (wavFileName.contains(QLatin1Char('"')))
+        throw AppError(
+            QStringLiteral("CUEシートに書けないファイル名です (\" を含みます): %1").arg(wavPath));
+    const QList<DiscSong> songs = discSongs(disc, tracks);
+    if (songs.isEmpty())
+        throw AppError(QStringLiteral("CD にする曲がありません"));
+    QStringList paths;
+    for (const DiscSong& song : songs) {
+        if (QFileInfo(song.path).canonicalFilePath() == QFileInfo(wavPath).canonicalFilePath())
+            throw AppError(QStringLiteral("書き出すファイル %1 はCDの曲の一つです").arg(wavPath));
+        paths.append(song.path);
+    }
+    const CdImageLayout layout = planCdImage(decoder, paths, gaps);
+    const QStringList cutShort = writeCdImageWav(decoder, layout, wavPath);
+    writeFileAtomically(cueSheetPathBeside(wavPath),
+                        discImageCueSheet(disc, songs, layout, wavFileName));
+    return cutShort;
+}
+
+} // namespace lccd

@@ -1,0 +1,36 @@
+#include "cli/ImageCommand.h"
+
+#include "cdlist/DiscImage.h"
+#include "cli/CliText.h"
+#include "cli/LoadedDiscFolder.h"
+#include "platform/SongDecoder.h"
+
+namespace lccd {
+
+int ImageCommand(const QStringList& arguments, CliContext& context) {
+    const QString output = QStringLiteral("output");
+    const QString gap = QStringLiteral("gap");
+    QCommandLineParser parser;
+    parser.addOptions({valueOption({QStringLiteral("o"), output}), QCommandLineOption(gap)});
+    parseCommand(parser, arguments, 1);
+    const QString wavPath = parser.value(output);
+    if (wavPath.isEmpty())
+        throw UsageError(localText("image needs -o DISC.wav",
+                                   "image には -o で書き出す .wav ファイルを指定してください"));
+
+    SongDecoder decoder;
+    LoadedDiscFolder loaded(parser.positionalArguments().first(), context, decoder);
+    const QStringList cutShort =
+        writeDiscImage(loaded.decoder(), loaded.editor().disc(), loaded.editor().tracks().rows(),
+                       parser.isSet(gap), wavPath);
+    for (const QString& song : cutShort)
+        context.err << "lccdtool-cli: "
+                    << localText("the end of %1 could not be decoded; it is silent in the image",
+                                 "%1 の終わりをデコードできなかったため、その部分は無音です")
+                           .arg(song)
+                    << Qt::endl;
+    context.out << wavPath << '\n' << cueSheetPathBeside(wavPath) << Qt::endl;
+    return 0;
+}
+
+} // namespace lccd

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cdlist/CdListPresenter.h"
+#include "cli/CommandLine.h"
+#include "platform/AudioDecoder.h"
+
+namespace lccd {
+
+// The CD list editor as it stands once the folder a command names is chosen and loaded, as
+// the window's folder box loads it, its songs measured with the decoder given. Its status
+// messages (files it could not read, lengths only estimated) go to the error stream. Throws
+// AppError when there is no such folder.
+class LoadedDiscFolder {
+public:
+    LoadedDiscFolder(const QString& folder, CliContext& context, AudioDecoder& decoder);
+
+    CdListPresenter& editor() { return editor_; }
+    AudioDecoder& decoder() { return decoder_; }
+
+private:
+    AudioDecoder& decoder_;
+    CdListPresenter editor_;
+};
+
+} // namespace lccd
