@@ -74,10 +74,6 @@ QString oneDecimal(double value) {
     return QString::asprintf("%3.1f", value).trimmed();
 }
 
-QString yesNo(bool flag) {
-    return flag ? QStringLiteral("Yes") : QStringLiteral("No");
-}
-
 // Shows its value without trailing zeros ("9", "13.5", "0.25").
 class DecimalSpinBox : public QDoubleSpinBox {
 public:
@@ -254,16 +250,16 @@ void TfrmEditItem::fillFrom(const LayoutItem& item) {
 
     kind_ = field(Field::Id);
     pnlKind->setText(kind_);
-    chkView->setChecked(IsYes(field(Field::Screen)));
-    chkPrint->setChecked(IsYes(field(Field::Print)));
-    chkEdit->setChecked(IsYes(field(Field::Edit)));
+    chkView->setChecked(isYes(field(Field::Screen)));
+    chkPrint->setChecked(isYes(field(Field::Print)));
+    chkEdit->setChecked(isYes(field(Field::Edit)));
     edtLeft->setText(field(Field::Left));
     edtTop->setText(field(Field::Top));
     edtWidth->setText(field(Field::Width));
     edtheight->setText(field(Field::Height));
     edtWidthEx->setText(field(Field::Width2));
     selectAlignment(field(Field::Align), kind_);
-    (IsYes(field(Field::Vertical)) ? rdoTateoki : rdoYokooki)->setChecked(true);
+    (isYes(field(Field::Vertical)) ? rdoTateoki : rdoYokooki)->setChecked(true);
     spnLineSpace->setValue(parseDecimal(field(Field::LineSpacing)).value_or(13.5));
     edtValue->setText(StripQuotesW(field(Field::Value)));
     spnFontSize->setValue(parseDecimal(field(Field::Size)).value_or(9));

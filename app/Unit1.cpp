@@ -54,8 +54,8 @@ TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
     auto* editItems = new TfrmEditItems(this);
     auto* options = new TfrmOption(this);
     auto* checkWavFile = new TfrmCheckWavFile(this);
-    frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile,
-                                        *discBurner_, *songDecoder_, this);
+    frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, *discBurner_,
+                                        *songDecoder_, this);
     connectLabelProducts(*options);
     pass_ = std::make_unique<LayoutDrawingPass>(LcPrnPrev1->sheet(),
                                                 static_cast<DrawingPassObserver&>(*this));
@@ -100,10 +100,13 @@ void TForm1::connectCommands() {
     on("U1", &TForm1::U1Click);
     on("D1", &TForm1::D1Click);
     on("X1", &TForm1::X1Click);
-    const char* samples[] = {"N3", "B1", "G1", "K1", "S1", "P1", "A1"};
-    for (int sample = 0; sample < int(std::size(samples)); ++sample)
-        connect(findChild<QAction*>(QString::fromLatin1(samples[sample])), &QAction::triggered,
-                this, [this, sample] { command([=, this] { AddSampleRow(sample); }); });
+    const std::pair<const char*, SampleRow> samples[] = {
+        {"N3", SampleRow::Text},      {"B1", SampleRow::Paragraph}, {"G1", SampleRow::Image},
+        {"K1", SampleRow::Rectangle}, {"S1", SampleRow::RuleLine},  {"P1", SampleRow::Barcode},
+        {"A1", SampleRow::Settings}};
+    for (const auto& [action, sample] : samples)
+        connect(findChild<QAction*>(QString::fromLatin1(action)), &QAction::triggered, this,
+                [this, sample] { command([=, this] { AddSampleRow(sample); }); });
     connect(findChild<QAction*>(QStringLiteral("Exit1")), &QAction::triggered, this,
             &QWidget::close);
 
@@ -317,7 +320,7 @@ void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
 
 int TForm1::firstSettingsRow() const {
     for (int row = 0; row < layoutList_->count(); ++row)
-        if (layoutList_->item(row).field(Field::Id) == QStringLiteral("設定"))
+        if (isSettingsCaption(layoutList_->item(row).field(Field::Id)))
             return row;
     return -1;
 }
@@ -455,8 +458,7 @@ void TForm1::rdoTateokiClick() {
     clearPreviewNow();
     const QString name = ComboBox1->currentText();
     const bool portrait = rdoTateoki->isChecked();
-    layoutList_->setField(row, Field::Vertical,
-                          portrait ? QStringLiteral("Yes") : QStringLiteral("No"));
+    layoutList_->setField(row, Field::Vertical, yesNo(portrait));
     SelectPaperByName(name, portrait ? PaperOrientation::Portrait : PaperOrientation::Landscape);
     RedrawLayout(false);
 }
@@ -515,8 +517,8 @@ void TForm1::E1Click() {
     frmEditItem_->EditLayoutRow(*layoutList_, selectedRow());
 }
 
-void TForm1::AddSampleRow(int sample) {
-    AddLayoutRow(SampleRowLine(SampleRow(sample)), kLayoutFieldCount);
+void TForm1::AddSampleRow(SampleRow sample) {
+    AddLayoutRow(SampleRowLine(sample), kLayoutFieldCount);
 }
 
 void TForm1::C2Click() {

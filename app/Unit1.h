@@ -3,6 +3,7 @@
 #include "app/LabelLibrary.h"
 #include "app/Settings.h"
 #include "layout/LayoutList.h"
+#include "layout/ListCommands.h"
 #include "platform/ProgramPaths.h"
 #include "render/DrawingPass.h"
 
@@ -72,7 +73,7 @@ public:
 
     // List editing (the list's popup menu) and the version menu.
     void E1Click();
-    void AddSampleRow(int sample);
+    void AddSampleRow(SampleRow sample);
     void C2Click();
     void V3Click();
     void U1Click();

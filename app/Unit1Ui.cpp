@@ -59,7 +59,7 @@ constexpr int kColumnWidths[] = {70, 35, 35, 35,  50,  50, 50, 50, 50,
 // need more: every kind word beside its check box and icon, the alignment words, typical
 // numbers, faces and colours. Values may be of any length and are cut where they do not fit.
 const ColumnContent& columnContent(int column) {
-    static const ColumnContent flag{{QStringLiteral("Yes"), QStringLiteral("No")}};
+    static const ColumnContent flag{{yesNo(true), yesNo(false)}};
     static const ColumnContent number{{QStringLiteral("-1000"), QStringLiteral("2970")}};
     static const ColumnContent decimal{{QStringLiteral("13.5")}};
     static const ColumnContent colour{

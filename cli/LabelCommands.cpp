@@ -30,8 +30,7 @@ QString outputOption(const QCommandLineParser& parser) {
 
 LayoutItem settingsRow(const HeadlessSheet::Paper& paper) {
     return LayoutItem::fromRowLine(
-        QStringLiteral("設定,,,,,,,,,,%1,,%2,,,,")
-            .arg(paper.portrait ? QStringLiteral("Yes") : QStringLiteral("No"), paper.name));
+        QStringLiteral("設定,,,,,,,,,,%1,,%2,,,,").arg(yesNo(paper.portrait), paper.name));
 }
 
 } // namespace

@@ -21,8 +21,8 @@ DecodedRow decodeRow(const QString& rowLine) {
 
     DecodedRow row;
     row.kind = KindOf(field(Field::Id));
-    row.print = IsYes(field(Field::Print));
-    row.guide = row.kind == ItemKind::Rectangle && IsYes(field(Field::Screen)) &&
+    row.print = isYes(field(Field::Print));
+    row.guide = row.kind == ItemKind::Rectangle && isYes(field(Field::Screen)) &&
                 StripQuotesW(field(Field::Value)).startsWith(kGuideValuePrefix);
     row.x = intOr100(field(Field::Left));
     row.y = intOr100(field(Field::Top));
@@ -30,7 +30,7 @@ DecodedRow decodeRow(const QString& rowLine) {
     row.h = intOr100(field(Field::Height));
     row.w2 = intOr100(field(Field::Width2));
     row.align = AlignIndex(field(Field::Align));
-    row.vertical = IsYes(field(Field::Vertical));
+    row.vertical = isYes(field(Field::Vertical));
     row.spacingText = StripQuotesW(field(Field::LineSpacing));
     row.value = StripQuotesW(field(Field::Value));
     row.face = field(Field::Face);

@@ -16,9 +16,9 @@ const QString kEllipse = QStringLiteral("円");
 LayoutItem guideRow(const QRectF& box, const QString& shape, int corner, const QString& caption) {
     LayoutItem row;
     row.setField(Field::Id, QStringLiteral("矩形"));
-    row.setField(Field::Screen, QStringLiteral("Yes"));
-    row.setField(Field::Print, QStringLiteral("No"));
-    row.setField(Field::Edit, QStringLiteral("Yes"));
+    row.setField(Field::Screen, yesNo(true));
+    row.setField(Field::Print, yesNo(false));
+    row.setField(Field::Edit, yesNo(true));
     row.setField(Field::Left, QString::number(layoutUnits(box.left())));
     row.setField(Field::Top, QString::number(layoutUnits(box.top())));
     row.setField(Field::Width, QString::number(layoutUnits(box.right())));
@@ -26,7 +26,7 @@ LayoutItem guideRow(const QRectF& box, const QString& shape, int corner, const Q
     if (corner > 0)
         row.setField(Field::Width2, QString::number(corner));
     row.setField(Field::Align, shape);
-    row.setField(Field::Vertical, QStringLiteral("No"));
+    row.setField(Field::Vertical, yesNo(false));
     row.setField(Field::Value, caption);
     row.setField(Field::Face, QStringLiteral("実線"));
     row.setField(Field::Size, QStringLiteral("0.5"));

@@ -64,8 +64,16 @@ int AlignIndex(const QString& word) {
     return PosW(word, kAlignWords) / 4;
 }
 
-bool IsYes(const QString& flag) {
+bool isYes(const QString& flag) {
     return flag.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+}
+
+QString yesNo(bool flag) {
+    return flag ? QStringLiteral("Yes") : QStringLiteral("No");
+}
+
+bool isSettingsCaption(const QString& kindWord) {
+    return kindWord == QStringLiteral("設定");
 }
 
 const QStringList& LayoutHeaderWords() {

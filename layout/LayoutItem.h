@@ -61,8 +61,14 @@ int KindIcon(const QString& word);
 // 0 when not found or empty.
 int AlignIndex(const QString& word);
 
-// "yes" in any letter case.
-bool IsYes(const QString& flag);
+// The words of a Yes/No field: "yes" in any letter case reads as yes; yes is written "Yes",
+// no "No".
+bool isYes(const QString& flag);
+QString yesNo(bool flag);
+
+// Whether a kind word is exactly the caption of a settings row, "設定" (as a layout is loaded
+// or a pass skips settings rows; KindOf matches kind words more loosely).
+bool isSettingsCaption(const QString& kindWord);
 
 // The header words of a layout file, one per field.
 const QStringList& LayoutHeaderWords();

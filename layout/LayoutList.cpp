@@ -72,7 +72,7 @@ QVariant LayoutList::data(const QModelIndex& index, int role) const {
         return row.field(index.column() + 1).left(kMaxShownCharacters);
     case Qt::CheckStateRole:
         if (index.column() == 0)
-            return IsYes(row.field(Field::Print)) ? Qt::Checked : Qt::Unchecked;
+            return isYes(row.field(Field::Print)) ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::DecorationRole: {
         const int icon = KindIcon(row.field(Field::Id));
@@ -105,7 +105,7 @@ bool LayoutList::setData(const QModelIndex& index, const QVariant& value, int ro
     if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
         return false;
     const bool ticked = value.toInt() == Qt::Checked;
-    setField(index.row(), Field::Print, ticked ? QStringLiteral("Yes") : QStringLiteral("No"));
+    setField(index.row(), Field::Print, yesNo(ticked));
     return true;
 }
 

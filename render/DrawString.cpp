@@ -27,7 +27,7 @@ int recordCharset(const QString& face, int canvasCharset) {
 } // namespace
 
 void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, int w,
-                            const QString& text) {
+                              const QString& text) {
     CanvasFont& canvasFont = canvas_->font();
     QString face = canvasFont.face;
     int W = 0;

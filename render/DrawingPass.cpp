@@ -31,7 +31,7 @@ void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRo
         observer_.passEnded();
     });
     for (const LayoutItem& item : rows) {
-        if (skipSettingsRows && item.field(Field::Id) == QStringLiteral("設定"))
+        if (skipSettingsRows && isSettingsCaption(item.field(Field::Id)))
             continue;
         DrawLayoutItem(item.toRowLine(), inputs);
     }

@@ -22,7 +22,7 @@ LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStrin
         value = value.left(bar);
     }
     result.paperIndex = FindLoadedPaperIndex(paperNames, value);
-    result.portrait = row.field(Field::Vertical).toLower() == QLatin1String("yes");
+    result.portrait = isYes(row.field(Field::Vertical));
     return result;
 }
 
@@ -31,7 +31,7 @@ std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, SheetSurface&
                                                  int fieldCount) {
     const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
     list.append(row);
-    if (row.field(Field::Id) != QStringLiteral("設定"))
+    if (!isSettingsCaption(row.field(Field::Id)))
         return std::nullopt;
     const LoadedSettingsRow settingsRow = InterpretLoadedSettingsRow(row, paperNames);
     if (settingsRow.paperIndex >= 0) {

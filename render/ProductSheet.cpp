@@ -26,7 +26,7 @@ QString millimetres(int units) {
 LayoutItem settingsRow(const ProductPaper& paper) {
     LayoutItem row;
     row.setField(Field::Id, QStringLiteral("設定"));
-    row.setField(Field::Vertical, paper.portrait ? QStringLiteral("Yes") : QStringLiteral("No"));
+    row.setField(Field::Vertical, yesNo(paper.portrait));
     row.setField(Field::Value, paper.paperName);
     return row;
 }

@@ -43,11 +43,11 @@ TEST(AlignRuleTest, CharacterPositionInsideTheAlignmentWords) {
 }
 
 TEST(YesFlagTest, AnyLetterCase) {
-    EXPECT_TRUE(IsYes(QStringLiteral("yes")));
-    EXPECT_TRUE(IsYes(QStringLiteral("YES")));
-    EXPECT_TRUE(IsYes(QStringLiteral("yEs")));
-    EXPECT_FALSE(IsYes(QStringLiteral(" yes")));
-    EXPECT_FALSE(IsYes(QString()));
+    EXPECT_TRUE(isYes(QStringLiteral("yes")));
+    EXPECT_TRUE(isYes(QStringLiteral("YES")));
+    EXPECT_TRUE(isYes(QStringLiteral("yEs")));
+    EXPECT_FALSE(isYes(QStringLiteral(" yes")));
+    EXPECT_FALSE(isYes(QString()));
 }
 
 LayoutItem textRowWithValue(const QString& value) {
