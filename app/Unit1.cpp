@@ -104,9 +104,11 @@ void TForm1::connectCommands() {
         {"N3", SampleRow::Text},      {"B1", SampleRow::Paragraph}, {"G1", SampleRow::Image},
         {"K1", SampleRow::Rectangle}, {"S1", SampleRow::RuleLine},  {"P1", SampleRow::Barcode},
         {"A1", SampleRow::Settings}};
-    for (const auto& [action, sample] : samples)
-        connect(findChild<QAction*>(QString::fromLatin1(action)), &QAction::triggered, this,
+    for (const auto& entry : samples) {
+        const SampleRow sample = entry.second;
+        connect(findChild<QAction*>(QString::fromLatin1(entry.first)), &QAction::triggered, this,
                 [this, sample] { command([=, this] { AddSampleRow(sample); }); });
+    }
     connect(findChild<QAction*>(QStringLiteral("Exit1")), &QAction::triggered, this,
             &QWidget::close);
 
