@@ -154,6 +154,14 @@ TEST(CliHelpTest, SpeaksTheLanguageOfTheLocale) {
     EXPECT_TRUE(japanese.out.startsWith(QStringLiteral("使い方: lccdtool-cli")));
     for (const char* command : {"render LAYOUT", "print LAYOUT", "disc FOLDER"})
         EXPECT_TRUE(english.out.contains(QLatin1String(command))) << command;
+    // Both languages tell every command once, and the options once.
+    for (const char* word : {"render", "print", "disc", "image", "burn", "drives", "demo", "store",
+                             "sheets", "sheet", "calibration", "--gap", "--nocut"}) {
+        const QRegularExpression entry(QStringLiteral("^  %1( |$)").arg(QLatin1String(word)),
+                                       QRegularExpression::MultilineOption);
+        EXPECT_EQ(english.out.count(entry), 1) << word;
+        EXPECT_EQ(japanese.out.count(entry), 1) << word;
+    }
 }
 
 } // namespace
