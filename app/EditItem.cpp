@@ -92,8 +92,8 @@ QDoubleSpinBox* decimalSpin(const char* name, double minimum, double value, QWid
 
 } // namespace
 
-TfrmEditItem::TfrmEditItem(const QString& programFolder, QWidget* parent)
-    : QDialog(parent, Qt::Tool), programFolder_(programFolder) {
+TfrmEditItem::TfrmEditItem(const QString& programFolder, FontSystem& fonts, QWidget* parent)
+    : QDialog(parent, Qt::Tool), fonts_(fonts), programFolder_(programFolder) {
     setObjectName(QStringLiteral("frmEditItem"));
     setWindowTitle(QStringLiteral("項目編集"));
     QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -145,7 +145,7 @@ void TfrmEditItem::buildUi() {
             this),
         1, 0, 1, 5);
     FontComboBoxEx1 = named(new QComboBox(this), "FontComboBoxEx1");
-    for (const InstalledFace& face : fonts().installedFaces()) {
+    for (const InstalledFace& face : fonts_.installedFaces()) {
         FontComboBoxEx1->addItem(face.name, face.charset);
         FontComboBoxEx1->setItemData(FontComboBoxEx1->count() - 1, face.name, kFaceRole);
     }
@@ -296,7 +296,7 @@ void TfrmEditItem::selectFace(const QString& faceField) {
         fallback = faceField.mid(bar + 1);
     }
     rememberedFallback_ = fallback;
-    if (FaceCharset(face) != Charset::NotInstalled) {
+    if (FaceCharset(fonts_, face) != Charset::NotInstalled) {
         FontComboBoxEx1->setCurrentText(face);
     } else if (!face.isEmpty()) {
         // A face this desktop lacks stays the row's face: the picker shows it marked, and only
@@ -316,7 +316,7 @@ void TfrmEditItem::selectFace(const QString& faceField) {
                  FontComboBoxEx1->style()
                      ->sizeFromContents(QStyle::CT_ComboBox, &option, text, FontComboBoxEx1)
                      .width()));
-    } else if (FaceCharset(fallback) != Charset::NotInstalled) {
+    } else if (FaceCharset(fonts_, fallback) != Charset::NotInstalled) {
         FontComboBoxEx1->setCurrentText(fallback);
         rememberedFallback_ = face;
     }

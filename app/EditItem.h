@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/LayoutList.h"
+#include "platform/Fonts.h"
 
 #include <QDialog>
 
@@ -23,7 +24,8 @@ class TfrmEditItem : public QDialog {
 
 public:
     // programFolder: files chosen inside it are stored relative to it.
-    explicit TfrmEditItem(const QString& programFolder, QWidget* parent = nullptr);
+    // The face list offers the installed faces of fonts.
+    TfrmEditItem(const QString& programFolder, FontSystem& fonts, QWidget* parent = nullptr);
 
     // Fills the dialog from the row, shows it, and on OK writes the controls back into the
     // row, its texts as a layout file holds them: control characters as blanks and in
@@ -42,6 +44,7 @@ private:
     void Button3Click();
     void updateSample();
 
+    FontSystem& fonts_;
     QString programFolder_;
     QString kind_;
     QString rememberedFallback_;

@@ -7,8 +7,8 @@
 
 namespace lccd {
 
-void useJapaneseUiFont() {
-    fonts().installedFaces();
+void useJapaneseUiFont(FontSystem& fonts) {
+    fonts.installedFaces();
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(12);
     QApplication::setFont(font);

@@ -16,9 +16,7 @@
 #include "platform/ApplicationTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
-#include "platform/LibBurnDiscBurner.h"
 #include "platform/Printer.h"
-#include "platform/SongDecoder.h"
 #include "render/LcPrnPrev.h"
 #include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
@@ -44,18 +42,17 @@
 
 namespace lccd {
 
-TForm1::TForm1(const ProgramPaths& paths, QWidget* parent)
-    : QMainWindow(parent), paths_(paths), discBurner_(std::make_unique<LibBurnDiscBurner>()),
-      songDecoder_(std::make_unique<SongDecoder>()) {
-    useJapaneseUiFont();
+TForm1::TForm1(const ProgramPaths& paths, const Services& services, QWidget* parent)
+    : QMainWindow(parent), paths_(paths), services_(services) {
+    useJapaneseUiFont(services_.fonts);
     buildUi();
-    frmEditItem_ = new TfrmEditItem(paths_.programFolder(), this);
-    frmVersion_ = new TfrmVersion(this);
+    frmEditItem_ = new TfrmEditItem(paths_.programFolder(), services_.fonts, this);
+    frmVersion_ = new TfrmVersion(services_.shell, this);
     auto* editItems = new TfrmEditItems(this);
     auto* options = new TfrmOption(this);
     auto* checkWavFile = new TfrmCheckWavFile(this);
-    frmEditCdList_ = new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, *discBurner_,
-                                        *songDecoder_, this);
+    frmEditCdList_ =
+        new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, services_, this);
     connectLabelProducts(*options);
     pass_ = std::make_unique<LayoutDrawingPass>(LcPrnPrev1->sheet(),
                                                 static_cast<DrawingPassObserver&>(*this));
@@ -215,7 +212,7 @@ void TForm1::showSaved(const QString& path) {
 
 void TForm1::FormShow() {
     // The installed-font list must exist before the first drawing pass.
-    fonts().installedFaces();
+    services_.fonts.installedFaces();
     command([this] { RedrawLayout(false); });
 }
 
@@ -466,7 +463,7 @@ void TForm1::rdoTateokiClick() {
 }
 
 void TForm1::C1Click() {
-    dialogs().printSetup(printers());
+    dialogs().printSetup(services_.printers);
     RefreshPrinterInfo();
 }
 
@@ -558,7 +555,7 @@ void TForm1::X1Click() {
 
 void TForm1::H1Click() {
     if (QFileInfo::exists(helpPath_))
-        OpenWithAssociatedProgram(QFileInfo(helpPath_).absoluteFilePath());
+        OpenWithAssociatedProgram(services_.shell, QFileInfo(helpPath_).absoluteFilePath());
 }
 
 void TForm1::V2Click() {

@@ -5,6 +5,7 @@
 #include "layout/LayoutList.h"
 #include "layout/ListCommands.h"
 #include "platform/ProgramPaths.h"
+#include "platform/Services.h"
 #include "render/DrawingPass.h"
 
 #include <QMainWindow>
@@ -29,8 +30,6 @@ namespace lccd {
 
 class TLcPrnPrev;
 class TfrmCheckWavFile;
-class AudioDecoder;
-class DiscBurner;
 class TfrmEditCdList;
 class TfrmEditItem;
 class TfrmEditItems;
@@ -43,7 +42,8 @@ class TForm1 : public QMainWindow, private DrawingPassObserver {
     Q_OBJECT
 
 public:
-    explicit TForm1(const ProgramPaths& paths, QWidget* parent = nullptr);
+    // Prints, measures text, reads songs and burns discs with the services given.
+    TForm1(const ProgramPaths& paths, const Services& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
     LayoutList& layoutList() { return *layoutList_; }
@@ -143,8 +143,7 @@ private:
 
     ProgramPaths paths_;
     // What the CD list editor burns discs with.
-    std::unique_ptr<DiscBurner> discBurner_;
-    std::unique_ptr<AudioDecoder> songDecoder_;
+    Services services_;
     AppSettings settings_;
     QString currentLayoutPath_;
     QString helpPath_;

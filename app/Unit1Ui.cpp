@@ -1,7 +1,7 @@
 // The main window's controls, menus and their layout.
 #include "app/KindIcons.h"
 #include "app/Unit1.h"
-#include "platform/ColumnWidth.h"
+#include "cdlist/ColumnWidth.h"
 #include "platform/NamedWidget.h"
 #include "render/LcPrnPrev.h"
 
@@ -135,7 +135,7 @@ void TForm1::buildUi() {
     listLayout->addWidget(TntListView1);
 
     ScrollBox1 = named(new QScrollArea(tbsPreview), "ScrollBox1");
-    LcPrnPrev1 = new TLcPrnPrev(printers());
+    LcPrnPrev1 = new TLcPrnPrev(services_.printers, services_.fonts);
     ScrollBox1->setWidget(LcPrnPrev1);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     auto* previewLayout = new QVBoxLayout(tbsPreview);

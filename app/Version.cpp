@@ -45,7 +45,8 @@ void fitTextToWidth(QLabel& label, int width) {
 
 } // namespace
 
-TfrmVersion::TfrmVersion(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
+TfrmVersion::TfrmVersion(DesktopShell& shell, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), shell_(shell) {
     setObjectName(QStringLiteral("frmVersion"));
     setFixedSize(546, 139);
     setAutoFillBackground(true);
@@ -138,7 +139,7 @@ void TfrmVersion::Timer2Timer() {
 bool TfrmVersion::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == Label3)
-            RunGuarded([] { OpenUrl(VersionInfoValue(0)); });
+            RunGuarded([this] { OpenUrl(shell_, VersionInfoValue(0)); });
         else
             close();
         return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Shell.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -15,7 +17,8 @@ class TfrmVersion : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfrmVersion(QWidget* parent = nullptr);
+    // Opens the program's web page with the shell given.
+    explicit TfrmVersion(DesktopShell& shell, QWidget* parent = nullptr);
 
     // Runs the window's clock faster (a test shortens twelve seconds this way).
     void setTimeScale(double scale) { timeScale_ = scale; }
@@ -28,6 +31,7 @@ protected:
 private:
     void Timer2Timer();
 
+    DesktopShell& shell_;
     QProgressBar* Gauge1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -1,5 +1,13 @@
 #include "app/Unit1.h"
 #include "platform/ProgramPaths.h"
+#include "platform/adapters/LibBurnDiscBurner.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/adapters/QtDesktopShell.h"
+#include "platform/adapters/QtDialogs.h"
+#include "platform/adapters/QtFonts.h"
+#include "platform/adapters/QtPrinters.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,7 +30,19 @@ int main(int argc, char* argv[]) {
             break;
         }
 
-    lccd::TForm1 mainWindow(paths);
+    // The desktop the program runs on.
+    lccd::QtDialogs dialogs;
+    const lccd::Service<lccd::DialogAdapter>::Override useDialogs(dialogs);
+    lccd::QtPrinterSystem printers;
+    lccd::QtFontSystem fonts;
+    lccd::QtDesktopShell shell;
+    lccd::TagLibMp3Infp tags;
+    lccd::HeaderMediaLengths lengths;
+    lccd::SongDecoder decoder;
+    lccd::LibBurnDiscBurner burner;
+    const lccd::Services services{printers, fonts, shell, {tags, lengths, decoder}, burner};
+
+    lccd::TForm1 mainWindow(paths, services);
     mainWindow.show();
     return QApplication::exec();
 }

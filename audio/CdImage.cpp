@@ -3,7 +3,7 @@
 #include "audio/CdFormat.h"
 #include "audio/CdTrackAudio.h"
 #include "platform/AppError.h"
-#include "platform/Riff.h"
+#include "platform/codecs/Riff.h"
 
 #include <QSaveFile>
 #include <QtEndian>

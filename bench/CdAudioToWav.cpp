@@ -4,7 +4,7 @@
 #include "audio/CdFormat.h"
 #include "audio/CdTrackAudio.h"
 #include "platform/AppError.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 
 #include <QFile>
 

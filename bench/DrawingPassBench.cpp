@@ -4,7 +4,7 @@
 #include "bench/JacketRows.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
-#include "platform/QtPrinters.h"
+#include "platform/adapters/QtPrinters.h"
 #include "render/DrawingPass.h"
 #include "render/LcPrnPrev.h"
 

@@ -7,7 +7,7 @@
 //   13 FLAC and 12 MP3 songs of 4 minutes, kept     0.47 ms
 //   the same, each decoded afresh (the first time)  651 ms
 #include "cdlist/CdListPresenter.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/TestSongs.h"
 

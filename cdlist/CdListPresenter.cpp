@@ -5,8 +5,8 @@
 
 namespace lccd {
 
-CdListPresenter::CdListPresenter(AudioDecoder& decoder, QObject* parent)
-    : QObject(parent), songLengths_(decoder) {}
+CdListPresenter::CdListPresenter(const SongServices& songs, QObject* parent)
+    : QObject(parent), songs_(songs), songLengths_(songs.lengths, songs.decoder) {}
 
 QString CdListPresenter::songFileOf(const TrackRow& track) const {
     const QString& folder = disc_.folderPath;

@@ -5,6 +5,7 @@
 #include "cdlist/StatusPanel.h"
 #include "cdlist/TrackTableModel.h"
 #include "common/ColorText.h"
+#include "platform/Services.h"
 
 #include <QObject>
 
@@ -22,8 +23,11 @@ public:
     static constexpr ColorValue kTotalsNormalColor = systemColor(1); // the desktop background
     static constexpr ColorValue kTotalsOverColor = 0x000000FF;       // red
 
-    // Songs are measured with the decoder.
-    explicit CdListPresenter(AudioDecoder& decoder, QObject* parent = nullptr);
+    // Songs are read with these tags, measured with these lengths and this decoder.
+    explicit CdListPresenter(const SongServices& songs, QObject* parent = nullptr);
+
+    Mp3Infp& tagLibrary() { return songs_.tags; }
+    AudioDecoder& decoder() { return songs_.decoder; }
 
     TrackTableModel& tracks() { return tracks_; }
     const TrackTableModel& tracks() const { return tracks_; }
@@ -81,6 +85,7 @@ private:
     TrackTableModel tracks_;
     DiscInfo disc_;
     StatusPanel status_;
+    SongServices songs_;
     SongLengths songLengths_;
     QString totalsText_ = QStringLiteral("曲数= 00 総時間=0時間 00分 00秒");
     ColorValue totalsColor_ = kTotalsNormalColor;

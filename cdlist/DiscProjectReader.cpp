@@ -102,7 +102,9 @@ private:
         return path;
     }
 
-    TrackTags tagsOf(const QString& path) const { return ReadTrackTags(path, editor_.status()); }
+    TrackTags tagsOf(const QString& path) const {
+        return ReadTrackTags(editor_.tagLibrary(), path, editor_.status());
+    }
 
     // Number, time, "title", "performer", "album", year, genre, "file name".
     TrackRow csvTrack(const QByteArray& line) const {

@@ -30,7 +30,7 @@ constexpr int kWaitAfterTagWriteMs = 150;
 // Writes the tags of the songs written to the project into their files, leaving files whose
 // tags already hold these values alone and skipping songs whose file is missing. Returns what
 // went wrong, one message per song.
-QStringList writeSongTags(const DiscInfo& disc, const TrackRows& tracks) {
+QStringList writeSongTags(Mp3Infp& library, const DiscInfo& disc, const TrackRows& tracks) {
     const QString comment = lastPathComponent(disc.jacketPath);
     const int count = projectTrackCount(tracks);
     QStringList problems;
@@ -41,7 +41,8 @@ QStringList writeSongTags(const DiscInfo& disc, const TrackRows& tracks) {
         if (!QFileInfo(path).isFile())
             continue;
         const TagWriteResult result = WriteTrackTags(
-            path, {song.title, song.performer, song.album, song.year, song.genre, comment}, true);
+            library, path, {song.title, song.performer, song.album, song.year, song.genre, comment},
+            true);
         if (const QString problem = tagWriteProblem(path, result); !problem.isEmpty())
             problems.append(problem);
         if (result == TagWriteResult::Written || result == TagWriteResult::Failed)
@@ -146,7 +147,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
 
     const QList<QByteArray> projectLines = DiscProjectLines(disc, tracks);
     const QStringList tagProblems =
-        settings.setId3Tag ? writeSongTags(disc, tracks) : QStringList();
+        settings.setId3Tag ? writeSongTags(editor_.tagLibrary(), disc, tracks) : QStringList();
     writeFileAtomically(base + QStringLiteral(".txt"), joinLinesCrLf(projectLines));
 
     if (!settings.noCut && !tracks[0].isChecked() &&
@@ -157,8 +158,8 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     QString extensions = QStringLiteral(".txt .cue .csv");
     std::optional<QString> cdTextProblem;
     if (settings.writeCdText) {
-        cdTextProblem = writeCdTextFile(base + QStringLiteral(".cdt"), disc, tracks,
-                                        settings.noCut, editor_.status());
+        cdTextProblem = writeCdTextFile(base + QStringLiteral(".cdt"), disc, tracks, settings.noCut,
+                                        editor_.status());
         if (!cdTextProblem)
             extensions += QStringLiteral(" .cdt");
     }

@@ -8,7 +8,7 @@
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
-#include "platform/ColumnWidth.h"
+#include "cdlist/ColumnWidth.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
 #include "platform/NamedWidget.h"
@@ -89,10 +89,10 @@ ColumnContent gridColumnContent(TrackColumn column) {
 
 TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems,
                                TfrmOption& options, TfrmCheckWavFile& checkWavFile,
-                               DiscBurner& burner, AudioDecoder& decoder, QWidget* parent)
+                               const Services& services, QWidget* parent)
     : QDialog(parent), paths_(paths), editItems_(editItems), options_(options),
-      checkWavFile_(checkWavFile), burner_(burner), decoder_(decoder),
-      burnCd_(new TfrmBurnCd(burner, decoder, this)) {
+      checkWavFile_(checkWavFile), services_(services),
+      burnCd_(new TfrmBurnCd(services.burner, services.songs.decoder, this)) {
     setObjectName(QStringLiteral("frmEditCdList"));
     setWindowTitle(QStringLiteral("CDリスト編集"));
     settings_.templateName = defaultTemplateName();
@@ -541,7 +541,7 @@ void TfrmEditCdList::BitBtn8Click() {
 void TfrmEditCdList::BitBtn6Click() {
     const QString guide = paths_.programFile(QStringLiteral("readme.txt"));
     if (QFileInfo(guide).isFile())
-        OpenWithAssociatedProgram(guide);
+        OpenWithAssociatedProgram(services_.shell, guide);
 }
 
 void TfrmEditCdList::Edit2Click() {
@@ -578,8 +578,8 @@ void TfrmEditCdList::btnBurnCdClick() {
     readDiscBoxes();
     const DiscBurnPlan plan =
         PlanDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
-                     {settings_.noCut, settings_.addGap}, decoder_, presenter_.status());
-    const QList<BurnDrive> drives = burner_.drives();
+                     {settings_.noCut, settings_.addGap}, services_.songs.decoder, presenter_.status());
+    const QList<BurnDrive> drives = services_.burner.drives();
     if (drives.isEmpty()) {
         ShowMessageBox(QStringLiteral("CD書き込みドライブが見つかりません"),
                        QStringLiteral("CDに書き込む"),

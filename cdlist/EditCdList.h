@@ -4,6 +4,7 @@
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/Option.h"
 #include "platform/ProgramPaths.h"
+#include "platform/Services.h"
 
 #include <QDialog>
 
@@ -18,20 +19,18 @@ class QTableView;
 
 namespace lccd {
 
-class AudioDecoder;
-class DiscBurner;
 class TfrmBurnCd;
 class TfrmCheckWavFile;
 class TfrmEditItems;
 
-// The CD list editor: the disc fields, a toolbar and the grid of 25 song rows. The burner and
-// the song decoder it burns discs with are handed in.
+// The CD list editor: the disc fields, a toolbar and the grid of 25 song rows. It reads, measures
+// and burns songs with the services handed in.
 class TfrmEditCdList : public QDialog {
     Q_OBJECT
 
 public:
     TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems, TfrmOption& options,
-                   TfrmCheckWavFile& checkWavFile, DiscBurner& burner, AudioDecoder& decoder,
+                   TfrmCheckWavFile& checkWavFile, const Services& services,
                    QWidget* parent = nullptr);
 
     CdListPresenter& presenter() { return presenter_; }
@@ -91,10 +90,9 @@ private:
     TfrmEditItems& editItems_;
     TfrmOption& options_;
     TfrmCheckWavFile& checkWavFile_;
-    DiscBurner& burner_;
-    AudioDecoder& decoder_;
+    Services services_;
     TfrmBurnCd* burnCd_ = nullptr;
-    CdListPresenter presenter_{decoder_};
+    CdListPresenter presenter_{services_.songs};
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;
     DiscLabelSheetSource labelSheets_;

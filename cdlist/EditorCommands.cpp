@@ -102,7 +102,7 @@ bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool 
     const TrackTags tags{edit.title, edit.performer, edit.album,
                          edit.year,  edit.genre,     edit.comment};
     if (hasSong) {
-        const TagWritePlan plan = PlanTrackTags(*file, tags, true);
+        const TagWritePlan plan = PlanTrackTags(editor.tagLibrary(), *file, tags, true);
         if (plan.blocker == TagWriteResult::Written && !plan.lostCharacters.isEmpty() &&
             !AskOkCancel(QStringLiteral("この曲のタグは Shift-JIS で書かれているため、次の文字は"
                                         "「?」になります: %1\n書き込みますか。")
@@ -112,7 +112,7 @@ bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool 
     }
     editor.tracks().setTrack(row, track);
     if (hasSong) {
-        const TagWriteResult result = WriteTrackTags(*file, tags, true);
+        const TagWriteResult result = WriteTrackTags(editor.tagLibrary(), *file, tags, true);
         if (const QString problem = tagWriteProblem(*file, result); !problem.isEmpty())
             editor.ShowStatusMessage(problem);
     }

@@ -117,7 +117,7 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
         const int row = i + 1;
         if (row > kTrackRowCount)
             continue; // measured for the total only
-        TrackTags tags = ReadTrackTags(path, editor.status());
+        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
         const bool tagsRead = !tags.title.isEmpty();
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)

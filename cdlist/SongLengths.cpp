@@ -1,8 +1,8 @@
 #include "cdlist/SongLengths.h"
 
-#include "platform/MediaLength.h"
-#include "platform/Riff.h"
-#include "platform/SongDecoder.h"
+#include "platform/AudioDecoder.h"
+#include "platform/MediaLengths.h"
+#include "platform/codecs/Riff.h"
 
 #include <QFileInfo>
 
@@ -10,7 +10,7 @@ namespace lccd {
 
 std::optional<SongLength> SongLengths::measure(const QString& path) {
     if (riffFormOf(path) == "WAVE") {
-        const std::optional<qint64> milliseconds = mediaLengthMilliseconds(path);
+        const std::optional<qint64> milliseconds = headers_.milliseconds(path);
         return milliseconds ? std::optional(SongLength{*milliseconds, false}) : std::nullopt;
     }
     const QFileInfo info(path);
@@ -25,7 +25,7 @@ std::optional<SongLength> SongLengths::measure(const QString& path) {
 std::optional<SongLength> SongLengths::decodedOrEstimated(const QString& path) {
     if (const std::optional<qint64> decoded = decodedLengthMilliseconds(decoder_, path))
         return SongLength{*decoded, false};
-    if (const std::optional<qint64> estimated = mediaLengthMilliseconds(path))
+    if (const std::optional<qint64> estimated = headers_.milliseconds(path))
         return SongLength{*estimated, true};
     return std::nullopt;
 }

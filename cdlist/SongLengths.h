@@ -9,6 +9,7 @@
 namespace lccd {
 
 class AudioDecoder;
+class MediaLengths;
 
 struct SongLength {
     qint64 milliseconds = 0;
@@ -24,7 +25,8 @@ struct SongLength {
 // open is measured by its header, as an estimate.
 class SongLengths {
 public:
-    explicit SongLengths(AudioDecoder& decoder) : decoder_(decoder) {}
+    SongLengths(MediaLengths& headers, AudioDecoder& decoder)
+        : headers_(headers), decoder_(decoder) {}
 
     // Nothing when the file cannot be measured at all.
     std::optional<SongLength> measure(const QString& path);
@@ -38,6 +40,7 @@ private:
 
     std::optional<SongLength> decodedOrEstimated(const QString& path);
 
+    MediaLengths& headers_;
     AudioDecoder& decoder_;
     QHash<QString, Kept> kept_; // by path
 };

@@ -4,7 +4,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileReplace.h"
 #include "platform/Mp3Infp.h"
-#include "platform/SongFileProblem.h"
+#include "platform/codecs/SongFileProblem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,12 +19,12 @@ constexpr qsizetype kMaxValueBytes = 128;
 
 enum class LoadResult { Loaded, NoFile, TooOld, NotMusic };
 
-LoadResult loadSong(const QString& path) {
+LoadResult loadSong(Mp3Infp& library, const QString& path) {
     if (!QFileInfo(path).isFile())
         return LoadResult::NoFile;
-    if (LibraryVersionText() == QLatin1String("0.00"))
+    if (LibraryVersionText(library) == QLatin1String("0.00"))
         return LoadResult::TooOld;
-    return mp3infp().Load(path) == 0 ? LoadResult::Loaded : LoadResult::NotMusic;
+    return library.Load(path) == 0 ? LoadResult::Loaded : LoadResult::NotMusic;
 }
 
 QByteArray stemOf(TagField field) {
@@ -35,9 +35,9 @@ QByteArray stemOf(TagField field) {
 
 // The loaded MP3 file: its folder, its name and ".mp3". File names here are case-sensitive, so an
 // extension in other letter case ("Song.MP3") is looked for too.
-QString loadedMp3Path() {
-    const QDir folder(QFile::decodeName(mp3infp().GetValue("PATH")));
-    const QString base = QFile::decodeName(mp3infp().GetValue("FILE"));
+QString loadedMp3Path(Mp3Infp& library) {
+    const QDir folder(QFile::decodeName(library.GetValue("PATH")));
+    const QString base = QFile::decodeName(library.GetValue("FILE"));
     const QString name = base + QStringLiteral(".mp3");
     if (QFileInfo(folder.filePath(name)).isFile())
         return folder.filePath(name);
@@ -48,35 +48,35 @@ QString loadedMp3Path() {
     return folder.filePath(name);
 }
 
-bool hasTag(quint32 tag) {
-    return (mp3infp().mp3_GetTagType() & tag) != 0;
+bool hasTag(Mp3Infp& library, quint32 tag) {
+    return (library.mp3_GetTagType() & tag) != 0;
 }
 
-bool isPlainMp3() {
-    return mp3infp().GetType() == SongFileType::Mp3 && !hasTag(TagType::RiffSif);
+bool isPlainMp3(Mp3Infp& library) {
+    return library.GetType() == SongFileType::Mp3 && !hasTag(library, TagType::RiffSif);
 }
 
 // Where a value missing from the loaded file's own tag is looked for: an ID3v2 tag in a chunk
 // of a WAV file, the APE tag of a plain MP3 file.
-std::optional<QByteArray> fallbackSuffix() {
-    if (mp3infp().GetType() == SongFileType::Wav)
+std::optional<QByteArray> fallbackSuffix(Mp3Infp& library) {
+    if (library.GetType() == SongFileType::Wav)
         return QByteArray("_id3");
-    if (isPlainMp3())
+    if (isPlainMp3(library))
         return QByteArray("_ape");
     return std::nullopt;
 }
 
-bool prepareMp3ForWriting() {
-    const quint32 tags = mp3infp().mp3_GetTagType();
-    const QString path = loadedMp3Path();
+bool prepareMp3ForWriting(Mp3Infp& library) {
+    const quint32 tags = library.mp3_GetTagType();
+    const QString path = loadedMp3Path(library);
     if ((tags & (TagType::Id3v1 | TagType::Id3v2)) == 0 && QFileInfo(path).isFile()) {
-        mp3infp().mp3_MakeId3v1(path);
-        if (!hasTag(TagType::Id3v1))
+        library.mp3_MakeId3v1(path);
+        if (!hasTag(library, TagType::Id3v1))
             return false;
     }
     if ((tags & TagType::RiffSif) == 0) {
-        mp3infp().mp3_MakeRMP(path);
-        if (!hasTag(TagType::RiffSif))
+        library.mp3_MakeRMP(path);
+        if (!hasTag(library, TagType::RiffSif))
             return false;
     }
     return true;
@@ -104,8 +104,8 @@ QByteArray cutValue(const QByteArray& value) {
 }
 
 // The value as the loaded file's own tag stores it.
-QByteArray storedValue(TagField field) {
-    return mp3infp().GetValue(tagValueName(field));
+QByteArray storedValue(Mp3Infp& library, TagField field) {
+    return library.GetValue(tagValueName(library, field));
 }
 
 QString titleFromFileName(const QString& path) {
@@ -117,51 +117,51 @@ std::array<QString, kWrittenTagCount> inFieldOrder(const TrackTags& tags) {
     return {tags.title, tags.performer, tags.album, tags.comment, tags.year, tags.genre};
 }
 
-TrackTags loadedTags(const QString& path) {
+TrackTags loadedTags(Mp3Infp& library, const QString& path) {
     TrackTags tags;
-    tags.title = tagText(GetTagValue(TagField::Title));
+    tags.title = tagText(GetTagValue(library, TagField::Title));
     if (tags.title.isEmpty())
         tags.title = titleFromFileName(path);
-    tags.performer = tagText(GetTagValue(TagField::Performer));
-    tags.album = tagText(GetTagValue(TagField::Album));
-    tags.year = tagText(GetTagValue(TagField::Year));
-    tags.comment = tagText(GetTagValue(TagField::Comment));
-    tags.genre = tagText(GetTagValue(TagField::Genre));
+    tags.performer = tagText(GetTagValue(library, TagField::Performer));
+    tags.album = tagText(GetTagValue(library, TagField::Album));
+    tags.year = tagText(GetTagValue(library, TagField::Year));
+    tags.comment = tagText(GetTagValue(library, TagField::Comment));
+    tags.genre = tagText(GetTagValue(library, TagField::Genre));
     return tags;
 }
 
-TagSet loadedTagSet() {
+TagSet loadedTagSet(Mp3Infp& library) {
     TagSet set;
     for (int i = 0; i < kWrittenTagCount; ++i)
-        set.written[size_t(i)] = GetTagValue(TagField(i + 1));
-    set.time = GetTagValue(TagField::Time);
+        set.written[size_t(i)] = GetTagValue(library, TagField(i + 1));
+    set.time = GetTagValue(library, TagField::Time);
     return set;
 }
 
 } // namespace
 
-QString LibraryVersionText() {
-    const quint32 version = mp3infp().GetVer();
+QString LibraryVersionText(Mp3Infp& library) {
+    const quint32 version = library.GetVer();
     if (version < kMinimumVersion)
         return QStringLiteral("0.00");
     const QString hex = QString::number(version, 16);
     return hex.left(1) + QLatin1Char('.') + hex.mid(1);
 }
 
-QByteArray tagValueName(TagField field) {
+QByteArray tagValueName(Mp3Infp& library, TagField field) {
     const QByteArray stem = stemOf(field);
-    if (int(field) > kWrittenTagCount || mp3infp().GetType() != SongFileType::Mp3)
+    if (int(field) > kWrittenTagCount || library.GetType() != SongFileType::Mp3)
         return stem;
-    if (hasTag(TagType::RiffSif))
+    if (hasTag(library, TagType::RiffSif))
         return stem + "_rmp";
-    return stem + (hasTag(TagType::Id3v2) ? "_v2" : "_v1");
+    return stem + (hasTag(library, TagType::Id3v2) ? "_v2" : "_v1");
 }
 
-QByteArray GetTagValue(TagField field) {
-    QByteArray value = storedValue(field);
+QByteArray GetTagValue(Mp3Infp& library, TagField field) {
+    QByteArray value = storedValue(library, field);
     if (value.isEmpty() && int(field) <= kWrittenTagCount) {
-        if (const std::optional<QByteArray> suffix = fallbackSuffix())
-            value = mp3infp().GetValue(stemOf(field) + *suffix);
+        if (const std::optional<QByteArray> suffix = fallbackSuffix(library))
+            value = library.GetValue(stemOf(field) + *suffix);
     }
     return cutValue(value);
 }
@@ -170,17 +170,17 @@ QString tagText(const QByteArray& value) {
     return isMultiByteUtf8(value) ? QString::fromUtf8(value) : fromSjis(value);
 }
 
-bool SetTagValue(TagField field, const QByteArray& text) {
+bool SetTagValue(Mp3Infp& library, TagField field, const QByteArray& text) {
     if (int(field) < 1 || int(field) > kWrittenTagCount)
         return false;
-    if (mp3infp().GetType() == SongFileType::Mp3 && !prepareMp3ForWriting())
+    if (library.GetType() == SongFileType::Mp3 && !prepareMp3ForWriting(library))
         return false;
-    return mp3infp().SetValue(tagValueName(field), text) == 0;
+    return library.SetValue(tagValueName(library, field), text) == 0;
 }
 
-TrackTags ReadTrackTags(const QString& path, StatusPanel& status) {
+TrackTags ReadTrackTags(Mp3Infp& library, const QString& path, StatusPanel& status) {
     const QString name = QFileInfo(path).fileName();
-    switch (loadSong(path)) {
+    switch (loadSong(library, path)) {
     case LoadResult::NoFile:
         status.ShowStatusMessage(QStringLiteral("Can't Find file: ") + name);
         return {};
@@ -194,11 +194,11 @@ TrackTags ReadTrackTags(const QString& path, StatusPanel& status) {
     case LoadResult::Loaded:
         break;
     }
-    return loadedTags(path);
+    return loadedTags(library, path);
 }
 
-TagSet ReadTagSet(const QString& path) {
-    return loadSong(path) == LoadResult::Loaded ? loadedTagSet() : TagSet();
+TagSet ReadTagSet(Mp3Infp& library, const QString& path) {
+    return loadSong(library, path) == LoadResult::Loaded ? loadedTagSet(library) : TagSet();
 }
 
 bool TagWritePlan::changesAnything() const {
@@ -206,14 +206,15 @@ bool TagWritePlan::changesAnything() const {
                        [](const std::optional<QByteArray>& value) { return value.has_value(); });
 }
 
-TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool compare) {
+TagWritePlan PlanTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
+                           bool compare) {
     TagWritePlan plan;
-    if (loadSong(path) != LoadResult::Loaded) {
+    if (loadSong(library, path) != LoadResult::Loaded) {
         plan.blocker = TagWriteResult::NoSong;
         return plan;
     }
     const std::array<QString, kWrittenTagCount> wanted = inFieldOrder(tags);
-    const std::array<QString, kWrittenTagCount> shown = inFieldOrder(loadedTags(path));
+    const std::array<QString, kWrittenTagCount> shown = inFieldOrder(loadedTags(library, path));
     std::array<bool, kWrittenTagCount> changed{};
     for (int i = 0; i < kWrittenTagCount; ++i) {
         const bool keepsComment = TagField(i + 1) == TagField::Comment && wanted[i].isEmpty();
@@ -221,13 +222,14 @@ TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool comp
     }
     if (std::none_of(changed.begin(), changed.end(), [](bool c) { return c; }))
         return plan;
-    const bool utf8 = mp3infp().writeEncoding() == TagEncoding::Utf8;
+    const bool utf8 = library.writeEncoding() == TagEncoding::Utf8;
     // A plain MP3 file's values move into a new tag, so the unchanged ones go along as stored.
-    const bool allValues = isPlainMp3();
+    const bool allValues = isPlainMp3(library);
     for (int i = 0; i < kWrittenTagCount; ++i) {
         if (!changed[i] && !allValues)
             continue;
-        const QString text = changed[i] ? wanted[i] : tagText(GetTagValue(TagField(i + 1)));
+        const QString text =
+            changed[i] ? wanted[i] : tagText(GetTagValue(library, TagField(i + 1)));
         if (!utf8)
             for (const QString& character : charactersOutsideSjis(text))
                 if (!plan.lostCharacters.contains(character))
@@ -239,9 +241,10 @@ TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool comp
     return plan;
 }
 
-TagWriteResult WriteTrackTags(const QString& path, const TrackTags& tags, bool compare) {
+TagWriteResult WriteTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
+                              bool compare) {
     // Planning loads the song, so the values can only reach the file at path.
-    const TagWritePlan plan = PlanTrackTags(path, tags, compare);
+    const TagWritePlan plan = PlanTrackTags(library, path, tags, compare);
     if (plan.blocker != TagWriteResult::Written)
         return plan.blocker;
     if (!plan.changesAnything())
@@ -249,8 +252,8 @@ TagWriteResult WriteTrackTags(const QString& path, const TrackTags& tags, bool c
     bool allSet = true;
     for (int i = 0; i < kWrittenTagCount; ++i)
         if (plan.values[size_t(i)])
-            allSet = SetTagValue(TagField(i + 1), *plan.values[size_t(i)]) && allSet;
-    return mp3infp().Save(path) == 0 && allSet ? TagWriteResult::Written : TagWriteResult::Failed;
+            allSet = SetTagValue(library, TagField(i + 1), *plan.values[size_t(i)]) && allSet;
+    return library.Save(path) == 0 && allSet ? TagWriteResult::Written : TagWriteResult::Failed;
 }
 
 QString tagWriteProblem(const QString& path, TagWriteResult result) {

@@ -8,9 +8,11 @@
 #include <array>
 #include <optional>
 
-// Reading and writing the tags of song files through the tag library (platform/Mp3Infp.h).
+// Reading and writing the tags of song files through the tag library (platform/Mp3Infp.h)
+// given; "the loaded file" is the file that library loaded last.
 namespace lccd {
 
+class Mp3Infp;
 class StatusPanel;
 
 // The values read or written, numbered as the tag library's callers number them; 1 to 6 are
@@ -20,18 +22,18 @@ constexpr int kWrittenTagCount = 6;
 
 // The tag library's version as text ("2.11" for 0x211), or "0.00" when it is older than 2.11
 // and cannot be used.
-QString LibraryVersionText();
+QString LibraryVersionText(Mp3Infp& library);
 
 // The value name of a field for the loaded file: WAV files and files tagged with a Vorbis
 // comment use the plain INFO ids, MP3 files the id with "_rmp" (RMP form), "_v2" (an ID3v2 tag)
 // or "_v1" (anything else).
-QByteArray tagValueName(TagField field);
+QByteArray tagValueName(Mp3Infp& library, TagField field);
 
 // A value of the loaded file, cut before its first control character and to at most 128 bytes
 // (never inside a character). A WAV file whose INFO tag lacks the value gives the one of an ID3v2
 // tag kept in one of its chunks; a plain MP3 file whose ID3 tag lacks it, the one of its APE
 // tag.
-QByteArray GetTagValue(TagField field);
+QByteArray GetTagValue(Mp3Infp& library, TagField field);
 
 // The text of a stored tag value: UTF-8 when its bytes are valid UTF-8 with a multi-byte
 // character in them (as most Linux programs write), code page 932 otherwise.
@@ -41,7 +43,7 @@ QString tagText(const QByteArray& value);
 // first given an ID3v1 tag when it has no ID3 tag, and then converted to RMP form, so every
 // value written to an MP3 file goes to its RIFF SIF tag. False when that fails or the library
 // refuses the value.
-bool SetTagValue(TagField field, const QByteArray& text);
+bool SetTagValue(Mp3Infp& library, TagField field, const QByteArray& text);
 
 // The tags the CD list shows for a song.
 struct TrackTags {
@@ -63,7 +65,7 @@ void setRowTags(TrackRow& row, const TrackTags& tags);
 // A missing file, an unusable library or a file that is no song leaves every value empty and
 // shows "Can't Find file", "Too old version of mp3infp" or "Not Music file" on the panel, with
 // the file's name (and for a file that is no song, what is wrong with it).
-TrackTags ReadTrackTags(const QString& path, StatusPanel& status);
+TrackTags ReadTrackTags(Mp3Infp& library, const QString& path, StatusPanel& status);
 
 // The stored values of a song as bytes, silently; all empty when the song cannot be loaded.
 struct TagSet {
@@ -72,7 +74,7 @@ struct TagSet {
 
     const QByteArray& operator[](TagField field) const { return written.at(int(field) - 1); }
 };
-TagSet ReadTagSet(const QString& path);
+TagSet ReadTagSet(Mp3Infp& library, const QString& path);
 
 // What writing tags into a song did.
 enum class TagWriteResult {
@@ -100,13 +102,15 @@ struct TagWritePlan {
 // leaves the stored one. Changed values are written in the encoding the tag library names for
 // the song's tag (TagEncoding). A plain MP3 file, whose values move into its new RMP form, gets
 // all six.
-TagWritePlan PlanTrackTags(const QString& path, const TrackTags& tags, bool compare);
+TagWritePlan PlanTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
+                           bool compare);
 
 // Writes the six values into the song at path as PlanTrackTags plans it, leaving every value
 // that does not change byte for byte as it was and the whole file untouched when nothing
 // changes. The song is replaced only by a copy that reads back with its chunks and unchanged
 // values intact.
-TagWriteResult WriteTrackTags(const QString& path, const TrackTags& tags, bool compare);
+TagWriteResult WriteTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
+                              bool compare);
 
 // A message for the status panel about a write that did not happen as asked; empty for
 // Unchanged and Written.

@@ -6,9 +6,6 @@
 #include "cli/CliText.h"
 #include "cli/LoadedDiscFolder.h"
 #include "platform/AppError.h"
-#include "platform/LibBurnDiscBurner.h"
-#include "platform/LibBurnLibrary.h"
-#include "platform/SongDecoder.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -55,8 +52,9 @@ BurnStatus followBurn(BurnJob& job, BurnProgressMeter& meter, QTextStream& err) 
 
 } // namespace
 
-int RunBurnCommand(const QStringList& arguments, CliContext& context, DiscBurner& burner,
-                   AudioDecoder& decoder) {
+int BurnCommand(const QStringList& arguments, CliContext& context) {
+    DiscBurner& burner = context.services.burner;
+    AudioDecoder& decoder = context.services.songs.decoder;
     const QString drive = QStringLiteral("drive");
     const QString speed = QStringLiteral("speed");
     QCommandLineParser parser;
@@ -73,11 +71,12 @@ int RunBurnCommand(const QStringList& arguments, CliContext& context, DiscBurner
         int(std::ceil(intOption(parser, speed, 0, kFastestSpeed, 0) * kSingleSpeedKBps));
     options.simulate = parser.isSet(QStringLiteral("simulate"));
     options.eject = parser.isSet(QStringLiteral("eject"));
+    options.stopOnSignals = true;
 
     const QList<BurnDrive> drives = writingDrives(burner);
     const QString address = parser.isSet(drive) ? parser.value(drive) : drives.first().address;
 
-    LoadedDiscFolder loaded(given, context, decoder);
+    LoadedDiscFolder loaded(given, context);
     CdListPresenter& editor = loaded.editor();
     const DiscBurnPlan plan =
         PlanDiscBurn(editor.disc(), editor.tracks().rows(),
@@ -103,25 +102,14 @@ int RunBurnCommand(const QStringList& arguments, CliContext& context, DiscBurner
     return 0;
 }
 
-int RunDrivesCommand(const QStringList& arguments, CliContext& context, DiscBurner& burner) {
+int DrivesCommand(const QStringList& arguments, CliContext& context) {
+    DiscBurner& burner = context.services.burner;
     QCommandLineParser parser;
     parseCommand(parser, arguments, 0);
     for (const BurnDrive& drive : writingDrives(burner))
         context.out << drive.address << '\t' << drive.vendor << ' ' << drive.model << '\n';
     context.out.flush();
     return 0;
-}
-
-int BurnCommand(const QStringList& arguments, CliContext& context) {
-    LibBurnDiscBurner burner;
-    SongDecoder decoder;
-    const DrivesStopOnSignals interruptible;
-    return RunBurnCommand(arguments, context, burner, decoder);
-}
-
-int DrivesCommand(const QStringList& arguments, CliContext& context) {
-    LibBurnDiscBurner burner;
-    return RunDrivesCommand(arguments, context, burner);
 }
 
 } // namespace lccd

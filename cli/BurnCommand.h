@@ -4,9 +4,6 @@
 
 namespace lccd {
 
-class AudioDecoder;
-class DiscBurner;
-
 // burn FOLDER [--drive DEV] [--speed N] [--simulate] [--eject] [--gap] [--nocut]: loads the
 // folder as the CD list editor does and burns its disc on the drive (the first one found
 // unless --drive names one), with a progress line on the error stream.
@@ -14,10 +11,5 @@ int BurnCommand(const QStringList& arguments, CliContext& context);
 
 // drives: one line per CD writing drive, its device file, a tab, its vendor and model.
 int DrivesCommand(const QStringList& arguments, CliContext& context);
-
-// The same commands over the burner and decoder given.
-int RunBurnCommand(const QStringList& arguments, CliContext& context, DiscBurner& burner,
-                   AudioDecoder& decoder);
-int RunDrivesCommand(const QStringList& arguments, CliContext& context, DiscBurner& burner);
 
 } // namespace lccd

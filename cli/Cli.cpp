@@ -66,11 +66,11 @@ int runCommand(const QStringList& arguments, CliContext& context) {
 
 } // namespace
 
-int RunCli(const QStringList& arguments, const ProgramPaths& paths, QTextStream& out,
-           QTextStream& err) {
+int RunCli(const QStringList& arguments, const ProgramPaths& paths, const Services& services,
+           QTextStream& out, QTextStream& err) {
     CliDialogs cliDialogs(err);
     const Service<DialogAdapter>::Override answerDialogs(cliDialogs);
-    CliContext context{out, err, paths};
+    CliContext context{out, err, paths, services};
     try {
         return runCommand(arguments, context);
     } catch (const UsageError& error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ProgramPaths.h"
+#include "platform/Services.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -27,6 +28,7 @@ struct CliContext {
     QTextStream& out;
     QTextStream& err;
     ProgramPaths paths; // where the program reads its files (the label template)
+    Services services;
 };
 
 // An option that takes a value, named by its long name and any short ones.

@@ -4,7 +4,6 @@
 #include "cdlist/DiscSaveCommand.h"
 #include "cli/LoadedDiscFolder.h"
 #include "platform/AppError.h"
-#include "platform/SongDecoder.h"
 
 #include <QFileInfo>
 
@@ -46,8 +45,7 @@ int DiscCommand(const QStringList& arguments, CliContext& context) {
     settings.writeLossy = parser.isSet(QStringLiteral("lossy"));
 
     // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
-    SongDecoder decoder;
-    LoadedDiscFolder loaded(parser.positionalArguments().first(), context, decoder);
+    LoadedDiscFolder loaded(parser.positionalArguments().first(), context);
     CdListPresenter& editor = loaded.editor();
     if (parser.isSet(album))
         editor.disc().albumTitle = parser.value(album);

@@ -28,12 +28,13 @@ LayoutFileContent ReadLayoutOrThrow(const QString& path) {
     return std::move(*read.content);
 }
 
-HeadlessSheet::HeadlessSheet(const SheetOptions& options)
-    : options_(options), surface_(printers()) {
+HeadlessSheet::HeadlessSheet(const SheetOptions& options, PrinterSystem& printers,
+                             FontSystem& fonts)
+    : options_(options), surface_(printers, fonts) {
     surface_.setHoseiX(options_.offsetX);
     surface_.setHoseiY(options_.offsetY);
     // The installed-font list must exist before the first drawing pass.
-    fonts().installedFaces();
+    fonts.installedFaces();
     refreshPrinter();
 }
 

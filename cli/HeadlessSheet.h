@@ -27,7 +27,7 @@ struct SheetOptions {
 class HeadlessSheet {
 public:
     // Reads the current printer, as the main window does when it is created.
-    explicit HeadlessSheet(const SheetOptions& options);
+    HeadlessSheet(const SheetOptions& options, PrinterSystem& printers, FontSystem& fonts);
 
     // Loads a layout file as "CSV開く" does: each settings row selects its paper at once.
     // Throws AppError when the file cannot be read or is no layout file.

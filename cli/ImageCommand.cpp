@@ -3,7 +3,6 @@
 #include "cdlist/DiscImage.h"
 #include "cli/CliText.h"
 #include "cli/LoadedDiscFolder.h"
-#include "platform/SongDecoder.h"
 
 namespace lccd {
 
@@ -18,11 +17,10 @@ int ImageCommand(const QStringList& arguments, CliContext& context) {
         throw UsageError(localText("image needs -o DISC.wav",
                                    "image には -o で書き出す .wav ファイルを指定してください"));
 
-    SongDecoder decoder;
-    LoadedDiscFolder loaded(parser.positionalArguments().first(), context, decoder);
+    LoadedDiscFolder loaded(parser.positionalArguments().first(), context);
     const QStringList cutShort =
-        writeDiscImage(loaded.decoder(), loaded.editor().disc(), loaded.editor().tracks().rows(),
-                       parser.isSet(gap), wavPath);
+        writeDiscImage(loaded.editor().decoder(), loaded.editor().disc(),
+                       loaded.editor().tracks().rows(), parser.isSet(gap), wavPath);
     for (const QString& song : cutShort)
         context.err << "lccdtool-cli: "
                     << localText("the end of %1 could not be decoded; it is silent in the image",

@@ -77,7 +77,7 @@ int SheetCommand(const QStringList& arguments, CliContext& context) {
                                    "ラベル用紙 '%1' はありません。'lccdtool-cli sheets 語' で"
                                    "一覧を表示します")
                              .arg(name));
-    SheetSurface surface(printers());
+    SheetSurface surface(context.services.printers, context.services.fonts);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     const ProductSheet sheet = productSheetRows(*product, surface.paperInfos());
@@ -107,11 +107,11 @@ int CalibrationCommand(const QStringList& arguments, CliContext& context) {
     // Printed on a print queue; written as the built-in PDF printer draws it, unless a printer
     // is named whose papers the page should be drawn for.
     if (output.isEmpty() || parser.isSet(QStringLiteral("printer")))
-        selectPrintQueue(parser.value(QStringLiteral("printer")));
+        selectPrintQueue(context.services.printers, parser.value(QStringLiteral("printer")));
     else
-        selectPdfPrinter();
+        selectPdfPrinter(context.services.printers);
 
-    HeadlessSheet sheet(options);
+    HeadlessSheet sheet(options, context.services.printers, context.services.fonts);
     const std::optional<HeadlessSheet::Paper> paper = sheet.paper();
     if (!paper)
         throw AppError(localText("there is no printer", "プリンターがありません"));

@@ -9,9 +9,8 @@
 
 namespace lccd {
 
-LoadedDiscFolder::LoadedDiscFolder(const QString& folder, CliContext& context,
-                                   AudioDecoder& decoder)
-    : decoder_(decoder), editor_(decoder_) {
+LoadedDiscFolder::LoadedDiscFolder(const QString& folder, CliContext& context)
+    : editor_(context.services.songs) {
     if (!QFileInfo(folder).isDir())
         throw AppError(
             localText("there is no folder %1", "フォルダー %1 がありません").arg(folder));

@@ -3,7 +3,7 @@
 #include "cli/CliText.h"
 #include "cli/HeadlessSheet.h"
 #include "platform/AppError.h"
-#include "platform/QtPrinters.h"
+#include "platform/adapters/QtPrinters.h"
 #include "render/PageExport.h"
 #include "render/PrintJob.h"
 
@@ -39,14 +39,14 @@ SheetOptions sheetOptions(const QCommandLineParser& parser, const CliContext& co
     return options;
 }
 
-void selectPrintQueue(const QString& name) {
-    const QStringList names = printers().printerNames();
+void selectPrintQueue(PrinterSystem& printers, const QString& name) {
+    const QStringList names = printers.printerNames();
     QStringList queues = names;
     queues.removeAll(QtPrinterSystem::pdfPrinterName());
     const QString known =
         queues.isEmpty() ? localText("none", "なし") : queues.join(QStringLiteral(", "));
     if (name.isEmpty()) {
-        if (names.value(printers().currentIndex()) == QtPrinterSystem::pdfPrinterName())
+        if (names.value(printers.currentIndex()) == QtPrinterSystem::pdfPrinterName())
             throw AppError(
                 localText("there is no default printer; name one with --printer (printers: %1)",
                           "既定のプリンターがありません。--printer "
@@ -58,7 +58,7 @@ void selectPrintQueue(const QString& name) {
         throw UsageError(localText("there is no printer '%1'; printers: %2",
                                    "プリンター '%1' がありません。使えるプリンター: %2")
                              .arg(name, known));
-    printers().setCurrentIndex(int(names.indexOf(name)));
+    printers.setCurrentIndex(int(names.indexOf(name)));
 }
 
 bool isPageFile(const QString& path) {
@@ -71,11 +71,10 @@ int dpiOption(const QCommandLineParser& parser) {
     return intOption(parser, QStringLiteral("dpi"), 72, 1200, kDefaultPngDpi);
 }
 
-void selectPdfPrinter() {
-    const qsizetype pdfPrinter =
-        printers().printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
+void selectPdfPrinter(PrinterSystem& printers) {
+    const qsizetype pdfPrinter = printers.printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
     if (pdfPrinter >= 0)
-        printers().setCurrentIndex(int(pdfPrinter));
+        printers.setCurrentIndex(int(pdfPrinter));
 }
 
 void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScreenOnly) {
@@ -87,9 +86,10 @@ void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScre
 }
 
 void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
+    PrinterSystem& printers = sheet.surface().printers();
     if (!PrintCopies(sheet.surface(), copies))
         throw AppError(localText("%1 could not be printed on %2", "%1 を %2 で印刷できませんでした")
-                           .arg(what, printers().printerNames().value(printers().currentIndex())));
+                           .arg(what, printers.printerNames().value(printers.currentIndex())));
 }
 
 int RenderCommand(const QStringList& arguments, CliContext& context) {
@@ -106,8 +106,8 @@ int RenderCommand(const QStringList& arguments, CliContext& context) {
     const int dpi = dpiOption(parser);
     const SheetOptions options = sheetOptions(parser, context);
 
-    selectPdfPrinter();
-    HeadlessSheet sheet(options);
+    selectPdfPrinter(context.services.printers);
+    HeadlessSheet sheet(options, context.services.printers, context.services.fonts);
     sheet.load(parser.positionalArguments().first());
     sheet.draw();
     writePage(sheet, output, dpi, parser.isSet(QStringLiteral("guides")));
@@ -123,9 +123,9 @@ int PrintCommand(const QStringList& arguments, CliContext& context) {
     // The copies box of the main window holds 1 to 999.
     const int copies = intOption(parser, QStringLiteral("copies"), 1, 999, 1);
     const SheetOptions options = sheetOptions(parser, context);
-    selectPrintQueue(parser.value(QStringLiteral("printer")));
+    selectPrintQueue(context.services.printers, parser.value(QStringLiteral("printer")));
 
-    HeadlessSheet sheet(options);
+    HeadlessSheet sheet(options, context.services.printers, context.services.fonts);
     const QString layout = parser.positionalArguments().first();
     sheet.load(layout);
     sheet.draw();

@@ -14,7 +14,7 @@ SheetOptions sheetOptions(const QCommandLineParser& parser, const CliContext& co
 // Makes the print queue of that name current, or checks that there is a default one when the
 // name is empty; the built-in PDF printer is no print queue. Throws UsageError for an unknown
 // name, AppError when there is no default printer.
-void selectPrintQueue(const QString& name);
+void selectPrintQueue(PrinterSystem& printers, const QString& name);
 
 // Whether -o names a page file: .pdf or .png.
 bool isPageFile(const QString& path);
@@ -22,7 +22,7 @@ bool isPageFile(const QString& path);
 int dpiOption(const QCommandLineParser& parser);
 // Makes the built-in PDF printer current, so that pages drawn for files do not depend on the
 // desktop's printers.
-void selectPdfPrinter();
+void selectPdfPrinter(PrinterSystem& printers);
 // Writes the sheet's drawn page to a .pdf or .png file (dpi for PNG); withScreenOnly adds what
 // only the preview shows (label guides).
 void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScreenOnly);

@@ -1,4 +1,11 @@
 #include "cli/Cli.h"
+#include "platform/adapters/LibBurnDiscBurner.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/adapters/QtDesktopShell.h"
+#include "platform/adapters/QtFonts.h"
+#include "platform/adapters/QtPrinters.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
 
 #include <QGuiApplication>
 
@@ -10,9 +17,20 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("lccdtool-cli"));
+
+    // The desktop the commands run on; the dialogs are answered by the command line itself.
+    lccd::QtPrinterSystem printers;
+    lccd::QtFontSystem fonts;
+    lccd::QtDesktopShell shell;
+    lccd::TagLibMp3Infp tags;
+    lccd::HeaderMediaLengths lengths;
+    lccd::SongDecoder decoder;
+    lccd::LibBurnDiscBurner burner;
+    const lccd::Services services{printers, fonts, shell, {tags, lengths, decoder}, burner};
+
     QTextStream out(stdout);
     QTextStream err(stderr);
     return lccd::RunCli(QGuiApplication::arguments(),
                         lccd::ProgramPaths::forExecutable(QGuiApplication::applicationFilePath()),
-                        out, err);
+                        services, out, err);
 }

@@ -1,26 +1,33 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Checks the layering of the libraries: each folder includes headers only from itself and from
-# the folders below it (platform, common, layout and audio side by side, then render and cdlist
-# side by side, then the window in app and the command line in cli, which share nothing but the
-# libraries).
+# the folders below it. At the bottom the services' interfaces and plain helpers (platform),
+# then the song file codecs (platform/codecs) and, beside everything else, the desktop's
+# implementations of the services (platform/adapters), which only the window in app and the
+# command line in cli may use; in between common, layout and audio side by side, then render
+# and cdlist side by side. app and cli share nothing but the libraries.
 #   cmake -DSOURCE_DIR=<checkout> -P cmake/CheckLayering.cmake
+set(codecs platform/codecs)
+set(adapters platform/adapters)
 set(below_platform platform)
+set(below_${codecs} platform ${codecs})
+set(below_${adapters} platform ${codecs} ${adapters})
 set(below_common platform common)
 set(below_layout platform common layout)
-set(below_audio platform common audio)
+set(below_audio platform ${codecs} common audio)
 set(below_render platform common layout render)
-set(below_cdlist platform common layout audio cdlist)
-set(below_app platform common layout audio render cdlist app)
-set(below_cli platform common layout audio render cdlist cli)
+set(below_cdlist platform ${codecs} common layout audio cdlist)
+set(below_app platform ${codecs} ${adapters} common layout audio render cdlist app)
+set(below_cli platform ${codecs} ${adapters} common layout audio render cdlist cli)
 
 set(violations "")
-foreach(folder platform common layout audio render cdlist app cli)
+foreach(folder platform ${codecs} ${adapters} common layout audio render cdlist app cli)
     file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
     foreach(source IN LISTS sources)
         file(STRINGS "${source}" includes REGEX "^#include \"[a-z]+/")
         foreach(line IN LISTS includes)
-            string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" used "${line}")
+            string(REGEX REPLACE "^#include \"(platform/(codecs|adapters)|[a-z]+)/.*" "\\1" used
+                "${line}")
             if(NOT used IN_LIST below_${folder})
                 list(APPEND violations "${source}: ${line}")
             endif()

@@ -113,16 +113,16 @@ qint64 FileSizeOf(const QString& path) {
     return info.isDir() ? 0 : info.size();
 }
 
-bool OpenWithAssociatedProgram(const QString& path) {
+bool OpenWithAssociatedProgram(DesktopShell& shell, const QString& path) {
     QString document = path;
     if (document.size() >= 2 && document.startsWith(QLatin1Char('"')) &&
         document.endsWith(QLatin1Char('"')))
         document = document.mid(1, document.size() - 2);
-    return desktopShell().openDocument(document);
+    return shell.openDocument(document);
 }
 
-void OpenUrl(const QString& address) {
-    desktopShell().openUrl(address);
+void OpenUrl(DesktopShell& shell, const QString& address) {
+    shell.openUrl(address);
 }
 
 } // namespace lccd

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Shell.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -38,9 +40,9 @@ qint64 FileSizeOf(const QString& path);
 
 // Opens a document in the program the desktop associates with it. A path enclosed in double
 // quotes is taken without them. Returns whether the desktop accepted it.
-bool OpenWithAssociatedProgram(const QString& path);
+bool OpenWithAssociatedProgram(DesktopShell& shell, const QString& path);
 
 // Opens a web address in the user's browser.
-void OpenUrl(const QString& address);
+void OpenUrl(DesktopShell& shell, const QString& address);
 
 } // namespace lccd

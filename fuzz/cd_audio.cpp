@@ -2,7 +2,7 @@
 #include "audio/CdTrackAudio.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/AppError.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 
 #include <vector>
 

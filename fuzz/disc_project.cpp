@@ -4,7 +4,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/LabelLayout.h"
 #include "fuzz/FuzzInput.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 #include "fuzz/FuzzInput.h"
-#include "platform/RiffSif.h"
+#include "platform/codecs/RiffSif.h"
 
 #include <QFile>
 

@@ -2,12 +2,12 @@
 #include "cdlist/TrackTags.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/AppError.h"
-#include "platform/CodedAudio.h"
+#include "platform/codecs/CodedAudio.h"
 #include "platform/Mp3Infp.h"
-#include "platform/Riff.h"
-#include "platform/RiffSif.h"
-#include "platform/SongDecoder.h"
-#include "platform/SongTagFields.h"
+#include "platform/codecs/Riff.h"
+#include "platform/codecs/RiffSif.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/codecs/SongTagFields.h"
 
 #include <QFile>
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // Song files decoded to samples: what a song holds and its audio, read front to back.
 namespace lccd {
@@ -57,5 +58,9 @@ public:
     // decoder knows.
     virtual std::unique_ptr<AudioStream> open(const QString& path) = 0;
 };
+
+// A song's playing time in whole milliseconds, truncated, from the number of sample frames the
+// decoder delivers; nothing when the file cannot be decoded.
+std::optional<qint64> decodedLengthMilliseconds(AudioDecoder& decoder, const QString& path);
 
 } // namespace lccd

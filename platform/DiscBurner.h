@@ -39,6 +39,9 @@ struct BurnOptions {
     int speedKBps = 0; // 1000 bytes a second; 0 for the drive's fastest
     bool simulate = false;
     bool eject = false;
+    // While the disc is written, a signal that ends the program (Ctrl+C) first stops the drive
+    // and releases it: for a program run in a terminal.
+    bool stopOnSignals = false;
 };
 
 struct BurnDrive {

@@ -2,8 +2,8 @@
 
 namespace lccd {
 
-int FaceCharset(const QString& face) {
-    for (const InstalledFace& installed : fonts().installedFaces())
+int FaceCharset(FontSystem& fonts, const QString& face) {
+    for (const InstalledFace& installed : fonts.installedFaces())
         if (installed.name == face)
             return installed.charset;
     return Charset::NotInstalled;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Service.h"
-
 #include <QList>
 #include <QString>
 
@@ -49,12 +47,8 @@ public:
     virtual QList<int> advances(const FontRequest& font, QStringView text) = 0;
 };
 
-inline FontSystem& fonts() {
-    return Service<FontSystem>::current();
-}
-
 // The character set of an installed face; Charset::NotInstalled when no installed face has
 // exactly that name.
-int FaceCharset(const QString& face);
+int FaceCharset(FontSystem& fonts, const QString& face);
 
 } // namespace lccd

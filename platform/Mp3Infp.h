@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Service.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -69,9 +67,5 @@ public:
     virtual int mp3_MakeId3v1(const QString& path) = 0;
     virtual int mp3_MakeRMP(const QString& path) = 0;
 };
-
-inline Mp3Infp& mp3infp() {
-    return Service<Mp3Infp>::current();
-}
 
 } // namespace lccd

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Service.h"
-
 #include <QList>
 #include <QSize>
 #include <QStringList>
@@ -75,9 +73,5 @@ public:
     virtual bool print(const QString& title, int copies, int pageCount,
                        const std::function<void(QPainter&, int)>& drawPage) = 0;
 };
-
-inline PrinterSystem& printers() {
-    return Service<PrinterSystem>::current();
-}
 
 } // namespace lccd

@@ -1,21 +1,25 @@
 #pragma once
 
-// A process-wide slot for one platform service (dialogs, shell, printers, ...).
-// The program uses the default implementation; a test installs its own for a scope:
+#include <QtGlobal>
+
+#include <typeinfo>
+
+// A process-wide slot for the one service the windows reach without being handed it: the
+// dialog adapter, at the edge between the windows and the user. main() installs the desktop's
+// implementation, a test its script, each for a scope:
 //
 //     ScriptedDialogs script;
 //     Service<DialogAdapter>::Override use(script);
 //
-// Each service defines its default by specialising ServiceDefault<Interface>::get()
-// in the file of its real implementation.
+// Every other service is passed to whoever uses it.
 namespace lccd {
-
-template <typename Interface> struct ServiceDefault { static Interface& get(); };
 
 template <typename Interface> class Service {
 public:
     static Interface& current() {
-        return installed_ ? *installed_ : ServiceDefault<Interface>::get();
+        if (!installed_)
+            qFatal("no %s is installed", typeid(Interface).name());
+        return *installed_;
     }
 
     // Installs an implementation until the end of the scope, then restores the previous one.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Service.h"
-
 #include <QString>
 
 // The desktop shell: documents open in the program the desktop associates with them, and web
@@ -15,9 +13,5 @@ public:
     virtual bool openDocument(const QString& path) = 0;
     virtual bool openUrl(const QString& address) = 0;
 };
-
-inline DesktopShell& desktopShell() {
-    return Service<DesktopShell>::current();
-}
 
 } // namespace lccd

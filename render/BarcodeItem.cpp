@@ -59,7 +59,7 @@ void DrawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
     font.face = row.face;
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
-    if (FaceCharset(row.face) == Charset::NotInstalled) {
+    if (FaceCharset(context.surface.fonts(), row.face) == Charset::NotInstalled) {
         drawBars(context.surface, row, font.color);
         return;
     }

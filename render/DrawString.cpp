@@ -49,13 +49,13 @@ void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, in
     // The vertical "@" variant is drawn by turning the face's own glyphs.
     const QString family = vertical ? face.mid(1) : face;
     const FontRequest request{family, canvasFont.pixelHeight, canvasFont.bold, canvasFont.italic};
-    const TextMetrics metrics = fonts().metrics(request);
+    const TextMetrics metrics = fonts_.metrics(request);
 
     QString line = text.left(kMaxDrawnCharacters);
     if (vertical)
         line.replace(QChar(u'－'), QChar(u'─'));
 
-    const QList<int> advances = fonts().advances(request, line);
+    const QList<int> advances = fonts_.advances(request, line);
     const int total = saturatedInt(double(std::accumulate(advances.begin(), advances.end(), 0LL)));
     const LineLayout layout = AlignLine(align, W, W2, total, int(line.size()));
 

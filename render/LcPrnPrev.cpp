@@ -11,8 +11,8 @@ constexpr int kSheetMargin = 10; // screen pixels around the paper
 
 } // namespace
 
-TLcPrnPrev::TLcPrnPrev(PrinterSystem& printers, QWidget* parent)
-    : QWidget(parent), sheet_(printers) {
+TLcPrnPrev::TLcPrnPrev(PrinterSystem& printers, FontSystem& fonts, QWidget* parent)
+    : QWidget(parent), sheet_(printers, fonts) {
     setObjectName(QStringLiteral("LcPrnPrev1"));
     sheet_.onChanged = [this] {
         UpdateGeometry();

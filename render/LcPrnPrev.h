@@ -13,7 +13,7 @@ class TLcPrnPrev : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TLcPrnPrev(PrinterSystem& printers, QWidget* parent = nullptr);
+    TLcPrnPrev(PrinterSystem& printers, FontSystem& fonts, QWidget* parent = nullptr);
     ~TLcPrnPrev() override;
 
     SheetSurface& sheet() { return sheet_; }

@@ -67,7 +67,7 @@ void DrawParagraphItem(const ItemContext& context, DrawingPassObserver& observer
     CanvasFont& font = surface.pageCanvas()->font();
     const int points = surface.pageCanvas()->fontSizeInPoints();
     const int screenDpi = context.screenDpi;
-    const TextMetrics screenMetrics = fonts().metrics(
+    const TextMetrics screenMetrics = surface.fonts().metrics(
         {font.face, pointsToPixelHeight(points, screenDpi), font.bold, font.italic});
     const int extent = LayoutToScreen(row.vertical ? row.h : row.w, screenDpi);
     const int wrapByte = extent / qMax(1, screenMetrics.averageCharWidth);
@@ -144,7 +144,7 @@ void DrawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
     font.face = row.face;
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
-    if (const int charset = FaceCharset(row.face); charset != Charset::NotInstalled)
+    if (const int charset = FaceCharset(context.surface.fonts(), row.face); charset != Charset::NotInstalled)
         font.charset = charset;
     DrawParagraphItem(context, observer, text, row, spacing);
 }

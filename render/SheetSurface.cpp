@@ -18,7 +18,8 @@ int layoutToDevice(int v, int dpi, double unitsPerInch) {
 
 } // namespace
 
-SheetSurface::SheetSurface(PrinterSystem& printers) : printers_(printers) {
+SheetSurface::SheetSurface(PrinterSystem& printers, FontSystem& fonts)
+    : printers_(printers), fonts_(fonts) {
     refreshDevice();
 }
 

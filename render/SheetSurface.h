@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Fonts.h"
 #include "platform/Printer.h"
 #include "render/PageCanvas.h"
 #include "render/PagePicture.h"
@@ -40,10 +41,14 @@ struct PrinterInfo {
 // also holds the printer's paper table and selects papers in its device settings.
 class SheetSurface {
 public:
-    explicit SheetSurface(PrinterSystem& printers);
+    SheetSurface(PrinterSystem& printers, FontSystem& fonts);
     ~SheetSurface();
     SheetSurface(const SheetSurface&) = delete;
     SheetSurface& operator=(const SheetSurface&) = delete;
+
+    // The printers and fonts the surface was made with: drawing measures text with these fonts.
+    PrinterSystem& printers() { return printers_; }
+    FontSystem& fonts() { return fonts_; }
 
     QString Title;
     int MarginLeft = 0; // layout units added to every x
@@ -120,6 +125,7 @@ private:
     void changed();
 
     PrinterSystem& printers_;
+    FontSystem& fonts_;
     int hoseiX_ = 0;
     int hoseiY_ = 0;
     DeviceCaps device_;

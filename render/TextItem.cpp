@@ -6,8 +6,8 @@ namespace lccd {
 namespace {
 
 // Gives the canvas font the face when it is installed; false when it is not.
-bool takeFace(CanvasFont& font, const QString& face) {
-    const int charset = FaceCharset(face);
+bool takeFace(FontSystem& fonts, CanvasFont& font, const QString& face) {
+    const int charset = FaceCharset(fonts, face);
     if (charset == Charset::NotInstalled)
         return false;
     font.face = face;
@@ -26,8 +26,9 @@ void DrawTextRow(const ItemContext& context, const DecodedRow& row) {
         fallback = row.face.mid(bar + 1);
     }
     CanvasFont& font = context.surface.pageCanvas()->font();
-    if (!takeFace(font, primary))
-        takeFace(font, fallback);
+    FontSystem& fonts = context.surface.fonts();
+    if (!takeFace(fonts, font, primary))
+        takeFace(fonts, font, fallback);
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.colour);
     context.surface.DrawString(row.x + context.correctionX, row.y + context.correctionY, align,

@@ -1,6 +1,6 @@
 #include "tests/app/MainWindowFixture.h"
 
-#include "platform/QtPrinters.h"
+#include "platform/adapters/QtPrinters.h"
 #include "tests/support/ExternalTools.h"
 
 #include <QDir>

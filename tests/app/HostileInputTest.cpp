@@ -2,8 +2,8 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
-#include "platform/SongDecoder.h"
-#include "platform/TagLibMp3Infp.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/TestSongs.h"
 

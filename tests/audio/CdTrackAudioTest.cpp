@@ -1,6 +1,6 @@
 #include "audio/CdTrackAudio.h"
 #include "audio/CdFormat.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"

@@ -1,6 +1,6 @@
 #include "cdlist/CdListPresenter.h"
 
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "tests/support/TestSongs.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 
 #include "cdlist/CdListPresenter.h"
 #include "platform/CodePage.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "tests/support/TestSongs.h"
 
 #include <QFile>

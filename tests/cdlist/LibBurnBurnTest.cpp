@@ -1,6 +1,6 @@
 #include "cdlist/DiscBurnPlan.h"
 #include "platform/AppError.h"
-#include "platform/LibBurnDiscBurner.h"
+#include "platform/adapters/LibBurnDiscBurner.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/FakeAudioDecoder.h"
 

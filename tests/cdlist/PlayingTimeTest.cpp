@@ -1,7 +1,7 @@
 #include "cdlist/PlayingTime.h"
 
 #include "cdlist/SongLengths.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/TestSongs.h"

@@ -1,8 +1,8 @@
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
-#include "platform/MediaLength.h"
-#include "platform/Riff.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/codecs/Riff.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/ScriptedDialogs.h"
 

@@ -2,7 +2,7 @@
 
 #include "cdlist/StatusPanel.h"
 #include "platform/CodePage.h"
-#include "platform/Riff.h"
+#include "platform/codecs/Riff.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/RecordingMp3Infp.h"

@@ -1,7 +1,7 @@
 #include "cli/BurnCommand.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"

@@ -3,7 +3,7 @@
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
 #include "platform/CodePage.h"
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/TestSongs.h"
 

@@ -1,6 +1,6 @@
-#include "platform/SongDecoder.h"
+#include "platform/adapters/SongDecoder.h"
 #include "platform/AppError.h"
-#include "platform/Riff.h"
+#include "platform/codecs/Riff.h"
 
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"

@@ -1,5 +1,5 @@
-#include "platform/VorbisCommentFile.h"
-#include "platform/CodedAudio.h"
+#include "platform/adapters/VorbisCommentFile.h"
+#include "platform/codecs/CodedAudio.h"
 
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"

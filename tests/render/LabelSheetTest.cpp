@@ -1,5 +1,5 @@
 #include "layout/CalibrationSheet.h"
-#include "platform/QtPrinters.h"
+#include "platform/adapters/QtPrinters.h"
 #include "render/LcPrnPrev.h"
 #include "render/ProductSheet.h"
 #include "tests/render/PassFixture.h"

@@ -1,7 +1,7 @@
 #include "render/SheetSurface.h"
 
 #include "platform/AppError.h"
-#include "platform/QtPrinters.h"
+#include "platform/adapters/QtPrinters.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
 

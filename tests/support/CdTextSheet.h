@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/CodePage.h"
-#include "platform/LibBurnLibrary.h"
+#include "platform/adapters/LibBurnLibrary.h"
 
 #include <libburn/libburn.h>
 

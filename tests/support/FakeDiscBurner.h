@@ -95,7 +95,8 @@ private:
         void pull() {
             BurnTrack& track = session_.tracks[size_t(track_)];
             RecordedTrack& recorded = record().tracks[size_t(track_)];
-            const qint64 chunk = qBound(qint64(1), recorded.byteCount / 2 / 2352, qint64(256)) * 2352;
+            const qint64 chunk =
+                qBound(qint64(1), recorded.byteCount / 2 / 2352, qint64(256)) * 2352;
             std::vector<char> buffer(static_cast<size_t>(chunk));
             const qint64 read = track.audio->read(buffer.data(), chunk);
             recorded.bytesRead += read;

@@ -2,7 +2,7 @@
 
 namespace lccd::test {
 
-FakeFonts::FakeFonts() : install_(*this) {
+FakeFonts::FakeFonts() {
     faces = {{QStringLiteral("ＭＳ ゴシック"), Charset::ShiftJis},
              {QStringLiteral("ＭＳ 明朝"), Charset::ShiftJis},
              {QStringLiteral("MS UI Gothic"), Charset::ShiftJis},

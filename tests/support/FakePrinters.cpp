@@ -6,7 +6,7 @@
 
 namespace lccd::test {
 
-FakePrinters::FakePrinters() : install_(*this) {
+FakePrinters::FakePrinters() {
     papers.names = {QStringLiteral("A4"), QStringLiteral("A5"), QStringLiteral("B5 (JIS)"),
                     QStringLiteral("Letter"), QStringLiteral("ﾊｶﾞｷ")};
     papers.codes = {9, 11, 13, 1, 43};

@@ -7,7 +7,7 @@
 
 namespace lccd::test {
 
-// A configurable printer system for tests, installed while it exists. By default one printer
+// A configurable printer system for tests. By default one printer
 // "Office.Laser" at 600 dpi with a few papers (A4 selected, portrait) and hardware margins of
 // about 100 pixels: A4 is 4961 × 7016 pixels with a printable area of 4760 × 6814.
 class FakePrinters : public PrinterSystem {
@@ -41,9 +41,6 @@ public:
     DriverPapers driverPapers() override { return papers; }
     bool print(const QString& title, int copies, int pageCount,
                const std::function<void(QPainter&, int)>& drawPage) override;
-
-private:
-    Service<PrinterSystem>::Override install_;
 };
 
 } // namespace lccd::test

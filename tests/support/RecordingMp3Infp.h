@@ -1,17 +1,16 @@
 #pragma once
 
-#include "platform/TagLibMp3Infp.h"
+#include "platform/adapters/TagLibMp3Infp.h"
 
 #include <QStringList>
 
 namespace lccd::test {
 
 // The program's tag library with a version of the test's choosing, recording the files it is
-// asked to save. Installed while it exists; it keeps its own loaded file.
+// asked to save; it keeps its own loaded file.
 class RecordingMp3Infp : public Mp3Infp {
 public:
-    explicit RecordingMp3Infp(quint32 version = TagLibMp3Infp::kVersion)
-        : version_(version), install_(*this) {}
+    explicit RecordingMp3Infp(quint32 version = TagLibMp3Infp::kVersion) : version_(version) {}
 
     quint32 GetVer() override { return version_; }
     int Load(const QString& path) override { return library_.Load(path); }
@@ -40,7 +39,6 @@ public:
 private:
     quint32 version_;
     TagLibMp3Infp library_;
-    Service<Mp3Infp>::Override install_;
 };
 
 } // namespace lccd::test

@@ -6,11 +6,9 @@
 
 namespace lccd::test {
 
-// A desktop shell that only records what it was asked to open. Installed while it exists.
+// A desktop shell that only records what it was asked to open.
 class RecordingShell : public DesktopShell {
 public:
-    RecordingShell() : install_(*this) {}
-
     bool openDocument(const QString& path) override {
         documents.append(path);
         return true;
@@ -22,9 +20,6 @@ public:
 
     QStringList documents;
     QStringList urls;
-
-private:
-    Service<DesktopShell>::Override install_;
 };
 
 } // namespace lccd::test

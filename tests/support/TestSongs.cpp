@@ -1,6 +1,6 @@
 #include "tests/support/TestSongs.h"
 
-#include "platform/Riff.h"
+#include "platform/codecs/Riff.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,0 +1,30 @@
+#include "platform/codecs/SongFileProblem.h"
+
+#include "platform/codecs/Id3Header.h"
+
+#include <QFile>
+
+namespace lccd {
+
+QString songFileProblem(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("ファイルを開けません");
+    const QByteArray head = file.read(12);
+    if (head.isEmpty())
+        return QStringLiteral("空のファイルです");
+    if (head.startsWith("FORM") && (head.mid(8, 4) == "AIFF" || head.mid(8, 4) == "AIFC"))
+        return QStringLiteral("AIFFファイルです");
+    if (head.startsWith("fLaC"))
+        return QStringLiteral("FLACファイルとして読めません");
+    if (head.startsWith("OggS"))
+        return QStringLiteral("Oggファイルとして読めません");
+    if (head.startsWith("ID3") && head.size() >= 10 && file.seek(id3v2TagSize(head)) &&
+        file.read(4) == "RIFF")
+        return QStringLiteral("WAVの前にID3タグがあります");
+    if (head.startsWith("RIFF") && head.mid(8, 4) != "WAVE")
+        return QStringLiteral("WAVEではないRIFFファイルです");
+    return QStringLiteral("音楽ファイルとして読めません");
+}
+
+} // namespace lccd
