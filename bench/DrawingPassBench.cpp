@@ -4,6 +4,7 @@
 #include "bench/JacketRows.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/adapters/QtFonts.h"
 #include "platform/adapters/QtPrinters.h"
 #include "render/DrawingPass.h"
 #include "render/LcPrnPrev.h"
@@ -50,8 +51,8 @@ QStringList paragraphRow() {
 
 struct Setup {
     lccd::QtPrinterSystem printers;
-    lccd::Service<lccd::PrinterSystem>::Override use{printers};
-    lccd::TLcPrnPrev preview{printers};
+    lccd::QtFontSystem fonts;
+    lccd::TLcPrnPrev preview{printers, fonts};
     lccd::SheetSurface& surface = preview.sheet();
     lccd::LayoutDrawingPass pass{surface};
     lccd::SheetInputs inputs;

@@ -6,6 +6,7 @@
 #include "cdlist/FolderLoader.h"
 #include "platform/codecs/Riff.h"
 #include "platform/adapters/SongDecoder.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 
 #include <QCoreApplication>
@@ -46,8 +47,8 @@ void BM_LoadFolderOf25TaggedSongs(benchmark::State& state) {
     QTemporaryDir folder;
     for (int number = 1; number <= lccd::kTrackRowCount; ++number)
         writeTaggedSong(folder.filePath(QString::asprintf("%02d 春の海.wav", number)), number);
-    lccd::SongDecoder decoder;
-    lccd::CdListPresenter editor(decoder);
+    lccd::test::DesktopSongs songs;
+    lccd::CdListPresenter editor(songs.services());
     editor.disc().setFolderPath(folder.path());
     for (auto _ : state)
         lccd::LoadFolder(editor, folder.path());

@@ -7,7 +7,7 @@
 //   13 FLAC and 12 MP3 songs of 4 minutes, kept     0.47 ms
 //   the same, each decoded afresh (the first time)  651 ms
 #include "cdlist/CdListPresenter.h"
-#include "platform/adapters/SongDecoder.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/TestSongs.h"
 
@@ -74,8 +74,8 @@ QStringList encodedSongFiles(const QTemporaryDir& folder) {
 void BM_RecountTracks(benchmark::State& state) {
     makeApplication();
     QTemporaryDir folder;
-    lccd::SongDecoder decoder;
-    lccd::CdListPresenter cdList(decoder);
+    lccd::test::DesktopSongs songs;
+    lccd::CdListPresenter cdList(songs.services());
     fillList(cdList, folder, sparseWavFiles(folder));
     for (auto _ : state)
         benchmark::DoNotOptimize(cdList.RecountTracks());
@@ -87,8 +87,8 @@ BENCHMARK(BM_RecountTracks)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repo
 void BM_RecountEncodedTracks(benchmark::State& state) {
     makeApplication();
     QTemporaryDir folder;
-    lccd::SongDecoder decoder;
-    lccd::CdListPresenter cdList(decoder);
+    lccd::test::DesktopSongs songs;
+    lccd::CdListPresenter cdList(songs.services());
     fillList(cdList, folder, encodedSongFiles(folder));
     cdList.RecountTracks();
     for (auto _ : state)
@@ -104,11 +104,11 @@ BENCHMARK(BM_RecountEncodedTracks)
 void BM_RecountEncodedTracksFirstTime(benchmark::State& state) {
     makeApplication();
     QTemporaryDir folder;
-    lccd::SongDecoder decoder;
+    lccd::test::DesktopSongs songs;
     const QStringList files = encodedSongFiles(folder);
     for (auto _ : state) {
         state.PauseTiming();
-        lccd::CdListPresenter cdList(decoder);
+        lccd::CdListPresenter cdList(songs.services());
         fillList(cdList, folder, files);
         state.ResumeTiming();
         benchmark::DoNotOptimize(cdList.RecountTracks());

@@ -4,6 +4,14 @@
 #include "bench/JacketRows.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/adapters/LibBurnDiscBurner.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/adapters/QtDesktopShell.h"
+#include "platform/adapters/QtDialogs.h"
+#include "platform/adapters/QtFonts.h"
+#include "platform/adapters/QtPrinters.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
 #include "render/LcPrnPrev.h"
 
 #include <QApplication>
@@ -25,8 +33,20 @@ void BM_StartToFirstPaintedPreview(benchmark::State& state) {
         ini.append(lccd::toSjis(QStringLiteral("Item%1=%2").arg(i).arg(rows[i])));
     lccd::writeFileAtomically(paths.iniPath, lccd::joinLinesCrLf(ini));
 
+    // The services as the program's main chooses them.
+    lccd::QtDialogs dialogs;
+    const lccd::Service<lccd::DialogAdapter>::Override useDialogs(dialogs);
+    lccd::QtPrinterSystem printers;
+    lccd::QtFontSystem fonts;
+    lccd::QtDesktopShell shell;
+    lccd::TagLibMp3Infp tags;
+    lccd::HeaderMediaLengths lengths;
+    lccd::SongDecoder decoder;
+    lccd::LibBurnDiscBurner burner;
+    const lccd::Services services{printers, fonts, shell, {tags, lengths, decoder}, burner};
+
     for (auto _ : state) {
-        lccd::TForm1 window(paths);
+        lccd::TForm1 window(paths, services);
         window.show();
         benchmark::DoNotOptimize(window.preview().grab());
     }

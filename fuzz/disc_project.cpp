@@ -4,7 +4,7 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/LabelLayout.h"
 #include "fuzz/FuzzInput.h"
-#include "platform/adapters/SongDecoder.h"
+#include "tests/support/DesktopSongs.h"
 
 #include <QFileInfo>
 
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString project = fuzz::scratchFile(data, size, QStringLiteral("project.txt"));
-    SongDecoder decoder;
-    CdListPresenter editor(decoder);
+    test::DesktopSongs songs;
+    CdListPresenter editor(songs.services());
     LoadFolder(editor, QFileInfo(project).path());
     DiscProjectLines(editor.disc(), editor.tracks().rows());
     CueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());

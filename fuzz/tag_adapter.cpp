@@ -2,11 +2,12 @@
 #include "cdlist/TrackTags.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/AppError.h"
-#include "platform/codecs/CodedAudio.h"
 #include "platform/Mp3Infp.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
+#include "platform/codecs/CodedAudio.h"
 #include "platform/codecs/Riff.h"
 #include "platform/codecs/RiffSif.h"
-#include "platform/adapters/SongDecoder.h"
 #include "platform/codecs/SongTagFields.h"
 
 #include <QFile>
@@ -31,9 +32,10 @@ QByteArray audioOf(const QString& path) {
 }
 
 // After the title was changed to "fuzz": it reads back, and the other values keep their bytes.
-void requireOnlyTitleChanged(const QString& path, const lccd::TagSet& stored) {
+void requireOnlyTitleChanged(lccd::Mp3Infp& library, const QString& path,
+                             const lccd::TagSet& stored) {
     using namespace lccd;
-    const TagSet saved = ReadTagSet(path);
+    const TagSet saved = ReadTagSet(library, path);
     fuzz::require(saved[TagField::Title] == "fuzz", "the changed title reads back");
     for (TagField field :
          {TagField::Performer, TagField::Album, TagField::Comment, TagField::Year, TagField::Genre})
@@ -61,15 +63,15 @@ std::optional<std::vector<float>> decodedSamples(const QString& path) {
 // a song the decoder refused decodes now). An Ogg song is held to the packet comparison the save
 // makes itself: where its pages are damaged beyond their checksums, the decoder's output
 // depends on the pages around the comment, which the save rewrites.
-void changeVorbisCommentTitle(const QString& path, lccd::TrackTags tags) {
+void changeVorbisCommentTitle(lccd::Mp3Infp& library, const QString& path, lccd::TrackTags tags) {
     using namespace lccd;
     const std::optional<std::vector<float>> samples =
         codedContainerOf(path) == CodedContainer::Flac ? decodedSamples(path) : std::nullopt;
-    const TagSet stored = ReadTagSet(path);
+    const TagSet stored = ReadTagSet(library, path);
     tags.title = QStringLiteral("fuzz");
-    if (WriteTrackTags(path, tags, true) != TagWriteResult::Written)
+    if (WriteTrackTags(library, path, tags, true) != TagWriteResult::Written)
         return;
-    requireOnlyTitleChanged(path, stored);
+    requireOnlyTitleChanged(library, path, stored);
     fuzz::require(!samples || decodedSamples(path) == samples, "the audio stays as it was");
 }
 
@@ -86,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         input.ConsumeBool() ? QStringLiteral("song.wav") : QStringLiteral("song.mp3");
     const std::vector<uint8_t> bytes = input.ConsumeRemainingBytes<uint8_t>();
     const QString path = fuzz::scratchFile(bytes.data(), bytes.size(), name);
-    Mp3Infp& library = mp3infp();
+    TagLibMp3Infp library;
     if (library.Load(path) != 0)
         return 0;
     for (const char* suffix : {"", "_rmp", "_v1", "_v2", "_id3"})
@@ -94,14 +96,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             library.GetValue(id + suffix);
 
     StatusPanel status;
-    TrackTags tags = ReadTrackTags(path, status);
+    TrackTags tags = ReadTrackTags(library, path, status);
     const QByteArray before = bytesOf(path);
-    fuzz::require(WriteTrackTags(path, tags, true) == TagWriteResult::Unchanged,
+    fuzz::require(WriteTrackTags(library, path, tags, true) == TagWriteResult::Unchanged,
                   "a save of the values read changes nothing");
     fuzz::require(bytesOf(path) == before, "an unchanged song keeps every byte");
 
     if (library.GetType() == SongFileType::VorbisComment) {
-        changeVorbisCommentTitle(path, tags);
+        changeVorbisCommentTitle(library, path, tags);
         return 0;
     }
     if (library.GetType() != SongFileType::Wav && library.GetType() != SongFileType::Mp3)
@@ -109,15 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool rmp = (library.mp3_GetTagType() & TagType::RiffSif) != 0;
     if (library.GetType() == SongFileType::Mp3 && !rmp)
         return 0; // a plain MP3 file changes form on its first write
-    const TagSet stored = ReadTagSet(path);
+    const TagSet stored = ReadTagSet(library, path);
     // An MP3 stream without any ID3 tag is given an empty ID3v1 tag on its first write.
     const bool getsId3v1 =
         rmp && (library.mp3_GetTagType() & (TagType::Id3v1 | TagType::Id3v2)) == 0;
     const QByteArray audio = audioOf(path) + (getsId3v1 ? emptyId3v1Tag() : QByteArray());
     tags.title = QStringLiteral("fuzz");
-    if (WriteTrackTags(path, tags, true) != TagWriteResult::Written)
+    if (WriteTrackTags(library, path, tags, true) != TagWriteResult::Written)
         return 0;
-    requireOnlyTitleChanged(path, stored);
+    requireOnlyTitleChanged(library, path, stored);
     fuzz::require(audioOf(path) == audio, "the audio keeps its bytes");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "platform/adapters/TagLibMp3Infp.h"
 #include "render/PageExport.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestSongs.h"
 
@@ -65,8 +66,8 @@ bool reported(const std::function<void()>& write) {
 // and the label, each named by the album title "Album".
 bool saveDisc(const QString& path) {
     test::ScriptedDialogs dialogs;
-    SongDecoder decoder;
-    CdListPresenter editor(decoder);
+    test::DesktopSongs songs;
+    CdListPresenter editor(songs.services());
     editor.disc().setFolderPath(QFileInfo(path).path());
     editor.disc().albumTitle = QStringLiteral("Album");
     editor.disc().discPerformer = QStringLiteral("Band");

@@ -20,6 +20,8 @@ using test::runTool;
 // papers have margins of 14, 42, 28 and 28 points on the left, top, right and bottom).
 class CupsPrintTest : public test::MainWindowTest {
 protected:
+    CupsPrintTest() { services.with(cups); }
+
     void SetUp() override {
         queue = qEnvironmentVariable("LCCD_TEST_CUPS_QUEUE");
         output = qEnvironmentVariable("LCCD_TEST_CUPS_OUTPUT");
@@ -72,7 +74,6 @@ protected:
     }
 
     QtPrinterSystem cups;
-    Service<PrinterSystem>::Override use{cups};
     QString queue;
     QString output;
 };

@@ -1,7 +1,6 @@
 #include "tests/app/MainWindowFixture.h"
 
 #include "app/Version.h"
-#include "tests/support/RecordingShell.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,7 +15,6 @@ namespace {
 using HelpAndVersionTest = test::MainWindowTest;
 
 TEST_F(HelpAndVersionTest, TheMhtGuideIsPreferredOverReadme) {
-    test::RecordingShell shell;
     writeFile(QStringLiteral("readme.txt"), QStringLiteral("guide"));
     open();
     trigger("H1");
@@ -29,7 +27,6 @@ TEST_F(HelpAndVersionTest, TheMhtGuideIsPreferredOverReadme) {
 }
 
 TEST_F(HelpAndVersionTest, WithoutAGuideNothingOpens) {
-    test::RecordingShell shell;
     open();
     trigger("H1");
     EXPECT_TRUE(shell.documents.isEmpty());
@@ -63,7 +60,6 @@ TEST_F(HelpAndVersionTest, VersionWindowClosesItselfAndStartsAgainWhenReopened) 
 }
 
 TEST_F(HelpAndVersionTest, ClickingTheNoticeOpensTheWebAddressAndTheTitleCloses) {
-    test::RecordingShell shell;
     open();
     TfrmVersion& version = form->frmVersion();
     version.show();

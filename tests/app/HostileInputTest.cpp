@@ -5,6 +5,7 @@
 #include "platform/adapters/SongDecoder.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 
 #include <QDir>
@@ -97,8 +98,8 @@ TEST_F(HostileInputTest, FilesAbove64MegabytesAndNonFilesAreRefusedWithAMessage)
 }
 
 TEST_F(HostileInputTest, DiscFoldersWithAFolderAPipeOrAGigabyteNamedLikeTheProject) {
-    SongDecoder decoder;
-    CdListPresenter editor(decoder);
+    test::DesktopSongs songs;
+    CdListPresenter editor(songs.services());
     test::writeTestWav(dir.filePath(QStringLiteral("01.wav")), 44100);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("album.txt")));
     LoadFolder(editor, dir.path());
@@ -159,13 +160,13 @@ TEST_F(HostileInputTest, SongFilesWhoseSizesLieOrThatAreNoiseGiveEmptyTags) {
     };
     for (const auto& song : songs) {
         SCOPED_TRACE(song.name);
-        SongDecoder decoder;
-        CdListPresenter editor(decoder);
+        test::DesktopSongs desktop;
+        CdListPresenter editor(desktop.services());
         const QString path = dir.filePath(QString::fromUtf8(song.name));
         writeFileAtomically(path, song.bytes);
         TrackTags expected;
         expected.title = QString::fromUtf8(song.title);
-        EXPECT_EQ(ReadTrackTags(path, editor.status()), expected);
+        EXPECT_EQ(ReadTrackTags(desktop.tags, path, editor.status()), expected);
         EXPECT_EQ(editor.status().text(), QString::fromUtf8(song.status));
     }
 }
@@ -200,7 +201,8 @@ TEST_F(HostileInputTest, UnknownId3v2TextEncodingReadsAsUnicode) {
     const QString path = dir.filePath(QStringLiteral("song.mp3"));
     writeFileAtomically(path,
                         tag + readWholeFile(QStringLiteral(LCCD_TEST_DATA_DIR "/tagless.mp3")));
-    const TagSet tags = ReadTagSet(path);
+    TagLibMp3Infp library;
+    const TagSet tags = ReadTagSet(library, path);
     EXPECT_EQ(tags[TagField::Performer], QByteArray("Band"));
     // TagLib decodes the title as UTF-16 (big-endian, having no byte-order mark): two characters,
     // handed on in UTF-8 as the text of every Unicode frame is.

@@ -4,8 +4,14 @@
 
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/adapters/QtFonts.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
 #include "tests/support/FakePrinters.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StrictServices.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -16,18 +22,20 @@
 
 namespace lccd::test {
 
-// A main window over a fake printer and scripted dialogs, its program files in a temporary
-// folder.
+// A main window over a fake printer, a recording shell and scripted dialogs, with the desktop's
+// fonts and the program's own tag library, lengths and decoder; burning fails the test. Its
+// program files lie in a temporary folder.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
         paths.programPath = dir.filePath(QStringLiteral("lccdtool"));
         paths.iniPath = dir.filePath(QStringLiteral("lccdtool.ini"));
         paths.readFolders = {dir.path()};
+        services.with(printers).with(fonts).with(shell).with(tags).with(lengths).with(decoder);
     }
 
     TForm1& open() {
-        form = std::make_unique<TForm1>(paths);
+        form = std::make_unique<TForm1>(paths, services.services());
         return *form;
     }
 
@@ -55,6 +63,12 @@ protected:
     QTemporaryDir dir;
     ProgramPaths paths;
     FakePrinters printers;
+    QtFontSystem fonts;
+    RecordingShell shell;
+    TagLibMp3Infp tags;
+    HeaderMediaLengths lengths;
+    SongDecoder decoder;
+    TestServices services;
     ScriptedDialogs dialogs;
     std::unique_ptr<TForm1> form;
 };

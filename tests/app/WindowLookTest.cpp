@@ -8,8 +8,6 @@
 #include "cdlist/TrackTableModel.h"
 #include "layout/ListCommands.h"
 #include "platform/IniFile.h"
-#include "tests/support/FakeAudioDecoder.h"
-#include "tests/support/FakeDiscBurner.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -110,9 +108,7 @@ TEST_F(WindowLookTest, CdListGridColumnsFitTheirContentInAnyFont) {
     TfrmEditItems editItems;
     TfrmOption options;
     TfrmCheckWavFile checkWavFile;
-    test::FakeDiscBurner burner;
-    test::FakeAudioDecoder decoder;
-    TfrmEditCdList editor(paths, editItems, options, checkWavFile, burner, decoder);
+    TfrmEditCdList editor(paths, editItems, options, checkWavFile, services.services());
     QApplication::setFont(previous);
 
     auto* grid = editor.findChild<QTableView*>(QStringLiteral("CtrlGrid1"));

@@ -1,6 +1,7 @@
 #include "cdlist/CdListPresenter.h"
 
 #include "platform/adapters/SongDecoder.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 
 #include <QTemporaryDir>
@@ -25,8 +26,8 @@ protected:
         QMetaObject::invokeMethod(const_cast<QTimer*>(&cdList_.status().clearTimer()), "timeout");
     }
 
-    SongDecoder decoder_;
-    CdListPresenter cdList_{decoder_};
+    test::DesktopSongs songs_;
+    CdListPresenter cdList_{songs_.services()};
     QTemporaryDir dir_;
 };
 

@@ -7,6 +7,8 @@
 #include "cdlist/Option.h"
 #include "platform/AppError.h"
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/StrictServices.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/CdTextSheet.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
@@ -94,12 +96,19 @@ protected:
     QTemporaryDir dir;
     ProgramPaths paths;
     test::ScriptedDialogs dialogs;
+    test::DesktopSongs songs;
     test::FakeAudioDecoder decoder;
     FakeDiscBurner burner;
     TfrmEditItems editItems;
     TfrmOption options;
     TfrmCheckWavFile checkWavFile;
-    TfrmEditCdList editor{paths, editItems, options, checkWavFile, burner, decoder};
+    TfrmEditCdList editor{paths, editItems, options, checkWavFile,
+                          test::TestServices()
+                              .with(songs.tags)
+                              .with(songs.lengths)
+                              .with(decoder)
+                              .with(burner)
+                              .services()};
 };
 
 TEST_F(DiscBurnTest, JapaneseDiscBurnsWithGapsCatalogAndCdText) {

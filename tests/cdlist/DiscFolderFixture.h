@@ -3,6 +3,7 @@
 #include "cdlist/CdListPresenter.h"
 #include "platform/CodePage.h"
 #include "platform/adapters/SongDecoder.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 
 #include <QFile>
@@ -96,8 +97,8 @@ protected:
     }
 
     QTemporaryDir dir_;
-    SongDecoder decoder_;
-    CdListPresenter editor_{decoder_};
+    DesktopSongs songs_;
+    CdListPresenter editor_{songs_.services()};
 };
 
 } // namespace lccd::test

@@ -149,7 +149,7 @@ TEST_F(DiscSaveCommandTest, TagsAreWrittenWhenAskedAndASecondSaveMeanwhileIsIgno
     EXPECT_EQ(*saveMeanwhile, std::nullopt);
 
     StatusPanel status;
-    EXPECT_EQ(ReadTrackTags(path("01.wav"), status),
+    EXPECT_EQ(ReadTrackTags(songs_.tags, path("01.wav"), status),
               TrackTags({QStringLiteral("表ソ "), "Singer", "", "", "", "front.jpg"}));
 }
 
@@ -190,13 +190,12 @@ TEST_F(DiscSaveCommandTest, CdTextFileIsWhatCdrskinReadsAsJapanese) {
                   {QStringLiteral("textfile_to_v07t=") + path(QStringLiteral("夏の記録.cdt"))});
     ASSERT_TRUE(cdrskin.waitForFinished(30000));
     const QString sheet = fromSjis(cdrskin.readAllStandardOutput());
-    for (const QString& line :
-         {QStringLiteral("Text Code           = MS-JIS"),
-          QStringLiteral("Album Title         = 夏の記録"),
-          QStringLiteral("Track 01 Title      = 朝の歌"),
-          QStringLiteral("Track 02 Title      = 昼　ｎｏｏｎ"),
-          QStringLiteral("Track 03 Title      = 夜の歌"),
-          QStringLiteral("Track 03 Artist     = ゲスト")})
+    for (const QString& line : {QStringLiteral("Text Code           = MS-JIS"),
+                                QStringLiteral("Album Title         = 夏の記録"),
+                                QStringLiteral("Track 01 Title      = 朝の歌"),
+                                QStringLiteral("Track 02 Title      = 昼　ｎｏｏｎ"),
+                                QStringLiteral("Track 03 Title      = 夜の歌"),
+                                QStringLiteral("Track 03 Artist     = ゲスト")})
         EXPECT_TRUE(sheet.contains(line)) << line.toStdString() << "\n" << sheet.toStdString();
     EXPECT_TRUE(editor_.status().text().contains(QStringLiteral(".cdt")));
 

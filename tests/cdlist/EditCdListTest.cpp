@@ -4,6 +4,8 @@
 #include "cdlist/Option.h"
 
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/StrictServices.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -58,9 +60,16 @@ protected:
     TfrmEditItems editItems;
     TfrmOption options;
     TfrmCheckWavFile checkWavFile;
+    test::DesktopSongs desktop;
     test::FakeDiscBurner burner;
     test::FakeAudioDecoder decoder;
-    TfrmEditCdList editor{paths, editItems, options, checkWavFile, burner, decoder};
+    TfrmEditCdList editor{paths, editItems, options, checkWavFile,
+                          test::TestServices()
+                              .with(desktop.tags)
+                              .with(desktop.lengths)
+                              .with(decoder)
+                              .with(burner)
+                              .services()};
 };
 
 TEST_F(EditCdListTest, MovesSwapSongsButNotTheirNumbers) {

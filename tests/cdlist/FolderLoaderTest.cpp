@@ -2,6 +2,7 @@
 
 #include "common/FileHelpers.h"
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/FakeAudioDecoder.h"
@@ -162,8 +163,9 @@ TEST_F(FolderLoaderTest, SongsOfEveryFormatAreListedTogetherInNameOrder) {
 TEST_F(FolderLoaderTest, LengthsOfSongsThatCannotBeDecodedAreEstimatedAndNamed) {
     ASSERT_TRUE(test::makeToneSong(path("a.flac"), 3.5, {48000, 2, 16}));
     addWav("b.wav", 2);
+    test::DesktopSongs songs;
     test::FakeAudioDecoder knowsNoSong;
-    CdListPresenter editor(knowsNoSong);
+    CdListPresenter editor({songs.tags, songs.lengths, knowsNoSong});
     LoadFolder(editor, dir_.path());
     EXPECT_EQ(editor.tracks().track(1).time, "000:03");
     EXPECT_EQ(editor.tracks().track(2).time, "000:02");

@@ -1,6 +1,7 @@
 #include "cdlist/PlayingTime.h"
 
 #include "cdlist/SongLengths.h"
+#include "platform/adapters/MediaLength.h"
 #include "platform/adapters/SongDecoder.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/FakeAudioDecoder.h"
@@ -44,8 +45,9 @@ class QueryPlayingTimeTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
     QTemporaryDir dir_;
+    HeaderMediaLengths headers_;
     SongDecoder decoder_;
-    SongLengths lengths_{decoder_};
+    SongLengths lengths_{headers_, decoder_};
 };
 
 TEST_F(QueryPlayingTimeTest, TruncatesToWholeSeconds) {
@@ -119,7 +121,7 @@ TEST_F(QueryPlayingTimeTest, DecodedLengthsAreKeptUntilTheFileChanges) {
     ASSERT_TRUE(test::makeToneSong(path("tone.flac"), 3.25, {96000, 2, 24}));
     test::writeTestWav(path("tone.wav"), 44100 * 2);
     CountingDecoder decoder;
-    SongLengths lengths(decoder);
+    SongLengths lengths(headers_, decoder);
     for (int pass = 0; pass < 3; ++pass) {
         EXPECT_EQ(QueryPlayingTime(lengths, path("vbr.mp3"))->seconds, 20);
         EXPECT_EQ(lengths.measure(path("tone.flac"))->milliseconds, 3250);
@@ -143,7 +145,7 @@ TEST_F(QueryPlayingTimeTest, SongsTheDecoderCannotOpenAreEstimatedFromTheirHeade
     ASSERT_TRUE(test::makeToneSong(path("tone.flac"), 3.5, {48000, 2, 16}));
     test::writeTestWav(path("tone.wav"), 44100 * 2);
     test::FakeAudioDecoder knowsNoSong;
-    SongLengths lengths(knowsNoSong);
+    SongLengths lengths(headers_, knowsNoSong);
     const std::optional<PlayingTime> flac = QueryPlayingTime(lengths, path("tone.flac"));
     ASSERT_TRUE(flac);
     EXPECT_EQ(flac->seconds, 3);

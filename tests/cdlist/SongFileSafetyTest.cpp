@@ -136,16 +136,16 @@ TEST_F(SongFileSafetyTest, AnEditChangesOnlyThatValueInTheFilesOwnEncoding) {
                                    riffFile({fmtChunk(kCdFormat), c.info, riffChunk("data", kAudio),
                                              riffChunk("bext", QByteArray(602, 'b'))}));
         StatusPanel status;
-        TrackTags tags = ReadTrackTags(song, status);
+        TrackTags tags = ReadTrackTags(songs_.tags, song, status);
         const QByteArray performerBefore = infoValue(song, "IART");
         tags.title = QStringLiteral("新しい歌");
-        ASSERT_EQ(WriteTrackTags(song, tags, true), TagWriteResult::Written);
+        ASSERT_EQ(WriteTrackTags(songs_.tags, song, tags, true), TagWriteResult::Written);
         EXPECT_EQ(infoValue(song, "INAM"), c.storedTitle);
         EXPECT_EQ(infoValue(song, "IART"), performerBefore);
         EXPECT_EQ(test::riffDataChunk(song), kAudio);
         EXPECT_TRUE(test::fileBytes(song).contains(riffChunk("bext", QByteArray(602, 'b'))));
         EXPECT_TRUE(chunksCoverFile(song));
-        EXPECT_EQ(ReadTrackTags(song, status), tags);
+        EXPECT_EQ(ReadTrackTags(songs_.tags, song, status), tags);
     }
 }
 
@@ -183,13 +183,13 @@ TEST_F(SongFileSafetyTest, ImperfectWavsMeasureTheirAudioAndStayValidAfterASave)
         EXPECT_EQ(mediaLengthMilliseconds(song), c.milliseconds);
         const QByteArray audioBefore = test::riffDataChunk(song);
         StatusPanel status;
-        TrackTags tags = ReadTrackTags(song, status);
+        TrackTags tags = ReadTrackTags(songs_.tags, song, status);
         tags.title = QStringLiteral("題");
-        ASSERT_EQ(WriteTrackTags(song, tags, true), TagWriteResult::Written);
+        ASSERT_EQ(WriteTrackTags(songs_.tags, song, tags, true), TagWriteResult::Written);
         EXPECT_TRUE(chunksCoverFile(song));
         EXPECT_EQ(test::riffDataChunk(song), audioBefore);
         EXPECT_EQ(mediaLengthMilliseconds(song), c.milliseconds);
-        EXPECT_EQ(ReadTrackTags(song, status).title, QStringLiteral("題"));
+        EXPECT_EQ(ReadTrackTags(songs_.tags, song, status).title, QStringLiteral("題"));
     }
 }
 
@@ -203,7 +203,7 @@ TEST_F(SongFileSafetyTest, ReadOnlyLinkedAndPrivateSongsKeepWhatTheyAre) {
     const QString readOnly = tagged("read-only.wav");
     ::chmod(QFile::encodeName(readOnly).constData(), 0444);
     const QByteArray before = test::fileBytes(readOnly);
-    EXPECT_EQ(WriteTrackTags(readOnly, changed, true), TagWriteResult::ReadOnly);
+    EXPECT_EQ(WriteTrackTags(songs_.tags, readOnly, changed, true), TagWriteResult::ReadOnly);
     EXPECT_EQ(test::fileBytes(readOnly), before);
     EXPECT_EQ(
         tagWriteProblem(readOnly, TagWriteResult::ReadOnly),
@@ -213,7 +213,7 @@ TEST_F(SongFileSafetyTest, ReadOnlyLinkedAndPrivateSongsKeepWhatTheyAre) {
     ASSERT_EQ(::link(QFile::encodeName(linked).constData(),
                      QFile::encodeName(path("other name.wav")).constData()),
               0);
-    ASSERT_EQ(WriteTrackTags(linked, changed, true), TagWriteResult::Written);
+    ASSERT_EQ(WriteTrackTags(songs_.tags, linked, changed, true), TagWriteResult::Written);
     struct stat status {};
     ::stat(QFile::encodeName(linked).constData(), &status);
     EXPECT_EQ(status.st_nlink, 2u);
@@ -221,7 +221,7 @@ TEST_F(SongFileSafetyTest, ReadOnlyLinkedAndPrivateSongsKeepWhatTheyAre) {
 
     const QString own = tagged("own.wav");
     ::chmod(QFile::encodeName(own).constData(), 0640);
-    ASSERT_EQ(WriteTrackTags(own, changed, true), TagWriteResult::Written);
+    ASSERT_EQ(WriteTrackTags(songs_.tags, own, changed, true), TagWriteResult::Written);
     ::stat(QFile::encodeName(own).constData(), &status);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
@@ -235,12 +235,12 @@ TEST_F(SongFileSafetyTest, CommentStaysAndId3ChunkFillsMissingValues) {
                                        infoChunk({{"INAM", "Info title"}, {"ICMT", "mine"}}),
                                        riffChunk("id3 ", id3)}));
     StatusPanel status;
-    TrackTags tags = ReadTrackTags(song, status);
+    TrackTags tags = ReadTrackTags(songs_.tags, song, status);
     EXPECT_EQ(tags.title, QStringLiteral("Info title"));
     EXPECT_EQ(tags.performer, QStringLiteral("Chunk Band"));
     tags.comment.clear();
     tags.year = QStringLiteral("2024");
-    ASSERT_EQ(WriteTrackTags(song, tags, true), TagWriteResult::Written);
+    ASSERT_EQ(WriteTrackTags(songs_.tags, song, tags, true), TagWriteResult::Written);
     EXPECT_EQ(infoValue(song, "ICMT"), QByteArray("mine"));
     EXPECT_EQ(infoValue(song, "ICRD"), QByteArray("2024"));
     EXPECT_EQ(infoValue(song, "IART"), QByteArray()) << "the chunk's value is not copied";

@@ -1,9 +1,9 @@
 #include "cli/BurnCommand.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
-#include "platform/adapters/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
-#include "tests/support/FakeAudioDecoder.h"
+#include "tests/support/StrictServices.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/FakeDiscBurner.h"
 #include "tests/support/TestSongs.h"
 
@@ -45,15 +45,15 @@ TEST(CliBurnTest, WithoutADriveBothCommandsSaySoAndFail) {
 // or decodes anything.
 TEST(CliBurnTest, NoDriveStopsTheBurnWithTheMessage) {
     test::FakeDiscBurner burner;
-    test::FakeAudioDecoder decoder;
+    const Services services = test::TestServices().with(burner).services();
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    CliContext context{outStream, errStream, {}};
+    CliContext context{outStream, errStream, {}, services};
     QTemporaryDir root;
     try {
-        RunBurnCommand({QStringLiteral("burn"), root.path()}, context, burner, decoder);
+        BurnCommand({QStringLiteral("burn"), root.path()}, context);
         FAIL() << "burned without a drive";
     } catch (const AppError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("CD書き込みドライブが見つかりません"));
@@ -66,16 +66,22 @@ TEST(CliBurnTest, BurnsTheLoadedFolderWithAProgressLine) {
     QTemporaryDir root;
     test::FakeDiscBurner burner;
     burner.addDrive(QStringLiteral("/dev/sr1"));
-    SongDecoder decoder;
+    test::DesktopSongs songs;
+    const Services services = test::TestServices()
+                                  .with(songs.tags)
+                                  .with(songs.lengths)
+                                  .with(songs.decoder)
+                                  .with(burner)
+                                  .services();
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    CliContext context{outStream, errStream, {}};
+    CliContext context{outStream, errStream, {}, services};
     const int status =
-        RunBurnCommand({QStringLiteral("burn"), makeDiscFolder(root), QStringLiteral("--simulate"),
-                        QStringLiteral("--speed"), QStringLiteral("4"), QStringLiteral("--gap")},
-                       context, burner, decoder);
+        BurnCommand({QStringLiteral("burn"), makeDiscFolder(root), QStringLiteral("--simulate"),
+                     QStringLiteral("--speed"), QStringLiteral("4"), QStringLiteral("--gap")},
+                    context);
 
     EXPECT_EQ(status, 0) << err.toStdString();
     ASSERT_EQ(burner.recordings.size(), 1u);

@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/adapters/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 
 #include <QDir>
@@ -153,8 +154,8 @@ TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
     const QString cliFolder = makeDiscFolder(cliRoot.path());
 
     // The editor: the folder chosen and loaded, boxes typed in, the gap option on, saved.
-    SongDecoder decoder;
-    CdListPresenter editor(decoder);
+    test::DesktopSongs songs;
+    CdListPresenter editor(songs.services());
     editor.disc().setFolderPath(editorFolder);
     LoadFolder(editor, editorFolder);
     editor.disc().albumTitle = QStringLiteral("夏の記録");

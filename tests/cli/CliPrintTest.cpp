@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
+#include "platform/adapters/QtFonts.h"
 #include "tests/cli/CliProcess.h"
+#include "tests/support/StrictServices.h"
 #include "tests/support/FakePrinters.h"
 
 #include <QFile>
@@ -15,13 +17,15 @@ protected:
     int run(const QStringList& arguments) {
         QTextStream out(&outText);
         QTextStream err(&errText);
-        return RunCli(QStringList{QStringLiteral("lccdtool-cli")} + arguments, ProgramPaths(), out,
-                      err);
+        return RunCli(QStringList{QStringLiteral("lccdtool-cli")} + arguments, ProgramPaths(),
+                      services, out, err);
     }
 
     QTemporaryDir dir;
     const QString layout = dir.filePath(QStringLiteral("label.csv"));
     test::FakePrinters printers;
+    QtFontSystem fonts;
+    const Services services = test::TestServices().with(printers).with(fonts).services();
     QString outText;
     QString errText;
 };

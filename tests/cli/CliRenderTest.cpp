@@ -1,8 +1,11 @@
 #include "cli/Cli.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/adapters/QtFonts.h"
+#include "platform/adapters/QtPrinters.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/ExternalTools.h"
+#include "tests/support/StrictServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,9 +96,13 @@ TEST_F(CliRenderTest, RendersWithoutAnyWidget) {
     QTextStream out(&output);
     QTextStream err(&errors);
     const QString pdf = path(QStringLiteral("in-process.pdf"));
+    QtPrinterSystem printers;
+    QtFontSystem fonts;
+    const Services services = test::TestServices().with(printers).with(fonts).services();
     EXPECT_EQ(RunCli({QStringLiteral("lccdtool-cli"), QStringLiteral("render"), layout,
                       QStringLiteral("-o"), pdf, QStringLiteral("--project-folder"), dir.path()},
-                     ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH)), out, err),
+                     ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH)),
+                     services, out, err),
               0)
         << errors.toStdString();
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);

@@ -83,9 +83,9 @@ TEST(WaitWithEventsTest, HandlesEventsWhileWaiting) {
 
 TEST(OpenWithAssociatedProgramTest, TakesQuotedPathsWithoutTheQuotes) {
     test::RecordingShell shell;
-    OpenWithAssociatedProgram(QStringLiteral("\"/tmp/read me.txt\""));
-    OpenWithAssociatedProgram(QStringLiteral("/tmp/plain.txt"));
-    OpenUrl(QStringLiteral("https://example.org/"));
+    OpenWithAssociatedProgram(shell, QStringLiteral("\"/tmp/read me.txt\""));
+    OpenWithAssociatedProgram(shell, QStringLiteral("/tmp/plain.txt"));
+    OpenUrl(shell, QStringLiteral("https://example.org/"));
     EXPECT_EQ(shell.documents, (QStringList{"/tmp/read me.txt", "/tmp/plain.txt"}));
     EXPECT_EQ(shell.urls, QStringList{QStringLiteral("https://example.org/")});
 }

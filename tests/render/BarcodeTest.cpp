@@ -1,18 +1,16 @@
 #include "tests/render/PassFixture.h"
 
 #include "render/CustomerBarcode.h"
-#include "tests/support/FakeFonts.h"
 
 namespace lccd {
 namespace {
 
 class BarcodeRowTest : public test::PassTest {
 protected:
-    BarcodeRowTest() {
+    BarcodeRowTest() : PassTest(Fonts::Fixed) {
         fonts.faces.removeIf(
             [](const InstalledFace& face) { return face.name == QLatin1String("i-JapanPost"); });
     }
-    test::FakeFonts fonts;
 };
 
 constexpr double kPixelsPerMm = 600 / 25.4;

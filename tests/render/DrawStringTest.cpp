@@ -39,7 +39,7 @@ protected:
 
     test::FakePrinters printers;
     test::FakeFonts fonts;
-    SheetSurface surface{printers};
+    SheetSurface surface{printers, fonts};
 };
 
 TEST_F(DrawStringTest, CentreAndRightOffsets) {
@@ -126,7 +126,7 @@ TEST_F(DrawStringTest, FontRecordCharsetAndFaceLength) {
 
 class TextRowTest : public test::PassTest {
 protected:
-    test::FakeFonts fonts;
+    TextRowTest() : PassTest(Fonts::Fixed) {}
 };
 
 TEST_F(TextRowTest, FaceFallbackAndCorrections) {

@@ -5,7 +5,6 @@
 #include "render/LcPrnPrev.h"
 #include "render/PaperMatch.h"
 #include "render/RowFile.h"
-#include "tests/support/FakeFonts.h"
 
 #include <QDir>
 #include <QImage>
@@ -131,8 +130,12 @@ TEST_F(PassTest, SettingsRowActsWhenEitherPaperOrOrientationDiffers) {
 // Sizes in points become printer pixels rounded half away from zero: 1.5 points at 600 dpi are
 // 12.5 pixels, so 13 (half to even would give 12); a negative font size is as large as the
 // positive one.
-TEST_F(PassTest, PointSizesRoundHalvesAwayAndNegativeFontSizesDraw) {
-    test::FakeFonts fonts;
+class FixedFontsPassTest : public PassTest {
+protected:
+    FixedFontsPassTest() : PassTest(Fonts::Fixed) {}
+};
+
+TEST_F(FixedFontsPassTest, PointSizesRoundHalvesAwayAndNegativeFontSizesDraw) {
     const auto& page =
         draw({QStringLiteral("矩形,,Yes,,0,0,10,10,,,,,,,1.5,clRed,clWhite"),
               QStringLiteral("文字,,Yes,,0,0,500,50,,,,,A,ＭＳ ゴシック,1.5,,"),
@@ -147,8 +150,7 @@ TEST_F(PassTest, PointSizesRoundHalvesAwayAndNegativeFontSizesDraw) {
 
 // A relative image or paragraph path is the program folder's (where the item dialog stores
 // files relative to), else the current folder's; a bare image name is the last project's first.
-TEST_F(PassTest, RelativeFilesAreLookedForInTheProgramFolderThenTheCurrentFolder) {
-    test::FakeFonts fonts;
+TEST_F(FixedFontsPassTest, RelativeFilesAreLookedForInTheProgramFolderThenTheCurrentFolder) {
     QTemporaryDir program;
     QTemporaryDir current;
     QTemporaryDir project;
@@ -202,7 +204,7 @@ TEST_F(PassTest, FailingRowEndsThePageWithWhatWasDrawnBefore) {
         LayoutItem::fromRowLine(QStringLiteral("画像,,Yes,,0,0,100,100,,,,,%1,,,,").arg(damaged)));
     list.append(
         LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,50,50,,,,,,,1,clBlue,clBlue")));
-    TLcPrnPrev preview(printers);
+    TLcPrnPrev preview(printers, desktopFonts);
     LayoutDrawingPass previewPass(preview.sheet(), recorder);
     preview.setZoomScale(25);
     preview.ClearPreview();

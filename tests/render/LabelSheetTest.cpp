@@ -1,4 +1,5 @@
 #include "layout/CalibrationSheet.h"
+#include "platform/adapters/QtFonts.h"
 #include "platform/adapters/QtPrinters.h"
 #include "render/LcPrnPrev.h"
 #include "render/ProductSheet.h"
@@ -132,13 +133,13 @@ TEST(GuideRowsTest, ShowInThePreviewAndNotInThePdfPrintersOutput) {
     if (!test::toolInstalled(QStringLiteral("pdftoppm")))
         GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
     QtPrinterSystem system;
-    Service<PrinterSystem>::Override use(system);
+    QtFontSystem fonts;
     system.setCurrentIndex(int(system.printerNames().indexOf(QtPrinterSystem::pdfPrinterName())));
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
 
-    TLcPrnPrev previewControl(system);
+    TLcPrnPrev previewControl(system, fonts);
     SheetSurface& surface = previewControl.sheet();
     PrinterInfo info;
     surface.GetPrinterInfo(info);

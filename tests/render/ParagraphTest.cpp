@@ -3,7 +3,6 @@
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "render/ParagraphItem.h"
-#include "tests/support/FakeFonts.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -14,6 +13,8 @@ namespace {
 // At 254 dpi without margins one layout unit is one printer pixel; fonts have fixed metrics.
 class ParagraphTest : public test::PassTest {
 protected:
+    ParagraphTest() : PassTest(Fonts::Fixed) {}
+
     void SetUp() override {
         printers.dpi = 254;
         printers.margins = {};
@@ -50,7 +51,6 @@ protected:
         return positions;
     }
 
-    test::FakeFonts fonts;
     QTemporaryDir dir;
     const QByteArray longLine = toSjis(QString(200, QChar(u'あ')));
 };

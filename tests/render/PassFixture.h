@@ -2,6 +2,8 @@
 
 #include "render/DrawingPass.h"
 
+#include "platform/adapters/QtFonts.h"
+#include "tests/support/FakeFonts.h"
 #include "tests/support/FakePrinters.h"
 #include "tests/support/PassRecorder.h"
 
@@ -10,10 +12,15 @@
 namespace lccd::test {
 
 // A surface on the fake 600-dpi printer, inputs whose paper list is the printer's with its
-// first paper selected, and a pass whose news are recorded.
+// first paper selected, and a pass whose news are recorded. Text is measured with the desktop's
+// fonts, or with fonts of fixed metrics (FakeFonts) for a fixture that asks for them.
 class PassTest : public ::testing::Test {
 protected:
-    PassTest() {
+    enum class Fonts { Desktop, Fixed };
+
+    explicit PassTest(Fonts measuredWith = Fonts::Desktop)
+        : surface(printers, measuredWith == Fonts::Fixed ? static_cast<FontSystem&>(fonts)
+                                                         : desktopFonts) {
         PrinterInfo info;
         surface.GetPrinterInfo(info);
         inputs.paperNames = info.paperNames;
@@ -31,7 +38,9 @@ protected:
     }
 
     FakePrinters printers;
-    SheetSurface surface{printers};
+    FakeFonts fonts;
+    QtFontSystem desktopFonts;
+    SheetSurface surface;
     SheetInputs inputs;
     PassRecorder recorder;
     LayoutDrawingPass pass{surface, recorder};

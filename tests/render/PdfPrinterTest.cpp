@@ -1,6 +1,7 @@
 #include "render/SheetSurface.h"
 
 #include "platform/AppError.h"
+#include "platform/adapters/QtFonts.h"
 #include "platform/adapters/QtPrinters.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -19,7 +20,7 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
     if (!test::toolInstalled(QStringLiteral("pdftoppm")))
         GTEST_SKIP() << "poppler-utils (pdfinfo, pdftoppm) is not installed";
     QtPrinterSystem system;
-    Service<PrinterSystem>::Override use(system);
+    QtFontSystem fonts;
     system.setCurrentIndex(int(system.printerNames().size()) - 1);
     ASSERT_EQ(system.printerNames().last(), QtPrinterSystem::pdfPrinterName());
 
@@ -27,7 +28,7 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
 
-    SheetSurface surface(system);
+    SheetSurface surface(system, fonts);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     EXPECT_EQ(info.currentPaperName, QStringLiteral("A4"));
@@ -69,11 +70,11 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
 // is an error that names the printer, not a silent nothing; the user's cancel stays silent.
 TEST(PdfPrinterTest, AJobThatCannotStartSaysSo) {
     QtPrinterSystem system;
-    Service<PrinterSystem>::Override use(system);
+    QtFontSystem fonts;
     system.setCurrentIndex(int(system.printerNames().size()) - 1);
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
-    SheetSurface surface(system);
+    SheetSurface surface(system, fonts);
     surface.NewPage();
     surface.Rectangle(100, 100, 200, 200);
     surface.EndPage();

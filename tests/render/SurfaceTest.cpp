@@ -2,6 +2,7 @@
 
 #include "common/Rounding.h"
 #include "platform/AppError.h"
+#include "tests/support/FakeFonts.h"
 #include "tests/support/FakePrinters.h"
 
 #include <QImage>
@@ -15,10 +16,11 @@ namespace {
 class SurfaceTest : public ::testing::Test {
 protected:
     test::FakePrinters printers;
+    test::FakeFonts fonts;
 };
 
 TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     EXPECT_EQ(surface.ToDeviceX(100), 236);
     EXPECT_EQ(surface.ToDeviceX(127), 300);
     EXPECT_EQ(surface.ToDeviceY(2970), 7016);
@@ -26,7 +28,7 @@ TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
     EXPECT_EQ(surface.ToDeviceX(10), 236);
 
     printers.dpi = 127; // v × 127 ÷ 254 is v ÷ 2: odd values end in .5
-    SheetSurface halves(printers);
+    SheetSurface halves(printers, fonts);
     EXPECT_EQ(halves.ToDeviceX(1), 0);
     EXPECT_EQ(halves.ToDeviceX(3), 2);
     EXPECT_EQ(halves.ToDeviceX(5), 2);
@@ -34,13 +36,13 @@ TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
 }
 
 TEST_F(SurfaceTest, FarAwayCoordinatesDoNotWrapAround) {
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     EXPECT_GT(surface.ToDeviceX(2000000000), 1000000000);
     EXPECT_LT(surface.ToDeviceX(-2000000000), -1000000000);
 }
 
 TEST_F(SurfaceTest, ZoomAcceptsOnly25To200) {
-    TLcPrnPrev preview(printers);
+    TLcPrnPrev preview(printers, fonts);
     EXPECT_EQ(preview.ZoomScale(), 25);
     preview.setZoomScale(24);
     EXPECT_EQ(preview.ZoomScale(), 25);
@@ -53,7 +55,7 @@ TEST_F(SurfaceTest, ZoomAcceptsOnly25To200) {
 }
 
 TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
-    TLcPrnPrev preview(printers);
+    TLcPrnPrev preview(printers, fonts);
     ASSERT_EQ(preview.logicalDpiY(), 96);
     preview.setZoomScale(100);
     preview.ClearPreview();
@@ -66,7 +68,7 @@ TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
 // The preview fits the whole page into the printable frame: at each zoom a square drawn from
 // 50 mm to 100 mm shows where the frame's scale puts it, and not beside it.
 TEST_F(SurfaceTest, PreviewFitsThePageIntoThePrintableFrameAtEveryZoom) {
-    TLcPrnPrev preview(printers);
+    TLcPrnPrev preview(printers, fonts);
     SheetSurface& surface = preview.sheet();
     surface.NewPage();
     surface.pageCanvas()->setPenColor(Qt::blue);
@@ -99,7 +101,7 @@ TEST_F(SurfaceTest, PreviewFitsThePageIntoThePrintableFrameAtEveryZoom) {
 
 // "プレビュー・クリア" paints the empty sheet once; the next paint (here a zoom) shows the page.
 TEST_F(SurfaceTest, ClearedPreviewShowsThePageAgainAtTheNextPaint) {
-    TLcPrnPrev preview(printers);
+    TLcPrnPrev preview(printers, fonts);
     SheetSurface& surface = preview.sheet();
     surface.NewPage();
     surface.pageCanvas()->setBrushColor(Qt::blue);
@@ -112,7 +114,7 @@ TEST_F(SurfaceTest, ClearedPreviewShowsThePageAgainAtTheNextPaint) {
 }
 
 TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     PrinterInfo info;
     EXPECT_EQ(surface.GetPrinterInfo(info), 0);
     EXPECT_EQ(info.printerName, QStringLiteral("Office.Laser"));
@@ -134,7 +136,7 @@ TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
 }
 
 TEST_F(SurfaceTest, DriverWithoutPapersOrWithMismatchedLists) {
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     PrinterInfo info;
     ASSERT_EQ(surface.GetPrinterInfo(info), 0);
 
@@ -161,7 +163,7 @@ TEST_F(SurfaceTest, PaperNamesAreCutAt63Bytes) {
     const QString longName = QStringLiteral("ハガキ").repeated(12); // 36 characters, 72 bytes
     printers.papers.names[1] = longName;
     printers.papers.names[2] = QStringLiteral("x").repeated(70);
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     EXPECT_EQ(info.paperNames[1], longName.left(31));
@@ -169,7 +171,7 @@ TEST_F(SurfaceTest, PaperNamesAreCutAt63Bytes) {
 }
 
 TEST_F(SurfaceTest, SelectPaperByNameWithOrientation) {
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     surface.SelectPaper(QStringLiteral("A5"), PaperOrientation::Landscape);
@@ -188,7 +190,7 @@ TEST_F(SurfaceTest, SelectPaperByNameWithOrientation) {
 }
 
 TEST_F(SurfaceTest, PrintsOnlyARecordedPage) {
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     surface.PrintPages();
     EXPECT_TRUE(printers.jobs.isEmpty());
 
@@ -203,7 +205,7 @@ TEST_F(SurfaceTest, PrintsOnlyARecordedPage) {
 
 TEST_F(SurfaceTest, NoPrinterKeepsGeometryAndRefusesToRecord) {
     printers.removeAllPrinters();
-    SheetSurface surface(printers);
+    SheetSurface surface(printers, fonts);
     EXPECT_FALSE(surface.HasPrinter());
     PrinterInfo info;
     EXPECT_EQ(surface.GetPrinterInfo(info), -1);

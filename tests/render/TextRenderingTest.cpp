@@ -1,6 +1,7 @@
 #include "render/SheetSurface.h"
 
 #include "platform/Fonts.h"
+#include "platform/adapters/QtFonts.h"
 #include "tests/support/FakePrinters.h"
 
 #include <QImage>
@@ -42,17 +43,18 @@ protected:
     }
 
     test::FakePrinters printers;
-    SheetSurface surface{printers};
+    QtFontSystem fonts;
+    SheetSurface surface{printers, fonts};
 };
 
 TEST_F(TextRenderingTest, WindowsFaceNamesAreInstalledThroughTheirSubstitutes) {
-    EXPECT_EQ(FaceCharset(QStringLiteral("ＭＳ ゴシック")), Charset::ShiftJis);
-    EXPECT_EQ(FaceCharset(QStringLiteral("ＭＳ 明朝")), Charset::ShiftJis);
-    EXPECT_EQ(FaceCharset(QStringLiteral("IPAGothic")), Charset::ShiftJis);
-    EXPECT_EQ(FaceCharset(QStringLiteral("DejaVu Sans")), Charset::Ansi);
-    EXPECT_EQ(FaceCharset(QStringLiteral("Arial")), Charset::Ansi);
-    EXPECT_EQ(FaceCharset(QStringLiteral("No Such Face")), Charset::NotInstalled);
-    for (const InstalledFace& face : fonts().installedFaces())
+    EXPECT_EQ(FaceCharset(fonts, QStringLiteral("ＭＳ ゴシック")), Charset::ShiftJis);
+    EXPECT_EQ(FaceCharset(fonts, QStringLiteral("ＭＳ 明朝")), Charset::ShiftJis);
+    EXPECT_EQ(FaceCharset(fonts, QStringLiteral("IPAGothic")), Charset::ShiftJis);
+    EXPECT_EQ(FaceCharset(fonts, QStringLiteral("DejaVu Sans")), Charset::Ansi);
+    EXPECT_EQ(FaceCharset(fonts, QStringLiteral("Arial")), Charset::Ansi);
+    EXPECT_EQ(FaceCharset(fonts, QStringLiteral("No Such Face")), Charset::NotInstalled);
+    for (const InstalledFace& face : fonts.installedFaces())
         EXPECT_FALSE(face.name.startsWith(QLatin1Char('@')));
 }
 

@@ -171,4 +171,50 @@ int StrictDialogs::execDialog(QDialog& dialog) {
     return QDialog::Rejected;
 }
 
+TestServices::TestServices() {
+    static StrictPrinters strictPrinters;
+    static StrictFonts strictFonts;
+    static StrictShell strictShell;
+    static StrictTags strictTags;
+    static StrictLengths strictLengths;
+    static StrictDecoder strictDecoder;
+    static StrictBurner strictBurner;
+    printers_ = &strictPrinters;
+    fonts_ = &strictFonts;
+    shell_ = &strictShell;
+    tags_ = &strictTags;
+    lengths_ = &strictLengths;
+    decoder_ = &strictDecoder;
+    burner_ = &strictBurner;
+}
+
+TestServices& TestServices::with(PrinterSystem& printers) {
+    printers_ = &printers;
+    return *this;
+}
+TestServices& TestServices::with(FontSystem& fonts) {
+    fonts_ = &fonts;
+    return *this;
+}
+TestServices& TestServices::with(DesktopShell& shell) {
+    shell_ = &shell;
+    return *this;
+}
+TestServices& TestServices::with(Mp3Infp& tags) {
+    tags_ = &tags;
+    return *this;
+}
+TestServices& TestServices::with(MediaLengths& lengths) {
+    lengths_ = &lengths;
+    return *this;
+}
+TestServices& TestServices::with(AudioDecoder& decoder) {
+    decoder_ = &decoder;
+    return *this;
+}
+TestServices& TestServices::with(DiscBurner& burner) {
+    burner_ = &burner;
+    return *this;
+}
+
 } // namespace lccd::test

@@ -82,29 +82,34 @@ public:
     int execDialog(QDialog& dialog) override;
 };
 
-// The services a test hands to the code under test: strict ones until the test points a slot
-// at its own fake or at a real implementation.
-struct TestServices {
-    PrinterSystem* printers = &strictPrinters;
-    FontSystem* fonts = &strictFonts;
-    DesktopShell* shell = &strictShell;
-    Mp3Infp* tags = &strictTags;
-    MediaLengths* lengths = &strictLengths;
-    AudioDecoder* decoder = &strictDecoder;
-    DiscBurner* burner = &strictBurner;
+// The services a test hands to the code under test: strict ones (shared, as they hold nothing)
+// until the test gives its own fake or a real implementation for a slot:
+//
+//     const Services services = TestServices().with(printers).with(fonts).services();
+class TestServices {
+public:
+    TestServices();
+
+    TestServices& with(PrinterSystem& printers);
+    TestServices& with(FontSystem& fonts);
+    TestServices& with(DesktopShell& shell);
+    TestServices& with(Mp3Infp& tags);
+    TestServices& with(MediaLengths& lengths);
+    TestServices& with(AudioDecoder& decoder);
+    TestServices& with(DiscBurner& burner);
 
     Services services() const {
-        return {*printers, *fonts, *shell, {*tags, *lengths, *decoder}, *burner};
+        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_}, *burner_};
     }
-    SongServices songs() const { return {*tags, *lengths, *decoder}; }
 
-    StrictPrinters strictPrinters;
-    StrictFonts strictFonts;
-    StrictShell strictShell;
-    StrictTags strictTags;
-    StrictLengths strictLengths;
-    StrictDecoder strictDecoder;
-    StrictBurner strictBurner;
+private:
+    PrinterSystem* printers_;
+    FontSystem* fonts_;
+    DesktopShell* shell_;
+    Mp3Infp* tags_;
+    MediaLengths* lengths_;
+    AudioDecoder* decoder_;
+    DiscBurner* burner_;
 };
 
 } // namespace lccd::test

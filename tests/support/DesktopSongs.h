@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
+
+namespace lccd::test {
+
+// The program's own song services, for tests that read, measure and decode real song files:
+// TagLib's tags, lengths from the headers and the system's decoders.
+struct DesktopSongs {
+    TagLibMp3Infp tags;
+    HeaderMediaLengths lengths;
+    SongDecoder decoder;
+
+    SongServices services() { return {tags, lengths, decoder}; }
+};
+
+} // namespace lccd::test
