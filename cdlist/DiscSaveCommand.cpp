@@ -34,8 +34,8 @@ QStringList writeSongTags(const DiscInfo& disc, const TrackRows& tracks) {
     const QString comment = lastPathComponent(disc.jacketPath);
     const int count = projectTrackCount(tracks);
     QStringList problems;
-    for (int r = 1; r <= count; ++r) {
-        const TrackRow& song = tracks[size_t(r - 1)];
+    for (int songNumber = 1; songNumber <= count; ++songNumber) {
+        const TrackRow& song = tracks[size_t(songNumber - 1)];
         const QString path = existingFileInFolder(disc.folderPath, TrimW(song.fileName))
                                  .value_or(songFilePath(disc.folderPath, TrimW(song.fileName)));
         if (!QFileInfo(path).isFile())
@@ -157,8 +157,8 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     QString extensions = QStringLiteral(".txt .cue .csv");
     std::optional<QString> cdTextProblem;
     if (settings.writeCdText) {
-        cdTextProblem = writeCdTextFile(base + QStringLiteral(".cdt"), disc, tracks,
-                                        settings.noCut, editor_.status());
+        cdTextProblem = writeCdTextFile(base + QStringLiteral(".cdt"), disc, tracks, settings.noCut,
+                                        editor_.status());
         if (!cdTextProblem)
             extensions += QStringLiteral(" .cdt");
     }
