@@ -56,8 +56,8 @@ constexpr int kLeft = 0;
 constexpr int kRectangle = 5;
 
 // The fields the user types or picks as text.
-constexpr int kTypedFields[] = {Field::Left,   Field::Top,   Field::Width, Field::Height,
-                                Field::Width2, Field::Value, Field::Face};
+constexpr Field kTypedFields[] = {Field::Left,   Field::Top,   Field::Width, Field::Height,
+                                  Field::Width2, Field::Value, Field::Face};
 
 const QString kLostCharactersQuestion =
     QStringLiteral("次の文字は保存できないため「?」になります: %1\n"
@@ -65,7 +65,7 @@ const QString kLostCharactersQuestion =
 
 // The row as a layout file will hold it: its typed texts in Shift-JIS.
 LayoutItem inSjis(LayoutItem row) {
-    for (int field : kTypedFields)
+    for (Field field : kTypedFields)
         row.setField(field, fromSjis(toSjis(row.field(field))));
     return row;
 }
@@ -227,7 +227,7 @@ void TfrmEditItem::EditLayoutRow(LayoutList& list, int row) {
             return;
         const LayoutItem written = writtenBack(item);
         QStringList lost;
-        for (int field : kTypedFields)
+        for (Field field : kTypedFields)
             for (const QString& character : charactersOutsideSjis(written.field(field)))
                 if (!lost.contains(character))
                     lost.append(character);
@@ -242,34 +242,34 @@ void TfrmEditItem::EditLayoutRow(LayoutList& list, int row) {
 }
 
 void TfrmEditItem::fillFrom(const LayoutItem& item) {
-    const QStringList fields = CsvFieldsW(item.toRowLine());
-    auto field = [&](int n) { return n <= fields.size() ? fields[n - 1] : QString(); };
+    // The fields as the row line reads back, as a layout file would give them.
+    const LayoutItem fields = LayoutItem::fromRowLine(item.toRowLine());
     // The colours are read first: a text the pickers cannot read stops before anything shows.
-    const ColorValue lineColour = PickerColorFromText(field(Field::TextColor), kColorBlack);
-    const ColorValue backColour = PickerColorFromText(field(Field::FillColor), kColorWhite);
+    const ColorValue lineColour = PickerColorFromText(fields.field(Field::TextColor), kColorBlack);
+    const ColorValue backColour = PickerColorFromText(fields.field(Field::FillColor), kColorWhite);
 
-    kind_ = field(Field::Id);
+    kind_ = fields.field(Field::Id);
     pnlKind->setText(kind_);
-    chkView->setChecked(isYes(field(Field::Screen)));
-    chkPrint->setChecked(isYes(field(Field::Print)));
-    chkEdit->setChecked(isYes(field(Field::Edit)));
-    edtLeft->setText(field(Field::Left));
-    edtTop->setText(field(Field::Top));
-    edtWidth->setText(field(Field::Width));
-    edtheight->setText(field(Field::Height));
-    edtWidthEx->setText(field(Field::Width2));
-    selectAlignment(field(Field::Align), kind_);
-    (isYes(field(Field::Vertical)) ? rdoTateoki : rdoYokooki)->setChecked(true);
-    spnLineSpace->setValue(parseDecimal(field(Field::LineSpacing)).value_or(13.5));
-    edtValue->setText(StripQuotesW(field(Field::Value)));
-    spnFontSize->setValue(parseDecimal(field(Field::Size)).value_or(9));
-    selectFace(field(Field::Face));
+    chkView->setChecked(isYes(fields.field(Field::Screen)));
+    chkPrint->setChecked(isYes(fields.field(Field::Print)));
+    chkEdit->setChecked(isYes(fields.field(Field::Edit)));
+    edtLeft->setText(fields.field(Field::Left));
+    edtTop->setText(fields.field(Field::Top));
+    edtWidth->setText(fields.field(Field::Width));
+    edtheight->setText(fields.field(Field::Height));
+    edtWidthEx->setText(fields.field(Field::Width2));
+    selectAlignment(fields.field(Field::Align), kind_);
+    (isYes(fields.field(Field::Vertical)) ? rdoTateoki : rdoYokooki)->setChecked(true);
+    spnLineSpace->setValue(parseDecimal(fields.field(Field::LineSpacing)).value_or(13.5));
+    edtValue->setText(StripQuotesW(fields.field(Field::Value)));
+    spnFontSize->setValue(parseDecimal(fields.field(Field::Size)).value_or(9));
+    selectFace(fields.field(Field::Face));
     ColorComboBox1->setColorValue(lineColour);
     ColorComboBox2->setColorValue(backColour);
 
-    Panel4->setText(field(Field::Value));
+    Panel4->setText(fields.field(Field::Value));
     QFont sample = Panel4->font();
-    sample.setFamily(field(Field::Face));
+    sample.setFamily(fields.field(Field::Face));
     Panel4->setFont(sample);
     updateSample();
 }

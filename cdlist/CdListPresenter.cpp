@@ -45,21 +45,24 @@ void CdListPresenter::ClearCdList() {
     tracks_.clearTracks();
 }
 
-void CdListPresenter::showSelection(int row) {
-    if (isTitleEmptyTrimmed(tracks_.track(1).title) || row < 1 || row > kTrackRowCount)
+void CdListPresenter::showSelection(int songNumber) {
+    if (isTitleEmptyTrimmed(tracks_.track(1).title) || songNumber < 1 ||
+        songNumber > kTrackRowCount)
         return;
-    showPosition(row, RecountTracks());
-    showPlayingTime(row);
+    showPosition(songNumber, RecountTracks());
+    showPlayingTime(songNumber);
 }
 
-void CdListPresenter::pressInGrid(int row, int x, int numberWidth, int checkWidth) {
+void CdListPresenter::pressInGrid(int songNumber, int x, int numberWidth, int checkWidth) {
     status_.setText(
-        QStringLiteral("R=%1 X=%2 %3 %4").arg(row).arg(x).arg(numberWidth).arg(checkWidth));
+        QStringLiteral("R=%1 X=%2 %3 %4").arg(songNumber).arg(x).arg(numberWidth).arg(checkWidth));
     const bool onCheck = numberWidth <= x && x <= numberWidth + checkWidth;
-    if (!onCheck || row < 1 || row > kTrackRowCount || isTitleEmptyRaw(tracks_.track(row).title))
+    if (!onCheck || songNumber < 1 || songNumber > kTrackRowCount ||
+        isTitleEmptyRaw(tracks_.track(songNumber).title))
         return;
-    const bool wasOn = tracks_.track(row).isChecked();
-    tracks_.setField(row, TrackColumn::Check, wasOn ? QStringLiteral("0") : QStringLiteral("1"));
+    const bool wasOn = tracks_.track(songNumber).isChecked();
+    tracks_.setField(songNumber, TrackColumn::Check,
+                     wasOn ? QStringLiteral("0") : QStringLiteral("1"));
     status_.setText(QStringLiteral("チェックがないとCDラベルにこの曲名を印刷しません"));
 }
 
@@ -67,12 +70,12 @@ void CdListPresenter::showLoadTotal(int seconds) {
     setTotals(QStringLiteral("合計演奏時間=") + FormatPlayingTime(seconds), seconds);
 }
 
-void CdListPresenter::showPosition(int row, int count) {
-    setPositionText(QStringLiteral("%1 / %2").arg(row).arg(count));
+void CdListPresenter::showPosition(int songNumber, int count) {
+    setPositionText(QStringLiteral("%1 / %2").arg(songNumber).arg(count));
 }
 
-void CdListPresenter::showPlayingTime(int row) {
-    timeLabelText_ = QStringLiteral("演奏時間=") + tracks_.track(row).time;
+void CdListPresenter::showPlayingTime(int songNumber) {
+    timeLabelText_ = QStringLiteral("演奏時間=") + tracks_.track(songNumber).time;
     emit timeLabelChanged();
 }
 

@@ -53,22 +53,23 @@ public:
 
     void ShowStatusMessage(const QString& message) { status_.ShowStatusMessage(message); }
 
-    // The grid's selection moved to row: position box and time label, once the list has songs.
-    void showSelection(int row);
+    // The grid's selection moved to the song row songNumber: position box and time label, once
+    // the list has songs.
+    void showSelection(int songNumber);
 
-    // A mouse press in the grid at x pixels from its left edge, with row selected and the first
-    // two columns numberWidth and checkWidth wide: a press on the check column toggles the
-    // print check of a song row.
-    void pressInGrid(int row, int x, int numberWidth, int checkWidth);
+    // A mouse press in the grid at x pixels from its left edge, with the song row songNumber
+    // selected and the first two columns numberWidth and checkWidth wide: a press on the check
+    // column toggles the print check of a song row.
+    void pressInGrid(int songNumber, int x, int numberWidth, int checkWidth);
 
     // The totals label after a folder was loaded: the summed playing time of all files found.
     void showLoadTotal(int seconds);
 
-    // The position box: "row / count".
-    void showPosition(int row, int count);
+    // The position box: "songNumber / count".
+    void showPosition(int songNumber, int count);
 
-    // The time label: the playing time of the row as stored.
-    void showPlayingTime(int row);
+    // The time label: the playing time of the song row as stored.
+    void showPlayingTime(int songNumber);
 
 signals:
     void totalsChanged();

@@ -23,8 +23,9 @@ QStringList namesOutsideCodePage(const DiscInfo& disc, const TrackRows& tracks) 
     QStringList found;
     addIfOutside(found, disc.folderPath, disc.folderPath);
     const int count = projectTrackCount(tracks);
-    for (int r = 1; r <= count; ++r) {
-        const QString name = composedName(lastPathComponent(TrimW(tracks[size_t(r - 1)].fileName)));
+    for (int songNumber = 1; songNumber <= count; ++songNumber) {
+        const QString name =
+            composedName(lastPathComponent(TrimW(tracks[size_t(songNumber - 1)].fileName)));
         addIfOutside(found, name, name);
     }
     return found;
@@ -51,10 +52,11 @@ QStringList valuesOutsideCodePage(const DiscInfo& disc, const TrackRows& tracks)
         {u"年", &TrackRow::year},        {u"ジャンル", &TrackRow::genre},
     };
     const int count = projectTrackCount(tracks);
-    for (int r = 1; r <= count; ++r)
+    for (int songNumber = 1; songNumber <= count; ++songNumber)
         for (const auto& [label, column] : songColumns)
-            addIfOutside(found, QStringLiteral("%1曲目の%2").arg(r).arg(QString::fromUtf16(label)),
-                         tracks[size_t(r - 1)].*column);
+            addIfOutside(
+                found, QStringLiteral("%1曲目の%2").arg(songNumber).arg(QString::fromUtf16(label)),
+                tracks[size_t(songNumber - 1)].*column);
     return found;
 }
 

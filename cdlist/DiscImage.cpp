@@ -36,14 +36,16 @@ QString quotedLine(const QString& indent, const char* keyword, const QString& te
 
 QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
     QList<DiscSong> songs;
-    for (int r = 1; r <= kTrackRowCount && !isTitleEmptyTrimmed(tracks[r - 1].title); ++r) {
-        const TrackRow& row = tracks[r - 1];
+    for (int songNumber = 1;
+         songNumber <= kTrackRowCount && !isTitleEmptyTrimmed(tracks[songNumber - 1].title);
+         ++songNumber) {
+        const TrackRow& row = tracks[songNumber - 1];
         const QString name = TrimW(row.fileName);
         const QString path = existingFileInFolder(disc.folderPath, name)
                                  .value_or(songFilePath(disc.folderPath, name));
         if (name.isEmpty() || !QFileInfo(path).isFile())
             throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
-                               .arg(r)
+                               .arg(songNumber)
                                .arg(TrimW(row.title)));
         songs.append({path, TrimW(row.title), TrimW(row.performer)});
     }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace lccd {
 namespace {
@@ -20,32 +19,43 @@ bool placedByTwoCorners(ItemKind kind) {
     return kind == ItemKind::Rectangle || kind == ItemKind::RuleLine;
 }
 
+// A field that places a row, with the number it is to hold.
+struct PlacingField {
+    Field field;
+    int value;
+};
+
+// Where a field stands among the spans of a row line.
+qsizetype spanIndex(Field field) {
+    return fieldNumber(field) - 1;
+}
+
 // The row line with its placing fields moved by shift. A line too short to hold them, or one
 // where a placing field runs straight into the next (a closing quote with no separator after
 // it, so that a number put in its place would merge with that field), is written again whole.
 QString moved(const QString& line, const DecodedRow& row, QPoint shift) {
-    QList<std::pair<int, int>> fields = {{Field::Left, row.x + shift.x()},
-                                         {Field::Top, row.y + shift.y()}};
+    QList<PlacingField> fields = {{Field::Left, row.x + shift.x()},
+                                  {Field::Top, row.y + shift.y()}};
     if (placedByTwoCorners(*row.kind))
         fields += {{Field::Width, row.w + shift.x()}, {Field::Height, row.h + shift.y()}};
     const QList<FieldSpan> spans = CsvFieldSpansW(line);
-    const auto runsIntoNext = [&](const std::pair<int, int>& field) {
-        const qsizetype index = field.first - 1;
+    const auto runsIntoNext = [&](const PlacingField& placing) {
+        const qsizetype index = spanIndex(placing.field);
         return index + 1 < spans.size() &&
                spans[index].start + spans[index].length == spans[index + 1].start;
     };
-    if (spans.size() < fields.last().first ||
+    if (spans.size() <= spanIndex(fields.last().field) ||
         std::any_of(fields.cbegin(), fields.cend(), runsIntoNext)) {
         LayoutItem item = LayoutItem::fromRowLine(line);
-        for (const auto& [field, value] : fields)
-            item.setField(field, QString::number(value));
+        for (const PlacingField& placing : fields)
+            item.setField(placing.field, QString::number(placing.value));
         return item.toRowLine();
     }
     QString result = line;
     // From the last field back, so that the spans before it stay where they are.
-    for (auto field = fields.crbegin(); field != fields.crend(); ++field) {
-        const FieldSpan& span = spans[field->first - 1];
-        result.replace(span.start, span.length, QString::number(field->second));
+    for (auto placing = fields.crbegin(); placing != fields.crend(); ++placing) {
+        const FieldSpan& span = spans[spanIndex(placing->field)];
+        result.replace(span.start, span.length, QString::number(placing->value));
     }
     return result;
 }

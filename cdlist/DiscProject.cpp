@@ -60,8 +60,8 @@ QList<QByteArray> DiscProjectLines(const DiscInfo& disc, const TrackRows& tracks
     for (const QString& line : header)
         lines.append(toSjis(line));
     const int count = projectTrackCount(tracks);
-    for (int r = 1; r <= count; ++r)
-        lines.append(toSjis(trackLine(r, tracks[size_t(r - 1)])));
+    for (int songNumber = 1; songNumber <= count; ++songNumber)
+        lines.append(toSjis(trackLine(songNumber, tracks[size_t(songNumber - 1)])));
     return lines;
 }
 

@@ -65,10 +65,10 @@ private:
                 readNumbered(TrimW(text));
             return;
         }
-        const int row = nextRow_++;
-        if (row > kTrackRowCount)
+        const int songNumber = nextSongNumber_++;
+        if (songNumber > kTrackRowCount)
             return;
-        editor_.tracks().setTrack(row,
+        editor_.tracks().setTrack(songNumber,
                                   CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(text));
     }
 
@@ -149,11 +149,11 @@ private:
     // A numbered line adds a song after the titled rows at the top, whatever row the track
     // and plain lines have reached.
     void readNumbered(const QString& line) {
-        const int row = editor_.RecountTracks() + 1;
-        if (row > kTrackRowCount)
+        const int songNumber = editor_.RecountTracks() + 1;
+        if (songNumber > kTrackRowCount)
             return;
         if (const std::optional<TrackRow> song = numberedTrack(line))
-            editor_.tracks().setTrack(row, *song);
+            editor_.tracks().setTrack(songNumber, *song);
     }
 
     std::optional<TrackRow> numberedTrack(const QString& line) const {
@@ -215,7 +215,7 @@ private:
     }
 
     CdListPresenter& editor_;
-    int nextRow_ = 1;
+    int nextSongNumber_ = 1;
 };
 
 } // namespace

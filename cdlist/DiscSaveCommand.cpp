@@ -34,8 +34,8 @@ QStringList writeSongTags(Mp3Infp& library, const DiscInfo& disc, const TrackRow
     const QString comment = lastPathComponent(disc.jacketPath);
     const int count = projectTrackCount(tracks);
     QStringList problems;
-    for (int r = 1; r <= count; ++r) {
-        const TrackRow& song = tracks[size_t(r - 1)];
+    for (int songNumber = 1; songNumber <= count; ++songNumber) {
+        const TrackRow& song = tracks[size_t(songNumber - 1)];
         const QString path = existingFileInFolder(disc.folderPath, TrimW(song.fileName))
                                  .value_or(songFilePath(disc.folderPath, TrimW(song.fileName)));
         if (!QFileInfo(path).isFile())

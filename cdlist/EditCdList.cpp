@@ -408,9 +408,9 @@ int TfrmEditCdList::selectedRow() const {
     return current.isValid() ? current.row() + 1 : 0;
 }
 
-void TfrmEditCdList::selectRow(int row) {
+void TfrmEditCdList::selectRow(int songNumber) {
     const int column = qMax(0, CtrlGrid1->currentIndex().column());
-    CtrlGrid1->setCurrentIndex(presenter_.tracks().index(row - 1, column));
+    CtrlGrid1->setCurrentIndex(presenter_.tracks().index(songNumber - 1, column));
 }
 
 bool TfrmEditCdList::eventFilter(QObject* watched, QEvent* event) {
@@ -460,17 +460,17 @@ void TfrmEditCdList::Button1Click() {
 }
 
 void TfrmEditCdList::SpeedButton2Click() {
-    const int row = selectedRow();
-    const int moved = MoveTrackUp(presenter_.tracks(), row);
-    if (moved != row)
+    const int songNumber = selectedRow();
+    const int moved = MoveTrackUp(presenter_.tracks(), songNumber);
+    if (moved != songNumber)
         selectRow(moved);
     CtrlGrid1->setFocus();
 }
 
 void TfrmEditCdList::SpeedButton3Click() {
-    const int row = selectedRow();
-    const int moved = MoveTrackDown(presenter_.tracks(), row);
-    if (moved != row)
+    const int songNumber = selectedRow();
+    const int moved = MoveTrackDown(presenter_.tracks(), songNumber);
+    if (moved != songNumber)
         selectRow(moved);
     CtrlGrid1->setFocus();
 }
@@ -545,15 +545,15 @@ void TfrmEditCdList::BitBtn6Click() {
 }
 
 void TfrmEditCdList::Edit2Click() {
-    const int row = selectedRow();
-    if (!CanEditSong(presenter_.tracks(), row))
+    const int songNumber = selectedRow();
+    if (!CanEditSong(presenter_.tracks(), songNumber))
         return;
-    editItems_.setEdit(SongEditFor(presenter_, row), presenter_.disc().genreList);
+    editItems_.setEdit(SongEditFor(presenter_, songNumber), presenter_.disc().genreList);
     // Going back from the question about lost characters shows the dialog again as typed.
     do {
         if (dialogs().execDialog(editItems_) != QDialog::Accepted)
             return;
-    } while (!ApplySongEdit(presenter_, row, editItems_.edit(), settings_.noCut));
+    } while (!ApplySongEdit(presenter_, songNumber, editItems_.edit(), settings_.noCut));
 }
 
 void TfrmEditCdList::WAVW1Click() {

@@ -81,7 +81,7 @@ private:
     void showPathBoxes();
     void readDiscBoxes();
     int selectedRow() const;
-    void selectRow(int row);
+    void selectRow(int songNumber);
     void setNoCut(bool on);
     // Asks whether to save before closing; true when the window may close.
     bool mayCloseUnsaved();

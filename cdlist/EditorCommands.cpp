@@ -16,23 +16,24 @@
 namespace lccd {
 namespace {
 
-bool titled(const TrackTableModel& tracks, int row) {
-    return row >= 1 && row <= kTrackRowCount &&
-           !isTitleEmptyTrimmed(tracks.field(row, TrackColumn::Title));
+bool titled(const TrackTableModel& tracks, int songNumber) {
+    return songNumber >= 1 && songNumber <= kTrackRowCount &&
+           !isTitleEmptyTrimmed(tracks.field(songNumber, TrackColumn::Title));
 }
 
-int swapWith(TrackTableModel& tracks, int row, int other) {
-    if (!titled(tracks, row) || !titled(tracks, other))
-        return row;
-    const TrackRow song = tracks.track(row);
-    tracks.setTrack(row, tracks.track(other));
+int swapWith(TrackTableModel& tracks, int songNumber, int other) {
+    if (!titled(tracks, songNumber) || !titled(tracks, other))
+        return songNumber;
+    const TrackRow song = tracks.track(songNumber);
+    tracks.setTrack(songNumber, tracks.track(other));
     tracks.setTrack(other, song);
     return other;
 }
 
-void applyIfFilled(TrackTableModel& tracks, int row, TrackColumn column, const QString& box) {
+void applyIfFilled(TrackTableModel& tracks, int songNumber, TrackColumn column,
+                   const QString& box) {
     if (!TrimW(box).isEmpty())
-        tracks.setField(row, column, box);
+        tracks.setField(songNumber, column, box);
 }
 
 QString twoDigits(int value) {
@@ -41,29 +42,30 @@ QString twoDigits(int value) {
 
 } // namespace
 
-int MoveTrackUp(TrackTableModel& tracks, int row) {
-    return row <= 1 ? row : swapWith(tracks, row, row - 1);
+int MoveTrackUp(TrackTableModel& tracks, int songNumber) {
+    return songNumber <= 1 ? songNumber : swapWith(tracks, songNumber, songNumber - 1);
 }
 
-int MoveTrackDown(TrackTableModel& tracks, int row) {
-    return row >= kTrackRowCount ? row : swapWith(tracks, row, row + 1);
+int MoveTrackDown(TrackTableModel& tracks, int songNumber) {
+    return songNumber >= kTrackRowCount ? songNumber : swapWith(tracks, songNumber, songNumber + 1);
 }
 
 void ApplyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc) {
-    for (int row = 1; titled(tracks, row); ++row) {
-        applyIfFilled(tracks, row, TrackColumn::Performer, disc.discPerformer);
-        applyIfFilled(tracks, row, TrackColumn::Album, disc.albumTitle);
-        applyIfFilled(tracks, row, TrackColumn::Genre, disc.genre);
-        applyIfFilled(tracks, row, TrackColumn::Year, disc.releaseYear);
+    for (int songNumber = 1; titled(tracks, songNumber); ++songNumber) {
+        applyIfFilled(tracks, songNumber, TrackColumn::Performer, disc.discPerformer);
+        applyIfFilled(tracks, songNumber, TrackColumn::Album, disc.albumTitle);
+        applyIfFilled(tracks, songNumber, TrackColumn::Genre, disc.genre);
+        applyIfFilled(tracks, songNumber, TrackColumn::Year, disc.releaseYear);
     }
 }
 
-bool CanEditSong(const TrackTableModel& tracks, int row) {
-    return row >= 1 && row <= kTrackRowCount && (row == 1 || titled(tracks, row - 1));
+bool CanEditSong(const TrackTableModel& tracks, int songNumber) {
+    return songNumber >= 1 && songNumber <= kTrackRowCount &&
+           (songNumber == 1 || titled(tracks, songNumber - 1));
 }
 
-SongEdit SongEditFor(const CdListPresenter& editor, int row) {
-    const TrackRow& track = editor.tracks().track(row);
+SongEdit SongEditFor(const CdListPresenter& editor, int songNumber) {
+    const TrackRow& track = editor.tracks().track(songNumber);
     SongEdit edit;
     edit.title = track.title;
     edit.performer = track.performer;
@@ -81,8 +83,8 @@ SongEdit SongEditFor(const CdListPresenter& editor, int row) {
     return edit;
 }
 
-bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit) {
-    TrackRow track = editor.tracks().track(row);
+bool ApplySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit, bool unsplit) {
+    TrackRow track = editor.tracks().track(songNumber);
     track.title = edit.title;
     track.album = edit.album;
     track.performer = edit.performer;
@@ -110,7 +112,7 @@ bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool 
                          QStringLiteral("確認")))
             return false;
     }
-    editor.tracks().setTrack(row, track);
+    editor.tracks().setTrack(songNumber, track);
     if (hasSong) {
         const TagWriteResult result = WriteTrackTags(editor.tagLibrary(), *file, tags, true);
         if (const QString problem = tagWriteProblem(*file, result); !problem.isEmpty())

@@ -12,8 +12,8 @@ class SongLengths;
 
 // Exchanges a song with the one above (below) it; the row numbers stay. Nothing happens for
 // the first (last) row or next to a row without a title. Returns the row now holding the song.
-int MoveTrackUp(TrackTableModel& tracks, int row);
-int MoveTrackDown(TrackTableModel& tracks, int row);
+int MoveTrackUp(TrackTableModel& tracks, int songNumber);
+int MoveTrackDown(TrackTableModel& tracks, int songNumber);
 
 // Gives every song the disc's performer, album title, genre and release year, each only when
 // its box is not blank.
@@ -34,17 +34,17 @@ struct SongEdit {
 
 // Whether the tag and time dialog may open on the row: a song row, or the first row after
 // the songs (which adds a song).
-bool CanEditSong(const TrackTableModel& tracks, int row);
+bool CanEditSong(const TrackTableModel& tracks, int songNumber);
 
 // The dialog's values for a row: its tags, the jacket's file name as comment, and its playing
 // time split into hours (only from an hour on), minutes and seconds.
-SongEdit SongEditFor(const CdListPresenter& editor, int row);
+SongEdit SongEditFor(const CdListPresenter& editor, int songNumber);
 
 // Writes the dialog's values back into the row. The typed time replaces the row's only in
 // unsplit mode or when the row has none. When the song's file exists its tags are written too;
 // when its tag cannot hold some typed characters the user is asked first, and choosing to go
 // back returns false with nothing changed.
-bool ApplySongEdit(CdListPresenter& editor, int row, const SongEdit& edit, bool unsplit);
+bool ApplySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit, bool unsplit);
 
 // One line of the WAV check: a file of the folder and its playing time.
 struct WavCheckLine {

@@ -114,8 +114,8 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
         const PlayingTime time =
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
-        const int row = i + 1;
-        if (row > kTrackRowCount)
+        const int songNumber = i + 1;
+        if (songNumber > kTrackRowCount)
             continue; // measured for the total only
         TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
         const bool tagsRead = !tags.title.isEmpty();
@@ -132,7 +132,7 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
         song.fileName = path;
         song.check = QStringLiteral("1");
         song.time = time.text;
-        editor.tracks().setTrack(row, song);
+        editor.tracks().setTrack(songNumber, song);
     }
     notes.leftOut(int(paths.size()) - kTrackRowCount);
     editor.showLoadTotal(total);

@@ -58,15 +58,16 @@ QStringList LabelSongRows(const TrackRows& tracks) {
     QStringList rows;
     int left = place.firstLeft;
     int position = 0;
-    for (int r = 1; r <= count; ++r) {
-        const TrackRow& song = tracks[size_t(r - 1)];
+    for (int songNumber = 1; songNumber <= count; ++songNumber) {
+        const TrackRow& song = tracks[size_t(songNumber - 1)];
         if (isTitleEmptyTrimmed(song.title))
             break;
-        if (place.twoColumns && r == secondColumnFrom) {
+        if (place.twoColumns && songNumber == secondColumnFrom) {
             left = place.secondLeft;
             position = 0;
         }
-        rows.append(songRow(left, place.firstTop + kRowPitch * position, place.width, r, song));
+        rows.append(
+            songRow(left, place.firstTop + kRowPitch * position, place.width, songNumber, song));
         ++position;
     }
     return rows;

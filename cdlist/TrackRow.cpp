@@ -30,8 +30,8 @@ bool isTitleEmptyTrimmed(const QString& title) {
     return TrimW(title).isEmpty();
 }
 
-QString trackNumberText(int row) {
-    return QString::asprintf("  %.02d", row);
+QString trackNumberText(int songNumber) {
+    return QString::asprintf("  %.02d", songNumber);
 }
 
 } // namespace lccd

@@ -55,7 +55,7 @@ bool isTitleEmptyRaw(const QString& title);
 // full-width blank stays).
 bool isTitleEmptyTrimmed(const QString& title);
 
-// The row number column's text of row r (1-based): two blanks, then at least two digits.
-QString trackNumberText(int row);
+// The number column's text of a song row: two blanks, then at least two digits.
+QString trackNumberText(int songNumber);
 
 } // namespace lccd

@@ -36,10 +36,11 @@ QVariant TrackTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const auto column = TrackColumn(index.column());
-    const int row = index.row() + 1;
+    const int songNumber = index.row() + 1;
     if (column == TrackColumn::Number)
-        return role == Qt::DisplayRole || role == Qt::EditRole ? trackNumberText(row) : QVariant();
-    const QString text = field(row, column);
+        return role == Qt::DisplayRole || role == Qt::EditRole ? trackNumberText(songNumber)
+                                                               : QVariant();
+    const QString text = field(songNumber, column);
     switch (role) {
     case Qt::DisplayRole:
         return column == TrackColumn::Check ? QString() : text;
@@ -66,22 +67,22 @@ Qt::ItemFlags TrackTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-const TrackRow& TrackTableModel::track(int row) const {
-    return tracks_.at(size_t(row - 1));
+const TrackRow& TrackTableModel::track(int songNumber) const {
+    return tracks_.at(size_t(songNumber - 1));
 }
 
-void TrackTableModel::setTrack(int row, const TrackRow& track) {
-    tracks_.at(size_t(row - 1)) = track;
-    emitRowChanged(row);
+void TrackTableModel::setTrack(int songNumber, const TrackRow& track) {
+    tracks_.at(size_t(songNumber - 1)) = track;
+    emitRowChanged(songNumber);
 }
 
-QString TrackTableModel::field(int row, TrackColumn column) const {
-    return track(row).field(column);
+QString TrackTableModel::field(int songNumber, TrackColumn column) const {
+    return track(songNumber).field(column);
 }
 
-void TrackTableModel::setField(int row, TrackColumn column, const QString& text) {
-    tracks_.at(size_t(row - 1)).setField(column, text);
-    emitRowChanged(row);
+void TrackTableModel::setField(int songNumber, TrackColumn column, const QString& text) {
+    tracks_.at(size_t(songNumber - 1)).setField(column, text);
+    emitRowChanged(songNumber);
 }
 
 void TrackTableModel::clearTracks() {
@@ -98,8 +99,9 @@ int TrackTableModel::initialColumnWidth(TrackColumn column) {
     return kColumns.at(size_t(column)).width;
 }
 
-void TrackTableModel::emitRowChanged(int row) {
-    emit dataChanged(index(row - 1, 0), index(row - 1, kTrackColumnCount - 1));
+void TrackTableModel::emitRowChanged(int songNumber) {
+    const int row = songNumber - 1;
+    emit dataChanged(index(row, 0), index(row, kTrackColumnCount - 1));
 }
 
 } // namespace lccd

@@ -24,12 +24,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Song rows by their number, 1 to kTrackRowCount (std::out_of_range otherwise).
-    const TrackRow& track(int row) const;
-    void setTrack(int row, const TrackRow& track);
-    QString field(int row, TrackColumn column) const;
+    const TrackRow& track(int songNumber) const;
+    void setTrack(int songNumber, const TrackRow& track);
+    QString field(int songNumber, TrackColumn column) const;
     // Every row at once, as a copy to work on while the list may change.
     const TrackRows& rows() const { return tracks_; }
-    void setField(int row, TrackColumn column, const QString& text);
+    void setField(int songNumber, TrackColumn column, const QString& text);
 
     // Every row blank with its print check off.
     void clearTracks();
@@ -40,7 +40,7 @@ public:
     static int initialColumnWidth(TrackColumn column);
 
 private:
-    void emitRowChanged(int row);
+    void emitRowChanged(int songNumber);
 
     TrackRows tracks_;
 };

@@ -16,28 +16,27 @@ int intOr100(const QString& text) {
 } // namespace
 
 DecodedRow decodeRow(const QString& rowLine) {
-    const QStringList fields = CsvFieldsW(rowLine);
-    auto field = [&](int n) { return n <= fields.size() ? fields[n - 1] : QString(); };
+    const LayoutItem fields = LayoutItem::fromRowLine(rowLine);
 
     DecodedRow row;
-    row.kind = KindOf(field(Field::Id));
-    row.print = isYes(field(Field::Print));
-    row.guide = row.kind == ItemKind::Rectangle && isYes(field(Field::Screen)) &&
-                StripQuotesW(field(Field::Value)).startsWith(kGuideValuePrefix);
-    row.x = intOr100(field(Field::Left));
-    row.y = intOr100(field(Field::Top));
-    row.w = intOr100(field(Field::Width));
-    row.h = intOr100(field(Field::Height));
-    row.w2 = intOr100(field(Field::Width2));
-    row.align = AlignIndex(field(Field::Align));
-    row.vertical = isYes(field(Field::Vertical));
-    row.spacingText = StripQuotesW(field(Field::LineSpacing));
-    row.value = StripQuotesW(field(Field::Value));
-    row.face = field(Field::Face);
-    row.size = float(std::clamp(parseDecimal(field(Field::Size)).value_or(9.0), -kMaxDecodedPoints,
-                                kMaxDecodedPoints));
-    row.colour = ColorFromText(field(Field::TextColor), kColorBlack);
-    row.fill = ColorFromText(field(Field::FillColor), kColorBlack);
+    row.kind = KindOf(fields.field(Field::Id));
+    row.print = isYes(fields.field(Field::Print));
+    row.guide = row.kind == ItemKind::Rectangle && isYes(fields.field(Field::Screen)) &&
+                StripQuotesW(fields.field(Field::Value)).startsWith(kGuideValuePrefix);
+    row.x = intOr100(fields.field(Field::Left));
+    row.y = intOr100(fields.field(Field::Top));
+    row.w = intOr100(fields.field(Field::Width));
+    row.h = intOr100(fields.field(Field::Height));
+    row.w2 = intOr100(fields.field(Field::Width2));
+    row.align = AlignIndex(fields.field(Field::Align));
+    row.vertical = isYes(fields.field(Field::Vertical));
+    row.spacingText = StripQuotesW(fields.field(Field::LineSpacing));
+    row.value = StripQuotesW(fields.field(Field::Value));
+    row.face = fields.field(Field::Face);
+    row.size = float(std::clamp(parseDecimal(fields.field(Field::Size)).value_or(9.0),
+                                -kMaxDecodedPoints, kMaxDecodedPoints));
+    row.colour = ColorFromText(fields.field(Field::TextColor), kColorBlack);
+    row.fill = ColorFromText(fields.field(Field::FillColor), kColorBlack);
     return row;
 }
 

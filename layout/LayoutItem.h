@@ -11,26 +11,44 @@ namespace lccd {
 
 constexpr int kLayoutFieldCount = 17;
 
-// 1-based field numbers of a row.
-namespace Field {
-constexpr int Id = 1;           // kind word
-constexpr int Screen = 2;       // Yes/No: with 印刷 No, shown in the preview only
-constexpr int Print = 3;        // Yes/No: printed only when yes
-constexpr int Edit = 4;         // Yes/No, kept but not acted on
-constexpr int Left = 5;         // x, 0.1 mm
-constexpr int Top = 6;          // y, 0.1 mm
-constexpr int Width = 7;        // box length, or second x
-constexpr int Height = 8;       // box height, or second y
-constexpr int Width2 = 9;       // extended length, or corner size
-constexpr int Align = 10;       // alignment or shape word
-constexpr int Vertical = 11;    // Yes/No: vertical writing, or portrait for settings rows
-constexpr int LineSpacing = 12; // points (paragraphs)
-constexpr int Value = 13;       // text, path or paper name
-constexpr int Face = 14;        // font face, optionally "face|fallback"
-constexpr int Size = 15;        // points: font size or pen width
-constexpr int TextColor = 16;   // colour text
-constexpr int FillColor = 17;   // colour text
-} // namespace Field
+// The fields of a row, numbered from 1 as they stand in a row line.
+enum class Field {
+    Id = 1,           // kind word
+    Screen = 2,       // Yes/No: with 印刷 No, shown in the preview only
+    Print = 3,        // Yes/No: printed only when yes
+    Edit = 4,         // Yes/No, kept but not acted on
+    Left = 5,         // x, 0.1 mm
+    Top = 6,          // y, 0.1 mm
+    Width = 7,        // box length, or second x
+    Height = 8,       // box height, or second y
+    Width2 = 9,       // extended length, or corner size
+    Align = 10,       // alignment or shape word
+    Vertical = 11,    // Yes/No: vertical writing, or portrait for settings rows
+    LineSpacing = 12, // points (paragraphs)
+    Value = 13,       // text, path or paper name
+    Face = 14,        // font face, optionally "face|fallback"
+    Size = 15,        // points: font size or pen width
+    TextColor = 16,   // colour text
+    FillColor = 17,   // colour text
+};
+
+// A field's place in a row line, 1 to kLayoutFieldCount.
+constexpr int fieldNumber(Field field) {
+    return int(field);
+}
+
+// The field at a place in a row line, 1 to kLayoutFieldCount.
+constexpr Field fieldAt(int number) {
+    return Field(number);
+}
+
+// Every field in row-line order.
+inline constexpr std::array<Field, kLayoutFieldCount> kAllFields = [] {
+    std::array<Field, kLayoutFieldCount> fields{};
+    for (int number = 1; number <= kLayoutFieldCount; ++number)
+        fields[size_t(number - 1)] = fieldAt(number);
+    return fields;
+}();
 
 enum class ItemKind { Settings = 0, Text, Rectangle, RuleLine, Image, Paragraph, Barcode };
 
@@ -84,14 +102,16 @@ public:
     // Field 1, then a comma and each of fields 2 to 17, each written by RowLineField.
     QString toRowLine() const;
 
-    const QString& field(int n) const { return fields_[size_t(n - 1)]; }
-    void setField(int n, const QString& text) { fields_[size_t(n - 1)] = text; }
+    const QString& field(Field field) const { return fields_[indexOf(field)]; }
+    void setField(Field field, const QString& text) { fields_[indexOf(field)] = text; }
 
     std::optional<ItemKind> kind() const { return KindOf(field(Field::Id)); }
 
     bool operator==(const LayoutItem&) const = default;
 
 private:
+    static constexpr size_t indexOf(Field field) { return size_t(fieldNumber(field) - 1); }
+
     std::array<QString, kLayoutFieldCount> fields_;
 };
 

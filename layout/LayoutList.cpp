@@ -43,10 +43,10 @@ void LayoutList::setItem(int row, const LayoutItem& item) {
     Q_EMIT dataChanged(index(row, 0), index(row, kLayoutFieldCount - 1));
 }
 
-void LayoutList::setField(int row, int field, const QString& text) {
+void LayoutList::setField(int row, Field field, const QString& text) {
     rows_[row].setField(field, text);
     // The check box and the icon of column 1 follow fields 3 and 1.
-    Q_EMIT dataChanged(index(row, 0), index(row, field - 1));
+    Q_EMIT dataChanged(index(row, 0), index(row, columnOf(field)));
 }
 
 void LayoutList::setKindIcons(const QList<QIcon>& icons) {
@@ -69,7 +69,7 @@ QVariant LayoutList::data(const QModelIndex& index, int role) const {
     const LayoutItem& row = rows_[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return row.field(index.column() + 1).left(kMaxShownCharacters);
+        return row.field(fieldOfColumn(index.column())).left(kMaxShownCharacters);
     case Qt::CheckStateRole:
         if (index.column() == 0)
             return isYes(row.field(Field::Print)) ? Qt::Checked : Qt::Unchecked;

@@ -24,6 +24,9 @@ public:
 
     // Column captions, one per field.
     static const QStringList& columnCaptions();
+    // The column that shows a field, and the field a column shows.
+    static constexpr int columnOf(Field field) { return fieldNumber(field) - 1; }
+    static constexpr Field fieldOfColumn(int column) { return fieldAt(column + 1); }
 
     int count() const { return int(rows_.size()); }
     const LayoutItem& item(int row) const { return rows_[row]; }
@@ -34,7 +37,7 @@ public:
     void remove(int row);
     void clear();
     void setItem(int row, const LayoutItem& item);
-    void setField(int row, int field, const QString& text);
+    void setField(int row, Field field, const QString& text);
 
     // The icons shown for kinds 0 to 7.
     void setKindIcons(const QList<QIcon>& icons);

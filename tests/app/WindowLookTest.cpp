@@ -82,7 +82,7 @@ TEST_F(WindowLookTest, ListColumnsShowTheirContentWhole) {
     EXPECT_GE(view.columnWidth(0), 70); // the designed width is the least
     for (int row = 0; row < list.count(); ++row)
         for (int column = 0; column < kLayoutFieldCount; ++column) {
-            if (column == Field::Value - 1)
+            if (column == LayoutList::columnOf(Field::Value))
                 continue;
             const QModelIndex index = list.index(row, column);
             EXPECT_TRUE(showsWholeText(view, index))
@@ -93,8 +93,9 @@ TEST_F(WindowLookTest, ListColumnsShowTheirContentWhole) {
         EXPECT_LE(view.horizontalHeader()->sectionSizeHint(column), view.columnWidth(column))
             << column;
     // and the check sees a cut text: the face in a column of the designed 100 pixels less 40
-    view.setColumnWidth(Field::Face - 1, 60);
-    EXPECT_FALSE(showsWholeText(view, list.index(list.count() - 1, Field::Face - 1)));
+    const int faceColumn = LayoutList::columnOf(Field::Face);
+    view.setColumnWidth(faceColumn, 60);
+    EXPECT_FALSE(showsWholeText(view, list.index(list.count() - 1, faceColumn)));
 }
 
 // The designed widths suit a 12-pixel font; in a larger one (a desktop's default font under a

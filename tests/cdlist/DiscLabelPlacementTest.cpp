@@ -4,6 +4,7 @@
 #include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
 #include "layout/LayoutFile.h"
+#include "layout/LayoutItem.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
 namespace lccd {
@@ -112,7 +113,7 @@ TEST_F(ProductLabelLayoutTest, ADiscDesignIsCentredOnTheFirstLabelWithinATenthOf
     const QPointF disc = centre(box(rows[2]));
     EXPECT_LE(std::abs(disc.x() - sheet.labelCentre.x()), 1);
     EXPECT_LE(std::abs(disc.y() - sheet.labelCentre.y()), 1);
-    EXPECT_EQ(CsvFieldW(rows[3], 13), QStringLiteral("夏"));
+    EXPECT_EQ(CsvFieldW(rows[3], fieldNumber(Field::Value)), QStringLiteral("夏"));
     EXPECT_EQ(box(rows[3]).center().x(), box(rows[2]).center().x());
 }
 
@@ -128,14 +129,15 @@ TEST_F(ProductLabelLayoutTest, TheBuiltInJacketGivesItsFrontCover) {
     QStringList kinds;
     for (const QString& row : read->rowLines) {
         EXPECT_EQ(CsvFieldCountW(row), 17) << row.toStdString();
-        kinds.append(CsvFieldW(row, 1));
+        kinds.append(CsvFieldW(row, fieldNumber(Field::Id)));
     }
     // settings and guide; picture, fold line, two bands, the band name's frame, the credit
     EXPECT_EQ(kinds, QStringList({"設定", "矩形", "画像", "罫線", "矩形", "矩形", "矩形", "文字"}));
     const QRect picture = box(read->rowLines[2]);
     const QRect rim = box(sheet.rows[1].toRowLine());
     EXPECT_TRUE(picture.contains(rim)) << picture.x() << "," << picture.y();
-    EXPECT_TRUE(CsvFieldW(read->rowLines[7], 13).startsWith(QStringLiteral("MNGD-")));
+    EXPECT_TRUE(CsvFieldW(read->rowLines[7], fieldNumber(Field::Value))
+                    .startsWith(QStringLiteral("MNGD-")));
 }
 
 } // namespace

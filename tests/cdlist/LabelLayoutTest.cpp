@@ -3,6 +3,7 @@
 #include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
 #include "layout/LayoutFile.h"
+#include "layout/LayoutItem.h"
 #include "platform/ProgramPaths.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
@@ -46,9 +47,11 @@ TEST(LabelSongRowsTest, PlacementFollowsTheNumberOfSongs) {
         ASSERT_EQ(rows.size(), c.songs);
         for (const Place& place : c.places) {
             const QString& row = rows[place.song - 1];
-            EXPECT_EQ(CsvFieldW(row, 5).toInt(), place.left) << c.songs << ": " << place.song;
-            EXPECT_EQ(CsvFieldW(row, 6).toInt(), place.top) << c.songs << ": " << place.song;
-            EXPECT_EQ(CsvFieldW(row, 7), c.width);
+            EXPECT_EQ(CsvFieldW(row, fieldNumber(Field::Left)).toInt(), place.left)
+                << c.songs << ": " << place.song;
+            EXPECT_EQ(CsvFieldW(row, fieldNumber(Field::Top)).toInt(), place.top)
+                << c.songs << ": " << place.song;
+            EXPECT_EQ(CsvFieldW(row, fieldNumber(Field::Width)), c.width);
         }
     }
 }
@@ -80,7 +83,8 @@ TEST(LabelSongRowsTest, QuoteInATitleStaysInsideTheValue) {
     tracks[0].title = QStringLiteral("Say \"Hi\", then go");
     const QString row = LabelSongRows(tracks)[0];
     EXPECT_EQ(CsvFieldCountW(row), 17);
-    EXPECT_EQ(CsvFieldW(row, 13), QStringLiteral("01 003:25 Say \"Hi\", then go"));
+    EXPECT_EQ(CsvFieldW(row, fieldNumber(Field::Value)),
+              QStringLiteral("01 003:25 Say \"Hi\", then go"));
 }
 
 class LabelTemplateTest : public ::testing::Test {
@@ -109,7 +113,7 @@ TEST_F(LabelTemplateTest, PlaceholdersAreReplacedInOrder) {
     });
     QStringList values;
     for (const QString& line : lines)
-        values.append(CsvFieldW(line, 13));
+        values.append(CsvFieldW(line, fieldNumber(Field::Value)));
     EXPECT_EQ(values, QStringList({"/music/front.jpg", "[ジャケット画像]", "海 楽団",
                                    "MNGD-0042 2009 (C), x", "第二", ""}));
     // A row that held no value to change keeps its text.
@@ -127,8 +131,9 @@ TEST_F(LabelTemplateTest, FilledRowsKeepEverythingOutsideThePlaceholders) {
         filled({own, QStringLiteral("文字,,,,,,,,,,,,[ＣＤタイトル] [演奏者],x")});
     EXPECT_EQ(lines[0], QStringLiteral("文字\tYes,\"Yes\",Yes,1,2,3,4,,左寄せ,No,13.5,"
                                        "\"%20Sea, \"\"Sky\"\"\",Font%20Name,9,clBlack,clWhite"));
-    EXPECT_EQ(CsvFieldW(lines[1], 13), QStringLiteral("Sea, \"Sky\" Line Break"));
-    EXPECT_EQ(CsvFieldW(lines[1], 14), QStringLiteral("x"));
+    EXPECT_EQ(CsvFieldW(lines[1], fieldNumber(Field::Value)),
+              QStringLiteral("Sea, \"Sky\" Line Break"));
+    EXPECT_EQ(CsvFieldW(lines[1], fieldNumber(Field::Face)), QStringLiteral("x"));
 }
 
 // The built-in template's rows as the label format defines them, field by field (the credit

@@ -89,10 +89,18 @@ TEST(RowLineTest, PlainRowIsWrittenAsIs) {
     EXPECT_EQ(LayoutItem::fromRowLine(line).toRowLine(), line);
 }
 
+// Each field filled with its header word writes the header: every field once, in its place.
+TEST(RowLineTest, AllFieldsCoverTheRowLine) {
+    LayoutItem item;
+    for (Field field : kAllFields)
+        item.setField(field, LayoutHeaderWords()[fieldNumber(field) - 1]);
+    EXPECT_EQ(item.toRowLine(), LayoutHeaderWords().join(QLatin1Char(',')));
+}
+
 TEST(RowLineTest, FewerFieldsLeaveTheRestEmpty) {
     const LayoutItem item = LayoutItem::fromRowLine(QStringLiteral("a,b,c,d,e"), 3);
-    EXPECT_EQ(item.field(3), QStringLiteral("c"));
-    EXPECT_EQ(item.field(4), QString());
+    EXPECT_EQ(item.field(Field::Print), QStringLiteral("c"));
+    EXPECT_EQ(item.field(Field::Edit), QString());
     EXPECT_EQ(item.toRowLine(), QStringLiteral("a,b,c,,,,,,,,,,,,,,"));
 }
 
