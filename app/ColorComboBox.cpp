@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kValueRole = Qt::UserRole;
 
-// Further named colours the desktop's colour pickers offer.
+// Further named colors the desktop's color pickers offer.
 struct ExtraColor {
     const char* name;
     ColorValue value;
@@ -56,7 +56,7 @@ void ColorComboBox::addColor(const QString& name, ColorValue value) {
 }
 
 void ColorComboBox::setColorValue(ColorValue value) {
-    // The default entry is not chosen for a colour that a named entry has.
+    // The default entry is not chosen for a color that a named entry has.
     for (int i = 1; i < customIndex(); ++i)
         if (itemData(i, kValueRole).toUInt() == value) {
             setCurrentIndex(i);
@@ -65,7 +65,7 @@ void ColorComboBox::setColorValue(ColorValue value) {
         }
     setItemData(customIndex(), QVariant::fromValue(value), kValueRole);
     setItemIcon(customIndex(), swatch(value));
-    setItemText(customIndex(), ColorToText(value));
+    setItemText(customIndex(), colorToText(value));
     setCurrentIndex(customIndex());
     previousIndex_ = customIndex();
     Q_EMIT colorChanged(value);

@@ -8,8 +8,8 @@
 
 namespace lccd {
 
-// A colour picker: a default entry, the basic colours, further named colours, the system
-// colours and a custom entry for any other colour, each with a swatch.
+// A color picker: a default entry, the basic colors, further named colors, the system
+// colors and a custom entry for any other color, each with a swatch.
 class ColorComboBox : public QComboBox {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ public:
     // defaultColor: what the default entry stands for.
     ColorComboBox(ColorValue defaultColor, QWidget* parent = nullptr);
 
-    // Selects the entry of the colour, or the custom entry holding it.
+    // Selects the entry of the color, or the custom entry holding it.
     void setColorValue(ColorValue value);
     // Nothing when no entry is selected.
     std::optional<ColorValue> colorValue() const;

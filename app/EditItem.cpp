@@ -162,16 +162,16 @@ void TfrmEditItem::buildUi() {
     direction->addWidget(rdoYokooki);
     ColorComboBox1 = named(new ColorComboBox(kColorBlack, this), "ColorComboBox1");
     ColorComboBox2 = named(new ColorComboBox(kColorWhite, this), "ColorComboBox2");
-    auto* colours = new QGridLayout;
-    colours->addWidget(new QLabel(QStringLiteral("線色"), this), 0, 0);
-    colours->addWidget(ColorComboBox1, 0, 1);
-    colours->addWidget(new QLabel(QStringLiteral("背色"), this), 1, 0);
-    colours->addWidget(ColorComboBox2, 1, 1);
+    auto* colors = new QGridLayout;
+    colors->addWidget(new QLabel(QStringLiteral("線色"), this), 0, 0);
+    colors->addWidget(ColorComboBox1, 0, 1);
+    colors->addWidget(new QLabel(QStringLiteral("背色"), this), 1, 0);
+    colors->addWidget(ColorComboBox2, 1, 1);
     grid->addWidget(FontComboBoxEx1, 2, 0, Qt::AlignTop);
     grid->addWidget(spnFontSize, 2, 1, Qt::AlignTop);
     grid->addWidget(spnLineSpace, 2, 2, Qt::AlignTop);
     grid->addLayout(direction, 2, 3);
-    grid->addLayout(colours, 2, 4);
+    grid->addLayout(colors, 2, 4);
 
     alignments_ = new QButtonGroup(this);
     auto* alignmentRow = new QHBoxLayout;
@@ -211,7 +211,7 @@ void TfrmEditItem::buildUi() {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button3, &QPushButton::clicked, this,
-            [this] { RunGuarded([this] { Button3Click(); }); });
+            [this] { runGuarded([this] { Button3Click(); }); });
     connect(FontComboBoxEx1, &QComboBox::currentIndexChanged, this, &TfrmEditItem::updateSample);
     connect(ColorComboBox1, &ColorComboBox::colorChanged, this, &TfrmEditItem::updateSample);
     connect(ColorComboBox2, &ColorComboBox::colorChanged, this, &TfrmEditItem::updateSample);
@@ -244,9 +244,9 @@ void TfrmEditItem::EditLayoutRow(LayoutList& list, int row) {
 void TfrmEditItem::fillFrom(const LayoutItem& item) {
     // The fields as the row line reads back, as a layout file would give them.
     const LayoutItem fields = LayoutItem::fromRowLine(item.toRowLine());
-    // The colours are read first: a text the pickers cannot read stops before anything shows.
-    const ColorValue lineColour = PickerColorFromText(fields.field(Field::TextColor), kColorBlack);
-    const ColorValue backColour = PickerColorFromText(fields.field(Field::FillColor), kColorWhite);
+    // The colors are read first: a text the pickers cannot read stops before anything shows.
+    const ColorValue lineColor = pickerColorFromText(fields.field(Field::TextColor), kColorBlack);
+    const ColorValue backColor = pickerColorFromText(fields.field(Field::FillColor), kColorWhite);
 
     kind_ = fields.field(Field::Id);
     pnlKind->setText(kind_);
@@ -264,8 +264,8 @@ void TfrmEditItem::fillFrom(const LayoutItem& item) {
     edtValue->setText(StripQuotesW(fields.field(Field::Value)));
     spnFontSize->setValue(parseDecimal(fields.field(Field::Size)).value_or(9));
     selectFace(fields.field(Field::Face));
-    ColorComboBox1->setColorValue(lineColour);
-    ColorComboBox2->setColorValue(backColour);
+    ColorComboBox1->setColorValue(lineColor);
+    ColorComboBox2->setColorValue(backColor);
 
     Panel4->setText(fields.field(Field::Value));
     QFont sample = Panel4->font();
@@ -348,12 +348,12 @@ LayoutItem TfrmEditItem::writtenBack(const LayoutItem& item) const {
     row.setField(Field::Face, face != kDefaultFace && face != rememberedFallback_
                                   ? face + QLatin1Char('|') + rememberedFallback_
                                   : face);
-    auto colourText = [](const ColorComboBox* picker) {
-        const std::optional<ColorValue> colour = picker->colorValue();
-        return colour ? ColorToText(*colour) : QStringLiteral("clNone");
+    auto colorText = [](const ColorComboBox* picker) {
+        const std::optional<ColorValue> color = picker->colorValue();
+        return color ? colorToText(*color) : QStringLiteral("clNone");
     };
-    row.setField(Field::TextColor, colourText(ColorComboBox1));
-    row.setField(Field::FillColor, colourText(ColorComboBox2));
+    row.setField(Field::TextColor, colorText(ColorComboBox1));
+    row.setField(Field::FillColor, colorText(ColorComboBox2));
     return row;
 }
 

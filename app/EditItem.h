@@ -30,7 +30,7 @@ public:
     // Fills the dialog from the row, shows it, and on OK writes the controls back into the
     // row, its texts as a layout file holds them: control characters as blanks and in
     // Shift-JIS. When that loses characters the user is asked, and may go back to the dialog.
-    // A colour text the pickers cannot read stops it with an AppError before the dialog shows;
+    // A color text the pickers cannot read stops it with an AppError before the dialog shows;
     // the row is then unchanged.
     void EditLayoutRow(LayoutList& list, int row);
 
@@ -41,7 +41,7 @@ private:
     void selectAlignment(const QString& word, const QString& kind);
     void selectFace(const QString& faceField);
     QString selectedFace() const;
-    void Button3Click();
+    void Button3Click(); // "..." beside the value: a picture or paragraph file
     void updateSample();
 
     FontSystem& fonts_;

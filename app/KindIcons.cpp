@@ -22,7 +22,7 @@ QIcon paintIcon(const std::function<void(QPainter&)>& draw) {
 
 } // namespace
 
-QList<QIcon> KindIcons() {
+QList<QIcon> kindIcons() {
     return {
         // settings: a sheet of paper with a folded corner
         paintIcon([](QPainter& p) {

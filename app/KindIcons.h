@@ -7,6 +7,6 @@ namespace lccd {
 
 // The small icons of the layout list, one per kind: settings, text, rectangle, rule line,
 // image, paragraph, barcode.
-QList<QIcon> KindIcons();
+QList<QIcon> kindIcons();
 
 } // namespace lccd

@@ -168,7 +168,7 @@ void TfrmLabelSheet::selectionChanged() {
                      (paper.message.isEmpty() ? QString() : QLatin1Char('\n') + paper.message));
 }
 
-std::optional<QString> AddRowsFromLabelSheet(TfrmLabelSheet& dialog, DialogAdapter& dialogs,
+std::optional<QString> addRowsFromLabelSheet(TfrmLabelSheet& dialog, DialogAdapter& dialogs,
                                              const std::function<void(const LayoutItem&)>& addRow) {
     if (dialogs.execDialog(dialog) != QDialog::Accepted || !dialog.selectedProduct())
         return std::nullopt;

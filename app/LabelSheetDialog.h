@@ -66,7 +66,7 @@ private:
 // hands addRow the settings row for its paper and a guide row for each label, in order. Returns
 // nothing when the user cancels; otherwise what the user should be told about the paper (empty
 // when the printer has the sheet's own paper).
-std::optional<QString> AddRowsFromLabelSheet(TfrmLabelSheet& dialog, DialogAdapter& dialogs,
+std::optional<QString> addRowsFromLabelSheet(TfrmLabelSheet& dialog, DialogAdapter& dialogs,
                                              const std::function<void(const LayoutItem&)>& addRow);
 
 } // namespace lccd

@@ -2,7 +2,7 @@
 
 namespace lccd {
 
-PrinterPanelTexts DescribePrinter(const PrinterInfo& info, int index) {
+PrinterPanelTexts describePrinter(const PrinterInfo& info, int index) {
     PrinterPanelTexts texts;
     if (index < 0)
         texts.printerName = QStringLiteral("(プリンターが使えません)");

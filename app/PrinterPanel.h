@@ -13,6 +13,6 @@ struct PrinterPanelTexts {
 };
 
 // index is what GetPrinterInfo returned (negative without a printer).
-PrinterPanelTexts DescribePrinter(const PrinterInfo& info, int index);
+PrinterPanelTexts describePrinter(const PrinterInfo& info, int index);
 
 } // namespace lccd

@@ -67,7 +67,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::command(const std::function<void()>& work) {
-    RunGuarded(work);
+    runGuarded(work);
 }
 
 void TForm1::connectCommands() {
@@ -81,7 +81,7 @@ void TForm1::connectCommands() {
     on("INIQ1", &TForm1::INIQ1Click);
     on("INIS1", &TForm1::INIS1Click);
     on("CSVV1", &TForm1::CSVV1Click);
-    on("Export1", &TForm1::Export1Click);
+    on("Export1", &TForm1::exportSheetClick);
     on("C1", &TForm1::C1Click);
     on("Print1", &TForm1::Print1Click);
     on("R1", &TForm1::R1Click);
@@ -89,8 +89,8 @@ void TForm1::connectCommands() {
     on("H1", &TForm1::H1Click);
     on("V2", &TForm1::V2Click);
     on("CDT1", &TForm1::CDT1Click);
-    on("L1", &TForm1::L1Click);
-    on("K2", &TForm1::K2Click);
+    on("L1", &TForm1::labelSheetClick);
+    on("K2", &TForm1::calibrationSheetClick);
     on("E1", &TForm1::E1Click);
     on("C2", &TForm1::C2Click);
     on("V3", &TForm1::V3Click);
@@ -104,7 +104,7 @@ void TForm1::connectCommands() {
     for (const auto& entry : samples) {
         const SampleRow sample = entry.second;
         connect(findChild<QAction*>(QString::fromLatin1(entry.first)), &QAction::triggered, this,
-                [this, sample] { command([=, this] { AddSampleRow(sample); }); });
+                [this, sample] { command([=, this] { addSampleRow(sample); }); });
     }
     connect(findChild<QAction*>(QStringLiteral("Exit1")), &QAction::triggered, this,
             &QWidget::close);
@@ -130,7 +130,7 @@ void TForm1::FormCreate() {
     helpPath_ = QFileInfo::exists(mht) ? mht : paths_.programFile(QStringLiteral("readme.txt"));
     if (!QFileInfo::exists(paths_.iniPath)) {
         command([this] {
-            CreateIniFile(paths_.iniPath);
+            createIniFile(paths_.iniPath);
             dialogs().messageBox(
                 QStringLiteral("The program created \"%1\" file.").arg(paths_.iniPath),
                 applicationTitle(), MessageBoxType::Ok | MessageBoxType::IconInformation);
@@ -269,12 +269,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::OpenLayoutFile() {
     if (currentLayoutPath_.isEmpty()) {
         const std::optional<QString> chosen =
-            dialogs().openFile({QString(), LayoutFileFilter(), QString()});
+            dialogs().openFile({QString(), layoutFileFilter(), QString()});
         if (!chosen)
             return;
         currentLayoutPath_ = *chosen;
     }
-    const LayoutFileRead read = ReadLayoutFile(currentLayoutPath_);
+    const LayoutFileRead read = readLayoutFile(currentLayoutPath_);
     if (read.refusal == LayoutFileRefusal::CannotRead)
         throw AppError(describeLayoutFileRefusal(read, currentLayoutPath_));
     // A file that is no layout file is passed over without a word, as it always has been.
@@ -290,22 +290,22 @@ void TForm1::OpenLayoutFile() {
 
 void TForm1::SaveLayoutFile() {
     const std::optional<QString> chosen =
-        dialogs().saveFile({QString(), LayoutFileFilter(), currentLayoutPath_});
+        dialogs().saveFile({QString(), layoutFileFilter(), currentLayoutPath_});
     if (!chosen)
         return;
     // The dialog asked about the name as chosen; a name that gets ".csv" only now is asked
     // about here.
-    const QString path = LayoutSavePath(*chosen);
-    if (path != *chosen && !ConfirmReplace(path))
+    const QString path = layoutSavePath(*chosen);
+    if (path != *chosen && !confirmReplace(path))
         return;
-    WriteLayoutFile(path, layoutList_->items());
+    writeLayoutFile(path, layoutList_->items());
     markListSaved();
     showSaved(path);
 }
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
     const std::optional<LoadedSettingsRow> settingsRow =
-        AppendLoadedRow(*layoutList_, surface(), paperNames(), line, fieldCount);
+        appendLoadedRow(*layoutList_, surface(), paperNames(), line, fieldCount);
     if (!settingsRow)
         return;
     if (settingsRow->title)
@@ -376,7 +376,7 @@ void TForm1::CSVV1Click() {
     SaveLayoutFile();
 }
 
-void TForm1::Export1Click() {
+void TForm1::exportSheetClick() {
     const PagePicture* page = surface().currentPage();
     if (!page)
         return;
@@ -395,16 +395,16 @@ void TForm1::Export1Click() {
             QStringLiteral("PNGに書き出し"), QStringLiteral("解像度 (dpi)"), 300, 72, 1200);
         if (!dpi)
             return;
-        ExportPagePng(*page, *dpi, *path);
+        exportPagePng(*page, *dpi, *path);
         showSaved(*path);
         return;
     }
     if (!path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         path->append(QLatin1String(".pdf"));
-        if (!ConfirmReplace(*path))
+        if (!confirmReplace(*path))
             return;
     }
-    ExportPagePdf(*page, *path);
+    exportPagePdf(*page, *path);
     showSaved(*path);
 }
 
@@ -421,7 +421,7 @@ void TForm1::RefreshPrinterInfo() {
         ComboBox1->setCurrentIndex(index < 0 ? -1 : index);
     }
     (info.portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
-    const PrinterPanelTexts texts = DescribePrinter(info, index);
+    const PrinterPanelTexts texts = describePrinter(info, index);
     edtpWidth->setText(texts.paperWidth);
     edtpHeight->setText(texts.paperHeight);
     edtPrinterName->setText(texts.printerName);
@@ -516,8 +516,8 @@ void TForm1::E1Click() {
     frmEditItem_->EditLayoutRow(*layoutList_, selectedRow());
 }
 
-void TForm1::AddSampleRow(SampleRow sample) {
-    AddLayoutRow(SampleRowLine(sample), kLayoutFieldCount);
+void TForm1::addSampleRow(SampleRow sample) {
+    AddLayoutRow(sampleRowLine(sample), kLayoutFieldCount);
 }
 
 void TForm1::C2Click() {
@@ -535,14 +535,14 @@ void TForm1::V3Click() {
 void TForm1::U1Click() {
     const int row = selectedRow();
     if (row >= 0)
-        selectRow(MoveRowUp(*layoutList_, row));
+        selectRow(moveRowUp(*layoutList_, row));
     TntListView1->setFocus();
 }
 
 void TForm1::D1Click() {
     const int row = selectedRow();
     if (row >= 0)
-        selectRow(MoveRowDown(*layoutList_, row));
+        selectRow(moveRowDown(*layoutList_, row));
     TntListView1->setFocus();
 }
 

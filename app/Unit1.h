@@ -55,36 +55,36 @@ public:
     bool shiftHeld() const { return shiftFlag_; }
 
     // Commands of the top panel and the main menu.
-    void Button1Click();
-    void Button2Click();
-    void CSVO1Click();
-    void Close1Click();
-    void INIQ1Click();
-    void INIS1Click();
-    void CSVV1Click();
-    void Export1Click();
-    void C1Click();
-    void Print1Click();
-    void R1Click();
-    void N7Click();
-    void GaugeBar1Change(int position);
-    void ComboBox1Change();
-    void rdoTateokiClick();
+    void Button1Click();                // "CSV開く"
+    void Button2Click();                // "印　刷"
+    void CSVO1Click();                  // "CSV開く(&O)"
+    void Close1Click();                 // "閉じる(&E)"
+    void INIQ1Click();                  // "INIから開く(&Q)"
+    void INIS1Click();                  // "INIに保存(&S)"
+    void CSVV1Click();                  // "CSVに保存(&V)"
+    void exportSheetClick();            // "PDF/PNGに書き出し(&W)..."
+    void C1Click();                     // "プリンター設定(&C)"
+    void Print1Click();                 // "印刷(&P)"
+    void R1Click();                     // "再表示(&R)"
+    void N7Click();                     // "プレビュー・クリア"
+    void GaugeBar1Change(int position); // the zoom slider
+    void ComboBox1Change();             // the paper list
+    void rdoTateokiClick();             // "縦置き" and "横置き"
 
     // List editing (the list's popup menu) and the version menu.
-    void E1Click();
-    void AddSampleRow(SampleRow sample);
-    void C2Click();
-    void V3Click();
-    void U1Click();
-    void D1Click();
-    void X1Click();
-    void H1Click();
-    void V2Click();
-    void CDT1Click();
+    void E1Click(); // "項目編集(&E)"
+    void addSampleRow(SampleRow sample);
+    void C2Click();   // "項目コピー(&C)"
+    void V3Click();   // "項目貼付(追加)(&V)"
+    void U1Click();   // "上へ移動(&U)"
+    void D1Click();   // "下に移動(&D)"
+    void X1Click();   // "項目削除(&X)"
+    void H1Click();   // "使用方法(&H)"
+    void V2Click();   // "バージョン表示(&V)"
+    void CDT1Click(); // "音楽CDリストの作成(&T)"
     // The tool menu's label sheet and calibration sheet.
-    void L1Click();
-    void K2Click();
+    void labelSheetClick();       // "ラベル用紙から作る(&L)..."
+    void calibrationSheetClick(); // "印刷位置調整シート(&K)..."
 
     TfrmEditItem& frmEditItem() { return *frmEditItem_; }
     TfrmVersion& frmVersion() { return *frmVersion_; }

@@ -22,11 +22,11 @@ void TForm1::connectLabelProducts(TfrmOption& options) {
     });
 }
 
-void TForm1::L1Click() {
+void TForm1::labelSheetClick() {
     TfrmLabelSheet dialog(labels_.database(), surface().paperInfos(), this);
     // A settings row among the rows selects its paper and orientation as it is added.
     const std::optional<QString> message =
-        AddRowsFromLabelSheet(dialog, dialogs(), [this](const LayoutItem& row) {
+        addRowsFromLabelSheet(dialog, dialogs(), [this](const LayoutItem& row) {
             AddLayoutRow(row.toRowLine(), kLayoutFieldCount);
         });
     if (!message)
@@ -38,7 +38,7 @@ void TForm1::L1Click() {
     RedrawLayout(true);
 }
 
-void TForm1::K2Click() {
+void TForm1::calibrationSheetClick() {
     PrinterInfo info;
     if (surface().GetPrinterInfo(info) < 0 || info.paperWidth <= 0) {
         dialogs().messageBox(

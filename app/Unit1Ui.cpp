@@ -57,12 +57,12 @@ constexpr int kColumnWidths[] = {70, 35, 35, 35,  50,  50, 50, 50, 50,
 
 // What each column shows whole, so that its designed width grows where this desktop's fonts
 // need more: every kind word beside its check box and icon, the alignment words, typical
-// numbers, faces and colours. Values may be of any length and are cut where they do not fit.
+// numbers, faces and colors. Values may be of any length and are cut where they do not fit.
 const ColumnContent& columnContent(int column) {
     static const ColumnContent flag{{yesNo(true), yesNo(false)}};
     static const ColumnContent number{{QStringLiteral("-1000"), QStringLiteral("2970")}};
     static const ColumnContent decimal{{QStringLiteral("13.5")}};
-    static const ColumnContent colour{
+    static const ColumnContent color{
         {QStringLiteral("clWindowText"), QStringLiteral("$00B48246")}};
     static const ColumnContent none;
     static const ColumnContent columns[kLayoutFieldCount] = {
@@ -84,8 +84,8 @@ const ColumnContent& columnContent(int column) {
         none,
         {{QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), QStringLiteral("ＭＳ Ｐゴシック")}},
         decimal,
-        colour,
-        colour,
+        color,
+        color,
     };
     return columns[column];
 }
@@ -116,7 +116,7 @@ void TForm1::buildUi() {
     setCentralWidget(central);
 
     layoutList_ = new LayoutList(this);
-    layoutList_->setKindIcons(KindIcons());
+    layoutList_->setKindIcons(kindIcons());
     TntListView1 = named(new QTableView(tbsListView), "TntListView1");
     TntListView1->setModel(layoutList_);
     TntListView1->setSelectionBehavior(QAbstractItemView::SelectRows);

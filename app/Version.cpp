@@ -20,12 +20,12 @@ constexpr int kTickMs = 500;
 // The gauge counts kCloseAfterMs / 470 ticks to 100 %: 4 % a tick.
 constexpr int kTicksToFull = kCloseAfterMs / 470;
 
-QLabel* label(const char* name, const QString& text, const QColor& colour, int pixelSize,
+QLabel* label(const char* name, const QString& text, const QColor& color, int pixelSize,
               QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     QFont font = label->font();
     font.setPixelSize(pixelSize);
@@ -139,7 +139,7 @@ void TfrmVersion::Timer2Timer() {
 bool TfrmVersion::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == Label3)
-            RunGuarded([this] { OpenUrl(shell_, VersionInfoValue(0)); });
+            runGuarded([this] { OpenUrl(shell_, VersionInfoValue(0)); });
         else
             close();
         return true;

@@ -29,7 +29,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Timer2Timer();
+    void Timer2Timer(); // the progress timer, every 500 ms
 
     DesktopShell& shell_;
     QProgressBar* Gauge1 = nullptr;

@@ -28,7 +28,7 @@ QList<lccd::LayoutItem> makeRows(qsizetype count) {
 // An INI file with the settings sections around the stored rows.
 QString iniWith(const QTemporaryDir& dir, const QList<lccd::LayoutItem>& rows) {
     const QString path = dir.filePath(QStringLiteral("lccdtool.ini"));
-    lccd::CreateIniFile(path);
+    lccd::createIniFile(path);
     lccd::SaveLayoutToIni(path, rows);
     return path;
 }

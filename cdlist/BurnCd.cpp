@@ -72,9 +72,9 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
     resize(520, sizeHint().height());
 
     pollTimer_.setInterval(kPollIntervalMs);
-    connect(&pollTimer_, &QTimer::timeout, this, [this] { RunGuarded([this] { poll(); }); });
+    connect(&pollTimer_, &QTimer::timeout, this, [this] { runGuarded([this] { poll(); }); });
     connect(btnStart, &QPushButton::clicked, this,
-            [this] { RunGuarded([this] { btnStartClick(); }); });
+            [this] { runGuarded([this] { btnStartClick(); }); });
     connect(btnCancel, &QPushButton::clicked, this, &TfrmBurnCd::btnCancelClick);
     connect(cmbDrive, &QComboBox::activated, this, &TfrmBurnCd::cmbDriveChange);
 }

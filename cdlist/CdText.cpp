@@ -147,9 +147,9 @@ QByteArray terminated(const QString& text) {
 } // namespace
 
 CdText discCdText(const DiscInfo& disc, const QList<DiscTrack>& tracks) {
-    CdText text{{TrimW(disc.albumTitle), TrimW(disc.discPerformer)}, {}};
+    CdText text{{trimW(disc.albumTitle), trimW(disc.discPerformer)}, {}};
     for (const DiscTrack& track : tracks)
-        text.tracks.append({TrimW(track.title), TrimW(track.performer)});
+        text.tracks.append({trimW(track.title), trimW(track.performer)});
     return text;
 }
 

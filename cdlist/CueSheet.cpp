@@ -33,7 +33,7 @@ QByteArray cueCatalogValue(const QString& catalog) {
     return value;
 }
 
-QList<QByteArray> CueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
+QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
                                 const CueSheetOptions& options, StatusPanel& status) {
     QList<QByteArray> lines = {
         "REM COMMENT \"ExactAudioCopy v0.95b4\"",
@@ -47,9 +47,9 @@ QList<QByteArray> CueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
     return lines;
 }
 
-void WriteCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
+void writeCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
                    const CueSheetOptions& options, StatusPanel& status) {
-    writeFileAtomically(path, joinLinesCrLf(CueSheetLines(disc, tracks, options, status)));
+    writeFileAtomically(path, joinLinesCrLf(cueSheetLines(disc, tracks, options, status)));
 }
 
 } // namespace lccd

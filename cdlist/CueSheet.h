@@ -27,11 +27,11 @@ QByteArray cueCatalogValue(const QString& catalog);
 // The sheet's lines in Shift-JIS, values inserted as they stand (nothing is escaped). Normal
 // mode lists the songs down to the first title that is blank after trimming. Unsplit mode
 // reports more than four WAV files on the status panel, where the message stays.
-QList<QByteArray> CueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
+QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
                                 const CueSheetOptions& options, StatusPanel& status);
 
 // Writes the sheet to path (replaced whole or not at all).
-void WriteCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
+void writeCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
                    const CueSheetOptions& options, StatusPanel& status);
 
 } // namespace lccd

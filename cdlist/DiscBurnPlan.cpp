@@ -66,7 +66,7 @@ BurnSession DiscBurnPlan::session(AudioDecoder& decoder) const {
     return session;
 }
 
-DiscBurnPlan PlanDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
+DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
                           const DiscBurnOptions& options, AudioDecoder& decoder,
                           StatusPanel& status) {
     const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.noCut, status);
@@ -80,7 +80,7 @@ DiscBurnPlan PlanDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
     }
     if (const std::optional<QByteArray> catalog = mediaCatalogNumber(disc.catalog))
         plan.mediaCatalog = *catalog;
-    else if (!TrimW(disc.catalog).isEmpty())
+    else if (!trimW(disc.catalog).isEmpty())
         plan.notes.append(QStringLiteral("CATALOG「%1」は13桁の数字でないため、"
                                          "ディスクにカタログ番号 (MCN) を書き込みません")
                               .arg(disc.catalog));
@@ -93,7 +93,7 @@ DiscBurnPlan PlanDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
 }
 
 std::optional<QByteArray> mediaCatalogNumber(const QString& catalog) {
-    const QString digits = TrimW(catalog).normalized(QString::NormalizationForm_KC);
+    const QString digits = trimW(catalog).normalized(QString::NormalizationForm_KC);
     const bool valid =
         digits.size() == kCatalogDigits &&
         std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });

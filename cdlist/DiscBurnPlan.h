@@ -47,7 +47,7 @@ struct DiscBurnPlan {
 // Plans a burn of the disc as the editor holds it. Throws AppError when there is no track,
 // when a track's song is missing or cannot be decoded, or when the titles and performers need
 // more CD-TEXT than a disc holds.
-DiscBurnPlan PlanDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
+DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
                           const DiscBurnOptions& options, AudioDecoder& decoder,
                           StatusPanel& status);
 

@@ -25,7 +25,7 @@ QStringList namesOutsideCodePage(const DiscInfo& disc, const TrackRows& tracks) 
     const int count = projectTrackCount(tracks);
     for (int songNumber = 1; songNumber <= count; ++songNumber) {
         const QString name =
-            composedName(lastPathComponent(TrimW(tracks[size_t(songNumber - 1)].fileName)));
+            composedName(lastPathComponent(trimW(tracks[size_t(songNumber - 1)].fileName)));
         addIfOutside(found, name, name);
     }
     return found;

@@ -40,14 +40,14 @@ QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
          songNumber <= kTrackRowCount && !isTitleEmptyTrimmed(tracks[songNumber - 1].title);
          ++songNumber) {
         const TrackRow& row = tracks[songNumber - 1];
-        const QString name = TrimW(row.fileName);
+        const QString name = trimW(row.fileName);
         const QString path = existingFileInFolder(disc.folderPath, name)
                                  .value_or(songFilePath(disc.folderPath, name));
         if (name.isEmpty() || !QFileInfo(path).isFile())
             throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
                                .arg(songNumber)
-                               .arg(TrimW(row.title)));
-        songs.append({path, TrimW(row.title), TrimW(row.performer)});
+                               .arg(trimW(row.title)));
+        songs.append({path, trimW(row.title), trimW(row.performer)});
     }
     return songs;
 }
@@ -55,10 +55,10 @@ QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
 QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
                              const CdImageLayout& layout, const QString& wavFileName) {
     QStringList lines;
-    if (!TrimW(disc.discPerformer).isEmpty())
-        lines.append(quotedLine({}, "PERFORMER", TrimW(disc.discPerformer)));
-    if (!TrimW(disc.albumTitle).isEmpty())
-        lines.append(quotedLine({}, "TITLE", TrimW(disc.albumTitle)));
+    if (!trimW(disc.discPerformer).isEmpty())
+        lines.append(quotedLine({}, "PERFORMER", trimW(disc.discPerformer)));
+    if (!trimW(disc.albumTitle).isEmpty())
+        lines.append(quotedLine({}, "TITLE", trimW(disc.albumTitle)));
     lines.append(quotedLine({}, "FILE", wavFileName) + QStringLiteral(" WAVE"));
     for (qsizetype i = 0; i < songs.size() && i < layout.tracks.size(); ++i) {
         const CdImageTrack& track = layout.tracks[i];

@@ -38,7 +38,7 @@ QString moved(const QString& line, const DecodedRow& row, QPoint shift) {
                                   {Field::Top, row.y + shift.y()}};
     if (placedByTwoCorners(*row.kind))
         fields += {{Field::Width, row.w + shift.x()}, {Field::Height, row.h + shift.y()}};
-    const QList<FieldSpan> spans = CsvFieldSpansW(line);
+    const QList<FieldSpan> spans = csvFieldSpansW(line);
     const auto runsIntoNext = [&](const PlacingField& placing) {
         const qsizetype index = spanIndex(placing.field);
         return index + 1 < spans.size() &&

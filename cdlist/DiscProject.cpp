@@ -22,16 +22,16 @@ QString storedJacketPath(const DiscInfo& disc) {
 
 QString trackLine(int number, const TrackRow& song) {
     const auto quoted = [](const QString& text) {
-        return QLatin1Char('"') + TrimW(text) + QLatin1Char('"');
+        return QLatin1Char('"') + trimW(text) + QLatin1Char('"');
     };
     return QStringList{QString::asprintf("%.02d", number),
-                       TrimW(song.time),
+                       trimW(song.time),
                        quoted(song.title),
                        quoted(song.performer),
                        quoted(song.album),
-                       TrimW(song.year),
-                       TrimW(song.genre),
-                       quoted(composedName(lastPathComponent(TrimW(song.fileName))))}
+                       trimW(song.year),
+                       trimW(song.genre),
+                       quoted(composedName(lastPathComponent(trimW(song.fileName))))}
         .join(QLatin1Char(','));
 }
 
@@ -44,7 +44,7 @@ int projectTrackCount(const TrackRows& tracks) {
     return count;
 }
 
-QList<QByteArray> DiscProjectLines(const DiscInfo& disc, const TrackRows& tracks) {
+QList<QByteArray> discProjectLines(const DiscInfo& disc, const TrackRows& tracks) {
     const QStringList header = {
         QStringLiteral("TITLE:") + disc.albumTitle,
         QStringLiteral("SUBTITLE1:") + disc.subtitle1,

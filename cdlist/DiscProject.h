@@ -20,6 +20,6 @@ int projectTrackCount(const TrackRows& tracks);
 // list entry (empty when none is), and a jacket image lying in the disc's folder is written as
 // its file name only. Track lines hold the number, then the trimmed time, title, performer,
 // album, year, genre and the song's file name; nothing inside a value is escaped.
-QList<QByteArray> DiscProjectLines(const DiscInfo& disc, const TrackRows& tracks);
+QList<QByteArray> discProjectLines(const DiscInfo& disc, const TrackRows& tracks);
 
 } // namespace lccd

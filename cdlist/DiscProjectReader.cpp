@@ -35,7 +35,7 @@ const std::array<HeaderKey, 9> kHeaderKeys = {{
 }};
 
 bool isBlankLine(const QByteArray& line) {
-    return TrimBlanks(line).isEmpty();
+    return blankTrimmed(line).isEmpty();
 }
 
 class ProjectReader {
@@ -62,7 +62,7 @@ private:
         // decimal number.
         if (line.size() >= 3 && line[2] == ' ') {
             if (parseDecimalField(QString::fromLatin1(line.left(2))).value_or(0) > 0)
-                readNumbered(TrimW(text));
+                readNumbered(trimW(text));
             return;
         }
         const int songNumber = nextSongNumber_++;
@@ -119,7 +119,7 @@ private:
         QString fileName = field(8);
         if (fileName == QLatin1String("\"\""))
             fileName.clear();
-        if (TrimW(fileName).isEmpty())
+        if (trimW(fileName).isEmpty())
             fileName = song.title + QStringLiteral(".wav");
         linkSongFile(song, fileName);
         return song;
@@ -135,8 +135,8 @@ private:
         } else {
             const qsizetype blank = line.indexOf(QLatin1Char(' '));
             if (blank > 0 && line.left(blank).contains(QLatin1Char(':'))) {
-                song.time = TrimW(line.left(blank));
-                song.title = TrimW(line.mid(blank + 1));
+                song.time = trimW(line.left(blank));
+                song.title = trimW(line.mid(blank + 1));
             } else {
                 song.title = line;
             }
@@ -190,7 +190,7 @@ private:
     // disc's performer, album, year and genre unless its file (named by the title) has tags.
     std::optional<TrackRow> numberedTitleTrack(const QString& line) const {
         const qsizetype numberEnd = line.indexOf(QLatin1Char(' '));
-        const QString rest = numberEnd < 0 ? QString() : TrimW(line.mid(numberEnd + 1));
+        const QString rest = numberEnd < 0 ? QString() : trimW(line.mid(numberEnd + 1));
         TrackRow song;
         song.title = rest;
         const qsizetype timeEnd = rest.indexOf(QLatin1Char(' '));
@@ -220,7 +220,7 @@ private:
 
 } // namespace
 
-void ReadDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines) {
+void readDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines) {
     ProjectReader(editor).read(lines);
 }
 

@@ -19,6 +19,6 @@ class CdListPresenter;
 // A song whose file lies in the disc's folder gets its print check on and its playing time
 // measured; one whose file is missing keeps its check off. Songs beyond the list's 25 rows are
 // dropped. Afterwards the totals are recounted and the position box shows the first row.
-void ReadDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines);
+void readDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines);
 
 } // namespace lccd

@@ -36,8 +36,8 @@ QStringList writeSongTags(Mp3Infp& library, const DiscInfo& disc, const TrackRow
     QStringList problems;
     for (int songNumber = 1; songNumber <= count; ++songNumber) {
         const TrackRow& song = tracks[size_t(songNumber - 1)];
-        const QString path = existingFileInFolder(disc.folderPath, TrimW(song.fileName))
-                                 .value_or(songFilePath(disc.folderPath, TrimW(song.fileName)));
+        const QString path = existingFileInFolder(disc.folderPath, trimW(song.fileName))
+                                 .value_or(songFilePath(disc.folderPath, trimW(song.fileName)));
         if (!QFileInfo(path).isFile())
             continue;
         const TagWriteResult result = WriteTrackTags(
@@ -112,7 +112,7 @@ bool DiscSaveCommand::checksPass() {
         {&disc.albumTitle, u"アルバム名が設定されていません"},
     }};
     for (const auto& [text, message] : checks) {
-        if (TrimW(*text).isEmpty()) {
+        if (trimW(*text).isEmpty()) {
             editor_.ShowStatusMessage(QString::fromUtf16(message));
             return false;
         }
@@ -145,7 +145,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
 
-    const QList<QByteArray> projectLines = DiscProjectLines(disc, tracks);
+    const QList<QByteArray> projectLines = discProjectLines(disc, tracks);
     const QStringList tagProblems =
         settings.setId3Tag ? writeSongTags(editor_.tagLibrary(), disc, tracks) : QStringList();
     writeFileAtomically(base + QStringLiteral(".txt"), joinLinesCrLf(projectLines));
@@ -153,7 +153,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     if (!settings.noCut && !tracks[0].isChecked() &&
         AskOkCancel(QStringLiteral("WAVファイルが[無分割]ではないですか"), QStringLiteral("確認")))
         settings.noCut = true;
-    WriteCueSheet(base + QStringLiteral(".cue"), disc, tracks, {settings.noCut, settings.addGap},
+    writeCueSheet(base + QStringLiteral(".cue"), disc, tracks, {settings.noCut, settings.addGap},
                   editor_.status());
     QString extensions = QStringLiteral(".txt .cue .csv");
     std::optional<QString> cdTextProblem;
@@ -165,7 +165,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     }
 
     const QString labelPath = base + QStringLiteral(".csv");
-    WriteLabelLayout(labelPath, LoadLabelTemplate(settings.programPaths, settings.templateName),
+    writeLabelLayout(labelPath, loadLabelTemplate(settings.programPaths, settings.templateName),
                      disc, tracks, labelSheet ? &*labelSheet : nullptr);
     QStringList report =
         QStringList{QStringLiteral("保存しました: %1 (%2)").arg(base, extensions)} + tagProblems;

@@ -16,8 +16,8 @@ QList<DiscTrack> songTracks(const TrackRows& tracks) {
     for (const TrackRow& row : tracks) {
         if (isTitleEmptyTrimmed(row.title))
             break;
-        list.append({composedName(lastPathComponent(row.fileName)), TrimW(row.title),
-                     TrimW(row.performer)});
+        list.append({composedName(lastPathComponent(row.fileName)), trimW(row.title),
+                     trimW(row.performer)});
     }
     return list;
 }

@@ -247,7 +247,7 @@ QWidget* TfrmEditCdList::buildToolbar() {
 void TfrmEditCdList::connectCommands() {
     auto on = [this](const char* name, void (TfrmEditCdList::*command)()) {
         QObject* control = findChild<QObject*>(QString::fromLatin1(name));
-        auto run = [this, command] { RunGuarded([=, this] { (this->*command)(); }); };
+        auto run = [this, command] { runGuarded([=, this] { (this->*command)(); }); };
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             connect(button, &QAbstractButton::clicked, this, run);
         else if (auto* entry = qobject_cast<QAction*>(control))
@@ -378,7 +378,7 @@ void TfrmEditCdList::showEvent(QShowEvent* event) {
         return;
     loadOnShow_ = false;
     if (QFileInfo(presenter_.disc().folderPath).isDir())
-        RunGuarded([this] { loadFolder(presenter_.disc().folderPath); });
+        runGuarded([this] { loadFolder(presenter_.disc().folderPath); });
 }
 
 void TfrmEditCdList::done(int result) {
@@ -392,7 +392,7 @@ bool TfrmEditCdList::mayCloseUnsaved() {
     switch (ShowMessageBox(QStringLiteral("保存しますか"), QStringLiteral("確認"),
                            MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion)) {
     case DialogResult::Yes:
-        RunGuarded([this] { BitBtn2Click(); });
+        runGuarded([this] { BitBtn2Click(); });
         return !modified_;
     case DialogResult::No:
         return true;
@@ -461,7 +461,7 @@ void TfrmEditCdList::Button1Click() {
 
 void TfrmEditCdList::SpeedButton2Click() {
     const int songNumber = selectedRow();
-    const int moved = MoveTrackUp(presenter_.tracks(), songNumber);
+    const int moved = moveTrackUp(presenter_.tracks(), songNumber);
     if (moved != songNumber)
         selectRow(moved);
     CtrlGrid1->setFocus();
@@ -469,7 +469,7 @@ void TfrmEditCdList::SpeedButton2Click() {
 
 void TfrmEditCdList::SpeedButton3Click() {
     const int songNumber = selectedRow();
-    const int moved = MoveTrackDown(presenter_.tracks(), songNumber);
+    const int moved = moveTrackDown(presenter_.tracks(), songNumber);
     if (moved != songNumber)
         selectRow(moved);
     CtrlGrid1->setFocus();
@@ -522,7 +522,7 @@ void TfrmEditCdList::BitBtn4Click() {
 
 void TfrmEditCdList::BitBtn5Click() {
     readDiscBoxes();
-    ApplyDiscFieldsToSongs(presenter_.tracks(), presenter_.disc());
+    applyDiscFieldsToSongs(presenter_.tracks(), presenter_.disc());
 }
 
 void TfrmEditCdList::BitBtn8Click() {
@@ -546,14 +546,14 @@ void TfrmEditCdList::BitBtn6Click() {
 
 void TfrmEditCdList::Edit2Click() {
     const int songNumber = selectedRow();
-    if (!CanEditSong(presenter_.tracks(), songNumber))
+    if (!canEditSong(presenter_.tracks(), songNumber))
         return;
-    editItems_.setEdit(SongEditFor(presenter_, songNumber), presenter_.disc().genreList);
+    editItems_.setEdit(songEditFor(presenter_, songNumber), presenter_.disc().genreList);
     // Going back from the question about lost characters shows the dialog again as typed.
     do {
         if (dialogs().execDialog(editItems_) != QDialog::Accepted)
             return;
-    } while (!ApplySongEdit(presenter_, songNumber, editItems_.edit(), settings_.noCut));
+    } while (!applySongEdit(presenter_, songNumber, editItems_.edit(), settings_.noCut));
 }
 
 void TfrmEditCdList::WAVW1Click() {
@@ -562,7 +562,7 @@ void TfrmEditCdList::WAVW1Click() {
         return;
     }
     const std::optional<QList<WavCheckLine>> lines =
-        WavCheckLines(presenter_.songLengths(), presenter_.disc().folderPath);
+        wavCheckLines(presenter_.songLengths(), presenter_.disc().folderPath);
     if (!lines)
         return;
     checkWavFile_.setLines(*lines);
@@ -577,7 +577,7 @@ void TfrmEditCdList::btnBurnCdClick() {
     }
     readDiscBoxes();
     const DiscBurnPlan plan =
-        PlanDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
+        planDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
                      {settings_.noCut, settings_.addGap}, services_.songs.decoder, presenter_.status());
     const QList<BurnDrive> drives = services_.burner.drives();
     if (drives.isEmpty()) {

@@ -47,19 +47,19 @@ public:
     void forgetSavedLayout() { savedLayoutPath_.clear(); }
 
     // Commands.
-    void Button7Click();
-    void Button1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    void BitBtn3Click();
-    void BitBtn2Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
-    void BitBtn8Click();
-    void BitBtn6Click();
-    void Edit2Click();
-    void WAVW1Click();
+    void Button7Click();      // ",,," beside the folder box
+    void Button1Click();      // ",,," beside the jacket box
+    void SpeedButton2Click(); // "↑"
+    void SpeedButton3Click(); // "↓"
+    void SpeedButton4Click(); // "ｸﾘｱ"
+    void BitBtn3Click();      // "新規開始"
+    void BitBtn2Click();      // "プロジェクトを保存する"
+    void BitBtn4Click();      // "再読み込みをする"
+    void BitBtn5Click();      // "上記の共通項目をすべての曲に設定する"
+    void BitBtn8Click();      // "オプション設定"
+    void BitBtn6Click();      // "操作説明"
+    void Edit2Click(); // "IDタグの書き出し／演奏時間の編集／項目追加(&E)"
+    void WAVW1Click(); // "無分割時にWAVファイルを確認する(&W)"
     // Burns the disc, saving it first when it changed since the last save.
     void btnBurnCdClick();
 

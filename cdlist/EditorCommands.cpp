@@ -32,7 +32,7 @@ int swapWith(TrackTableModel& tracks, int songNumber, int other) {
 
 void applyIfFilled(TrackTableModel& tracks, int songNumber, TrackColumn column,
                    const QString& box) {
-    if (!TrimW(box).isEmpty())
+    if (!trimW(box).isEmpty())
         tracks.setField(songNumber, column, box);
 }
 
@@ -42,15 +42,15 @@ QString twoDigits(int value) {
 
 } // namespace
 
-int MoveTrackUp(TrackTableModel& tracks, int songNumber) {
+int moveTrackUp(TrackTableModel& tracks, int songNumber) {
     return songNumber <= 1 ? songNumber : swapWith(tracks, songNumber, songNumber - 1);
 }
 
-int MoveTrackDown(TrackTableModel& tracks, int songNumber) {
+int moveTrackDown(TrackTableModel& tracks, int songNumber) {
     return songNumber >= kTrackRowCount ? songNumber : swapWith(tracks, songNumber, songNumber + 1);
 }
 
-void ApplyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc) {
+void applyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc) {
     for (int songNumber = 1; titled(tracks, songNumber); ++songNumber) {
         applyIfFilled(tracks, songNumber, TrackColumn::Performer, disc.discPerformer);
         applyIfFilled(tracks, songNumber, TrackColumn::Album, disc.albumTitle);
@@ -59,12 +59,12 @@ void ApplyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc) {
     }
 }
 
-bool CanEditSong(const TrackTableModel& tracks, int songNumber) {
+bool canEditSong(const TrackTableModel& tracks, int songNumber) {
     return songNumber >= 1 && songNumber <= kTrackRowCount &&
            (songNumber == 1 || titled(tracks, songNumber - 1));
 }
 
-SongEdit SongEditFor(const CdListPresenter& editor, int songNumber) {
+SongEdit songEditFor(const CdListPresenter& editor, int songNumber) {
     const TrackRow& track = editor.tracks().track(songNumber);
     SongEdit edit;
     edit.title = track.title;
@@ -83,14 +83,14 @@ SongEdit SongEditFor(const CdListPresenter& editor, int songNumber) {
     return edit;
 }
 
-bool ApplySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit, bool unsplit) {
+bool applySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit, bool unsplit) {
     TrackRow track = editor.tracks().track(songNumber);
     track.title = edit.title;
     track.album = edit.album;
     track.performer = edit.performer;
     track.year = edit.year;
     track.genre = edit.genre;
-    if (unsplit || TrimW(track.time).isEmpty()) {
+    if (unsplit || trimW(track.time).isEmpty()) {
         const qint64 seconds = qint64(StrToIntLoose(edit.hour)) * 3600 +
                                qint64(StrToIntLoose(edit.minute)) * 60 + StrToIntLoose(edit.second);
         track.time = FormatPlayingTime(int(std::clamp<qint64>(seconds, 0, INT_MAX)));
@@ -104,7 +104,7 @@ bool ApplySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit
     const TrackTags tags{edit.title, edit.performer, edit.album,
                          edit.year,  edit.genre,     edit.comment};
     if (hasSong) {
-        const TagWritePlan plan = PlanTrackTags(editor.tagLibrary(), *file, tags, true);
+        const TagWritePlan plan = planTrackTags(editor.tagLibrary(), *file, tags, true);
         if (plan.blocker == TagWriteResult::Written && !plan.lostCharacters.isEmpty() &&
             !AskOkCancel(QStringLiteral("この曲のタグは Shift-JIS で書かれているため、次の文字は"
                                         "「?」になります: %1\n書き込みますか。")
@@ -121,7 +121,7 @@ bool ApplySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit
     return true;
 }
 
-std::optional<QList<WavCheckLine>> WavCheckLines(SongLengths& lengths, const QString& folder) {
+std::optional<QList<WavCheckLine>> wavCheckLines(SongLengths& lengths, const QString& folder) {
     QStringList files;
     FindFiles(files, folder, QStringLiteral(".wav"), false, true, FileAttr::Any);
     if (files.isEmpty())

@@ -91,7 +91,7 @@ private:
 
 std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder) {
     if (const std::optional<QString> project = projectFileIn(folder)) {
-        ReadDiscProject(editor, splitLines(readWholeFile(*project)));
+        readDiscProject(editor, splitLines(readWholeFile(*project)));
         return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
     }
     const QStringList songs = songFilesIn(folder);

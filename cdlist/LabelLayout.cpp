@@ -51,7 +51,7 @@ int printedSongCount(const TrackRows& tracks) {
     return count;
 }
 
-QStringList LabelSongRows(const TrackRows& tracks) {
+QStringList labelSongRows(const TrackRows& tracks) {
     const int count = printedSongCount(tracks);
     const Placement place = placementFor(count);
     const int secondColumnFrom = (count + 1) / 2 + 1;
@@ -73,11 +73,11 @@ QStringList LabelSongRows(const TrackRows& tracks) {
     return rows;
 }
 
-QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
+QList<QByteArray> labelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
                                    const TrackRows& tracks, const DiscLabelSheet* product) {
-    QList<QByteArray> lines = FillLabelPlaceholders(templateLines, disc);
+    QList<QByteArray> lines = fillLabelPlaceholders(templateLines, disc);
     if (!product) {
-        for (const QString& row : LabelSongRows(tracks))
+        for (const QString& row : labelSongRows(tracks))
             lines.append(toSjis(row));
         return lines;
     }
@@ -85,7 +85,7 @@ QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscI
     QStringList rows;
     for (qsizetype i = 1; i < lines.size(); ++i)
         rows.append(fromSjis(lines[i]));
-    rows += LabelSongRows(tracks);
+    rows += labelSongRows(tracks);
     lines = {lines.value(0)};
     for (const LayoutItem& row : product->rows)
         lines.append(toSjis(row.toRowLine()));
@@ -94,10 +94,10 @@ QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscI
     return lines;
 }
 
-void WriteLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
+void writeLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
                       const TrackRows& tracks, const DiscLabelSheet* product) {
     writeFileAtomically(path,
-                        joinLinesCrLf(LabelLayoutLines(templateLines, disc, tracks, product)));
+                        joinLinesCrLf(labelLayoutLines(templateLines, disc, tracks, product)));
 }
 
 } // namespace lccd

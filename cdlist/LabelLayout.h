@@ -21,16 +21,16 @@ int printedSongCount(const TrackRows& tracks);
 
 // The text rows of the printed songs. Up to 13 songs stand in one column from top 600, 14 in
 // one column from top 550, 15 or more in two columns (the first holding the larger half).
-QStringList LabelSongRows(const TrackRows& tracks);
+QStringList labelSongRows(const TrackRows& tracks);
 
 // The layout's lines in Shift-JIS: the filled template, then the song rows. With a label
 // product: the template's header line, the product's rows, then the disc label placed on it.
-QList<QByteArray> LabelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
+QList<QByteArray> labelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
                                    const TrackRows& tracks,
                                    const DiscLabelSheet* product = nullptr);
 
 // Writes the layout to path (replaced whole or not at all).
-void WriteLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
+void writeLabelLayout(const QString& path, const QStringList& templateLines, const DiscInfo& disc,
                       const TrackRows& tracks, const DiscLabelSheet* product = nullptr);
 
 } // namespace lccd

@@ -54,15 +54,15 @@ struct Replacement {
 using Replacements = std::array<Replacement, 7>;
 
 Replacements replacementsFor(const DiscInfo& disc) {
-    QString subtitle1 = TrimW(disc.subtitle1);
-    QString subtitle2 = TrimW(disc.subtitle2);
+    QString subtitle1 = trimW(disc.subtitle1);
+    QString subtitle2 = trimW(disc.subtitle2);
     if (subtitle1.isEmpty())
         std::swap(subtitle1, subtitle2); // subtitle 2 moves up; its own place stays empty
-    const QString albumTitle = TrimW(disc.albumTitle);
+    const QString albumTitle = trimW(disc.albumTitle);
     return {{{u"[ＣＤタイトル]", albumTitle},
-             {u"[ＣＤＩＤ]", TrimW(disc.discId)},
-             {u"[ＤＡＴＥ]", TrimW(disc.releaseYear)},
-             {u"[演奏者]", TrimW(disc.discPerformer)},
+             {u"[ＣＤＩＤ]", trimW(disc.discId)},
+             {u"[ＤＡＴＥ]", trimW(disc.releaseYear)},
+             {u"[演奏者]", trimW(disc.discPerformer)},
              {u"[ＣＤタイトル]", albumTitle},
              {u"[タイトルサブ1]", subtitle1},
              {u"[タイトルサブ2]", subtitle2}}};
@@ -109,7 +109,7 @@ QString fillField(const QString& raw, std::optional<QString>& jacketPath,
 
 const QStringList& builtInLabelTemplate() {
     static const QStringList lines = [] {
-        QStringList all{LayoutHeaderWords().join(QLatin1Char(','))};
+        QStringList all{layoutHeaderWords().join(QLatin1Char(','))};
         for (const char16_t* row : kBuiltInRows)
             all.append(QString::fromUtf16(row));
         return all;
@@ -117,7 +117,7 @@ const QStringList& builtInLabelTemplate() {
     return lines;
 }
 
-QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& templateName) {
+QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName) {
     const QString path = paths.programFile(templateName);
     if (!QFileInfo(path).isFile())
         return builtInLabelTemplate();
@@ -127,16 +127,16 @@ QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& template
     return lines;
 }
 
-QList<QByteArray> FillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc) {
+QList<QByteArray> fillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc) {
     const Replacements replacements = replacementsFor(disc);
-    std::optional<QString> jacketPath = TrimW(disc.jacketPath);
+    std::optional<QString> jacketPath = trimW(disc.jacketPath);
     QList<QByteArray> lines;
     for (const QString& line : templateLines) {
         // Values are filled in field by field, so that a comma or a quote in a value stays
         // inside its field; every character between the fields stays as it was.
         QString filled;
         qsizetype copied = 0;
-        for (const FieldSpan& span : CsvFieldSpansW(line)) {
+        for (const FieldSpan& span : csvFieldSpansW(line)) {
             filled += QStringView(line).mid(copied, span.start - copied);
             filled += fillField(line.mid(span.start, span.length), jacketPath, replacements);
             copied = span.start + span.length;

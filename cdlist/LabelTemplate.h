@@ -24,7 +24,7 @@ const QStringList& builtInLabelTemplate();
 // The lines of the template file templateName, looked up in the folders the program reads its
 // files from, or the built-in template when there is no such file. Throws AppError when the
 // file exists but cannot be read.
-QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& templateName);
+QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName);
 
 // The template's lines in Shift-JIS with the placeholders replaced by the disc's fields,
 // trimmed: the jacket image (its first occurrence in the template only), album title, disc ID,
@@ -32,6 +32,6 @@ QStringList LoadLabelTemplate(const ProgramPaths& paths, const QString& template
 // when subtitle 1 is empty). Each replacement works on the result of the one before, so a field
 // that holds a later placeholder has it replaced too. A row whose fields changed is written
 // again with each field quoted where it needs it, so a value with a comma stays one field.
-QList<QByteArray> FillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc);
+QList<QByteArray> fillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc);
 
 } // namespace lccd

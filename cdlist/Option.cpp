@@ -64,9 +64,9 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     layout->addWidget(chkCdText);
     addOkCancelButtons(*this, *layout);
     connect(browse, &QPushButton::clicked, this,
-            [this] { RunGuarded([this] { Button3Click(); }); });
+            [this] { runGuarded([this] { Button3Click(); }); });
     connect(btnLabelSheet, &QPushButton::clicked, this,
-            [this] { RunGuarded([this] { btnLabelSheetClick(); }); });
+            [this] { runGuarded([this] { btnLabelSheetClick(); }); });
     connect(btnNoLabelSheet, &QPushButton::clicked, edtLabelSheet, &QLineEdit::clear);
 }
 

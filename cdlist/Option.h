@@ -44,7 +44,7 @@ public:
     void setLabelProductChooser(LabelProductChooser chooser);
 
 private:
-    void Button3Click();
+    void Button3Click(); // "..." beside the template box
     void btnLabelSheetClick();
 
     LabelProductChooser chooseLabelProduct_;

@@ -12,7 +12,7 @@ StatusPanel::StatusPanel(QObject* parent) : QObject(parent) {
 
 void StatusPanel::ShowStatusMessage(const QString& message) {
     clearTimer_.stop();
-    if (TrimW(message).isEmpty())
+    if (trimW(message).isEmpty())
         return;
     setText(message);
     clearTimer_.start();

@@ -27,7 +27,7 @@ bool isTitleEmptyRaw(const QString& title) {
 }
 
 bool isTitleEmptyTrimmed(const QString& title) {
-    return TrimW(title).isEmpty();
+    return trimW(title).isEmpty();
 }
 
 QString trackNumberText(int songNumber) {

@@ -206,7 +206,7 @@ bool TagWritePlan::changesAnything() const {
                        [](const std::optional<QByteArray>& value) { return value.has_value(); });
 }
 
-TagWritePlan PlanTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
+TagWritePlan planTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
                            bool compare) {
     TagWritePlan plan;
     if (loadSong(library, path) != LoadResult::Loaded) {
@@ -244,7 +244,7 @@ TagWritePlan PlanTrackTags(Mp3Infp& library, const QString& path, const TrackTag
 TagWriteResult WriteTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
                               bool compare) {
     // Planning loads the song, so the values can only reach the file at path.
-    const TagWritePlan plan = PlanTrackTags(library, path, tags, compare);
+    const TagWritePlan plan = planTrackTags(library, path, tags, compare);
     if (plan.blocker != TagWriteResult::Written)
         return plan.blocker;
     if (!plan.changesAnything())

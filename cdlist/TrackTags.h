@@ -102,10 +102,10 @@ struct TagWritePlan {
 // leaves the stored one. Changed values are written in the encoding the tag library names for
 // the song's tag (TagEncoding). A plain MP3 file, whose values move into its new RMP form, gets
 // all six.
-TagWritePlan PlanTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
+TagWritePlan planTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
                            bool compare);
 
-// Writes the six values into the song at path as PlanTrackTags plans it, leaving every value
+// Writes the six values into the song at path as planTrackTags plans it, leaving every value
 // that does not change byte for byte as it was and the whole file untouched when nothing
 // changes. The song is replaced only by a copy that reads back with its chunks and unchanged
 // values intact.

@@ -52,7 +52,7 @@ BurnStatus followBurn(BurnJob& job, BurnProgressMeter& meter, QTextStream& err) 
 
 } // namespace
 
-int BurnCommand(const QStringList& arguments, CliContext& context) {
+int burnCommand(const QStringList& arguments, CliContext& context) {
     DiscBurner& burner = context.services.burner;
     AudioDecoder& decoder = context.services.songs.decoder;
     const QString drive = QStringLiteral("drive");
@@ -79,7 +79,7 @@ int BurnCommand(const QStringList& arguments, CliContext& context) {
     LoadedDiscFolder loaded(given, context);
     CdListPresenter& editor = loaded.editor();
     const DiscBurnPlan plan =
-        PlanDiscBurn(editor.disc(), editor.tracks().rows(),
+        planDiscBurn(editor.disc(), editor.tracks().rows(),
                      {parser.isSet(QStringLiteral("nocut")), parser.isSet(QStringLiteral("gap"))},
                      decoder, editor.status());
     for (const QString& note : plan.notes)
@@ -102,7 +102,7 @@ int BurnCommand(const QStringList& arguments, CliContext& context) {
     return 0;
 }
 
-int DrivesCommand(const QStringList& arguments, CliContext& context) {
+int drivesCommand(const QStringList& arguments, CliContext& context) {
     DiscBurner& burner = context.services.burner;
     QCommandLineParser parser;
     parseCommand(parser, arguments, 0);

@@ -21,17 +21,17 @@ using Command = int (*)(const QStringList&, CliContext&);
 
 const std::map<QString, Command>& commands() {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("render"), RenderCommand},
-        {QStringLiteral("print"), PrintCommand},
-        {QStringLiteral("disc"), DiscCommand},
-        {QStringLiteral("image"), ImageCommand},
-        {QStringLiteral("demo"), DemoCommand},
-        {QStringLiteral("store"), StoreCommand},
-        {QStringLiteral("sheets"), SheetsCommand},
-        {QStringLiteral("sheet"), SheetCommand},
-        {QStringLiteral("calibration"), CalibrationCommand},
-        {QStringLiteral("burn"), BurnCommand},
-        {QStringLiteral("drives"), DrivesCommand},
+        {QStringLiteral("render"), renderCommand},
+        {QStringLiteral("print"), printCommand},
+        {QStringLiteral("disc"), discCommand},
+        {QStringLiteral("image"), imageCommand},
+        {QStringLiteral("demo"), demoCommand},
+        {QStringLiteral("store"), storeCommand},
+        {QStringLiteral("sheets"), sheetsCommand},
+        {QStringLiteral("sheet"), sheetCommand},
+        {QStringLiteral("calibration"), calibrationCommand},
+        {QStringLiteral("burn"), burnCommand},
+        {QStringLiteral("drives"), drivesCommand},
     };
     return table;
 }
@@ -48,7 +48,7 @@ bool asksForHelp(const QStringList& arguments) {
 
 int runCommand(const QStringList& arguments, CliContext& context) {
     if (asksForHelp(arguments)) {
-        context.out << CliHelpText();
+        context.out << cliHelpText();
         return 0;
     }
     if (arguments.value(1) == QLatin1String("--version")) {
@@ -66,7 +66,7 @@ int runCommand(const QStringList& arguments, CliContext& context) {
 
 } // namespace
 
-int RunCli(const QStringList& arguments, const ProgramPaths& paths, const Services& services,
+int runCommandLine(const QStringList& arguments, const ProgramPaths& paths, const Services& services,
            QTextStream& out, QTextStream& err) {
     CliDialogs cliDialogs(err);
     const Service<DialogAdapter>::Override answerDialogs(cliDialogs);

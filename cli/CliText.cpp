@@ -4,7 +4,7 @@
 
 namespace lccd {
 
-bool JapaneseMessages() {
+bool japaneseMessages() {
     // The first of these that is set decides, as it does for the messages of any program.
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray locale = qgetenv(variable);
@@ -15,10 +15,10 @@ bool JapaneseMessages() {
 }
 
 QString localText(const char* english, const char* japanese) {
-    return QString::fromUtf8(JapaneseMessages() ? japanese : english);
+    return QString::fromUtf8(japaneseMessages() ? japanese : english);
 }
 
-QString CliHelpText() {
+QString cliHelpText() {
     return localText(
         R"(Usage: lccdtool-cli COMMAND [OPTIONS]
 

@@ -7,12 +7,12 @@
 // program's own messages (errors from files, the CD list editor's checks) stay Japanese.
 namespace lccd {
 
-bool JapaneseMessages();
+bool japaneseMessages();
 
 // The English or the Japanese text, as the locale asks.
 QString localText(const char* english, const char* japanese);
 
 // The usage text of lccdtool-cli.
-QString CliHelpText();
+QString cliHelpText();
 
 } // namespace lccd

@@ -42,25 +42,25 @@ TrackRows demoSongs(int count) {
 
 } // namespace
 
-QList<QByteArray> DemoJacketLines(int songCount) {
-    return LabelLayoutLines(builtInLabelTemplate(), demoDisc(), demoSongs(songCount));
+QList<QByteArray> demoJacketLines(int songCount) {
+    return labelLayoutLines(builtInLabelTemplate(), demoDisc(), demoSongs(songCount));
 }
 
-int DemoCommand(const QStringList& arguments, CliContext&) {
+int demoCommand(const QStringList& arguments, CliContext&) {
     QCommandLineParser parser;
     parser.addOption(valueOption({QStringLiteral("songs")}));
     parseCommand(parser, arguments, 1);
     const int songs =
         intOption(parser, QStringLiteral("songs"), 1, kTrackRowCount, kDefaultDemoSongs);
     writeFileAtomically(parser.positionalArguments().first(),
-                        joinLinesCrLf(DemoJacketLines(songs)));
+                        joinLinesCrLf(demoJacketLines(songs)));
     return 0;
 }
 
-int StoreCommand(const QStringList& arguments, CliContext&) {
+int storeCommand(const QStringList& arguments, CliContext&) {
     QCommandLineParser parser;
     parseCommand(parser, arguments, 2);
-    const LayoutFileContent content = ReadLayoutOrThrow(parser.positionalArguments()[0]);
+    const LayoutFileContent content = readLayoutOrThrow(parser.positionalArguments()[0]);
     QList<LayoutItem> rows;
     for (const QString& line : content.rowLines)
         rows.append(LayoutItem::fromRowLine(line, content.headerFieldCount));

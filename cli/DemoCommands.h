@@ -7,12 +7,12 @@ namespace lccd {
 
 // The lines (Shift-JIS) of the demo jacket: the built-in jacket template filled with a demo
 // disc of songCount songs (1 to 25).
-QList<QByteArray> DemoJacketLines(int songCount);
+QList<QByteArray> demoJacketLines(int songCount);
 
 // demo OUT.csv [--songs N]: writes the demo jacket as a layout file.
-int DemoCommand(const QStringList& arguments, CliContext& context);
+int demoCommand(const QStringList& arguments, CliContext& context);
 
 // store LAYOUT.csv INIFILE: stores the layout file's rows as the INI file's stored layout.
-int StoreCommand(const QStringList& arguments, CliContext& context);
+int storeCommand(const QStringList& arguments, CliContext& context);
 
 } // namespace lccd

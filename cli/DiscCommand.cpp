@@ -25,7 +25,7 @@ QString templateToUse(const QString& given, const ProgramPaths& paths) {
 
 } // namespace
 
-int DiscCommand(const QStringList& arguments, CliContext& context) {
+int discCommand(const QStringList& arguments, CliContext& context) {
     const QString album = QStringLiteral("album");
     const QString performer = QStringLiteral("performer");
     const QString catalog = QStringLiteral("catalog");

@@ -14,8 +14,8 @@
 
 namespace lccd {
 
-LayoutFileContent ReadLayoutOrThrow(const QString& path) {
-    LayoutFileRead read = ReadLayoutFile(path);
+LayoutFileContent readLayoutOrThrow(const QString& path) {
+    LayoutFileRead read = readLayoutFile(path);
     if (read.refusal == LayoutFileRefusal::CannotRead)
         throw AppError(describeLayoutFileRefusal(read, path));
     if (!read.content)
@@ -47,11 +47,11 @@ void HeadlessSheet::refreshPrinter() {
 }
 
 void HeadlessSheet::load(const QString& path) {
-    const LayoutFileContent content = ReadLayoutOrThrow(path);
+    const LayoutFileContent content = readLayoutOrThrow(path);
     list_.clear();
     for (const QString& line : content.rowLines) {
         const std::optional<LoadedSettingsRow> settingsRow =
-            AppendLoadedRow(list_, surface_, paperNames_, line, content.headerFieldCount);
+            appendLoadedRow(list_, surface_, paperNames_, line, content.headerFieldCount);
         // The orientation buttons follow a settings row that selected its paper.
         if (settingsRow && settingsRow->paperIndex >= 0)
             portrait_ = settingsRow->portrait;
@@ -115,7 +115,7 @@ int HeadlessSheet::chosenPaperIndex() const {
         if (paperNames_[i].compare(options_.paper, Qt::CaseInsensitive) == 0)
             return int(i);
     // Else as a settings row names it: "b5" finds "B5 (JIS)", "官製ハガキ" the postcard.
-    const int found = FindLoadedPaperIndex(paperNames_, options_.paper);
+    const int found = findLoadedPaperIndex(paperNames_, options_.paper);
     if (found < 0)
         throw UsageError(localText("the printer has no paper '%1'; its papers: %2",
                                    "プリンターに用紙 '%1' がありません。使える用紙: %2")

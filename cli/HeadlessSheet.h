@@ -10,7 +10,7 @@
 namespace lccd {
 
 // Reads a layout file. Throws AppError when it cannot be read or is no layout file.
-LayoutFileContent ReadLayoutOrThrow(const QString& path);
+LayoutFileContent readLayoutOrThrow(const QString& path);
 
 // What the command line sets in place of the main window's controls.
 struct SheetOptions {

@@ -6,7 +6,7 @@
 
 namespace lccd {
 
-int ImageCommand(const QStringList& arguments, CliContext& context) {
+int imageCommand(const QStringList& arguments, CliContext& context) {
     const QString output = QStringLiteral("output");
     const QString gap = QStringLiteral("gap");
     QCommandLineParser parser;

@@ -8,6 +8,6 @@ namespace lccd {
 // disc's audio as one 44.1 kHz 16-bit stereo WAV file with a UTF-8 CUE sheet beside it
 // (DISC.cue) marking where each track starts: a disc image any CD-writing program burns.
 // --gap puts two seconds of silence before every track. Prints the two paths.
-int ImageCommand(const QStringList& arguments, CliContext& context);
+int imageCommand(const QStringList& arguments, CliContext& context);
 
 } // namespace lccd

@@ -35,7 +35,7 @@ LayoutItem settingsRow(const HeadlessSheet::Paper& paper) {
 
 } // namespace
 
-int SheetsCommand(const QStringList& arguments, CliContext& context) {
+int sheetsCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption(QStringLiteral("cd")));
     parseCommand(parser, arguments, kAnyArgumentCount);
@@ -60,7 +60,7 @@ int SheetsCommand(const QStringList& arguments, CliContext& context) {
     return 1;
 }
 
-int SheetCommand(const QStringList& arguments, CliContext& context) {
+int sheetCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     parser.addOption(valueOption({QStringLiteral("o"), QStringLiteral("output")}));
     parseCommand(parser, arguments, 1);
@@ -83,11 +83,11 @@ int SheetCommand(const QStringList& arguments, CliContext& context) {
     const ProductSheet sheet = productSheetRows(*product, surface.paperInfos());
     if (!sheet.message.isEmpty())
         context.err << "lccdtool-cli: " << sheet.message << Qt::endl;
-    WriteLayoutFile(output, sheet.rows);
+    writeLayoutFile(output, sheet.rows);
     return 0;
 }
 
-int CalibrationCommand(const QStringList& arguments, CliContext& context) {
+int calibrationCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions({valueOption({QStringLiteral("o"), QStringLiteral("output")}),
@@ -118,7 +118,7 @@ int CalibrationCommand(const QStringList& arguments, CliContext& context) {
     QList<LayoutItem> rows = calibrationSheetRows(paper->size, options.offsetX, options.offsetY);
     if (layoutFile) {
         rows.prepend(settingsRow(*paper));
-        WriteLayoutFile(output, rows);
+        writeLayoutFile(output, rows);
         return 0;
     }
     sheet.setRows(rows);

@@ -80,9 +80,9 @@ void selectPdfPrinter(PrinterSystem& printers) {
 void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScreenOnly) {
     const PagePicture& page = *sheet.surface().currentPage();
     if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        ExportPagePng(page, dpi, path, withScreenOnly);
+        exportPagePng(page, dpi, path, withScreenOnly);
     else
-        ExportPagePdf(page, path, withScreenOnly);
+        exportPagePdf(page, path, withScreenOnly);
 }
 
 void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
@@ -92,7 +92,7 @@ void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
                            .arg(what, printers.printerNames().value(printers.currentIndex())));
 }
 
-int RenderCommand(const QStringList& arguments, CliContext& context) {
+int renderCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions({valueOption({QStringLiteral("o"), QStringLiteral("output")}),
@@ -114,7 +114,7 @@ int RenderCommand(const QStringList& arguments, CliContext& context) {
     return 0;
 }
 
-int PrintCommand(const QStringList& arguments, CliContext& context) {
+int printCommand(const QStringList& arguments, CliContext& context) {
     QCommandLineParser parser;
     addSheetOptions(parser);
     parser.addOptions(

@@ -31,10 +31,10 @@ void printSheet(HeadlessSheet& sheet, int copies, const QString& what);
 
 // render LAYOUT.csv -o OUT.pdf|OUT.png [--paper NAME] [--landscape|--portrait] [--dpi N]
 //        [--offset X,Y] [--project-folder DIR] [--guides]
-int RenderCommand(const QStringList& arguments, CliContext& context);
+int renderCommand(const QStringList& arguments, CliContext& context);
 
 // print LAYOUT.csv [--printer NAME] [--copies N] [--paper NAME] [--landscape|--portrait]
 //       [--offset X,Y] [--project-folder DIR]
-int PrintCommand(const QStringList& arguments, CliContext& context);
+int printCommand(const QStringList& arguments, CliContext& context);
 
 } // namespace lccd

@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return lccd::RunCli(QGuiApplication::arguments(),
+    return lccd::runCommandLine(QGuiApplication::arguments(),
                         lccd::ProgramPaths::forExecutable(QGuiApplication::applicationFilePath()),
                         services, out, err);
 }

@@ -176,7 +176,7 @@ constexpr std::array<const char16_t*, kSystemColorCount> kSystemColorNames = {
     u"clInfoBk",
 };
 
-// The palette role that plays the part of each system colour on this desktop.
+// The palette role that plays the part of each system color on this desktop.
 struct PaletteRole {
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
@@ -184,7 +184,7 @@ struct PaletteRole {
 
 constexpr std::array<PaletteRole, kSystemColorCount> kSystemColorRoles = {{
     {QPalette::Active, QPalette::Button},            // scroll bar
-    {QPalette::Active, QPalette::Highlight},         // desktop background (an accent colour)
+    {QPalette::Active, QPalette::Highlight},         // desktop background (an accent color)
     {QPalette::Active, QPalette::Highlight},         // active caption
     {QPalette::Inactive, QPalette::Highlight},       // inactive caption
     {QPalette::Active, QPalette::Window},            // menu
@@ -210,14 +210,14 @@ constexpr std::array<PaletteRole, kSystemColorCount> kSystemColorRoles = {{
     {QPalette::Active, QPalette::ToolTipBase},       // tooltip background
 }};
 
-// The names that a colour is written back as, besides the system colours and "clNone".
+// The names that a color is written back as, besides the system colors and "clNone".
 constexpr std::array<const char16_t*, 16> kBasicColorNames = {
     u"clBlack", u"clMaroon",  u"clGreen",  u"clOlive", u"clNavy", u"clPurple",
     u"clTeal",  u"clGray",    u"clSilver", u"clRed",   u"clLime", u"clYellow",
     u"clBlue",  u"clFuchsia", u"clAqua",   u"clWhite",
 };
 
-// Upper-cases ASCII letters only: colour names are ASCII, and other letters must not turn
+// Upper-cases ASCII letters only: color names are ASCII, and other letters must not turn
 // into ASCII ones.
 QString asciiUpper(QString text) {
     for (QChar& c : text)
@@ -271,7 +271,7 @@ std::span<const char16_t* const> basicColorNames() {
     return kBasicColorNames;
 }
 
-ColorValue PickerColorFromText(const QString& text, ColorValue emptyColor) {
+ColorValue pickerColorFromText(const QString& text, ColorValue emptyColor) {
     if (text.isEmpty())
         return emptyColor;
     const QString upper = asciiUpper(text);
@@ -288,7 +288,7 @@ ColorValue PickerColorFromText(const QString& text, ColorValue emptyColor) {
     throw AppError::notAnInteger(text);
 }
 
-QString ColorToText(ColorValue value) {
+QString colorToText(ColorValue value) {
     if (value == kColorNone)
         return QStringLiteral("clNone");
     if (isSystemColor(value))

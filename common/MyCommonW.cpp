@@ -146,7 +146,7 @@ QString finishField(const QString& raw) {
 
 } // namespace
 
-QStringList CsvFieldsW(const QString& line) {
+QStringList csvFieldsW(const QString& line) {
     QStringList fields = RowLineScanner(line).rawFields();
     for (QString& field : fields)
         field = finishField(field);
@@ -160,7 +160,7 @@ QString CsvFieldW(const QString& line, int n) {
     return finishField(fields[n - 1]);
 }
 
-QList<FieldSpan> CsvFieldSpansW(const QString& line) {
+QList<FieldSpan> csvFieldSpansW(const QString& line) {
     return RowLineScanner(line).spans();
 }
 
@@ -186,7 +186,7 @@ QString StripQuotesW(const QString& text) {
     return result;
 }
 
-QString TrimW(const QString& text) {
+QString trimW(const QString& text) {
     return trimBlanks(QStringView(text)).toString();
 }
 

@@ -17,7 +17,7 @@ int CsvFieldCountW(const QString& line);
 
 // All fields of the line at once, each as CsvFieldW returns it; cheaper than asking for
 // the fields one by one.
-QStringList CsvFieldsW(const QString& line);
+QStringList csvFieldsW(const QString& line);
 
 // Where a field lies in its row line: from start, length characters, its quotes included.
 struct FieldSpan {
@@ -25,9 +25,9 @@ struct FieldSpan {
     qsizetype length;
 };
 
-// The places of the fields CsvFieldsW reads, so that one field can be changed and every other
+// The places of the fields csvFieldsW reads, so that one field can be changed and every other
 // character of the line kept.
-QList<FieldSpan> CsvFieldSpansW(const QString& line);
+QList<FieldSpan> csvFieldSpansW(const QString& line);
 
 // 1-based position of the first occurrence of needle in text; 0 when absent or when the
 // needle is empty.
@@ -39,6 +39,6 @@ QString StripQuotesW(const QString& text);
 
 // Removes the characters up to U+0020 (blanks and control characters) at both ends; a
 // full-width blank stays.
-QString TrimW(const QString& text);
+QString trimW(const QString& text);
 
 } // namespace lccd

@@ -63,7 +63,7 @@ template <typename Take> int readFields(QByteArrayView line, Take take) {
 
 } // namespace
 
-QByteArray TrimBlanks(const QByteArray& text) {
+QByteArray blankTrimmed(const QByteArray& text) {
     return trimBlanks(QByteArrayView(text)).toByteArray();
 }
 
@@ -99,7 +99,7 @@ QByteArray CsvField(const QByteArray& line, int n) {
 }
 
 int CsvFieldCount(const QByteArray& line) {
-    if (TrimBlanks(line).isEmpty())
+    if (blankTrimmed(line).isEmpty())
         return 0;
     const int firstFailing = readFields(line, [](int, QByteArrayView) { return false; });
     return line.endsWith(',') ? firstFailing : firstFailing - 1;

@@ -26,7 +26,7 @@ int CsvFieldCount(const QByteArray& line);
 QByteArray StripQuotePair(const QByteArray& text);
 
 // Removes bytes up to 0x20 at both ends (not the ideographic space).
-QByteArray TrimBlanks(const QByteArray& text);
+QByteArray blankTrimmed(const QByteArray& text);
 
 template <typename Text> Text IfElseStr(bool flag, const Text& whenSet, const Text& otherwise) {
     return flag ? whenSet : otherwise;

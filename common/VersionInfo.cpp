@@ -29,7 +29,7 @@ constexpr std::array<VersionEntry, kVersionInfoCount> kVersionInfo = {{
 
 } // namespace
 
-QString VersionInfoName(int index) {
+QString versionInfoName(int index) {
     if (index < 0 || index >= kVersionInfoCount)
         return QString();
     return QString::fromUtf8(kVersionInfo[index].name);

@@ -10,7 +10,7 @@ namespace lccd {
 // 6 "LegalTrademarks", 7 "OriginalFilename", 8 "ProductName", 9 "ProductVersion",
 // 10 "PrivateBuild", 11 "SpecialBuild".
 constexpr int kVersionInfoCount = 12;
-QString VersionInfoName(int index);
+QString versionInfoName(int index);
 
 // The value of entry index; empty for an index out of range or an entry without a value.
 QString VersionInfoValue(int index);

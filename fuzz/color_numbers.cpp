@@ -3,15 +3,15 @@
 #include "fuzz/FuzzInput.h"
 #include "platform/AppError.h"
 
-// Colour words and numbers as rows and settings hold them, on any UTF-16 text.
+// Color words and numbers as rows and settings hold them, on any UTF-16 text.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString text = fuzz::utf16Text(data, size);
-    ColorToText(ColorFromText(text, kColorNone));
+    colorToText(ColorFromText(text, kColorNone));
     try {
-        PickerColorFromText(text, kColorBlack);
+        pickerColorFromText(text, kColorBlack);
     } catch (const AppError&) {
-        // a text that is no colour is reported, as the dialog reports it
+        // a text that is no color is reported, as the dialog reports it
     }
     StrToIntLoose(text);
     parseIntField(text);

@@ -6,11 +6,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString line = fuzz::utf16Text(data, size);
-    const QStringList fields = CsvFieldsW(line);
+    const QStringList fields = csvFieldsW(line);
     const int count = CsvFieldCountW(line);
-    fuzz::require(fields.size() == count, "CsvFieldsW and CsvFieldCountW agree");
+    fuzz::require(fields.size() == count, "csvFieldsW and CsvFieldCountW agree");
     for (int n : {0, 1, 2, count, count + 1})
         fuzz::require(CsvFieldW(line, n) == (n >= 1 && n <= count ? fields[n - 1] : QString()),
-                      "CsvFieldW gives the field CsvFieldsW gives");
+                      "CsvFieldW gives the field csvFieldsW gives");
     return 0;
 }

@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TrackRows tracks;
     tracks[0].check = QStringLiteral("1");
     tracks[0].title = QStringLiteral("Song");
-    LabelLayoutLines(lines, disc, tracks);
+    labelLayoutLines(lines, disc, tracks);
     const DiscLabelSheet product{{}, QPointF(1047.4, 805.6), {}};
-    LabelLayoutLines(lines, disc, tracks, &product);
+    labelLayoutLines(lines, disc, tracks, &product);
 
     const std::optional<QRect> area = discLabelArea(lines);
     const QStringList placed = placeDiscLabel(lines, product.labelCentre);

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     test::DesktopSongs songs;
     CdListPresenter editor(songs.services());
     LoadFolder(editor, QFileInfo(project).path());
-    DiscProjectLines(editor.disc(), editor.tracks().rows());
-    CueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());
-    LabelSongRows(editor.tracks().rows());
+    discProjectLines(editor.disc(), editor.tracks().rows());
+    cueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());
+    labelSongRows(editor.tracks().rows());
     return 0;
 }

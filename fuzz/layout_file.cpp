@@ -7,13 +7,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString path = fuzz::scratchFile(data, size, QStringLiteral("layout.csv"));
-    const std::optional<LayoutFileContent> content = ReadLayoutFile(path).content;
+    const std::optional<LayoutFileContent> content = readLayoutFile(path).content;
     if (!content)
         return 0;
     for (const QString& line : content->rowLines) {
         const LayoutItem row = LayoutItem::fromRowLine(line, content->headerFieldCount);
         decodeRow(row.toRowLine());
-        KindIcon(row.field(Field::Id));
+        kindIcon(row.field(Field::Id));
     }
     return 0;
 }

@@ -5,6 +5,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
-    wrapText(StripProjectHeader(ReadParagraphLines(file)), paragraphWrapOption(60));
+    wrapText(StripProjectHeader(readParagraphLines(file)), paragraphWrapOption(60));
     return 0;
 }

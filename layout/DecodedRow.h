@@ -38,7 +38,7 @@ struct DecodedRow {
     QString value;
     QString face;
     float size = 9; // points
-    ColorValue colour = kColorBlack;
+    ColorValue color = kColorBlack;
     ColorValue fill = kColorBlack;
 };
 

@@ -10,7 +10,7 @@
 
 namespace lccd {
 
-QString LayoutFileFilter() {
+QString layoutFileFilter() {
     return QStringLiteral("ListData(*.csv)|*.csv;|Text(*.*)|*.*");
 }
 
@@ -24,7 +24,7 @@ LayoutFileRead refused(LayoutFileRefusal refusal, const QString& path, QString r
 
 } // namespace
 
-LayoutFileRead ReadLayoutFile(const QString& path) {
+LayoutFileRead readLayoutFile(const QString& path) {
     QList<QByteArray> lines;
     try {
         lines = splitLines(readWholeFile(path));
@@ -60,14 +60,14 @@ QString describeLayoutFileRefusal(const LayoutFileRead& read, const QString& pat
     return QString();
 }
 
-void WriteLayoutFile(const QString& path, const QList<LayoutItem>& rows) {
-    QList<QByteArray> lines{toSjis(LayoutHeaderWords().join(QLatin1Char(',')))};
+void writeLayoutFile(const QString& path, const QList<LayoutItem>& rows) {
+    QList<QByteArray> lines{toSjis(layoutHeaderWords().join(QLatin1Char(',')))};
     for (const LayoutItem& row : rows)
         lines.append(toSjis(row.toRowLine()));
     writeFileAtomically(path, joinLinesCrLf(lines));
 }
 
-QString LayoutSavePath(const QString& chosen) {
+QString layoutSavePath(const QString& chosen) {
     const QFileInfo file(chosen);
     if (file.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
         return chosen;

@@ -11,7 +11,7 @@
 namespace lccd {
 
 // The file dialog filter for layout files.
-QString LayoutFileFilter();
+QString layoutFileFilter();
 
 struct LayoutFileContent {
     int headerFieldCount = 0; // how many fields each row takes
@@ -32,7 +32,7 @@ struct LayoutFileRead {
 };
 
 // Reads a layout file, or says why it was refused.
-LayoutFileRead ReadLayoutFile(const QString& path);
+LayoutFileRead readLayoutFile(const QString& path);
 
 // The words for a refusal: the read error for a file that cannot be read ("ファイル %s は開けま
 // せん", ...), a sentence saying what the file lacks for the others; empty for a file read.
@@ -40,10 +40,10 @@ QString describeLayoutFileRefusal(const LayoutFileRead& read, const QString& pat
 
 // Writes the header and the rows, replacing the file only once it is complete. Throws AppError
 // "ファイル %s を作成できません".
-void WriteLayoutFile(const QString& path, const QList<LayoutItem>& rows);
+void writeLayoutFile(const QString& path, const QList<LayoutItem>& rows);
 
 // The file a save writes for a chosen name: any extension other than ".csv" (in any case) is
 // replaced by ".csv", a name without one (or ending in a bare ".") gets it.
-QString LayoutSavePath(const QString& chosen);
+QString layoutSavePath(const QString& chosen);
 
 } // namespace lccd

@@ -19,7 +19,7 @@ QString itemKey(int index) {
 
 } // namespace
 
-void CreateIniFile(const QString& iniPath) {
+void createIniFile(const QString& iniPath) {
     IniFile ini(iniPath);
     ini.writeString(QStringLiteral("General"), QStringLiteral("Name"),
                     QStringLiteral("MarovellApplication"));
@@ -50,7 +50,7 @@ IniStoreOutcome SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>&
     IniFile ini(iniPath);
     const bool created = !ini.exists();
     if (created)
-        CreateIniFile(iniPath);
+        createIniFile(iniPath);
     ini.load();
     ini.eraseSection(kSection);
     if (!rows.isEmpty()) // an empty list leaves no section

@@ -12,7 +12,7 @@
 namespace lccd {
 
 // Creates the program's INI file with its General section. Throws AppError when it cannot.
-void CreateIniFile(const QString& iniPath);
+void createIniFile(const QString& iniPath);
 
 // The stored row lines, in order; a gap in the numbering ends them. Nothing when the INI file
 // does not exist.

@@ -42,25 +42,25 @@ bool isControlCharacter(QChar c) {
 
 } // namespace
 
-std::optional<int> KindNumber(const QString& word) {
+std::optional<int> kindNumber(const QString& word) {
     const int position = sjisPos(toSjis(word), kindWords());
     if (position == 0)
         return std::nullopt;
     return position / 4;
 }
 
-std::optional<ItemKind> KindOf(const QString& word) {
-    const std::optional<int> number = KindNumber(word);
+std::optional<ItemKind> itemKindOf(const QString& word) {
+    const std::optional<int> number = kindNumber(word);
     if (!number || *number > int(ItemKind::Barcode))
         return std::nullopt;
     return ItemKind(*number);
 }
 
-int KindIcon(const QString& word) {
-    return KindNumber(word).value_or(0);
+int kindIcon(const QString& word) {
+    return kindNumber(word).value_or(0);
 }
 
-int AlignIndex(const QString& word) {
+int alignIndex(const QString& word) {
     return PosW(word, kAlignWords) / 4;
 }
 
@@ -76,7 +76,7 @@ bool isSettingsCaption(const QString& kindWord) {
     return kindWord == QStringLiteral("設定");
 }
 
-const QStringList& LayoutHeaderWords() {
+const QStringList& layoutHeaderWords() {
     static const QStringList words =
         QStringLiteral(
             "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色")
@@ -85,7 +85,7 @@ const QStringList& LayoutHeaderWords() {
 }
 
 LayoutItem LayoutItem::fromRowLine(const QString& line, int fieldCount) {
-    const QStringList fields = CsvFieldsW(line);
+    const QStringList fields = csvFieldsW(line);
     LayoutItem item;
     const int count = std::min({fieldCount, kLayoutFieldCount, int(fields.size())});
     for (int i = 0; i < count; ++i)
@@ -94,15 +94,15 @@ LayoutItem LayoutItem::fromRowLine(const QString& line, int fieldCount) {
 }
 
 QString LayoutItem::toRowLine() const {
-    QString line = RowLineField(fields_[0]);
+    QString line = rowLineField(fields_[0]);
     for (size_t i = 1; i < fields_.size(); ++i) {
         line.append(QLatin1Char(','));
-        line.append(RowLineField(fields_[i]));
+        line.append(rowLineField(fields_[i]));
     }
     return line;
 }
 
-QString RowLineField(const QString& field) {
+QString rowLineField(const QString& field) {
     QString text = blankControlCharacters(field);
     if (!needsQuotes(text))
         return text;

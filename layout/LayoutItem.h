@@ -28,8 +28,8 @@ enum class Field {
     Value = 13,       // text, path or paper name
     Face = 14,        // font face, optionally "face|fallback"
     Size = 15,        // points: font size or pen width
-    TextColor = 16,   // colour text
-    FillColor = 17,   // colour text
+    TextColor = 16,   // color text
+    FillColor = 17,   // color text
 };
 
 // A field's place in a row line, 1 to kLayoutFieldCount.
@@ -67,17 +67,17 @@ constexpr int Ellipse = 8;
 // The kind number of a kind word: its 1-based byte position, in Shift-JIS, inside
 // "設定文字矩形罫線画像文章バーコード", divided by 4. The word is matched as a part of that
 // string, so "定文" gives 0 and "コード" gives 7 (which is no kind); not found, nothing.
-std::optional<int> KindNumber(const QString& word);
+std::optional<int> kindNumber(const QString& word);
 
 // The kind of a kind word, or nothing when the number is no kind.
-std::optional<ItemKind> KindOf(const QString& word);
+std::optional<ItemKind> itemKindOf(const QString& word);
 
 // The list icon of a row: its kind number, 0 when the word is not found.
-int KindIcon(const QString& word);
+int kindIcon(const QString& word);
 
 // The alignment index of field 10: its position inside the alignment word list, divided by 4;
 // 0 when not found or empty.
-int AlignIndex(const QString& word);
+int alignIndex(const QString& word);
 
 // The words of a Yes/No field: "yes" in any letter case reads as yes; yes is written "Yes",
 // no "No".
@@ -85,11 +85,11 @@ bool isYes(const QString& flag);
 QString yesNo(bool flag);
 
 // Whether a kind word is exactly the caption of a settings row, "設定" (as a layout is loaded
-// or a pass skips settings rows; KindOf matches kind words more loosely).
+// or a pass skips settings rows; itemKindOf matches kind words more loosely).
 bool isSettingsCaption(const QString& kindWord);
 
 // The header words of a layout file, one per field.
-const QStringList& LayoutHeaderWords();
+const QStringList& layoutHeaderWords();
 
 class LayoutItem {
 public:
@@ -99,13 +99,13 @@ public:
     // seventeen stays empty.
     static LayoutItem fromRowLine(const QString& line, int fieldCount = kLayoutFieldCount);
 
-    // Field 1, then a comma and each of fields 2 to 17, each written by RowLineField.
+    // Field 1, then a comma and each of fields 2 to 17, each written by rowLineField.
     QString toRowLine() const;
 
     const QString& field(Field field) const { return fields_[indexOf(field)]; }
     void setField(Field field, const QString& text) { fields_[indexOf(field)] = text; }
 
-    std::optional<ItemKind> kind() const { return KindOf(field(Field::Id)); }
+    std::optional<ItemKind> kind() const { return itemKindOf(field(Field::Id)); }
 
     bool operator==(const LayoutItem&) const = default;
 
@@ -125,7 +125,7 @@ namespace lccd {
 // How one field is written into a row line: control characters become blanks (a line break
 // would split the row in a file), and a field with a comma is enclosed in double quotes, its
 // inner double quotes doubled, so that CsvFieldW reads it back as one field.
-QString RowLineField(const QString& field);
+QString rowLineField(const QString& field);
 
 // Text as a layout row may hold it: CR, LF, TAB, the other control characters and the Unicode
 // line and paragraph separators each become a blank. Every text that comes from outside (a

@@ -75,13 +75,13 @@ QVariant LayoutList::data(const QModelIndex& index, int role) const {
             return isYes(row.field(Field::Print)) ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::DecorationRole: {
-        const int icon = KindIcon(row.field(Field::Id));
+        const int icon = kindIcon(row.field(Field::Id));
         if (index.column() == 0 && icon < kindIcons_.size())
             return kindIcons_[icon];
         return {};
     }
     case KindIconRole:
-        return KindIcon(row.field(Field::Id));
+        return kindIcon(row.field(Field::Id));
     default:
         return {};
     }

@@ -2,7 +2,7 @@
 
 namespace lccd {
 
-QString SampleRowLine(SampleRow sample) {
+QString sampleRowLine(SampleRow sample) {
     switch (sample) {
     case SampleRow::Text:
         return QStringLiteral(
@@ -28,7 +28,7 @@ QString SampleRowLine(SampleRow sample) {
     return QString();
 }
 
-int MoveRowUp(LayoutList& list, int row) {
+int moveRowUp(LayoutList& list, int row) {
     if (row <= 0 || row >= list.count())
         return row;
     const LayoutItem moved = list.item(row);
@@ -37,7 +37,7 @@ int MoveRowUp(LayoutList& list, int row) {
     return row - 1;
 }
 
-int MoveRowDown(LayoutList& list, int row) {
+int moveRowDown(LayoutList& list, int row) {
     if (row < 0 || row >= list.count() - 1)
         return row;
     const LayoutItem moved = list.item(row);

@@ -7,7 +7,7 @@
 namespace lccd {
 
 // The error that stops a command: its message is the Japanese text the user sees in the
-// application's error box. Every window's command dispatch catches it (see RunGuarded).
+// application's error box. Every window's command dispatch catches it (see runGuarded).
 class AppError : public std::runtime_error {
 public:
     explicit AppError(const QString& message);

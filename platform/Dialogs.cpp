@@ -12,7 +12,7 @@ void showErrorBox(const QString& message) {
                          MessageBoxType::Ok | MessageBoxType::IconError);
 }
 
-bool ConfirmReplace(const QString& path) {
+bool confirmReplace(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists())
         return true;
@@ -22,7 +22,7 @@ bool ConfirmReplace(const QString& path) {
                MessageBoxType::YesNo | MessageBoxType::IconWarning) == DialogResult::Yes;
 }
 
-void RunGuarded(const std::function<void()>& command) {
+void runGuarded(const std::function<void()>& command) {
     try {
         command();
     } catch (const AppError& error) {

@@ -69,7 +69,7 @@ public:
     virtual std::optional<int> askNumber(const QString& caption, const QString& label, int value,
                                          int minimum, int maximum) = 0;
 
-    // A colour chooser starting on initial; nothing when the user cancels.
+    // A color chooser starting on initial; nothing when the user cancels.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
 
     // Shows one of the program's own dialog windows modally; returns its QDialog result code.
@@ -86,11 +86,11 @@ void showErrorBox(const QString& message);
 // Asks, as the save dialog does, whether an existing file may be replaced: for a name that the
 // program completed after the dialog (an extension added), which the dialog never saw. True
 // when no such file exists or the user says Yes.
-bool ConfirmReplace(const QString& path);
+bool confirmReplace(const QString& path);
 
 // Runs one user command; an AppError (or any other exception) that stops it is shown in the
 // error box instead of leaving the event handler.
-void RunGuarded(const std::function<void()>& command);
+void runGuarded(const std::function<void()>& command);
 
 // Converts a classic filter string into Qt name filters: "ListData(*.csv)|*.csv;" becomes
 // "ListData(*.csv) (*.csv)". "*.*" stands for every file.

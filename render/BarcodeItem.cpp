@@ -13,13 +13,13 @@ double mmToPixels(double mm, int dpi) {
 }
 
 void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color) {
-    const QList<BarKind> bars = CustomerBarcodeBars(row.value);
+    const QList<BarKind> bars = customerBarcodeBars(row.value);
     if (bars.isEmpty())
         return;
     const bool vertical = row.vertical;
     // Along the line and across it, in printer pixels.
-    const int alongDpi = vertical ? surface.PrinterDpiY() : surface.PrinterDpiX();
-    const int acrossDpi = vertical ? surface.PrinterDpiX() : surface.PrinterDpiY();
+    const int alongDpi = vertical ? surface.printerDpiY() : surface.printerDpiX();
+    const int acrossDpi = vertical ? surface.printerDpiX() : surface.printerDpiY();
     const BarGeometry geometry = BarGeometry::forPointSize(row.size);
     const double pitch = mmToPixels(geometry.pitch, alongDpi);
 
@@ -27,7 +27,7 @@ void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color)
     const int W2 = vertical ? surface.ToDeviceY(row.w2) : surface.ToDeviceX(row.w2);
     const int total = RoundHalfAway(pitch * bars.size());
     const LineLayout layout =
-        AlignLine(row.align > 4 ? Align::Left : row.align, W, W2, total, int(bars.size()));
+        alignLine(row.align > 4 ? Align::Left : row.align, W, W2, total, int(bars.size()));
     // A barcode longer than the box gets a narrower pitch and narrower bars, never shorter ones.
     const double scaledPitch = pitch * layout.scale;
     const int barWidth =
@@ -40,7 +40,7 @@ void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color)
     for (qsizetype i = 0; i < bars.size(); ++i) {
         const int along = layout.offset + RoundHalfAway(i * scaledPitch) + int(i) * layout.gap +
                           int(qMin<qsizetype>(i, layout.extra));
-        const auto [top, height] = BarSpan(bars[i], geometry);
+        const auto [top, height] = barSpan(bars[i], geometry);
         const int acrossTop = RoundHalfAway(mmToPixels(top, acrossDpi));
         const int acrossLength = RoundHalfAway(mmToPixels(height, acrossDpi));
         // In a vertical column the bars' tops face right, as turned text does.
@@ -54,11 +54,11 @@ void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color)
 
 } // namespace
 
-void DrawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
+void drawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
     CanvasFont& font = context.surface.pageCanvas()->font();
     font.face = row.face;
     font.pixelHeight = context.fontPixelHeight(row.size);
-    font.color = toQColor(row.colour);
+    font.color = toQColor(row.color);
     if (FaceCharset(context.surface.fonts(), row.face) == Charset::NotInstalled) {
         drawBars(context.surface, row, font.color);
         return;

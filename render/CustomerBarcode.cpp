@@ -35,7 +35,7 @@ int patternIndex(QChar c) {
 
 } // namespace
 
-QList<BarKind> CustomerBarcodeBars(const QString& text) {
+QList<BarKind> customerBarcodeBars(const QString& text) {
     QList<BarKind> bars;
     for (QChar c : text) {
         if (c == u'(' || c == u'[') {
@@ -55,7 +55,7 @@ BarGeometry BarGeometry::forPointSize(double points) {
     return BarGeometry{1.2 * unit, 0.6 * unit, 3.6 * unit, 2.4 * unit, 1.2 * unit};
 }
 
-QPair<double, double> BarSpan(BarKind kind, const BarGeometry& g) {
+QPair<double, double> barSpan(BarKind kind, const BarGeometry& g) {
     switch (kind) {
     case BarKind::Long:
         return {0, g.longHeight};

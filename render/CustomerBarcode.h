@@ -12,7 +12,7 @@ enum class BarKind { Long, Upper, Lower, Timing };
 // The bars a barcode text stands for: "(" or "[" starts (F D), ")" or "]" stops (D F),
 // "0"-"9", "-" and the control codes "A"-"H" are three bars each; other characters are
 // skipped. No check character is computed: the text is the complete barcode.
-QList<BarKind> CustomerBarcodeBars(const QString& text);
+QList<BarKind> customerBarcodeBars(const QString& text);
 
 // Bar geometry for a font size in points, in millimetres.
 struct BarGeometry {
@@ -26,6 +26,6 @@ struct BarGeometry {
 };
 
 // Where a bar of the given kind lies within its cell of longHeight, as (top, height).
-QPair<double, double> BarSpan(BarKind kind, const BarGeometry& geometry);
+QPair<double, double> barSpan(BarKind kind, const BarGeometry& geometry);
 
 } // namespace lccd

@@ -57,7 +57,7 @@ void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, in
 
     const QList<int> advances = fonts_.advances(request, line);
     const int total = saturatedInt(double(std::accumulate(advances.begin(), advances.end(), 0LL)));
-    const LineLayout layout = AlignLine(align, W, W2, total, int(line.size()));
+    const LineLayout layout = alignLine(align, W, W2, total, int(line.size()));
 
     // The narrowed font: width 0 means the natural width.
     const int width = RoundHalfAway(metrics.averageCharWidth * double(layout.scale));
@@ -78,14 +78,14 @@ void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, in
 
     const int startX = ToDeviceX(x) - PrintOffsetX() + HoseiX();
     const int startY = ToDeviceY(y) - PrintOffsetY() + HoseiY();
-    const QList<int> positions = CharacterPositions(advances, layout);
+    const QList<int> positions = characterPositions(advances, layout);
     for (qsizetype i = 0; i < line.size(); ++i) {
         const char16_t unit = line[i].unicode();
         glyph.character = QString(QChar(unit));
         glyph.advance = advances[i];
         if (vertical) {
             glyph.origin = QPoint(startX, startY + positions[i]);
-            glyph.placement = VerticalPlacement(unit, advances[i], canvasFont.pixelHeight);
+            glyph.placement = verticalPlacement(unit, advances[i], canvasFont.pixelHeight);
         } else {
             glyph.origin = QPoint(startX + positions[i], startY);
             glyph.placement = primitive::Text::Placement::Horizontal;

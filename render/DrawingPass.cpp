@@ -58,28 +58,28 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& i
                               inputs.screenDpi};
     switch (*row.kind) {
     case ItemKind::Rectangle:
-        DrawRectangleRow(context, row);
+        drawRectangleRow(context, row);
         break;
     case ItemKind::RuleLine:
-        DrawRuleLineRow(context, row);
+        drawRuleLineRow(context, row);
         break;
     case ItemKind::Image:
         // A bare file name is the last project's first, as a disc's jacket image is.
         row.value =
-            ResolveRowFile(row.value, QFileInfo(row.value).fileName() == row.value
+            resolveRowFile(row.value, QFileInfo(row.value).fileName() == row.value
                                           ? QStringList{inputs.lastProject, inputs.programFolder}
                                           : QStringList{inputs.programFolder});
-        DrawImageRow(context, row);
+        drawImageRow(context, row);
         break;
     case ItemKind::Text:
-        DrawTextRow(context, row);
+        drawTextRow(context, row);
         break;
     case ItemKind::Barcode:
-        DrawBarcodeRow(context, row);
+        drawBarcodeRow(context, row);
         break;
     case ItemKind::Paragraph:
-        row.value = ResolveRowFile(row.value, {inputs.programFolder});
-        DrawParagraphRow(context, observer_, row);
+        row.value = resolveRowFile(row.value, {inputs.programFolder});
+        drawParagraphRow(context, observer_, row);
         break;
     case ItemKind::Settings:
         break;

@@ -41,7 +41,7 @@ QImage flattenOnWhite(const QImage& image) {
 
 } // namespace
 
-std::optional<QImage> LoadRowImage(const QString& path) {
+std::optional<QImage> loadRowImage(const QString& path) {
     const QFileInfo file(path);
     if (!file.isFile())
         return std::nullopt;
@@ -60,8 +60,8 @@ std::optional<QImage> LoadRowImage(const QString& path) {
     return flattenOnWhite(image);
 }
 
-void DrawImageRow(const ItemContext& context, const DecodedRow& row) {
-    const std::optional<QImage> image = LoadRowImage(row.value);
+void drawImageRow(const ItemContext& context, const DecodedRow& row) {
+    const std::optional<QImage> image = loadRowImage(row.value);
     if (!image) {
         qCDebug(lcRender) << "no picture to draw from" << row.value;
         return;

@@ -18,9 +18,9 @@ QSize FitImage(int iw, int ih, int bw, int bh);
 // white. Nothing for a missing or undecodable file, or one whose pixels would take over 256 MB;
 // a ".bmp" file is read as a bitmap directly, and one that exists but cannot be read throws
 // AppError. Never writes a file.
-std::optional<QImage> LoadRowImage(const QString& path);
+std::optional<QImage> loadRowImage(const QString& path);
 
 // An image row: the picture fitted into the box (左, 上, 幅, 高) at its top-left corner.
-void DrawImageRow(const ItemContext& context, const DecodedRow& row);
+void drawImageRow(const ItemContext& context, const DecodedRow& row);
 
 } // namespace lccd

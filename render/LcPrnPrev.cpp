@@ -24,7 +24,7 @@ TLcPrnPrev::TLcPrnPrev(PrinterSystem& printers, FontSystem& fonts, QWidget* pare
 TLcPrnPrev::~TLcPrnPrev() = default;
 
 double TLcPrnPrev::screenScale() const {
-    const int dpiY = sheet_.PrinterDpiY();
+    const int dpiY = sheet_.printerDpiY();
     if (dpiY <= 0)
         return 0;
     return double(logicalDpiY()) / dpiY * zoomScale_ / 100.0;

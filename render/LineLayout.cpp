@@ -22,7 +22,7 @@ LineLayout squeezedInto(int W, int T) {
 
 } // namespace
 
-LineLayout AlignLine(int align, int W, int W2, int T, int N) {
+LineLayout alignLine(int align, int W, int W2, int T, int N) {
     switch (align) {
     case 1:
         if (T > W)
@@ -49,7 +49,7 @@ LineLayout AlignLine(int align, int W, int W2, int T, int N) {
     }
 }
 
-QList<int> CharacterPositions(const QList<int>& advances, const LineLayout& layout) {
+QList<int> characterPositions(const QList<int>& advances, const LineLayout& layout) {
     QList<int> positions;
     positions.reserve(advances.size());
     int position = layout.offset;

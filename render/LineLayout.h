@@ -16,9 +16,9 @@ struct LineLayout {
 
 // align: 0 left, 1 centre, 2 right, 3 justify over W, 4 justify over W2 (W when W2 is above W
 // or below 16); anything else acts as left. T is the sum of the N advances.
-LineLayout AlignLine(int align, int W, int W2, int T, int N);
+LineLayout alignLine(int align, int W, int W2, int T, int N);
 
 // The start of each character relative to the start point, for the given advances.
-QList<int> CharacterPositions(const QList<int>& advances, const LineLayout& layout);
+QList<int> characterPositions(const QList<int>& advances, const LineLayout& layout);
 
 } // namespace lccd

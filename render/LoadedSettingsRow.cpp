@@ -7,33 +7,33 @@
 
 namespace lccd {
 
-int FindLoadedPaperIndex(const QStringList& paperNames, QString name) {
+int findLoadedPaperIndex(const QStringList& paperNames, QString name) {
     for (QChar& c : name)
         if (c >= u'a' && c <= u'z')
             c = c.toUpper();
     return FindPaperIndex(paperNames, name);
 }
 
-LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames) {
+LoadedSettingsRow interpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames) {
     LoadedSettingsRow result;
     QString value = row.field(Field::Value);
     if (const qsizetype bar = value.indexOf(QLatin1Char('|')); bar >= 0) {
         result.title = value.mid(bar + 1);
         value = value.left(bar);
     }
-    result.paperIndex = FindLoadedPaperIndex(paperNames, value);
+    result.paperIndex = findLoadedPaperIndex(paperNames, value);
     result.portrait = isYes(row.field(Field::Vertical));
     return result;
 }
 
-std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, SheetSurface& surface,
+std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface& surface,
                                                  const QStringList& paperNames, const QString& line,
                                                  int fieldCount) {
     const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
     list.append(row);
     if (!isSettingsCaption(row.field(Field::Id)))
         return std::nullopt;
-    const LoadedSettingsRow settingsRow = InterpretLoadedSettingsRow(row, paperNames);
+    const LoadedSettingsRow settingsRow = interpretLoadedSettingsRow(row, paperNames);
     if (settingsRow.paperIndex >= 0) {
         surface.SelectPaper(paperNames[settingsRow.paperIndex], settingsRow.portrait
                                                                     ? PaperOrientation::Portrait

@@ -20,14 +20,14 @@ struct LoadedSettingsRow {
 
 // The paper-list index a settings row's paper name selects, or -1: the name is matched with its
 // ASCII letters in upper case ("a4" finds "A4").
-int FindLoadedPaperIndex(const QStringList& paperNames, QString name);
+int findLoadedPaperIndex(const QStringList& paperNames, QString name);
 
-LoadedSettingsRow InterpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames);
+LoadedSettingsRow interpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames);
 
 // Appends a row line of fieldCount fields to the list as a layout is loaded. A settings row
 // (caption exactly "設定") takes effect at once: the paper it names is selected on the surface
 // and what it says is returned, for the main window to show its title and orientation.
-std::optional<LoadedSettingsRow> AppendLoadedRow(LayoutList& list, SheetSurface& surface,
+std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface& surface,
                                                  const QStringList& paperNames, const QString& line,
                                                  int fieldCount);
 

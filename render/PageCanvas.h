@@ -35,7 +35,7 @@ public:
     void setPenStyle(Qt::PenStyle style) { pen_.style = style; }
 
     const BrushSpec& brush() const { return brush_; }
-    // Giving the brush a colour makes it solid again, as on a device canvas.
+    // Giving the brush a color makes it solid again, as on a device canvas.
     void setBrushColor(const QColor& color) {
         brush_.color = color;
         brush_.clear = false;

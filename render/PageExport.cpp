@@ -11,7 +11,7 @@
 namespace lccd {
 
 // Both exports are made in memory first: the file is replaced only by a complete document.
-void ExportPagePdf(const PagePicture& page, const QString& path, bool withScreenOnly) {
+void exportPagePdf(const PagePicture& page, const QString& path, bool withScreenOnly) {
     if (page.dpi() <= 0)
         throw AppError::cannotCreate(path);
     QBuffer pdf;
@@ -32,7 +32,7 @@ void ExportPagePdf(const PagePicture& page, const QString& path, bool withScreen
     writeFileAtomically(path, pdf.data());
 }
 
-void ExportPagePng(const PagePicture& page, int dpi, const QString& path, bool withScreenOnly) {
+void exportPagePng(const PagePicture& page, int dpi, const QString& path, bool withScreenOnly) {
     if (page.dpi() <= 0 || dpi <= 0)
         throw AppError::cannotCreate(path);
     const double scale = double(dpi) / page.dpi();

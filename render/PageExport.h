@@ -10,8 +10,8 @@
 // withScreenOnly adds what the preview shows above it (label guides).
 namespace lccd {
 
-void ExportPagePdf(const PagePicture& page, const QString& path, bool withScreenOnly = false);
-void ExportPagePng(const PagePicture& page, int dpi, const QString& path,
+void exportPagePdf(const PagePicture& page, const QString& path, bool withScreenOnly = false);
+void exportPagePng(const PagePicture& page, int dpi, const QString& path,
                    bool withScreenOnly = false);
 
 } // namespace lccd

@@ -11,7 +11,7 @@ constexpr qsizetype kPaperNameBytes = 63;
 
 } // namespace
 
-TPaperInfos BuildPaperTable(const DriverPapers& papers) {
+TPaperInfos buildPaperTable(const DriverPapers& papers) {
     if (papers.names.size() != papers.codes.size())
         throw AppError(QStringLiteral(
             "DeviceCapabilities reports different number of papers and paper-names"));
@@ -24,7 +24,7 @@ TPaperInfos BuildPaperTable(const DriverPapers& papers) {
     return table;
 }
 
-QString ShortPrinterName(const QString& printerName) {
+QString shortPrinterName(const QString& printerName) {
     const qsizetype stop = printerName.indexOf(QLatin1Char('.'));
     if (stop >= 0)
         return printerName.left(stop);

@@ -20,10 +20,10 @@ using TPaperInfos = QList<TPaperInfo>;
 // The paper table from what the driver reports. Throws AppError when the driver's lists do
 // not match: "DeviceCapabilities reports different number of papers and paper-names" for
 // names and codes, an assertion failure for names and sizes.
-TPaperInfos BuildPaperTable(const DriverPapers& papers);
+TPaperInfos buildPaperTable(const DriverPapers& papers);
 
 // The short form of a printer name: the text before the first full stop, else the text after
 // the last backslash, else nothing ("Office.Laser" -> "Office", "\\server\label" -> "label").
-QString ShortPrinterName(const QString& printerName);
+QString shortPrinterName(const QString& printerName);
 
 } // namespace lccd

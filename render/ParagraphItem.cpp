@@ -79,7 +79,7 @@ void DrawParagraphItem(const ItemContext& context, DrawingPassObserver& observer
     observer.paragraphWrapped(fromSjis(shown.join('\n')), font.face, points, font.color);
 
     const int pitch = PointsToLayout(spacing);
-    font.pixelHeight = pointsToPixelHeight(points, surface.PrinterDpiY());
+    font.pixelHeight = pointsToPixelHeight(points, surface.printerDpiY());
     const QString face = font.face;
     const int charset = font.charset;
     // Each row starts from the paragraph font again: DrawString leaves a narrowed font behind.
@@ -113,12 +113,12 @@ int PointsToLayout(double points) {
 QByteArray StripProjectHeader(const QList<QByteArray>& lines) {
     QList<QByteArray> kept;
     for (const QByteArray& line : lines)
-        if (TrimBlanks(line).isEmpty() || !isHeaderLine(line))
+        if (blankTrimmed(line).isEmpty() || !isHeaderLine(line))
             kept.append(line);
     return joinLinesCrLf(kept);
 }
 
-QList<QByteArray> ReadParagraphLines(const QByteArray& file) {
+QList<QByteArray> readParagraphLines(const QByteArray& file) {
     if (file.startsWith("\xFF\xFE"))
         return splitLines(toSjis(QStringDecoder(QStringDecoder::Utf16LE)(file.mid(2))));
     if (file.startsWith("\xFE\xFF"))
@@ -128,7 +128,7 @@ QList<QByteArray> ReadParagraphLines(const QByteArray& file) {
     return splitLines(file);
 }
 
-void DrawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
+void drawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
                       const DecodedRow& row) {
     if (!QFileInfo(row.value).isFile()) {
         qCDebug(lcRender) << "no paragraph file" << row.value;
@@ -138,12 +138,12 @@ void DrawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
                                       -kMaxDecodedPoints, kMaxDecodedPoints);
     if (FileSizeOf(row.value) < 2)
         return;
-    const QByteArray text = StripProjectHeader(ReadParagraphLines(readWholeFile(row.value)));
+    const QByteArray text = StripProjectHeader(readParagraphLines(readWholeFile(row.value)));
 
     CanvasFont& font = context.surface.pageCanvas()->font();
     font.face = row.face;
     font.pixelHeight = context.fontPixelHeight(row.size);
-    font.color = toQColor(row.colour);
+    font.color = toQColor(row.color);
     if (const int charset = FaceCharset(context.surface.fonts(), row.face); charset != Charset::NotInstalled)
         font.charset = charset;
     DrawParagraphItem(context, observer, text, row, spacing);

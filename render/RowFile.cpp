@@ -5,7 +5,7 @@
 
 namespace lccd {
 
-QString ResolveRowFile(const QString& value, const QStringList& folders) {
+QString resolveRowFile(const QString& value, const QStringList& folders) {
     if (value.isEmpty() || QDir::isAbsolutePath(value))
         return value;
     QStringList candidates;

@@ -9,6 +9,6 @@ namespace lccd {
 // looked for in each of the folders in turn (empty ones skipped), then in the current folder,
 // and the first that exists is taken. When none exists, the path in the first folder is
 // returned, which draws nothing.
-QString ResolveRowFile(const QString& value, const QStringList& folders);
+QString resolveRowFile(const QString& value, const QStringList& folders);
 
 } // namespace lccd

@@ -5,7 +5,7 @@ namespace {
 
 PageCanvas& preparePen(const ItemContext& context, const DecodedRow& row) {
     PageCanvas& canvas = *context.surface.pageCanvas();
-    canvas.setPenColor(toQColor(row.colour));
+    canvas.setPenColor(toQColor(row.color));
     canvas.setPenWidth(context.pointsToPixels(row.size));
     canvas.setPenStyle(Qt::SolidLine);
     return canvas;
@@ -13,7 +13,7 @@ PageCanvas& preparePen(const ItemContext& context, const DecodedRow& row) {
 
 } // namespace
 
-void DrawRectangleRow(const ItemContext& context, const DecodedRow& row) {
+void drawRectangleRow(const ItemContext& context, const DecodedRow& row) {
     PageCanvas& canvas = preparePen(context, row);
     if (row.fill == kColorWhite)
         canvas.setBrushClear();
@@ -38,7 +38,7 @@ void DrawRectangleRow(const ItemContext& context, const DecodedRow& row) {
     }
 }
 
-void DrawRuleLineRow(const ItemContext& context, const DecodedRow& row) {
+void drawRuleLineRow(const ItemContext& context, const DecodedRow& row) {
     PageCanvas& canvas = preparePen(context, row);
     canvas.setBrushColor(toQColor(row.fill));
     context.surface.MoveTo(row.x + context.correctionX, row.y + context.correctionY);

@@ -147,7 +147,7 @@ int SheetSurface::GetPrinterInfo(PrinterInfo& info) {
     bool portrait = info.portrait;
     const int paperCode = ReadCurrentPaper(portrait);
     // Built before any output changes, so a driver error leaves everything as it was.
-    paperInfos_ = BuildPaperTable(printers_.driverPapers());
+    paperInfos_ = buildPaperTable(printers_.driverPapers());
 
     info.printableWidth = caps.printableWidth;
     info.printableHeight = caps.printableHeight;
@@ -156,7 +156,7 @@ int SheetSurface::GetPrinterInfo(PrinterInfo& info) {
     info.dpiX = caps.dpiX;
     info.dpiY = caps.dpiY;
     info.printerName = name;
-    info.shortName = ShortPrinterName(name);
+    info.shortName = shortPrinterName(name);
     info.currentPaperNumber = paperCode;
     info.portrait = portrait;
     info.paperNames.clear();

@@ -69,8 +69,8 @@ public:
     int ToDeviceY(int v) const;
     int PrintOffsetX() const { return device_.offsetX; }
     int PrintOffsetY() const { return device_.offsetY; }
-    int PrinterDpiX() const { return device_.dpiX; }
-    int PrinterDpiY() const { return device_.dpiY; }
+    int printerDpiX() const { return device_.dpiX; }
+    int printerDpiY() const { return device_.dpiY; }
     // The printer's page as last read: physical size, offsets and printable size in its pixels.
     const DeviceCaps& device() const { return device_; }
     // Reads the current printer's page again; nothing without a printer.

@@ -17,7 +17,7 @@ bool takeFace(FontSystem& fonts, CanvasFont& font, const QString& face) {
 
 } // namespace
 
-void DrawTextRow(const ItemContext& context, const DecodedRow& row) {
+void drawTextRow(const ItemContext& context, const DecodedRow& row) {
     const int align = row.align > 4 ? Align::Left : row.align;
     QString primary = row.face;
     QString fallback = QStringLiteral("ＭＳ ゴシック");
@@ -30,7 +30,7 @@ void DrawTextRow(const ItemContext& context, const DecodedRow& row) {
     if (!takeFace(fonts, font, primary))
         takeFace(fonts, font, fallback);
     font.pixelHeight = context.fontPixelHeight(row.size);
-    font.color = toQColor(row.colour);
+    font.color = toQColor(row.color);
     context.surface.DrawString(row.x + context.correctionX, row.y + context.correctionY, align,
                                row.vertical, row.w2, row.w, row.value);
 }

@@ -25,7 +25,7 @@ bool isWide(char16_t unit, int advance, int pixelSize) {
 
 } // namespace
 
-primitive::Text::Placement VerticalPlacement(char16_t unit, int advance, int pixelSize) {
+primitive::Text::Placement verticalPlacement(char16_t unit, int advance, int pixelSize) {
     using Placement = primitive::Text::Placement;
     if (among(kUpperRight, unit))
         return Placement::UpperRight;

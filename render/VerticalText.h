@@ -8,6 +8,6 @@ namespace lccd {
 // except the long vowel mark, dashes, tildes, ellipses and brackets, which turn to run along
 // the column like the narrow characters; the ideographic comma and full stop move to the upper
 // right of their cell. advance and pixelSize tell wide from narrow characters.
-primitive::Text::Placement VerticalPlacement(char16_t unit, int advance, int pixelSize);
+primitive::Text::Placement verticalPlacement(char16_t unit, int advance, int pixelSize);
 
 } // namespace lccd

@@ -104,7 +104,7 @@ bool printPdf(const QString& path) {
 const Writer kWriters[] = {
     {"layout file", "label.csv", someText,
      [](const QString& path) {
-         return reported([&] { WriteLayoutFile(path, {LayoutItem::fromRowLine("矩形")}); });
+         return reported([&] { writeLayoutFile(path, {LayoutItem::fromRowLine("矩形")}); });
      }},
     {"settings", "lccdtool.ini", someText,
      [](const QString& path) { return reported([&] { SaveSettings(path, AppSettings{}); }); }},
@@ -127,9 +127,9 @@ const Writer kWriters[] = {
          return library.Load(path) != 0 || library.mp3_MakeRMP(path) != 0;
      }},
     {"PDF export", "sheet.pdf", someText,
-     [](const QString& path) { return reported([&] { ExportPagePdf(page(), path); }); }},
+     [](const QString& path) { return reported([&] { exportPagePdf(page(), path); }); }},
     {"PNG export", "sheet.png", someText,
-     [](const QString& path) { return reported([&] { ExportPagePng(page(), 100, path); }); }},
+     [](const QString& path) { return reported([&] { exportPagePng(page(), 100, path); }); }},
     {"PDF printer", "sheet.pdf", someText, printPdf},
 };
 

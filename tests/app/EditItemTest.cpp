@@ -157,7 +157,7 @@ TEST_F(EditItemTest, ValueIsStoredAsTheFileWillHoldIt) {
     EXPECT_EQ(form->layoutList().item(0).field(Field::Value), QStringLiteral("caf? ? ＡＢＣ"));
 }
 
-TEST_F(EditItemTest, ColourTheDialogCannotReadStopsBeforeItShows) {
+TEST_F(EditItemTest, ColorTheDialogCannotReadStopsBeforeItShows) {
     const QString line = QStringLiteral("文字,,,,,,,,,,,,x,,,clAliceblue,");
     const LayoutItem after = edit(line);
     EXPECT_EQ(after, LayoutItem::fromRowLine(line));

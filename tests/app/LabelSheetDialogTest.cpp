@@ -86,7 +86,7 @@ TEST_F(LabelSheetDialogTest, OkHandsOverTheSettingsRowAndOneGuidePerRimAndHole) 
     });
     QList<LayoutItem> added;
     const std::optional<QString> message =
-        AddRowsFromLabelSheet(dialog, dialogs, [&](const LayoutItem& row) { added.append(row); });
+        addRowsFromLabelSheet(dialog, dialogs, [&](const LayoutItem& row) { added.append(row); });
     ASSERT_TRUE(message);
     EXPECT_TRUE(message->isEmpty());
     ASSERT_EQ(added.size(), 5);
@@ -99,7 +99,7 @@ TEST_F(LabelSheetDialogTest, OkHandsOverTheSettingsRowAndOneGuidePerRimAndHole) 
 TEST_F(LabelSheetDialogTest, CancelAddsNothing) {
     TfrmLabelSheet dialog(database, papers);
     int added = 0;
-    EXPECT_FALSE(AddRowsFromLabelSheet(dialog, dialogs, [&](const LayoutItem&) { ++added; }));
+    EXPECT_FALSE(addRowsFromLabelSheet(dialog, dialogs, [&](const LayoutItem&) { ++added; }));
     EXPECT_EQ(added, 0);
 }
 

@@ -30,7 +30,7 @@ TEST_F(ListEditingTest, SampleRowsAreAppendedAsWrittenAndTheSettingsSampleApplie
     EXPECT_EQ(captions(),
               (QStringList{"文字", "文章", "画像", "矩形", "罫線", "バーコード", "設定"}));
     EXPECT_EQ(form->layoutList().item(2).field(Field::Value), QStringLiteral("MarovellLogo.jpg "));
-    EXPECT_EQ(form->layoutList().item(5).toRowLine(), SampleRowLine(SampleRow::Barcode));
+    EXPECT_EQ(form->layoutList().item(5).toRowLine(), sampleRowLine(SampleRow::Barcode));
     EXPECT_EQ(printers.settings.paperCode, 9);
     EXPECT_EQ(printers.settings.orientation, PaperOrientation::Portrait);
     EXPECT_TRUE(child<QRadioButton>("rdoTateoki")->isChecked());
@@ -42,7 +42,7 @@ TEST_F(ListEditingTest, CopyAndPasteAppendTheRowWhole) {
     EXPECT_EQ(form->layoutList().item(0), LayoutItem());
     EXPECT_EQ(form->layoutList().data(form->layoutList().index(0, 0), LayoutList::KindIconRole), 0);
 
-    LayoutItem row = LayoutItem::fromRowLine(SampleRowLine(SampleRow::Text));
+    LayoutItem row = LayoutItem::fromRowLine(sampleRowLine(SampleRow::Text));
     row.setField(Field::Value, QStringLiteral("a,b"));
     form->layoutList().append(row);
     select(1);

@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, SavingAddsTheCsvExtensionAndKeepsCommaValuesWhole) {
 TEST_F(MainWindowTest, SavingOverAFileTheDialogNeverNamedAsksFirstAndEverySaveSaysWhere) {
     const QString existing = writeFile(QStringLiteral("label.csv"), QStringLiteral("old"));
     open();
-    form->AddLayoutRow(SampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
     QLabel* status = child<QLabel>("StatusPanel3");
 
     // "label" becomes "label.csv" only after the dialog: the same question is asked here
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, ClosingAfterAChangeAsksWhetherToSave) {
     EXPECT_TRUE(dialogs.messages().isEmpty());
 
     open();
-    form->AddLayoutRow(SampleRowLine(SampleRow::Text), kLayoutFieldCount);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Text), kLayoutFieldCount);
     dialogs.answerMessage(DialogResult::Cancel);
     EXPECT_FALSE(form->close());
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("変更を保存しますか")});
@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, ClosingAfterAChangeAsksWhetherToSave) {
     EXPECT_EQ(LoadLayoutFromIni(paths.iniPath)->size(), 1);
 
     open();
-    form->AddLayoutRow(SampleRowLine(SampleRow::Text), kLayoutFieldCount);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Text), kLayoutFieldCount);
     dialogs.answerMessage(DialogResult::Yes);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(LoadLayoutFromIni(paths.iniPath)->size(), 2);
@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, CopiesAreOneJobOrOneJobEach) {
 TEST_F(MainWindowTest, ShiftPrintRedrawsBeforePrinting) {
     open();
     form->RedrawLayout(false);
-    form->AddLayoutRow(SampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
     auto* print = child<QPushButton>("Button2");
     print->click();
     ASSERT_EQ(printers.jobs.size(), 1);
@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, PaperListChoiceRewritesTheFirstSettingsRow) {
 
     form->AddLayoutRow(QStringLiteral("設定,,,,,,,,,,No,,A4|題,,,,"), kLayoutFieldCount);
     form->AddLayoutRow(QStringLiteral("設定,,,,,,,,,,Yes,,A5,,,,"), kLayoutFieldCount);
-    form->AddLayoutRow(SampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
     ASSERT_TRUE(child<QRadioButton>("rdoTateoki")->isChecked()); // the second row applied A5
     papers->setCurrentIndex(2);
     Q_EMIT papers->activated(2);

@@ -65,13 +65,13 @@ TEST_F(WindowLookTest, OneJapaneseFontFamilyForLatinAndJapanese) {
 }
 
 // Every kind word beside its check box and icon, every alignment word, and the flags, numbers,
-// faces and colours of the built-in rows show whole; only a long value is cut.
+// faces and colors of the built-in rows show whole; only a long value is cut.
 TEST_F(WindowLookTest, ListColumnsShowTheirContentWhole) {
     open();
     for (SampleRow sample :
          {SampleRow::Text, SampleRow::Paragraph, SampleRow::Image, SampleRow::Rectangle,
           SampleRow::RuleLine, SampleRow::Barcode, SampleRow::Settings})
-        form->AddLayoutRow(SampleRowLine(sample), kLayoutFieldCount);
+        form->AddLayoutRow(sampleRowLine(sample), kLayoutFieldCount);
     for (const char* align : {"拡張左右合せ", "中心合せ", "左右合せ", "右寄せ"})
         form->AddLayoutRow(QStringLiteral("文字,Yes,Yes,Yes,-1000,2970,1200,53,1,%1,No,13.5,x,"
                                           "HG創英角ﾎﾟｯﾌﾟ体,10.5,clWindowText,$00B48246")

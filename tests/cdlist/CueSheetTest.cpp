@@ -18,7 +18,7 @@ protected:
     }
 
     QList<QByteArray> lines(CueSheetOptions options = {}) {
-        return CueSheetLines(editor_.disc(), editor_.tracks().rows(), options, editor_.status());
+        return cueSheetLines(editor_.disc(), editor_.tracks().rows(), options, editor_.status());
     }
 
     void setTitledSongs(int count) {
@@ -51,7 +51,7 @@ TEST_F(CueSheetTest, SheetIsWrittenByteForByte) {
     setSongs({song(QStringLiteral(" 海の歌 "), QStringLiteral("  歌手 "),
                    QStringLiteral("/music/disc/01 海.wav")),
               song(QStringLiteral("No file"), QStringLiteral("P"))});
-    WriteCueSheet(path("disc.cue"), editor_.disc(), editor_.tracks().rows(), {}, editor_.status());
+    writeCueSheet(path("disc.cue"), editor_.disc(), editor_.tracks().rows(), {}, editor_.status());
     EXPECT_EQ(test::fileBytes(path("disc.cue")), test::sjisFileBytes({
                                                      "REM COMMENT \"ExactAudioCopy v0.95b4\"",
                                                      "CATALOG 4988001123456",
@@ -174,7 +174,7 @@ TEST_F(CueSheetTest, CueprintReadsWhatWasWritten) {
     };
     for (const auto& c : cases) {
         const QString sheet = path(QLatin1String(c.name) + QStringLiteral(".cue"));
-        WriteCueSheet(sheet, editor_.disc(), editor_.tracks().rows(), c.options, editor_.status());
+        writeCueSheet(sheet, editor_.disc(), editor_.tracks().rows(), c.options, editor_.status());
         const CueprintReport report = cueprint(sheet);
         EXPECT_EQ(report.discTitle, sj(u"表ソの海")) << c.name;
         EXPECT_EQ(report.discPerformer, sj(u"ミナモ楽団")) << c.name;

@@ -174,7 +174,7 @@ TEST_F(DiscBurnTest, CatalogWithLettersGivesNoMcnAndSaysWhy) {
     EXPECT_TRUE(burner.recordings.empty());
 
     const DiscBurnPlan plan =
-        PlanDiscBurn(editor.presenter().disc(), editor.presenter().tracks().rows(), {}, decoder,
+        planDiscBurn(editor.presenter().disc(), editor.presenter().tracks().rows(), {}, decoder,
                      editor.presenter().status());
     EXPECT_TRUE(plan.mediaCatalog.isEmpty());
     EXPECT_EQ(mediaCatalogNumber(QStringLiteral(" ４９８８００１２３４５６７ ")),
@@ -300,7 +300,7 @@ TEST(DiscBurnPlanTest, MissingSongStopsThePlan) {
     StatusPanel status;
     test::FakeAudioDecoder decoder;
     try {
-        PlanDiscBurn(disc, rows, {}, decoder, status);
+        planDiscBurn(disc, rows, {}, decoder, status);
         FAIL() << "planned a burn of a missing song";
     } catch (const AppError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("01.wav")))

@@ -92,7 +92,7 @@ protected:
     }
 
     QList<QByteArray> layout(const QStringList& templateLines, const DiscLabelSheet* sheet) {
-        return LabelLayoutLines(templateLines, editor_.disc(), editor_.tracks().rows(), sheet);
+        return labelLayoutLines(templateLines, editor_.disc(), editor_.tracks().rows(), sheet);
     }
 };
 
@@ -121,9 +121,9 @@ TEST_F(ProductLabelLayoutTest, ADiscDesignIsCentredOnTheFirstLabelWithinATenthOf
 // titles and songs of the back stay off the sheet, and the layout reads back whole.
 TEST_F(ProductLabelLayoutTest, TheBuiltInJacketGivesItsFrontCover) {
     const DiscLabelSheet sheet = twoUpSheet();
-    WriteLabelLayout(path("disc.csv"), builtInLabelTemplate(), editor_.disc(),
+    writeLabelLayout(path("disc.csv"), builtInLabelTemplate(), editor_.disc(),
                      editor_.tracks().rows(), &sheet);
-    const std::optional<LayoutFileContent> read = ReadLayoutFile(path("disc.csv")).content;
+    const std::optional<LayoutFileContent> read = readLayoutFile(path("disc.csv")).content;
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->headerFieldCount, 17);
     QStringList kinds;

@@ -14,7 +14,7 @@ class DiscProjectTest : public test::DiscFolderTest {
 protected:
     QStringList written() {
         QStringList lines;
-        for (const QByteArray& line : DiscProjectLines(editor_.disc(), editor_.tracks().rows()))
+        for (const QByteArray& line : discProjectLines(editor_.disc(), editor_.tracks().rows()))
             lines.append(fromSjis(line));
         return lines;
     }
@@ -23,7 +23,7 @@ protected:
         QList<QByteArray> bytes;
         for (const QString& line : lines)
             bytes.append(toSjis(line));
-        ReadDiscProject(editor_, bytes);
+        readDiscProject(editor_, bytes);
     }
 
     const TrackRow& row(int r) { return editor_.tracks().track(r); }
@@ -41,7 +41,7 @@ TEST_F(DiscProjectTest, ProjectIsWrittenByteForByte) {
 
     const QString file = path("project.txt");
     writeFileAtomically(file,
-                        joinLinesCrLf(DiscProjectLines(editor_.disc(), editor_.tracks().rows())));
+                        joinLinesCrLf(discProjectLines(editor_.disc(), editor_.tracks().rows())));
     EXPECT_EQ(test::fileBytes(file),
               test::sjisFileBytes({
                   QStringLiteral("TITLE:海の歌 "),

@@ -259,7 +259,7 @@ TEST_F(DiscSaveCommandTest, ALabelProductIsFoundBeforeAnythingIsWrittenAndCarrie
     settings_.labelProduct.clear();
     ASSERT_TRUE(save_.run(settings_));
     EXPECT_EQ(test::fileBytes(path("Album.csv")),
-              joinLinesCrLf(LabelLayoutLines(builtInLabelTemplate(), editor_.disc(),
+              joinLinesCrLf(labelLayoutLines(builtInLabelTemplate(), editor_.disc(),
                                              editor_.tracks().rows())));
     EXPECT_EQ(asked, QStringList({"Acme CD2", "Acme CD2"}));
 }

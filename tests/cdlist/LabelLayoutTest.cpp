@@ -43,7 +43,7 @@ TEST(LabelSongRowsTest, PlacementFollowsTheNumberOfSongs) {
         {25, "470", {{1, 1400, 600}, {13, 1400, 1140}, {14, 1910, 600}, {25, 1910, 1095}}},
     };
     for (const auto& c : cases) {
-        const QStringList rows = LabelSongRows(printedSongs(c.songs));
+        const QStringList rows = labelSongRows(printedSongs(c.songs));
         ASSERT_EQ(rows.size(), c.songs);
         for (const Place& place : c.places) {
             const QString& row = rows[place.song - 1];
@@ -60,28 +60,28 @@ TEST(LabelSongRowsTest, RowTextAndTheSongsThatArePrinted) {
     TrackRows tracks = printedSongs(10);
     tracks[0].time.clear();
     tracks[0].title = QStringLiteral(" 海の歌");
-    EXPECT_EQ(LabelSongRows(tracks)[0],
+    EXPECT_EQ(labelSongRows(tracks)[0],
               QStringLiteral("文字,Yes,Yes,Yes,1450,600,960,30,,左寄せ,No,10.5,\"01 0:00  海の歌\","
                              "\"MS UI Gothic\",9.5,clWindowText,clWhite"));
 
     tracks[2].check = QStringLiteral("0"); // the third song off: the ones after it too
     EXPECT_EQ(printedSongCount(tracks), 2);
-    EXPECT_EQ(LabelSongRows(tracks).size(), 2);
+    EXPECT_EQ(labelSongRows(tracks).size(), 2);
 
     tracks[0].check = QStringLiteral("x");
-    EXPECT_TRUE(LabelSongRows(tracks).isEmpty());
+    EXPECT_TRUE(labelSongRows(tracks).isEmpty());
 
     // A title of blanks is counted but not printed, and nothing after it.
     tracks = printedSongs(5);
     tracks[3].title = QStringLiteral("  ");
     EXPECT_EQ(printedSongCount(tracks), 5);
-    EXPECT_EQ(LabelSongRows(tracks).size(), 3);
+    EXPECT_EQ(labelSongRows(tracks).size(), 3);
 }
 
 TEST(LabelSongRowsTest, QuoteInATitleStaysInsideTheValue) {
     TrackRows tracks = printedSongs(1);
     tracks[0].title = QStringLiteral("Say \"Hi\", then go");
-    const QString row = LabelSongRows(tracks)[0];
+    const QString row = labelSongRows(tracks)[0];
     EXPECT_EQ(CsvFieldCountW(row), 17);
     EXPECT_EQ(CsvFieldW(row, fieldNumber(Field::Value)),
               QStringLiteral("01 003:25 Say \"Hi\", then go"));
@@ -90,7 +90,7 @@ TEST(LabelSongRowsTest, QuoteInATitleStaysInsideTheValue) {
 class LabelTemplateTest : public ::testing::Test {
 protected:
     QStringList filled(const QStringList& templateLines) {
-        return decoded(FillLabelPlaceholders(templateLines, disc_));
+        return decoded(fillLabelPlaceholders(templateLines, disc_));
     }
 
     DiscInfo disc_;
@@ -175,7 +175,7 @@ TEST_F(LabelTemplateTest, BuiltInTemplateHoldsTheDefinedRows) {
                                        "サイズ,文字色,矩形色"));
     for (size_t r = 0; r < std::size(rows); ++r) {
         const QStringList expected = QString::fromUtf16(rows[r]).split(QLatin1Char(','));
-        const QStringList fields = CsvFieldsW(lines[qsizetype(r) + 1]);
+        const QStringList fields = csvFieldsW(lines[qsizetype(r) + 1]);
         ASSERT_EQ(fields.size(), 17) << r;
         for (int f = 0; f < 17; ++f) {
             if (expected[f] == QLatin1String("<credit>"))
@@ -205,10 +205,10 @@ TEST_F(LabelTemplateTest, TemplateComesFromTheFirstProgramFolderThatHoldsIt) {
     paths.programPath = program.filePath("lccdtool");
     paths.readFolders = {program.path(), data.path()};
     test::writeFileBytes(data.filePath("Mine.lct"), toSjis(QStringLiteral("ID\r\n文字,x\rlast\n")));
-    EXPECT_EQ(LoadLabelTemplate(paths, "Mine.lct"),
+    EXPECT_EQ(loadLabelTemplate(paths, "Mine.lct"),
               QStringList({"ID", QStringLiteral("文字,x"), "last"}));
-    EXPECT_EQ(LoadLabelTemplate(paths, "Other.lct"), builtInLabelTemplate());
-    EXPECT_EQ(LoadLabelTemplate(paths, QString()), builtInLabelTemplate());
+    EXPECT_EQ(loadLabelTemplate(paths, "Other.lct"), builtInLabelTemplate());
+    EXPECT_EQ(loadLabelTemplate(paths, QString()), builtInLabelTemplate());
 }
 
 class LabelLayoutTest : public test::DiscFolderTest {};
@@ -217,7 +217,7 @@ TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
     DiscInfo& disc = editor_.disc();
     disc.albumTitle = QStringLiteral("表ソ");
     setSongs({song(QStringLiteral("春"), {}, {}, "004:05"), song(QStringLiteral("夏"))});
-    WriteLabelLayout(path("label.csv"), {"ID,値", "文字,[ＣＤタイトル]"}, disc,
+    writeLabelLayout(path("label.csv"), {"ID,値", "文字,[ＣＤタイトル]"}, disc,
                      editor_.tracks().rows());
     EXPECT_EQ(
         test::fileBytes(path("label.csv")),
@@ -233,8 +233,8 @@ TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
     // The main window's layout reader takes the built-in jacket with its songs, every row whole
     // (a comma in the album title included).
     disc.albumTitle = QStringLiteral("Love, Peace");
-    WriteLabelLayout(path("jacket.csv"), builtInLabelTemplate(), disc, printedSongs(15));
-    const std::optional<LayoutFileContent> layout = ReadLayoutFile(path("jacket.csv")).content;
+    writeLabelLayout(path("jacket.csv"), builtInLabelTemplate(), disc, printedSongs(15));
+    const std::optional<LayoutFileContent> layout = readLayoutFile(path("jacket.csv")).content;
     ASSERT_TRUE(layout.has_value());
     EXPECT_EQ(layout->headerFieldCount, 17);
     ASSERT_EQ(layout->rowLines.size(), 17 + 15);
@@ -243,7 +243,7 @@ TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
 
     // No printed song: the template rows only.
     editor_.tracks().clearTracks();
-    EXPECT_EQ(LabelLayoutLines(builtInLabelTemplate(), disc, editor_.tracks().rows()).size(), 18);
+    EXPECT_EQ(labelLayoutLines(builtInLabelTemplate(), disc, editor_.tracks().rows()).size(), 18);
 }
 
 } // namespace

@@ -258,7 +258,7 @@ TEST_F(TrackTagsTest, UnicodeTagsOfMp3FilesAreReadWhole) {
     }
     EXPECT_EQ(read(path("ape.mp3")).performer, QStringLiteral("Ümit"));
 
-    const TagWritePlan plan = PlanTrackTags(
+    const TagWritePlan plan = planTrackTags(
         library_, path("ape.mp3"), songTags(QStringLiteral("新"), QStringLiteral("Ümit")), true);
     EXPECT_EQ(plan.lostCharacters, QStringLiteral("Ü")) << "the performer moves into code page 932";
     EXPECT_EQ(
@@ -286,7 +286,7 @@ TEST_F(TrackTagsTest, VorbisCommentsAreWrittenInUtf8UnderThePlainNames) {
         EXPECT_EQ(library_.writeEncoding(), TagEncoding::Utf8);
 
         const TrackTags edited{QStringLiteral("表ソ é"), "Someone", "", "2001", "", ""};
-        const TagWritePlan plan = PlanTrackTags(library_, song, edited, true);
+        const TagWritePlan plan = planTrackTags(library_, song, edited, true);
         EXPECT_EQ(plan.lostCharacters, QString());
         EXPECT_EQ(WriteTrackTags(library_, song, edited, true), TagWriteResult::Written);
         EXPECT_EQ(library_.setNames, QList<QByteArray>{"INAM"});

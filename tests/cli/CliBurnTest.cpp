@@ -53,7 +53,7 @@ TEST(CliBurnTest, NoDriveStopsTheBurnWithTheMessage) {
     CliContext context{outStream, errStream, {}, services};
     QTemporaryDir root;
     try {
-        BurnCommand({QStringLiteral("burn"), root.path()}, context);
+        burnCommand({QStringLiteral("burn"), root.path()}, context);
         FAIL() << "burned without a drive";
     } catch (const AppError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("CD書き込みドライブが見つかりません"));
@@ -79,7 +79,7 @@ TEST(CliBurnTest, BurnsTheLoadedFolderWithAProgressLine) {
     QTextStream errStream(&err);
     CliContext context{outStream, errStream, {}, services};
     const int status =
-        BurnCommand({QStringLiteral("burn"), makeDiscFolder(root), QStringLiteral("--simulate"),
+        burnCommand({QStringLiteral("burn"), makeDiscFolder(root), QStringLiteral("--simulate"),
                      QStringLiteral("--speed"), QStringLiteral("4"), QStringLiteral("--gap")},
                     context);
 

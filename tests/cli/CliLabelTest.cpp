@@ -45,7 +45,7 @@ TEST_F(CliLabelTest, SheetWritesTheSettingsRowAndTheGuidesAsALayout) {
     const test::CliRun run = runCli(
         {QStringLiteral("sheet"), QStringLiteral("avery l6043"), QStringLiteral("-o"), guides});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const std::optional<LayoutFileContent> layout = ReadLayoutFile(guides).content;
+    const std::optional<LayoutFileContent> layout = readLayoutFile(guides).content;
     ASSERT_TRUE(layout);
     ASSERT_EQ(layout->rowLines.size(), 5);
     EXPECT_EQ(layout->rowLines[0], QStringLiteral("設定,,,,,,,,,,Yes,,A4,,,,"));
@@ -64,8 +64,8 @@ int bluePixels(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            count += colour.blue() - colour.red() > 40 ? 1 : 0;
+            const QColor color = image.pixelColor(x, y);
+            count += color.blue() - color.red() > 40 ? 1 : 0;
         }
     return count;
 }
@@ -108,7 +108,7 @@ TEST_F(CliLabelTest, CalibrationWritesTheSheetForThePaperAsPageOrLayout) {
                       QStringLiteral("--landscape")})
                   .exitCode,
               0);
-    const std::optional<LayoutFileContent> layout = ReadLayoutFile(csv).content;
+    const std::optional<LayoutFileContent> layout = readLayoutFile(csv).content;
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->rowLines.value(0), QStringLiteral("設定,,,,,,,,,,No,,A4,,,,"));
     EXPECT_GT(layout->rowLines.size(), 500);

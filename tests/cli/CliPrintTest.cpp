@@ -17,7 +17,7 @@ protected:
     int run(const QStringList& arguments) {
         QTextStream out(&outText);
         QTextStream err(&errText);
-        return RunCli(QStringList{QStringLiteral("lccdtool-cli")} + arguments, ProgramPaths(),
+        return runCommandLine(QStringList{QStringLiteral("lccdtool-cli")} + arguments, ProgramPaths(),
                       services, out, err);
     }
 

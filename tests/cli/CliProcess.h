@@ -38,7 +38,7 @@ inline void writeLayout(const QString& path, const QStringList& rows) {
     QList<LayoutItem> items;
     for (const QString& row : rows)
         items.append(LayoutItem::fromRowLine(row));
-    WriteLayoutFile(path, items);
+    writeLayoutFile(path, items);
 }
 
 } // namespace lccd::test

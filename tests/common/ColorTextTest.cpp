@@ -17,7 +17,7 @@ TEST(ColorFromTextTest, NamesWithOrWithoutPrefixInAnyCase) {
     EXPECT_EQ(ColorFromText(QStringLiteral("clSysLightGray"), kDefault), 0x00DFDFDFu);
 }
 
-TEST(ColorFromTextTest, SystemColoursByIndex) {
+TEST(ColorFromTextTest, SystemColorsByIndex) {
     EXPECT_EQ(ColorFromText(QStringLiteral("clWindowText"), kDefault), systemColor(8));
     EXPECT_EQ(ColorFromText(QStringLiteral("windowtext"), kDefault), 0x80000008u);
     EXPECT_EQ(ColorFromText(QStringLiteral("clScrollBar"), kDefault), systemColor(0));
@@ -31,13 +31,13 @@ TEST(ColorFromTextTest, NumbersAndFallbacks) {
     // 0, an empty text, unknown words and names with blanks around them give the default
     EXPECT_EQ(ColorFromText(QStringLiteral("0"), kDefault), kDefault);
     EXPECT_EQ(ColorFromText(QString(), kDefault), kDefault);
-    EXPECT_EQ(ColorFromText(QStringLiteral("clNoSuchColour"), kDefault), kDefault);
+    EXPECT_EQ(ColorFromText(QStringLiteral("clNoSuchColor"), kDefault), kDefault);
     EXPECT_EQ(ColorFromText(QStringLiteral(" clRed"), kDefault), kDefault);
     // non-ASCII letters never turn into ASCII ones when upper-cased
     EXPECT_EQ(ColorFromText(QStringLiteral("clſnow"), kDefault), kDefault);
 }
 
-// The named colours in their order, with their values as the layout format defines them.
+// The named colors in their order, with their values as the layout format defines them.
 struct ExpectedColor {
     const char16_t* name;
     ColorValue value;
@@ -194,7 +194,7 @@ constexpr ExpectedColor kExpectedColors[] = {{u"clAliceblue", 0x00FFF8F0},
                                              {u"clNone", 0x1FFFFFFF},
                                              {u"clSysLightGray", 0x00DFDFDF}};
 
-TEST(ColorFromTextTest, NamedTableHoldsEveryColourWithItsValue) {
+TEST(ColorFromTextTest, NamedTableHoldsEveryColorWithItsValue) {
     ASSERT_EQ(namedColors().size(), std::size(kExpectedColors));
     for (size_t i = 0; i < std::size(kExpectedColors); ++i) {
         const QString name = QString::fromUtf16(kExpectedColors[i].name);
@@ -205,16 +205,16 @@ TEST(ColorFromTextTest, NamedTableHoldsEveryColourWithItsValue) {
 }
 
 TEST(ColorToTextTest, BasicAndSystemNamesElseHex) {
-    EXPECT_EQ(ColorToText(0x00000000), QStringLiteral("clBlack"));
-    EXPECT_EQ(ColorToText(0x00FFFFFF), QStringLiteral("clWhite"));
-    EXPECT_EQ(ColorToText(0x00FF00FF), QStringLiteral("clFuchsia"));
-    EXPECT_EQ(ColorToText(systemColor(8)), QStringLiteral("clWindowText"));
-    EXPECT_EQ(ColorToText(kColorNone), QStringLiteral("clNone"));
-    EXPECT_EQ(ColorToText(0x00FFF8F0), QStringLiteral("$00FFF8F0"));
-    EXPECT_EQ(ColorToText(0x00abcdef), QStringLiteral("$00ABCDEF"));
+    EXPECT_EQ(colorToText(0x00000000), QStringLiteral("clBlack"));
+    EXPECT_EQ(colorToText(0x00FFFFFF), QStringLiteral("clWhite"));
+    EXPECT_EQ(colorToText(0x00FF00FF), QStringLiteral("clFuchsia"));
+    EXPECT_EQ(colorToText(systemColor(8)), QStringLiteral("clWindowText"));
+    EXPECT_EQ(colorToText(kColorNone), QStringLiteral("clNone"));
+    EXPECT_EQ(colorToText(0x00FFF8F0), QStringLiteral("$00FFF8F0"));
+    EXPECT_EQ(colorToText(0x00abcdef), QStringLiteral("$00ABCDEF"));
 }
 
-TEST(ToQColorTest, RedInTheLowByteAndSystemColoursFromThePalette) {
+TEST(ToQColorTest, RedInTheLowByteAndSystemColorsFromThePalette) {
     EXPECT_EQ(toQColor(0x000080FF), QColor(0xFF, 0x80, 0x00));
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Text, QColor(1, 2, 3));

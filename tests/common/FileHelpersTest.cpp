@@ -108,7 +108,7 @@ TEST(VersionInfoTest, FourNumberVersionAndWebAddress) {
         << FileVersionText().toStdString();
     EXPECT_EQ(VersionInfoValue(3), FileVersionText());
     EXPECT_TRUE(VersionInfoValue(0).startsWith(QLatin1String("https://")));
-    EXPECT_EQ(VersionInfoName(11), QStringLiteral("SpecialBuild"));
+    EXPECT_EQ(versionInfoName(11), QStringLiteral("SpecialBuild"));
     EXPECT_EQ(VersionInfoValue(12), QString());
 }
 

@@ -21,7 +21,7 @@ TEST_P(CsvFieldWTest, ReadsEveryField) {
     const QString line = QString::fromUtf16(GetParam().line.data(), GetParam().line.size());
     const QStringList& expected = GetParam().fields;
     EXPECT_EQ(CsvFieldCountW(line), expected.size());
-    EXPECT_EQ(CsvFieldsW(line), expected);
+    EXPECT_EQ(csvFieldsW(line), expected);
     for (int n = 1; n <= expected.size(); ++n)
         EXPECT_EQ(CsvFieldW(line, n), expected[n - 1]) << "field " << n;
     EXPECT_EQ(CsvFieldW(line, 0), QString());
@@ -73,9 +73,9 @@ TEST(StripQuotesWTest, RemovesOneQuoteAtEachEndIndependently) {
 }
 
 TEST(TrimWTest, RemovesBlanksAndControlsButNotTheFullWidthBlank) {
-    EXPECT_EQ(TrimW(QStringLiteral(" \t a b\r\n")), QStringLiteral("a b"));
-    EXPECT_EQ(TrimW(QStringLiteral("\u3000曲\u3000 ")), QStringLiteral("\u3000曲\u3000"));
-    EXPECT_EQ(TrimW(QStringLiteral(" \x01 ")), QString());
+    EXPECT_EQ(trimW(QStringLiteral(" \t a b\r\n")), QStringLiteral("a b"));
+    EXPECT_EQ(trimW(QStringLiteral("\u3000曲\u3000 ")), QStringLiteral("\u3000曲\u3000"));
+    EXPECT_EQ(trimW(QStringLiteral(" \x01 ")), QString());
 }
 
 TEST(PosWTest, IsOneBasedAndZeroWhenAbsentOrEmpty) {

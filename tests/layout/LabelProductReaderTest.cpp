@@ -68,7 +68,7 @@ LabelDatabaseFile templates(const QString& name, const QByteArray& body) {
 TEST(LabelReaderTest, SkipsUnknownElementsAndUsesTheFirstKnownShape) {
     const LabelDatabase database = databaseOf({templates(QStringLiteral("a-templates.xml"), R"(
         <Vendor name="x"><Deep><Deeper/></Deep></Vendor>
-        <Template brand="Acme" part="R1" size="A4" description="Plain" colour="red">
+        <Template brand="Acme" part="R1" size="A4" description="Plain" color="red">
           <Meta category="mail"/><Meta product_url="http://example.org"/>
           <Label-continuous id="0" width="50mm"><Layout nx="1" ny="1"/></Label-continuous>
           <Label-rectangle id="0" width="50mm" height="20mm" round="0" unknown="1">

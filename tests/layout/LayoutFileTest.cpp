@@ -28,16 +28,16 @@ protected:
 
 TEST_F(LayoutFileTest, HeaderRuleRefusesShortFilesAndHeaders) {
     const QByteArray header14 = "ID,画,印,編,左,上,幅,高,幅２,配置,縦,XLS,値,書体";
-    const LayoutFileRead headerOnly = ReadLayoutFile(
+    const LayoutFileRead headerOnly = readLayoutFile(
         file(QStringLiteral("one.csv"), toSjis(QString::fromUtf8(header14)) + "\r\n"));
     EXPECT_FALSE(headerOnly.content);
     EXPECT_EQ(headerOnly.refusal, LayoutFileRefusal::TooFewLines);
     const LayoutFileRead shortHeader =
-        ReadLayoutFile(file(QStringLiteral("h13.csv"), "a,b,c,d,e,f,g,h,i,j,k,l,m\r\nx\r\n"));
+        readLayoutFile(file(QStringLiteral("h13.csv"), "a,b,c,d,e,f,g,h,i,j,k,l,m\r\nx\r\n"));
     EXPECT_FALSE(shortHeader.content);
     EXPECT_EQ(shortHeader.refusal, LayoutFileRefusal::ShortHeader);
 
-    const auto content = ReadLayoutFile(file(QStringLiteral("h14.csv"),
+    const auto content = readLayoutFile(file(QStringLiteral("h14.csv"),
                                              toSjis(QString::fromUtf8(header14) +
                                                     QStringLiteral("\r\n矩形,,Yes\r\n\r\nlast"))))
                              .content;
@@ -45,7 +45,7 @@ TEST_F(LayoutFileTest, HeaderRuleRefusesShortFilesAndHeaders) {
     EXPECT_EQ(content->headerFieldCount, 14);
     EXPECT_EQ(content->rowLines, (QStringList{QStringLiteral("矩形,,Yes"), QString(), "last"}));
     const QString missing = dir.filePath(QStringLiteral("missing.csv"));
-    const LayoutFileRead unread = ReadLayoutFile(missing);
+    const LayoutFileRead unread = readLayoutFile(missing);
     EXPECT_EQ(unread.refusal, LayoutFileRefusal::CannotRead);
     EXPECT_EQ(describeLayoutFileRefusal(unread, missing),
               QStringLiteral("ファイル %1 は開けません").arg(missing));
@@ -56,23 +56,23 @@ TEST_F(LayoutFileTest, WritesHeaderAndRowsInShiftJisWithCrLf) {
         QStringLiteral("文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,,x,Arial,9,clRed,clWhite"));
     row.setField(Field::Value, QStringLiteral("1,2"));
     const QString path = dir.filePath(QStringLiteral("out.csv"));
-    WriteLayoutFile(path, {row});
+    writeLayoutFile(path, {row});
     const QByteArray expected = toSjis(QStringLiteral(
         "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色\r\n"
         "文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,,\"1,2\",Arial,9,clRed,clWhite\r\n"));
     EXPECT_EQ(readWholeFile(path), expected);
-    const auto back = ReadLayoutFile(path).content;
+    const auto back = readLayoutFile(path).content;
     ASSERT_TRUE(back);
     EXPECT_EQ(LayoutItem::fromRowLine(back->rowLines[0]), row);
 }
 
 TEST_F(LayoutFileTest, SavePathGetsTheCsvExtension) {
-    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label")), QStringLiteral("/d/label.csv"));
-    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.CSV")), QStringLiteral("/d/label.CSV"));
-    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.txt")), QStringLiteral("/d/label.csv"));
-    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d.x/label")), QStringLiteral("/d.x/label.csv"));
-    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/label.")), QStringLiteral("/d/label.csv"));
-    EXPECT_EQ(LayoutSavePath(QStringLiteral("/d/.hidden")), QStringLiteral("/d/.hidden.csv"));
+    EXPECT_EQ(layoutSavePath(QStringLiteral("/d/label")), QStringLiteral("/d/label.csv"));
+    EXPECT_EQ(layoutSavePath(QStringLiteral("/d/label.CSV")), QStringLiteral("/d/label.CSV"));
+    EXPECT_EQ(layoutSavePath(QStringLiteral("/d/label.txt")), QStringLiteral("/d/label.csv"));
+    EXPECT_EQ(layoutSavePath(QStringLiteral("/d.x/label")), QStringLiteral("/d.x/label.csv"));
+    EXPECT_EQ(layoutSavePath(QStringLiteral("/d/label.")), QStringLiteral("/d/label.csv"));
+    EXPECT_EQ(layoutSavePath(QStringLiteral("/d/.hidden")), QStringLiteral("/d/.hidden.csv"));
 }
 
 // Every control character (and the Unicode line separators) in every field: the file and the
@@ -90,8 +90,8 @@ TEST_F(LayoutFileTest, NoCharacterInAFieldBreaksTheRowInAFileOrTheIniStore) {
         row.setField(Field::Id, QStringLiteral("文字") + inside);
 
         const QString csv = dir.filePath(QStringLiteral("c.csv"));
-        WriteLayoutFile(csv, {row});
-        const auto file = ReadLayoutFile(csv).content;
+        writeLayoutFile(csv, {row});
+        const auto file = readLayoutFile(csv).content;
         ASSERT_TRUE(file) << int(c);
         const QString ini = dir.filePath(QStringLiteral("c.ini"));
         SaveLayoutToIni(ini, {row});

@@ -20,14 +20,14 @@ TEST(KindRuleTest, BytePositionInsideTheKindWords) {
                           Case{"", std::nullopt}, Case{"円", std::nullopt},
                           // a half-width kana byte that equals a trail byte is not matched
                           Case{"ﾝ", std::nullopt}, Case{"TEXT", std::nullopt}})
-        EXPECT_EQ(KindNumber(QString::fromUtf8(c.word)), c.number) << c.word;
+        EXPECT_EQ(kindNumber(QString::fromUtf8(c.word)), c.number) << c.word;
 }
 
 TEST(KindRuleTest, SevenIsNoKindAndShowsTheSettingsIcon) {
-    EXPECT_EQ(KindOf(QStringLiteral("コード")), std::nullopt);
-    EXPECT_EQ(KindIcon(QStringLiteral("コード")), 7);
-    EXPECT_EQ(KindIcon(QStringLiteral("unknown")), 0);
-    EXPECT_EQ(KindOf(QStringLiteral("文章")), ItemKind::Paragraph);
+    EXPECT_EQ(itemKindOf(QStringLiteral("コード")), std::nullopt);
+    EXPECT_EQ(kindIcon(QStringLiteral("コード")), 7);
+    EXPECT_EQ(kindIcon(QStringLiteral("unknown")), 0);
+    EXPECT_EQ(itemKindOf(QStringLiteral("文章")), ItemKind::Paragraph);
 }
 
 TEST(AlignRuleTest, CharacterPositionInsideTheAlignmentWords) {
@@ -39,7 +39,7 @@ TEST(AlignRuleTest, CharacterPositionInsideTheAlignmentWords) {
          {Case{"左寄せ", 0}, Case{"中心合せ", 1}, Case{"合せ", 1}, Case{"右寄せ", 2},
           Case{"左右合せ", 3}, Case{"拡張左右合せ", 4}, Case{"矩形", 6}, Case{"角丸", 7},
           Case{"円", 8}, Case{"", 0}, Case{"中央合せ", 0}})
-        EXPECT_EQ(AlignIndex(QString::fromUtf8(c.word)), c.index) << c.word;
+        EXPECT_EQ(alignIndex(QString::fromUtf8(c.word)), c.index) << c.word;
 }
 
 TEST(YesFlagTest, AnyLetterCase) {
@@ -93,8 +93,8 @@ TEST(RowLineTest, PlainRowIsWrittenAsIs) {
 TEST(RowLineTest, AllFieldsCoverTheRowLine) {
     LayoutItem item;
     for (Field field : kAllFields)
-        item.setField(field, LayoutHeaderWords()[fieldNumber(field) - 1]);
-    EXPECT_EQ(item.toRowLine(), LayoutHeaderWords().join(QLatin1Char(',')));
+        item.setField(field, layoutHeaderWords()[fieldNumber(field) - 1]);
+    EXPECT_EQ(item.toRowLine(), layoutHeaderWords().join(QLatin1Char(',')));
 }
 
 TEST(RowLineTest, FewerFieldsLeaveTheRestEmpty) {
@@ -115,7 +115,7 @@ TEST(DecodedRowTest, DefaultsForUnreadableFields) {
     EXPECT_EQ(row.w2, 100);
     EXPECT_EQ(row.align, 0);
     EXPECT_EQ(row.size, 9.0f);
-    EXPECT_EQ(row.colour, kColorBlack);
+    EXPECT_EQ(row.color, kColorBlack);
     EXPECT_EQ(row.fill, kColorBlack);
 }
 
@@ -135,7 +135,7 @@ TEST(DecodedRowTest, EveryValueOfASampleRow) {
     EXPECT_EQ(row.value, QStringLiteral("a,b"));
     EXPECT_EQ(row.face, QStringLiteral("ＭＳ 明朝|x"));
     EXPECT_EQ(row.size, 9.5f);
-    EXPECT_EQ(row.colour, 0x000000FFu);
+    EXPECT_EQ(row.color, 0x000000FFu);
     EXPECT_EQ(row.fill, kColorWhite);
 }
 

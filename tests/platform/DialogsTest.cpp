@@ -24,7 +24,7 @@ TEST(QtNameFiltersTest, ConvertsClassicFilterStrings) {
 TEST(RunGuardedTest, ShowsTheMessageOfTheErrorThatStoppedTheCommand) {
     test::ScriptedDialogs script;
     bool after = false;
-    RunGuarded([&] {
+    runGuarded([&] {
         throw AppError::cannotOpen(QStringLiteral("/tmp/x.csv"));
         after = true;
     });

@@ -21,7 +21,7 @@ TEST_F(BarcodeRowTest, WithoutTheBarcodeFontTheBarsAreDrawn) {
                              "34DDDDF),i-JapanPost,9,clWindowText,clWhite")});
     ASSERT_EQ(page.size(), 67u); // start 2 + 21 characters × 3 + stop 2
 
-    const QList<BarKind> kinds = CustomerBarcodeBars(QStringLiteral("(12345678-9A12-34DDDDF)"));
+    const QList<BarKind> kinds = customerBarcodeBars(QStringLiteral("(12345678-9A12-34DDDDF)"));
     ASSERT_EQ(kinds.size(), 67);
     // "(" then "1" = F D, F F T
     EXPECT_EQ(kinds.mid(0, 5), (QList<BarKind>{BarKind::Long, BarKind::Lower, BarKind::Long,
@@ -30,7 +30,7 @@ TEST_F(BarcodeRowTest, WithoutTheBarcodeFontTheBarsAreDrawn) {
     EXPECT_EQ(kinds.mid(62), (QList<BarKind>{BarKind::Timing, BarKind::Upper, BarKind::Lower,
                                              BarKind::Lower, BarKind::Long}));
     // characters that are no bar characters are skipped
-    EXPECT_EQ(CustomerBarcodeBars(QStringLiteral("1x?a")).size(), 3);
+    EXPECT_EQ(customerBarcodeBars(QStringLiteral("1x?a")).size(), 3);
 
     const double pitch = 1.08 * kPixelsPerMm;
     const int top = surface.ToDeviceY(600) - surface.PrintOffsetY();

@@ -185,9 +185,9 @@ TEST_F(FixedFontsPassTest, RelativeFilesAreLookedForInTheProgramFolderThenTheCur
     EXPECT_EQ(recorder.workText, QStringLiteral("current"));
     QDir::setCurrent(previous);
 
-    EXPECT_EQ(ResolveRowFile(QStringLiteral("b.png"), {project.path(), program.path()}),
+    EXPECT_EQ(resolveRowFile(QStringLiteral("b.png"), {project.path(), program.path()}),
               project.filePath(QStringLiteral("b.png")));
-    EXPECT_EQ(ResolveRowFile(QStringLiteral("/abs/x.png"), {program.path()}),
+    EXPECT_EQ(resolveRowFile(QStringLiteral("/abs/x.png"), {program.path()}),
               QStringLiteral("/abs/x.png"));
 }
 

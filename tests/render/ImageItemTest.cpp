@@ -51,13 +51,13 @@ TEST_F(ImageRowTest, BitmapsReadDirectlyOtherFormatsDecoded) {
     const QStringList before = QDir(dir.path()).entryList(QDir::Files);
 
     for (const QString& name : before) {
-        const std::optional<QImage> image = LoadRowImage(dir.filePath(name));
+        const std::optional<QImage> image = loadRowImage(dir.filePath(name));
         ASSERT_TRUE(image) << name.toStdString();
         EXPECT_EQ(image->size(), QSize(400, 300));
         EXPECT_EQ(image->format(), QImage::Format_RGB888);
     }
     // a half-transparent picture lies on white paper
-    const QColor blended = LoadRowImage(dir.filePath(QStringLiteral("f.png")))->pixelColor(0, 0);
+    const QColor blended = loadRowImage(dir.filePath(QStringLiteral("f.png")))->pixelColor(0, 0);
     EXPECT_NEAR(blended.red(), 127, 2);
     EXPECT_EQ(blended.blue(), 255);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
@@ -65,11 +65,11 @@ TEST_F(ImageRowTest, BitmapsReadDirectlyOtherFormatsDecoded) {
 
 TEST_F(ImageRowTest, MissingOrUndecodableFilesDrawNothingButABrokenBitmapIsAnError) {
     writeBytes(QStringLiteral("broken.png"), "not a picture");
-    EXPECT_FALSE(LoadRowImage(dir.filePath(QStringLiteral("broken.png"))));
-    EXPECT_FALSE(LoadRowImage(dir.filePath(QStringLiteral("missing.png"))));
-    EXPECT_FALSE(LoadRowImage(dir.path()));
+    EXPECT_FALSE(loadRowImage(dir.filePath(QStringLiteral("broken.png"))));
+    EXPECT_FALSE(loadRowImage(dir.filePath(QStringLiteral("missing.png"))));
+    EXPECT_FALSE(loadRowImage(dir.path()));
     writeBytes(QStringLiteral("broken.bmp"), "BM not really");
-    EXPECT_THROW(LoadRowImage(dir.filePath(QStringLiteral("broken.bmp"))), AppError);
+    EXPECT_THROW(loadRowImage(dir.filePath(QStringLiteral("broken.bmp"))), AppError);
 }
 
 TEST_F(ImageRowTest, HugeDeclaredSizeIsRefusedNotAllocated) {
@@ -77,7 +77,7 @@ TEST_F(ImageRowTest, HugeDeclaredSizeIsRefusedNotAllocated) {
     const QByteArray header = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452"
                                                   "0000ea600000ea600806000000");
     writeBytes(QStringLiteral("huge.png"), header);
-    EXPECT_FALSE(LoadRowImage(dir.filePath(QStringLiteral("huge.png"))));
+    EXPECT_FALSE(loadRowImage(dir.filePath(QStringLiteral("huge.png"))));
 }
 
 TEST_F(ImageRowTest, BareNameIsLookedUpInTheProjectFolderAndFittedIntoTheBox) {

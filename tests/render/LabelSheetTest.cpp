@@ -121,12 +121,12 @@ int countPixels(const QImage& image, const std::function<bool(QColor)>& matches)
 }
 
 // The guides' sky blue, also where a line thinner than a pixel only tints it.
-bool guideBlue(QColor colour) {
-    return colour.blue() - colour.red() > 40;
+bool guideBlue(QColor color) {
+    return color.blue() - color.red() > 40;
 }
 
-bool dark(QColor colour) {
-    return colour.lightness() < 100;
+bool dark(QColor color) {
+    return color.lightness() < 100;
 }
 
 TEST(GuideRowsTest, ShowInThePreviewAndNotInThePdfPrintersOutput) {

@@ -131,8 +131,8 @@ TEST_F(SurfaceTest, PrinterInfoAndShortNames) {
     EXPECT_EQ(surface.GetPrinterInfo(info), 2);
     EXPECT_EQ(info.currentPaperName, QStringLiteral("B5 (JIS)"));
 
-    EXPECT_EQ(ShortPrinterName(QStringLiteral("\\\\server\\label")), QStringLiteral("label"));
-    EXPECT_EQ(ShortPrinterName(QStringLiteral("cups-pdf")), QString());
+    EXPECT_EQ(shortPrinterName(QStringLiteral("\\\\server\\label")), QStringLiteral("label"));
+    EXPECT_EQ(shortPrinterName(QStringLiteral("cups-pdf")), QString());
 }
 
 TEST_F(SurfaceTest, DriverWithoutPapersOrWithMismatchedLists) {

@@ -163,7 +163,7 @@ std::optional<int> StrictDialogs::askNumber(const QString& caption, const QStrin
     return std::nullopt;
 }
 std::optional<QColor> StrictDialogs::chooseColor(const QColor&) {
-    unexpected("a colour dialog");
+    unexpected("a color dialog");
     return std::nullopt;
 }
 int StrictDialogs::execDialog(QDialog& dialog) {
