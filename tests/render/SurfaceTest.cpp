@@ -4,10 +4,13 @@
 #include "platform/AppError.h"
 #include "tests/support/FakeFonts.h"
 #include "tests/support/FakePrinters.h"
+#include "tests/support/StrictServices.h"
 
 #include <QImage>
 #include <QPixmap>
 
+#include <gmock/gmock.h>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace lccd {
@@ -18,6 +21,23 @@ protected:
     test::FakePrinters printers;
     test::FakeFonts fonts;
 };
+
+// A test that gives the surface no fonts of its own draws with strict ones, which fail it, instead
+// of measuring text with whatever fonts the desktop has.
+TEST(StrictServicesTest, AServiceTheTestDidNotGiveFailsIt) {
+    test::FakePrinters printers;
+    const Services services = test::TestServices().with(printers).services();
+    SheetSurface surface(services.printers, services.fonts);
+    surface.NewPage();
+    ::testing::TestPartResultArray failures;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter intercept(&failures);
+        surface.DrawString(0, 0, 0, false, 0, 0, QStringLiteral("A"));
+    }
+    ASSERT_GT(failures.size(), 0);
+    EXPECT_THAT(failures.GetTestPartResult(0).message(),
+                ::testing::HasSubstr("unexpected use of the fonts"));
+}
 
 TEST_F(SurfaceTest, ToDeviceRoundsHalvesToEven) {
     SheetSurface surface(printers, fonts);

@@ -55,9 +55,9 @@ TextMetrics StrictFonts::metrics(const FontRequest& font) {
     unexpected("the fonts", font.face);
     return {};
 }
-QList<int> StrictFonts::advances(const FontRequest& font, QStringView) {
+QList<int> StrictFonts::advances(const FontRequest& font, QStringView text) {
     unexpected("the fonts", font.face);
-    return {};
+    return QList<int>(text.size(), 0); // one per code unit, as callers index them
 }
 
 bool StrictShell::openDocument(const QString& path) {
