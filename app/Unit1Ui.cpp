@@ -62,8 +62,7 @@ const ColumnContent& columnContent(int column) {
     static const ColumnContent flag{{yesNo(true), yesNo(false)}};
     static const ColumnContent number{{QStringLiteral("-1000"), QStringLiteral("2970")}};
     static const ColumnContent decimal{{QStringLiteral("13.5")}};
-    static const ColumnContent color{
-        {QStringLiteral("clWindowText"), QStringLiteral("$00B48246")}};
+    static const ColumnContent color{{QStringLiteral("clWindowText"), QStringLiteral("$00B48246")}};
     static const ColumnContent none;
     static const ColumnContent columns[kLayoutFieldCount] = {
         {{QStringLiteral("設定"), QStringLiteral("文字"), QStringLiteral("矩形"),

@@ -2,13 +2,13 @@
 
 #include "cdlist/BurnCd.h"
 #include "cdlist/CheckWavFile.h"
+#include "cdlist/ColumnWidth.h"
 #include "cdlist/DiscBurnPlan.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
-#include "cdlist/ColumnWidth.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
 #include "platform/NamedWidget.h"
@@ -576,9 +576,9 @@ void TfrmEditCdList::btnBurnCdClick() {
             return; // the save was refused; its reason is on the status panel
     }
     readDiscBoxes();
-    const DiscBurnPlan plan =
-        planDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
-                     {settings_.noCut, settings_.addGap}, services_.songs.decoder, presenter_.status());
+    const DiscBurnPlan plan = planDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
+                                           {settings_.noCut, settings_.addGap},
+                                           services_.songs.decoder, presenter_.status());
     const QList<BurnDrive> drives = services_.burner.drives();
     if (drives.isEmpty()) {
         ShowMessageBox(QStringLiteral("CD書き込みドライブが見つかりません"),

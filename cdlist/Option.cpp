@@ -80,8 +80,8 @@ void TfrmOption::setOptions(const CdListOptions& options) {
 }
 
 CdListOptions TfrmOption::options() const {
-    return {Edit1->text(), chkNoCut->isChecked(), CheckBox1->isChecked(), CheckBox2->isChecked(),
-            edtLabelSheet->text(), chkCdText->isChecked()};
+    return {Edit1->text(),          chkNoCut->isChecked(), CheckBox1->isChecked(),
+            CheckBox2->isChecked(), edtLabelSheet->text(), chkCdText->isChecked()};
 }
 
 void TfrmOption::setLabelProductChooser(LabelProductChooser chooser) {

@@ -66,8 +66,8 @@ int runCommand(const QStringList& arguments, CliContext& context) {
 
 } // namespace
 
-int runCommandLine(const QStringList& arguments, const ProgramPaths& paths, const Services& services,
-           QTextStream& out, QTextStream& err) {
+int runCommandLine(const QStringList& arguments, const ProgramPaths& paths,
+                   const Services& services, QTextStream& out, QTextStream& err) {
     CliDialogs cliDialogs(err);
     const Service<DialogAdapter>::Override answerDialogs(cliDialogs);
     CliContext context{out, err, paths, services};

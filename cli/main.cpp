@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return lccd::runCommandLine(QGuiApplication::arguments(),
-                        lccd::ProgramPaths::forExecutable(QGuiApplication::applicationFilePath()),
-                        services, out, err);
+    return lccd::runCommandLine(
+        QGuiApplication::arguments(),
+        lccd::ProgramPaths::forExecutable(QGuiApplication::applicationFilePath()), services, out,
+        err);
 }

@@ -60,18 +60,18 @@ enum class MediumState {
 
 struct BurnMedium {
     MediumState state = MediumState::NotReady;
-    QString profile;              // "CD-R", "DVD+RW", ...
-    qint64 capacitySectors = -1;  // room for audio sectors; -1 when the disc does not say
-    QList<int> writeSpeedsKBps;   // fastest first
+    QString profile;             // "CD-R", "DVD+RW", ...
+    qint64 capacitySectors = -1; // room for audio sectors; -1 when the disc does not say
+    QList<int> writeSpeedsKBps;  // fastest first
 };
 
 enum class BurnPhase { Starting, Writing, Finishing, Done, Failed, Cancelled };
 
 struct BurnStatus {
     BurnPhase phase = BurnPhase::Starting;
-    int track = 0;               // 1-based track being written; 0 before the first
-    qint64 sectorsWritten = 0;   // audio sectors of the whole session
-    QString message;             // why it failed
+    int track = 0;             // 1-based track being written; 0 before the first
+    qint64 sectorsWritten = 0; // audio sectors of the whole session
+    QString message;           // why it failed
 };
 
 // A burn under way. Dropping it waits for the drive to stop and releases it.

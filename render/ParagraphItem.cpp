@@ -144,7 +144,8 @@ void drawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
     font.face = row.face;
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.color);
-    if (const int charset = FaceCharset(context.surface.fonts(), row.face); charset != Charset::NotInstalled)
+    if (const int charset = FaceCharset(context.surface.fonts(), row.face);
+        charset != Charset::NotInstalled)
         font.charset = charset;
     DrawParagraphItem(context, observer, text, row, spacing);
 }

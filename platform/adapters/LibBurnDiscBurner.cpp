@@ -108,8 +108,8 @@ BurnMedium LibBurnDiscBurner::inspect(const QString& address) {
 
 std::unique_ptr<BurnJob> LibBurnDiscBurner::start(const QString& address, BurnSession session,
                                                   const BurnOptions& options) {
-    return std::make_unique<LibBurnJob>(std::make_unique<GrabbedDrive>(address),
-                                        std::move(session), options);
+    return std::make_unique<LibBurnJob>(std::make_unique<GrabbedDrive>(address), std::move(session),
+                                        options);
 }
 
 } // namespace lccd

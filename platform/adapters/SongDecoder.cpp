@@ -1,9 +1,9 @@
 #include "platform/adapters/SongDecoder.h"
 
 #include "platform/AppError.h"
-#include "platform/codecs/CodedAudio.h"
 #include "platform/adapters/Mpg123Stream.h"
 #include "platform/adapters/SndfileStream.h"
+#include "platform/codecs/CodedAudio.h"
 
 namespace lccd {
 

@@ -1,13 +1,13 @@
 #include "platform/adapters/TagLibMp3Infp.h"
 
 #include "platform/CodePage.h"
-#include "platform/codecs/CodedAudio.h"
 #include "platform/FileReplace.h"
 #include "platform/adapters/Id3Tags.h"
-#include "platform/codecs/InfoTagFile.h"
 #include "platform/adapters/MediaLength.h"
-#include "platform/codecs/RiffSif.h"
 #include "platform/adapters/VorbisCommentFile.h"
+#include "platform/codecs/CodedAudio.h"
+#include "platform/codecs/InfoTagFile.h"
+#include "platform/codecs/RiffSif.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "platform/adapters/VorbisCommentFile.h"
 
-#include "platform/codecs/CodedAudio.h"
 #include "platform/FileReplace.h"
 #include "platform/adapters/TagLibText.h"
+#include "platform/codecs/CodedAudio.h"
 
 #include <QFile>
 

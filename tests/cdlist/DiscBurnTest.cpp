@@ -7,12 +7,12 @@
 #include "cdlist/Option.h"
 #include "platform/AppError.h"
 #include "tests/cdlist/DiscFolderFixture.h"
-#include "tests/support/StrictServices.h"
-#include "tests/support/DesktopSongs.h"
 #include "tests/support/CdTextSheet.h"
+#include "tests/support/DesktopSongs.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StrictServices.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -12,7 +12,8 @@ namespace {
 class DiscImageTest : public test::DiscFolderTest {
 protected:
     QStringList write(bool gaps, const QString& wavPath) {
-        return writeDiscImage(songs_.decoder, editor_.disc(), editor_.tracks().rows(), gaps, wavPath);
+        return writeDiscImage(songs_.decoder, editor_.disc(), editor_.tracks().rows(), gaps,
+                              wavPath);
     }
 
     QString errorOf(const QString& wavPath) {

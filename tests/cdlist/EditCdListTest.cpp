@@ -4,11 +4,11 @@
 #include "cdlist/Option.h"
 
 #include "tests/cdlist/DiscFolderFixture.h"
-#include "tests/support/StrictServices.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StrictServices.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "tests/cli/CliProcess.h"
-#include "tests/support/StrictServices.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/FakeDiscBurner.h"
+#include "tests/support/StrictServices.h"
 #include "tests/support/TestSongs.h"
 
 #include <QDir>

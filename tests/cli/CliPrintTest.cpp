@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 #include "platform/adapters/QtFonts.h"
 #include "tests/cli/CliProcess.h"
-#include "tests/support/StrictServices.h"
 #include "tests/support/FakePrinters.h"
+#include "tests/support/StrictServices.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,8 +17,8 @@ protected:
     int run(const QStringList& arguments) {
         QTextStream out(&outText);
         QTextStream err(&errText);
-        return runCommandLine(QStringList{QStringLiteral("lccdtool-cli")} + arguments, ProgramPaths(),
-                      services, out, err);
+        return runCommandLine(QStringList{QStringLiteral("lccdtool-cli")} + arguments,
+                              ProgramPaths(), services, out, err);
     }
 
     QTemporaryDir dir;

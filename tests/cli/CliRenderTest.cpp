@@ -99,10 +99,10 @@ TEST_F(CliRenderTest, RendersWithoutAnyWidget) {
     QtPrinterSystem printers;
     QtFontSystem fonts;
     const Services services = test::TestServices().with(printers).with(fonts).services();
-    EXPECT_EQ(runCommandLine({QStringLiteral("lccdtool-cli"), QStringLiteral("render"), layout,
-                      QStringLiteral("-o"), pdf, QStringLiteral("--project-folder"), dir.path()},
-                     ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH)),
-                     services, out, err),
+    EXPECT_EQ(runCommandLine(
+                  {QStringLiteral("lccdtool-cli"), QStringLiteral("render"), layout,
+                   QStringLiteral("-o"), pdf, QStringLiteral("--project-folder"), dir.path()},
+                  ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH)), services, out, err),
               0)
         << errors.toStdString();
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);

@@ -19,8 +19,8 @@ protected:
     enum class Fonts { Desktop, Fixed };
 
     explicit PassTest(Fonts measuredWith = Fonts::Desktop)
-        : surface(printers, measuredWith == Fonts::Fixed ? static_cast<FontSystem&>(fonts)
-                                                         : desktopFonts) {
+        : surface(printers,
+                  measuredWith == Fonts::Fixed ? static_cast<FontSystem&>(fonts) : desktopFonts) {
         PrinterInfo info;
         surface.GetPrinterInfo(info);
         inputs.paperNames = info.paperNames;
