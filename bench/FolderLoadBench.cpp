@@ -4,7 +4,6 @@
 // Measured: median 3.4 ms (Release, 2-core Debian 12 build machine).
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/FolderLoader.h"
-#include "platform/adapters/SongDecoder.h"
 #include "platform/codecs/Riff.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"

@@ -6,7 +6,6 @@
 #include "platform/AppError.h"
 #include "platform/FileIO.h"
 #include "platform/adapters/QtPrinters.h"
-#include "platform/adapters/SongDecoder.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 #include "render/PageExport.h"
 #include "tests/app/MainWindowFixture.h"

@@ -2,7 +2,6 @@
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
-#include "platform/adapters/SongDecoder.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DesktopSongs.h"

@@ -1,6 +1,5 @@
 #include "cdlist/CdListPresenter.h"
 
-#include "platform/adapters/SongDecoder.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 

@@ -2,7 +2,6 @@
 
 #include "cdlist/CdListPresenter.h"
 #include "platform/CodePage.h"
-#include "platform/adapters/SongDecoder.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
 

@@ -3,7 +3,6 @@
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
 #include "platform/CodePage.h"
-#include "platform/adapters/SongDecoder.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/TestSongs.h"
