@@ -1,13 +1,7 @@
 #include "app/Unit1.h"
 #include "platform/ProgramPaths.h"
-#include "platform/adapters/LibBurnDiscBurner.h"
-#include "platform/adapters/MediaLength.h"
-#include "platform/adapters/QtDesktopShell.h"
+#include "platform/adapters/DesktopServices.h"
 #include "platform/adapters/QtDialogs.h"
-#include "platform/adapters/QtFonts.h"
-#include "platform/adapters/QtPrinters.h"
-#include "platform/adapters/SongDecoder.h"
-#include "platform/adapters/TagLibMp3Infp.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,16 +27,9 @@ int main(int argc, char* argv[]) {
     // The desktop the program runs on.
     lccd::QtDialogs dialogs;
     const lccd::Service<lccd::DialogAdapter>::Override useDialogs(dialogs);
-    lccd::QtPrinterSystem printers;
-    lccd::QtFontSystem fonts;
-    lccd::QtDesktopShell shell;
-    lccd::TagLibMp3Infp tags;
-    lccd::HeaderMediaLengths lengths;
-    lccd::SongDecoder decoder;
-    lccd::LibBurnDiscBurner burner;
-    const lccd::Services services{printers, fonts, shell, {tags, lengths, decoder}, burner};
+    lccd::DesktopServices desktop;
 
-    lccd::TForm1 mainWindow(paths, services);
+    lccd::TForm1 mainWindow(paths, desktop.services());
     mainWindow.show();
     return QApplication::exec();
 }

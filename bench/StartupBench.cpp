@@ -4,14 +4,8 @@
 #include "bench/JacketRows.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
-#include "platform/adapters/LibBurnDiscBurner.h"
-#include "platform/adapters/MediaLength.h"
-#include "platform/adapters/QtDesktopShell.h"
+#include "platform/adapters/DesktopServices.h"
 #include "platform/adapters/QtDialogs.h"
-#include "platform/adapters/QtFonts.h"
-#include "platform/adapters/QtPrinters.h"
-#include "platform/adapters/SongDecoder.h"
-#include "platform/adapters/TagLibMp3Infp.h"
 #include "render/LcPrnPrev.h"
 
 #include <QApplication>
@@ -36,17 +30,10 @@ void BM_StartToFirstPaintedPreview(benchmark::State& state) {
     // The services as the program's main chooses them.
     lccd::QtDialogs dialogs;
     const lccd::Service<lccd::DialogAdapter>::Override useDialogs(dialogs);
-    lccd::QtPrinterSystem printers;
-    lccd::QtFontSystem fonts;
-    lccd::QtDesktopShell shell;
-    lccd::TagLibMp3Infp tags;
-    lccd::HeaderMediaLengths lengths;
-    lccd::SongDecoder decoder;
-    lccd::LibBurnDiscBurner burner;
-    const lccd::Services services{printers, fonts, shell, {tags, lengths, decoder}, burner};
+    lccd::DesktopServices desktop;
 
     for (auto _ : state) {
-        lccd::TForm1 window(paths, services);
+        lccd::TForm1 window(paths, desktop.services());
         window.show();
         benchmark::DoNotOptimize(window.preview().grab());
     }
