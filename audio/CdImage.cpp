@@ -3,9 +3,9 @@
 #include "audio/CdFormat.h"
 #include "audio/CdTrackAudio.h"
 #include "platform/AppError.h"
+#include "platform/ReplacementFile.h"
 #include "platform/codecs/Riff.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <vector>
@@ -34,25 +34,20 @@ QByteArray wavHeader(qint64 dataBytes) {
     return riffChunkHeader("RIFF", quint32(chunks.size() + dataBytes)) + chunks;
 }
 
-void write(QSaveFile& file, const char* data, qint64 bytes) {
-    if (file.write(data, bytes) != bytes)
-        throw AppError::cannotWrite(file.fileName());
-}
-
-void writeSilence(QSaveFile& file, qint64 sectors) {
+void writeSilence(ReplacementFile& file, qint64 sectors) {
     static const std::vector<char> silence(size_t(kBlockSectors * kCdSectorBytes), 0);
     for (qint64 left = sectors; left > 0; left -= kBlockSectors)
-        write(file, silence.data(), qMin(left, kBlockSectors) * kCdSectorBytes);
+        file.write(silence.data(), qMin(left, kBlockSectors) * kCdSectorBytes);
 }
 
 // Writes the track's audio; false when the song ended before its announced length.
-bool writeTrack(QSaveFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
+bool writeTrack(ReplacementFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
     CdTrackAudio audio(decoder, track.song);
     if (audio.sectorCount() != track.sectors)
         throw AppError(QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song));
     std::vector<char> block(size_t(kBlockSectors * kCdSectorBytes));
     while (const qint64 bytes = audio.read(block.data(), qint64(block.size())))
-        write(file, block.data(), bytes);
+        file.write(block.data(), bytes);
     return audio.missingFrames() == 0;
 }
 
@@ -77,19 +72,19 @@ CdImageLayout planCdImage(AudioDecoder& decoder, const QStringList& songs, bool 
 
 QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
                             const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError::cannotCreate(path);
-    const QByteArray header = wavHeader(layout.sectors * kCdSectorBytes);
-    write(file, header.constData(), header.size());
+    ReplacementFile file(path);
+    const qint64 dataBytes = layout.sectors * kCdSectorBytes;
+    file.write(wavHeader(dataBytes));
     QStringList cutShort;
     for (const CdImageTrack& track : layout.tracks) {
         writeSilence(file, track.start - track.gapStart);
         if (!writeTrack(file, decoder, track))
             cutShort.append(track.song);
     }
-    if (!file.commit())
-        throw AppError::cannotCreate(path);
+    // Every block was written whole, or writing would have stopped; the size says so once more.
+    if (file.device().size() != wavHeader(0).size() + dataBytes)
+        throw AppError::cannotWrite(path);
+    file.commit();
     return cutShort;
 }
 

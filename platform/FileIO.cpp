@@ -1,10 +1,10 @@
 #include "platform/FileIO.h"
 
 #include "platform/AppError.h"
+#include "platform/ReplacementFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace lccd {
 
@@ -17,7 +17,11 @@ QByteArray readWholeFile(const QString& path) {
         throw AppError::cannotOpen(path);
     if (file.size() > kMaxReadFileBytes)
         throw AppError::tooLarge(path, kMaxReadFileBytes);
-    return file.readAll();
+    // A read error must not pass for the end of the file: what is written back would be cut.
+    const QByteArray content = file.readAll();
+    if (content.size() != file.size() || file.error() != QFileDevice::NoError)
+        throw AppError::cannotOpen(path);
+    return content;
 }
 
 namespace {
@@ -38,19 +42,12 @@ bool writeFaultInjected(const QString& path) {
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError::cannotCreate(path);
-    const qsizetype half = content.size() / 2;
-    bool written = file.write(content.constData(), half) == half;
-    if (written && writeFaultInjected(path)) {
-        file.cancelWriting();
-        written = false;
-    }
-    written = written && file.write(content.constData() + half, content.size() - half) ==
-                             content.size() - half;
-    if (!written || !file.commit())
-        throw AppError::cannotCreate(path);
+    ReplacementFile file(path);
+    file.write(content);
+    // Read back before it replaces anything: what the disk gave back is what the file holds.
+    if (!file.device().seek(0) || file.device().readAll() != content)
+        throw AppError::cannotWrite(file.target());
+    file.commit();
 }
 
 } // namespace lccd

@@ -18,13 +18,16 @@ constexpr qint64 kMaxReadFileBytes = 64 * 1024 * 1024;
 // "ファイル %s は大きすぎて開けません (64 MB まで)" when it is larger than kMaxReadFileBytes.
 QByteArray readWholeFile(const QString& path);
 
-// Replaces the file only once the new content is completely written: a failure at any point
-// leaves the previous file as it was. Throws AppError "ファイル %s を作成できません".
+// Replaces the file (or makes it) with content, through ReplacementFile: the new content is read
+// back and on disk before it takes the old file's place, with the old file's owner, mode and
+// extended attributes; a failure at any point leaves the previous file byte for byte (or no file
+// where there was none). Throws AppError "ファイル %s を作成できません" when the folder takes no
+// new file, "%s に書き込めません" when the user may not change the file or it cannot be written.
 void writeFileAtomically(const QString& path, const QByteArray& content);
 
-// Lets a test make writes fail halfway, as a full disk would: the hook is asked with each path
-// about to be written (by writeFileAtomically or replaceFile) and returns true to fail it. An
-// empty hook removes it.
+// Lets a test make writes fail, as a full disk would: the hook is asked with each path whose new
+// version is complete and about to replace it (every ReplacementFile) and returns true to fail
+// it. An empty hook removes it.
 void setWriteFaultForTests(std::function<bool(const QString& path)> hook);
 
 // True when a test has asked for the write of path to fail.

@@ -12,7 +12,7 @@ qt6-base-dev qt6-translations-l10n libtag1-dev libsndfile1-dev libmpg123-dev lib
 fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho glabels-data"
 
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox libsox-fmt-mp3 cuetools ffmpeg lame flac cdrskin
-cups printer-driver-cups-pdf desktop-file-utils clang-tidy"
+cups printer-driver-cups-pdf desktop-file-utils clang-tidy acl"
 
 fuzz_packages="clang libclang-rt-dev"
 
