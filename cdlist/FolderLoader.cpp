@@ -8,6 +8,7 @@
 #include "common/FileHelpers.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/FileReplace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,7 +90,9 @@ private:
 
 } // namespace
 
-std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder) {
+namespace {
+
+std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString& folder) {
     if (const std::optional<QString> project = projectFileIn(folder)) {
         readDiscProject(editor, splitLines(readWholeFile(*project)));
         return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
@@ -102,6 +105,21 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
     emit editor.discChanged();
     FillTracksFromFiles(editor, songs);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder) {
+    // A save that a crash interrupted is finished before anything reads the songs.
+    const QStringList recovered = recoverInterruptedSaves(folder);
+    const std::optional<QString> caption = loadProjectOrSongs(editor, folder);
+    if (!recovered.isEmpty()) {
+        const QString shown = editor.status().text();
+        editor.ShowStatusMessage(
+            (recovered + (shown.isEmpty() ? QStringList() : QStringList{shown}))
+                .join(QStringLiteral(" / ")));
+    }
+    return caption;
 }
 
 void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {

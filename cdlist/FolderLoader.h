@@ -10,7 +10,9 @@ namespace lccd {
 
 class CdListPresenter;
 
-// Loads the folder: its first ".txt" file (any letter case) that is not readme.txt is read as
+// Loads the folder, once what saves interrupted by a crash left there is put right (a song
+// half written gets its old bytes back, temporary files go; the status panel then says so): its
+// first ".txt" file (any letter case) that is not readme.txt is read as
 // the disc project; without one, the folder's song files (WAV, FLAC, MP3, Ogg Vorbis and Opus:
 // ".wav", ".flac", ".mp3", ".ogg", ".oga", ".opus" in any letter case) become the rows, after
 // the list is cleared and the album title set to the folder's name. A folder with neither (or one

@@ -62,8 +62,10 @@ public:
     // Writes the held values into the loaded file, which path must name; 0 on success.
     virtual int Save(const QString& path) = 0;
     // Give the MP3 file at path an empty ID3v1 tag, or convert it into RMP form; success shows in
-    // mp3_GetTagType, and each returns 0 on success. path must name the loaded MP3 file: any
-    // other file is refused, so that nothing but the loaded song is ever changed.
+    // mp3_GetTagType, and each returns 0 on success. The file itself changes with the next Save,
+    // together with the values, so that a failure leaves it as it was. path must name the
+    // loaded MP3 file: any other file is refused, so that nothing but the loaded song is ever
+    // changed.
     virtual int mp3_MakeId3v1(const QString& path) = 0;
     virtual int mp3_MakeRMP(const QString& path) = 0;
 };

@@ -1,7 +1,6 @@
 #include "platform/adapters/TagLibMp3Infp.h"
 
 #include "platform/CodePage.h"
-#include "platform/FileReplace.h"
 #include "platform/adapters/Id3Tags.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/VorbisCommentFile.h"
@@ -59,26 +58,6 @@ TagFields id3ChunkFields(const QString& path) {
             return *fields;
     }
     return {};
-}
-
-bool appendEmptyId3v1(const QString& path, bool rmpForm) {
-    return replaceFile(path, [&](QFile& replacement) {
-        QFile song(path);
-        if (!song.open(QIODevice::ReadOnly))
-            return false;
-        if (!rmpForm)
-            return copyRange(song, 0, song.size(), replacement) &&
-                   replacement.write(emptyId3v1Tag()) == emptyId3v1Tag().size();
-        const std::optional<RiffLayout> layout = readRiffLayout(song);
-        return layout && writeWithDataAppended(song, *layout, emptyId3v1Tag(), replacement);
-    });
-}
-
-bool convertToRmpForm(const QString& path) {
-    return replaceFile(path, [&](QFile& replacement) {
-        QFile mp3(path);
-        return mp3.open(QIODevice::ReadOnly) && writeRmpForm(mp3, replacement);
-    });
 }
 
 } // namespace
@@ -163,14 +142,27 @@ int TagLibMp3Infp::SetValue(const QByteArray& name, const QByteArray& value) {
 }
 
 int TagLibMp3Infp::Save(const QString& path) {
-    if (!song_ || !song_->writableSuffix || QFileInfo(path).canonicalFilePath() != song_->path)
+    if (!song_ || QFileInfo(path).canonicalFilePath() != song_->path)
         return -1;
-    const bool vorbisComment = song_->type == SongFileType::VorbisComment;
-    if (!song_->held.isEmpty() &&
-        !(vorbisComment ? saveVorbisCommentFields(song_->path, song_->held)
-                        : saveInfoFields(song_->path, song_->held)))
+    if (song_->held.isEmpty() && !song_->preparation)
+        return 0;
+    // A plain MP3 file takes no values of its own, only the ID3v1 tag it was given.
+    if (!song_->writableSuffix && !(song_->preparation && song_->held.isEmpty()))
         return -1;
-    addFields(song_->values, song_->held, *song_->writableSuffix);
+    bool saved = false;
+    if (!song_->writableSuffix)
+        saved = saveWithId3v1Appended(song_->path);
+    else if (song_->preparation)
+        saved = saveInRmpForm(song_->path, *song_->preparation, song_->held);
+    else if (song_->type == SongFileType::VorbisComment)
+        saved = saveVorbisCommentFields(song_->path, song_->held);
+    else
+        saved = saveInfoFields(song_->path, song_->held);
+    if (!saved)
+        return -1;
+    song_->preparation.reset();
+    if (song_->writableSuffix)
+        addFields(song_->values, song_->held, *song_->writableSuffix);
     song_->held.clear();
     return 0;
 }
@@ -186,8 +178,7 @@ int TagLibMp3Infp::mp3_MakeId3v1(const QString& path) {
     if (song == nullptr)
         return -1;
     if ((song->tags & TagType::Id3v1) == 0) {
-        if (!appendEmptyId3v1(song->path, (song->tags & TagType::RiffSif) != 0))
-            return -1;
+        song->preparing().appendId3v1 = true;
         song->tags |= TagType::Id3v1;
     }
     return 0;
@@ -198,8 +189,7 @@ int TagLibMp3Infp::mp3_MakeRMP(const QString& path) {
     if (song == nullptr)
         return -1;
     if ((song->tags & TagType::RiffSif) == 0) {
-        if (!convertToRmpForm(song->path))
-            return -1;
+        song->preparing().fromPlainMp3 = true;
         song->tags |= TagType::RiffSif;
         song->writableSuffix = kRmpSuffix;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Mp3Infp.h"
+#include "platform/codecs/RiffSif.h"
 #include "platform/codecs/SongTagFields.h"
 
 #include <QHash>
@@ -12,8 +13,9 @@ namespace lccd {
 // The program's tag library, over TagLib: RIFF INFO of WAV files and of MP3 files in RMP form
 // and the Vorbis comment of FLAC and Ogg files (read and written), ID3v1, ID3v2 and APE tags of
 // plain MP3 files (read only). A file's kind is told by its content, not by its name. Every
-// change to a song is written to a new file that replaces the song only once complete and
-// checked, and only the loaded file is ever changed.
+// change to a song, an MP3 file's new ID3v1 tag and RMP form included, is made by Save as one
+// new file that replaces the song only once complete and checked, and only the loaded file is
+// ever changed.
 class TagLibMp3Infp : public Mp3Infp {
 public:
     static constexpr quint32 kVersion = 0x211;
@@ -39,6 +41,14 @@ private:
         // for RMP form); nothing for a plain MP3 file.
         std::optional<QByteArray> writableSuffix;
         TagFields held; // by INFO id, for the next Save
+        // The ID3v1 tag and the RMP form made for an MP3 file, written with the next Save so
+        // that the song is replaced once.
+        std::optional<RmpPreparation> preparation;
+        RmpPreparation& preparing() {
+            if (!preparation)
+                preparation.emplace();
+            return *preparation;
+        }
     };
 
     static std::optional<Song> readSong(const QString& path);

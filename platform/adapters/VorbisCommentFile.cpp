@@ -1,6 +1,7 @@
 #include "platform/adapters/VorbisCommentFile.h"
 
 #include "platform/FileReplace.h"
+#include "platform/ReplacementFile.h"
 #include "platform/adapters/TagLibText.h"
 #include "platform/codecs/CodedAudio.h"
 
@@ -11,8 +12,11 @@
 #include <utility>
 
 #include <taglib/flacfile.h>
+#include <taglib/id3v2framefactory.h>
 #include <taglib/oggflacfile.h>
 #include <taglib/opusfile.h>
+#include <taglib/tbytevectorstream.h>
+#include <taglib/tfilestream.h>
 #include <taglib/vorbisfile.h>
 #include <taglib/xiphcomment.h>
 
@@ -26,20 +30,21 @@ const std::array<std::pair<const char*, const char*>, 6> kCommentNames = {{{"INA
                                                                            {"ICRD", "DATE"},
                                                                            {"IGNR", "GENRE"}}};
 
-template <typename OggFile> std::unique_ptr<OggFile> validOgg(const char* fileName) {
-    auto file = std::make_unique<OggFile>(fileName, false);
+template <typename OggFile> std::unique_ptr<OggFile> validOgg(TagLib::IOStream& stream) {
+    stream.seek(0);
+    auto file = std::make_unique<OggFile>(&stream, false);
     return file->isValid() ? std::move(file) : nullptr;
 }
 
-// A FLAC or Ogg song opened by TagLib, with its comment (made, empty, for a FLAC file that has
-// none).
+// A FLAC or Ogg song opened by TagLib from stream, with its comment (made, empty, for a FLAC
+// file that has none).
 class CommentedSong {
 public:
-    explicit CommentedSong(const QString& path) {
-        const QByteArray name = QFile::encodeName(path);
-        switch (codedContainerOf(path)) {
+    CommentedSong(TagLib::IOStream& stream, CodedContainer container) {
+        switch (container) {
         case CodedContainer::Flac: {
-            auto flac = std::make_unique<TagLib::FLAC::File>(name.constData(), false);
+            auto flac = std::make_unique<TagLib::FLAC::File>(
+                &stream, TagLib::ID3v2::FrameFactory::instance(), false);
             if (flac->isValid())
                 comment_ = flac->xiphComment(true);
             file_ = std::move(flac);
@@ -47,11 +52,11 @@ public:
         }
         case CodedContainer::Ogg:
             // Each reader checks the codec that the stream's first packet names.
-            if (auto vorbis = validOgg<TagLib::Ogg::Vorbis::File>(name.constData()))
+            if (auto vorbis = validOgg<TagLib::Ogg::Vorbis::File>(stream))
                 setOgg(std::move(vorbis));
-            else if (auto opus = validOgg<TagLib::Ogg::Opus::File>(name.constData()))
+            else if (auto opus = validOgg<TagLib::Ogg::Opus::File>(stream))
                 setOgg(std::move(opus));
-            else if (auto flac = validOgg<TagLib::Ogg::FLAC::File>(name.constData()))
+            else if (auto flac = validOgg<TagLib::Ogg::FLAC::File>(stream))
                 setOgg(std::move(flac));
             break;
         case CodedContainer::None:
@@ -102,38 +107,72 @@ void applyChanges(TagLib::Ogg::XiphComment& comment, const TagFields& changes) {
     }
 }
 
-bool writeChanges(const QString& path, const TagFields& changes) {
-    CommentedSong song(path);
-    if (song.comment() == nullptr)
-        return false;
-    applyChanges(*song.comment(), changes);
-    return song.save();
-}
+// The whole song, read into memory for TagLib to change: every byte of the new version is then
+// written, and checked, by the program's own writer.
+class SongInMemory {
+public:
+    explicit SongInMemory(const QString& path) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            if (bytes.size() == file.size())
+                stream_ = std::make_unique<TagLib::ByteVectorStream>(
+                    TagLib::ByteVector(bytes.constData(), uint(bytes.size())));
+        }
+    }
+    bool isRead() const { return stream_ != nullptr; }
+    TagLib::ByteVectorStream& stream() { return *stream_; }
+    QByteArray bytes() const {
+        const TagLib::ByteVector& data = *stream_->data();
+        return QByteArray(data.data(), qsizetype(data.size()));
+    }
 
-} // namespace
+private:
+    std::unique_ptr<TagLib::ByteVectorStream> stream_;
+};
 
-std::optional<TagFields> readVorbisCommentFields(const QString& path) {
-    const CommentedSong song(path);
+std::optional<TagFields> fieldsOf(TagLib::IOStream& stream, CodedContainer container) {
+    const CommentedSong song(stream, container);
     if (song.comment() == nullptr)
         return std::nullopt;
     return songFields(*song.comment());
 }
 
+} // namespace
+
+std::optional<TagFields> readVorbisCommentFields(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    TagLib::FileStream stream(name.constData(), true);
+    if (!stream.isOpen())
+        return std::nullopt;
+    return fieldsOf(stream, codedContainerOf(path));
+}
+
 bool saveVorbisCommentFields(const QString& path, const TagFields& changes) {
-    const std::optional<TagFields> stored = readVorbisCommentFields(path);
+    const CodedContainer container = codedContainerOf(path);
+    SongInMemory song(path);
+    if (!song.isRead())
+        return false;
+    const std::optional<TagFields> stored = fieldsOf(song.stream(), container);
     if (!stored)
         return false;
     TagFields expected = *stored;
     for (auto change = changes.begin(); change != changes.end(); ++change)
         expected.insert(change.key(), change.value());
-    return replaceFile(path, [&](QFile& replacement) {
-        QFile song(path);
-        if (!song.open(QIODevice::ReadOnly) || !copyRange(song, 0, song.size(), replacement) ||
-            !replacement.flush())
+    {
+        CommentedSong commented(song.stream(), container);
+        if (commented.comment() == nullptr)
             return false;
-        const QString copy = replacement.fileName();
-        return writeChanges(copy, changes) && readVorbisCommentFields(copy) == expected &&
-               sameCodedAudio(path, copy);
+        applyChanges(*commented.comment(), changes);
+        if (!commented.save())
+            return false;
+    }
+    const QByteArray changed = song.bytes();
+    return replaceFile(path, [&](ReplacementFile& replacement) {
+        replacement.write(changed);
+        const QString copy = replacement.readablePath();
+        return replacement.device().seek(0) && replacement.device().readAll() == changed &&
+               readVorbisCommentFields(copy) == expected && sameCodedAudio(path, copy);
     });
 }
 

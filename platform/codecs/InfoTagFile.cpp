@@ -1,6 +1,7 @@
 #include "platform/codecs/InfoTagFile.h"
 
 #include "platform/FileReplace.h"
+#include "platform/ReplacementFile.h"
 
 #include <QFile>
 #include <QSet>
@@ -42,7 +43,7 @@ InfoList splitInfo(const RiffChunk& chunk, const QByteArray& list) {
     return info;
 }
 
-InfoList readInfoList(QFile& file, const RiffLayout& layout) {
+InfoList readInfoList(QIODevice& file, const RiffLayout& layout) {
     for (const RiffChunk& chunk : layout.chunks) {
         if (chunk.id != "LIST" || readAt(file, chunk.dataOffset, 4) != "INFO")
             continue;
@@ -94,7 +95,8 @@ QByteArray rebuiltInfo(const InfoList& info, const TagFields& changes) {
 
 // The size field a copied chunk gets: its true size, or, in a 64-bit form where the source left
 // it to the ds64 chunk, still that.
-std::optional<quint32> sizeField(QFile& source, const RiffLayout& layout, const RiffChunk& chunk) {
+std::optional<quint32> sizeField(QIODevice& source, const RiffLayout& layout,
+                                 const RiffChunk& chunk) {
     const QByteArray original = readAt(source, chunk.dataOffset - 4, 4);
     if (layout.is64Bit() && original.size() == 4 &&
         qFromLittleEndian<quint32>(original.constData()) == kSizeInDs64)
@@ -104,14 +106,14 @@ std::optional<quint32> sizeField(QFile& source, const RiffLayout& layout, const 
     return quint32(chunk.size);
 }
 
-bool writeChunk(QFile& out, const QByteArray& id, quint32 sizeField, QFile& source, qint64 offset,
-                qint64 size) {
+bool writeChunk(QIODevice& out, const QByteArray& id, quint32 sizeField, QIODevice& source,
+                qint64 offset, qint64 size) {
     return out.write(riffChunkHeader(id, sizeField)) == 8 && copyRange(source, offset, size, out) &&
            ((size & 1) == 0 || out.write("\0", 1) == 1);
 }
 
 // Sets the RIFF size (and in a 64-bit form the ds64 chunk's sizes) to what was written.
-bool finishSizes(QFile& source, const RiffLayout& layout, QFile& out) {
+bool finishSizes(QIODevice& source, const RiffLayout& layout, QIODevice& out) {
     const qint64 riffSize = out.size() - 8;
     const QByteArray originalHeader = readAt(source, 4, 4);
     const bool riffSizeInDs64 =
@@ -166,8 +168,8 @@ std::optional<TagFields> readInfoFields(const QString& path) {
     return fields;
 }
 
-bool writeWithInfoChanges(QFile& source, const RiffLayout& layout, const TagFields& changes,
-                          QFile& out) {
+bool writeWithInfoChanges(QIODevice& source, const RiffLayout& layout, const TagFields& changes,
+                          QIODevice& out) {
     const InfoList info = readInfoList(source, layout);
     const QByteArray list = rebuiltInfo(info, changes);
     if (out.write(layout.magic + QByteArray(4, '\0') + layout.form) != kRiffHeaderSize)
@@ -193,8 +195,8 @@ bool writeWithInfoChanges(QFile& source, const RiffLayout& layout, const TagFiel
     return trailing <= 0 || copyRange(source, layout.chunksEnd(), trailing, out);
 }
 
-bool holdsInfoChanges(QFile& source, const RiffLayout& layout, const TagFields& changes,
-                      QFile& out) {
+bool holdsInfoChanges(QIODevice& source, const RiffLayout& layout, const TagFields& changes,
+                      QIODevice& out) {
     const std::optional<RiffLayout> written = readRiffLayout(out);
     if (!written || written->magic != layout.magic || written->form != layout.form)
         return false;
@@ -232,13 +234,13 @@ bool holdsInfoChanges(QFile& source, const RiffLayout& layout, const TagFields& 
 }
 
 bool saveInfoFields(const QString& path, const TagFields& changes) {
-    return replaceFile(path, [&](QFile& replacement) {
+    return replaceFile(path, [&](ReplacementFile& replacement) {
         QFile song(path);
         if (!song.open(QIODevice::ReadOnly))
             return false;
         const std::optional<RiffLayout> layout = readRiffLayout(song);
-        return layout && writeWithInfoChanges(song, *layout, changes, replacement) &&
-               replacement.flush() && holdsInfoChanges(song, *layout, changes, replacement);
+        return layout && writeWithInfoChanges(song, *layout, changes, replacement.device()) &&
+               holdsInfoChanges(song, *layout, changes, replacement.device());
     });
 }
 

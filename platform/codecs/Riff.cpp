@@ -19,7 +19,7 @@ struct RiffHeader {
     quint32 size;
 };
 
-std::optional<RiffHeader> riffHeader(QFile& file) {
+std::optional<RiffHeader> riffHeader(QIODevice& file) {
     if (!file.seek(0))
         return std::nullopt;
     const QByteArray header = file.read(kFileHeaderSize);
@@ -73,7 +73,7 @@ bool isPrintableId(const QByteArray& id) {
 }
 
 // Whether a chunk header starts at offset: a printable id and a size that fits in the file.
-bool chunkFollows(QFile& file, qint64 offset, qint64 fileSize) {
+bool chunkFollows(QIODevice& file, qint64 offset, qint64 fileSize) {
     if (offset + kChunkHeaderSize > fileSize || !file.seek(offset))
         return false;
     const QByteArray header = file.read(kChunkHeaderSize);
@@ -95,7 +95,7 @@ qint64 RiffLayout::chunksEnd() const {
     return chunks.isEmpty() ? kFileHeaderSize : chunks.back().end();
 }
 
-std::optional<RiffLayout> readRiffLayout(QFile& file) {
+std::optional<RiffLayout> readRiffLayout(QIODevice& file) {
     const std::optional<RiffHeader> header = riffHeader(file);
     if (!header)
         return std::nullopt;

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-class QFile;
+class QIODevice;
 class QString;
 
 // The chunk structure of RIFF files: WAV files, their 64-bit forms RF64 and BW64, and MP3 files
@@ -40,7 +40,7 @@ struct RiffLayout {
 // header. Chunks are listed while they lie inside the file; a damaged tail ends the list, except
 // that a "data" chunk is cut to the bytes present (or, when it declares no size but audio
 // follows it, runs to the end of the file).
-std::optional<RiffLayout> readRiffLayout(QFile& file);
+std::optional<RiffLayout> readRiffLayout(QIODevice& file);
 
 // The form type of the file at path; empty when it is no RIFF file or cannot be read.
 QByteArray riffFormOf(const QString& path);

@@ -2,7 +2,10 @@
 
 #include "platform/FileReplace.h"
 #include "platform/Mp3Infp.h"
+#include "platform/ReplacementFile.h"
+#include "platform/codecs/InfoTagFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QtEndian>
 
@@ -14,16 +17,16 @@ namespace {
 constexpr qint64 kId3v1Size = 128;
 constexpr qint64 kMaxChunkSize = std::numeric_limits<quint32>::max() - 64;
 
-bool writePadFor(quint32 size, QFile& out) {
+bool writePadFor(quint32 size, QIODevice& out) {
     return (size & 1) == 0 || out.write("\0", 1) == 1;
 }
 
 // Starts a RIFF file whose size field is filled in by finishRiff.
-bool startRiff(const QByteArray& form, QFile& out) {
+bool startRiff(const QByteArray& form, QIODevice& out) {
     return out.write(riffChunkHeader("RIFF", 0) + form) == 12;
 }
 
-bool finishRiff(QFile& out) {
+bool finishRiff(QIODevice& out) {
     const qint64 size = out.size() - 8;
     if (size > kMaxChunkSize)
         return false;
@@ -41,7 +44,7 @@ QByteArray emptyId3v1Tag() {
     return tag;
 }
 
-quint32 id3TagsOfStream(QFile& file, qint64 offset, qint64 length) {
+quint32 id3TagsOfStream(QIODevice& file, qint64 offset, qint64 length) {
     quint32 tags = 0;
     if (length >= 10 && readAt(file, offset, 3) == "ID3")
         tags |= TagType::Id3v2;
@@ -50,15 +53,16 @@ quint32 id3TagsOfStream(QFile& file, qint64 offset, qint64 length) {
     return tags;
 }
 
-bool writeRmpForm(QFile& mp3, QFile& out) {
-    const qint64 size = mp3.size();
+bool writeRmpForm(QIODevice& mp3, const QByteArray& appended, QIODevice& out) {
+    const qint64 size = mp3.size() + appended.size();
     return size <= kMaxChunkSize && startRiff(kRmpForm, out) &&
-           out.write(riffChunkHeader("data", quint32(size))) == 8 && copyRange(mp3, 0, size, out) &&
+           out.write(riffChunkHeader("data", quint32(size))) == 8 &&
+           copyRange(mp3, 0, mp3.size(), out) && out.write(appended) == appended.size() &&
            writePadFor(quint32(size), out) && finishRiff(out);
 }
 
-bool writeWithDataAppended(QFile& source, const RiffLayout& layout, const QByteArray& bytes,
-                           QFile& out) {
+bool writeWithDataAppended(QIODevice& source, const RiffLayout& layout, const QByteArray& bytes,
+                           QIODevice& out) {
     const RiffChunk* data = layout.find("data");
     if (data == nullptr || !startRiff(layout.form, out))
         return false;
@@ -75,6 +79,51 @@ bool writeWithDataAppended(QFile& source, const RiffLayout& layout, const QByteA
         copied = qMin(chunk.end(), source.size());
     }
     return finishRiff(out) && copyRange(source, copied, source.size() - copied, out);
+}
+
+bool saveWithId3v1Appended(const QString& path) {
+    QFile song(path);
+    if (!song.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray tag = emptyId3v1Tag();
+    return replaceFile(path, [&](ReplacementFile& replacement) {
+        QIODevice& out = replacement.device();
+        return copyRange(song, 0, song.size(), out) && out.write(tag) == tag.size() &&
+               sameBytes(song, 0, out, 0, song.size()) &&
+               readAt(out, song.size(), tag.size()) == tag;
+    });
+}
+
+bool saveInRmpForm(const QString& path, const RmpPreparation& preparation,
+                   const TagFields& changes) {
+    QFile song(path);
+    if (!song.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray appended = preparation.appendId3v1 ? emptyId3v1Tag() : QByteArray();
+    // The prepared form is staged in memory, so the song is replaced once, not step by step.
+    QBuffer staged;
+    staged.open(QIODevice::ReadWrite);
+    const std::optional<RiffLayout> songLayout =
+        preparation.fromPlainMp3 ? std::nullopt : readRiffLayout(song);
+    const RiffChunk* songData = songLayout ? songLayout->find("data") : nullptr;
+    const bool prepared =
+        preparation.fromPlainMp3
+            ? writeRmpForm(song, appended, staged)
+            : songLayout && writeWithDataAppended(song, *songLayout, appended, staged);
+    const std::optional<RiffLayout> layout = prepared ? readRiffLayout(staged) : std::nullopt;
+    const RiffChunk* data = layout ? layout->find("data") : nullptr;
+    const qint64 mpegStart = preparation.fromPlainMp3 ? 0 : songData ? songData->dataOffset : -1;
+    const qint64 mpegSize = preparation.fromPlainMp3 ? song.size() : songData ? songData->size : 0;
+    const bool keepsMpeg = data != nullptr && mpegStart >= 0 &&
+                           data->size == mpegSize + appended.size() &&
+                           sameBytes(song, mpegStart, staged, data->dataOffset, mpegSize) &&
+                           readAt(staged, data->dataOffset + mpegSize, appended.size()) == appended;
+    if (!keepsMpeg)
+        return false;
+    return replaceFile(path, [&](ReplacementFile& replacement) {
+        return writeWithInfoChanges(staged, *layout, changes, replacement.device()) &&
+               holdsInfoChanges(staged, *layout, changes, replacement.device());
+    });
 }
 
 } // namespace lccd

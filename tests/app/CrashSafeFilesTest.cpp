@@ -118,12 +118,14 @@ const Writer kWriters[] = {
     {"ID3v1 tag for an MP3 file", "song.mp3", taglessMp3,
      [](const QString& path) {
          TagLibMp3Infp library;
-         return library.Load(path) != 0 || library.mp3_MakeId3v1(path) != 0;
+         return library.Load(path) != 0 || library.mp3_MakeId3v1(path) != 0 ||
+                library.Save(path) != 0;
      }},
     {"RMP form of an MP3 file", "song.mp3", taglessMp3,
      [](const QString& path) {
          TagLibMp3Infp library;
-         return library.Load(path) != 0 || library.mp3_MakeRMP(path) != 0;
+         return library.Load(path) != 0 || library.mp3_MakeRMP(path) != 0 ||
+                library.SetValue("INAM_rmp", "new") != 0 || library.Save(path) != 0;
      }},
     {"PDF export", "sheet.pdf", someText,
      [](const QString& path) { return reported([&] { exportPagePdf(page(), path); }); }},
