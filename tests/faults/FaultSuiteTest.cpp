@@ -195,10 +195,12 @@ TEST_P(FaultSuite, EveryFailedCallLeavesOldOrNewFiles) {
             if (call.isEmpty())
                 problems.prepend(QStringLiteral("the call was never made"));
             for (const QString& problem : problems)
-                failures.append(QStringLiteral("| %1 #%2 %3 | %4 | %5 |")
+                failures.append(QStringLiteral("| %1 #%2 %3 | %4 | %5 | %6 |")
                                     .arg(kind)
                                     .arg(nth)
-                                    .arg(injected.error, call, problem));
+                                    .arg(injected.error, call)
+                                    .arg(run.exitCode)
+                                    .arg(problem));
         }
     }
     test::restore(folder, {});
@@ -207,7 +209,7 @@ TEST_P(FaultSuite, EveryFailedCallLeavesOldOrNewFiles) {
                 static_cast<long long>(failures.size()));
     if (!failures.isEmpty())
         ADD_FAILURE() << writer.name << ": " << failures.size() << " problems in " << cases
-                      << " cases\n| fault | failed call | what was wrong |\n"
+                      << " cases\n| fault | failed call | exit | what was wrong |\n"
                       << failures.join(QLatin1Char('\n')).toStdString();
 }
 
