@@ -17,12 +17,16 @@ QString itemKey(int index) {
     return QLatin1String("Item") + QString::number(index);
 }
 
+void addGeneralSection(IniFile& ini) {
+    ini.writeString(QStringLiteral("General"), QStringLiteral("Name"),
+                    QStringLiteral("MarovellApplication"));
+}
+
 } // namespace
 
 void createIniFile(const QString& iniPath) {
     IniFile ini(iniPath);
-    ini.writeString(QStringLiteral("General"), QStringLiteral("Name"),
-                    QStringLiteral("MarovellApplication"));
+    addGeneralSection(ini);
     ini.save();
 }
 
@@ -49,9 +53,10 @@ IniStoreOutcome SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>&
                                 const std::function<void()>& whileStoring) {
     IniFile ini(iniPath);
     const bool created = !ini.exists();
-    if (created)
-        createIniFile(iniPath);
+    // A new file is written once, with its General section: a failure leaves no file at all.
     ini.load();
+    if (created)
+        addGeneralSection(ini);
     ini.eraseSection(kSection);
     if (!rows.isEmpty()) // an empty list leaves no section
         ini.reserve(kSection, rows.size());
