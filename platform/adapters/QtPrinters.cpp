@@ -250,7 +250,12 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
         QFile draft(pdfDraft.fileName());
         if (!draft.open(QIODevice::ReadOnly))
             throw AppError::cannotCreate(*pdfPath);
-        writeFileAtomically(*pdfPath, draft.readAll());
+        // Qt does not tell when the draft could not be written whole (a full temporary folder);
+        // a complete PDF ends with its end-of-file marker.
+        const QByteArray pdf = draft.readAll();
+        if (!pdf.trimmed().endsWith("%%EOF"))
+            throw AppError::cannotWrite(*pdfPath);
+        writeFileAtomically(*pdfPath, pdf);
     }
     return printed;
 }

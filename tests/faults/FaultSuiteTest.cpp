@@ -87,6 +87,23 @@ const Writer kWriters[] = {
          return QStringList{QStringLiteral("sheet"), QStringLiteral("Avery L6043"),
                             QStringLiteral("-o"), pathIn(f, "out.csv")};
      }},
+    {"calibration",
+     [](const QString& f) -> std::optional<QStringList> {
+         return QStringList{QStringLiteral("calibration"), QStringLiteral("-o"),
+                            pathIn(f, "calibration.csv")};
+     }},
+    {"render_png",
+     [](const QString& f) -> std::optional<QStringList> {
+         writeTinyLayout(pathIn(f, "layout.csv"), QStringLiteral("new"));
+         const QStringList render{QStringLiteral("render"), pathIn(f, "layout.csv"),
+                                  QStringLiteral("-o"), pathIn(f, "out.png")};
+         writeTinyLayout(pathIn(f, "old.csv"), QStringLiteral("old"));
+         if (test::runCli({QStringLiteral("render"), pathIn(f, "old.csv"), QStringLiteral("-o"),
+                           pathIn(f, "out.png")})
+                 .exitCode != 0)
+             return std::nullopt;
+         return render;
+     }},
     {"disc",
      [](const QString& f) -> std::optional<QStringList> {
          twoWavSongs(f);
