@@ -44,12 +44,6 @@ QString resolvedTarget(const QString& path) {
     return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
 }
 
-mode_t creationMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // Attributes a file system may refuse to anyone but its administrator, or not keep at all: the
 // new version goes without them rather than not at all.
 bool mayGoWithout(const char* name, int error) {
@@ -93,14 +87,17 @@ ReplacementFile::ReplacementFile(const QString& target) : target_(resolvedTarget
         if (!isChangeableFile(target_))
             throw AppError::cannotWrite(target_);
     }
+    // A new file gets the mode the umask leaves; a replacement stays private until it takes
+    // the old file's mode.
+    const mode_t mode = exists_ ? 0600 : 0666;
     const QByteArray folder = QFile::encodeName(QFileInfo(target_).absolutePath());
     folder_ = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder_ >= 0)
-        fd_ = ::openat(folder_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        fd_ = ::openat(folder_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
     // Some file systems (FAT on a USB stick among them) keep no unnamed files.
     for (int attempt = 0; folder_ >= 0 && fd_ < 0 && attempt < 8; ++attempt) {
         const QByteArray name = temporaryName();
-        fd_ = ::openat(folder_, name.constData(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
+        fd_ = ::openat(folder_, name.constData(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, mode);
         if (fd_ >= 0)
             namedAs_ = QString::fromLatin1(name);
         else if (errno != EEXIST)
@@ -153,17 +150,12 @@ QString ReplacementFile::readablePath() const {
 }
 
 void ReplacementFile::takeOverAttributes() {
-    if (!exists_) {
-        if (::fchmod(fd_, creationMode()) != 0)
-            failWriting();
-        return;
-    }
+    if (!exists_)
+        return; // made with the mode a new file gets
     const QByteArray path = QFile::encodeName(target_);
     struct stat status {};
-    if (::stat(path.constData(), &status) != 0) {
-        exists_ = false; // removed meanwhile: the new version is a new file
-        return takeOverAttributes();
-    }
+    if (::stat(path.constData(), &status) != 0)
+        return; // removed meanwhile: the new version becomes a new file
     // Only an administrator may give a file away; anyone else's files stay theirs anyway. The
     // mode comes after the owner, whose change clears the set-user-ID and set-group-ID bits.
     if (::fchown(fd_, status.st_uid, status.st_gid) != 0 && errno != EPERM)
