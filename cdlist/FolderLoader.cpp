@@ -101,6 +101,7 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
     editor.disc().albumTitle = QDir(folder).dirName();
     emit editor.discChanged();
     FillTracksFromFiles(editor, songs);
+    editor.rememberLoadedSongs(false);
     return std::nullopt;
 }
 
