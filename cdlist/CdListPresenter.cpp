@@ -43,6 +43,14 @@ void CdListPresenter::ClearCdList() {
     emit discChanged();
     setPositionText(QString());
     tracks_.clearTracks();
+    loadedSongs_.clear();
+}
+
+void CdListPresenter::rememberLoadedSongs(bool fromProject) {
+    loadedSongs_.clear();
+    for (const TrackRow& row : tracks_.rows())
+        if (!row.fileName.isEmpty())
+            loadedSongs_.insert(row.fileName, {row, fromProject});
 }
 
 void CdListPresenter::showSelection(int songNumber) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cdlist/DiscInfo.h"
+#include "cdlist/LoadedSongs.h"
 #include "cdlist/SongLengths.h"
 #include "cdlist/StatusPanel.h"
 #include "cdlist/TrackTableModel.h"
@@ -47,9 +48,15 @@ public:
     // Shows the totals in the totals label and as a status message; returns the count.
     int RecountTracks();
 
-    // Empties the disc fields and every row. The folder and jacket paths and the genre text
-    // stay (the jacket box shows nothing); the totals and time labels keep their texts.
+    // Empties the disc fields and every row and forgets the loaded songs. The folder and jacket
+    // paths and the genre text stay (the jacket box shows nothing); the totals and time labels
+    // keep their texts.
     void ClearCdList();
+
+    // Remembers every song row that names a file as it stands now, at the end of a load: its
+    // values were read from the folder's project file, or from the songs' own tags.
+    void rememberLoadedSongs(bool fromProject);
+    const LoadedSongs& loadedSongs() const { return loadedSongs_; }
 
     void ShowStatusMessage(const QString& message) { status_.ShowStatusMessage(message); }
 
@@ -85,6 +92,7 @@ private:
 
     TrackTableModel tracks_;
     DiscInfo disc_;
+    LoadedSongs loadedSongs_;
     StatusPanel status_;
     SongServices songs_;
     SongLengths songLengths_;

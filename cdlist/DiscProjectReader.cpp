@@ -47,6 +47,7 @@ public:
         for (const QByteArray& line : lines)
             if (!isBlankLine(line))
                 readLine(line);
+        editor_.rememberLoadedSongs(true);
         emit editor_.discChanged();
         editor_.showPosition(1, editor_.RecountTracks());
     }

@@ -18,7 +18,8 @@ class CdListPresenter;
 //   row in line order.
 // A song whose file lies in the disc's folder gets its print check on and its playing time
 // measured; one whose file is missing keeps its check off. Songs beyond the list's 25 rows are
-// dropped. Afterwards the totals are recounted and the position box shows the first row.
+// dropped. Afterwards the rows are remembered as loaded from a project, the totals are
+// recounted and the position box shows the first row.
 void readDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines);
 
 } // namespace lccd

@@ -6,50 +6,22 @@
 #include "cdlist/DiscCodePage.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProject.h"
+#include "cdlist/DiscSongTags.h"
 #include "cdlist/DiscTracks.h"
 #include "cdlist/LabelLayout.h"
-#include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
 #include "common/MyCommonW.h"
+#include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
-#include "platform/EventWait.h"
 #include "platform/FileIO.h"
 #include "platform/Messages.h"
-
-#include <QFileInfo>
 
 #include <array>
 #include <utility>
 
 namespace lccd {
 namespace {
-
-constexpr int kWaitAfterTagWriteMs = 150;
-
-// Writes the tags of the songs written to the project into their files, leaving files whose
-// tags already hold these values alone and skipping songs whose file is missing. Returns what
-// went wrong, one message per song.
-QStringList writeSongTags(Mp3Infp& library, const DiscInfo& disc, const TrackRows& tracks) {
-    const QString comment = lastPathComponent(disc.jacketPath);
-    const int count = projectTrackCount(tracks);
-    QStringList problems;
-    for (int songNumber = 1; songNumber <= count; ++songNumber) {
-        const TrackRow& song = tracks[size_t(songNumber - 1)];
-        const QString path = existingFileInFolder(disc.folderPath, trimW(song.fileName))
-                                 .value_or(songFilePath(disc.folderPath, trimW(song.fileName)));
-        if (!QFileInfo(path).isFile())
-            continue;
-        const TagWriteResult result = WriteTrackTags(
-            library, path, {song.title, song.performer, song.album, song.year, song.genre, comment},
-            true);
-        if (const QString problem = tagWriteProblem(path, result); !problem.isEmpty())
-            problems.append(problem);
-        if (result == TagWriteResult::Written || result == TagWriteResult::Failed)
-            WaitWithEvents(kWaitAfterTagWriteMs);
-    }
-    return problems;
-}
 
 // Song files and a folder whose names the files cannot hold stop the save before it writes: a
 // reload would not find them again.
@@ -90,6 +62,45 @@ std::optional<QString> writeCdTextFile(const QString& path, const DiscInfo& disc
     return std::nullopt;
 }
 
+// The files a save writes, in order, and how far it got, so that a save stopped by a failure
+// can tell what it wrote and what it did not.
+class SaveProgress {
+public:
+    explicit SaveProgress(QStringList planned) : planned_(std::move(planned)) {}
+
+    void written(const QString& path) { written_.append(path); }
+    void leftOut(const QString& path) { planned_.removeAll(path); }
+    void tagged(const QStringList& songs) { tagged_ = songs; }
+
+    // The error's message, followed by the files written, those not written and the songs
+    // already tagged.
+    AppError stoppedBy(const AppError& error) const {
+        QStringList lines{error.message()};
+        lines.append(written_.isEmpty() ? QStringLiteral("保存したファイルはありません")
+                                        : QStringLiteral("保存したファイル: ") + names(written_));
+        QStringList notWritten = planned_;
+        for (const QString& path : written_)
+            notWritten.removeAll(path);
+        if (!notWritten.isEmpty())
+            lines.append(QStringLiteral("保存できなかったファイル: ") + names(notWritten));
+        if (!tagged_.isEmpty())
+            lines.append(QStringLiteral("タグを書き込んだ曲: ") + names(tagged_));
+        return AppError(lines.join(QLatin1Char('\n')));
+    }
+
+private:
+    static QString names(const QStringList& paths) {
+        QStringList names;
+        for (const QString& path : paths)
+            names.append(lastPathComponent(path));
+        return names.join(QStringLiteral(", "));
+    }
+
+    QStringList planned_;
+    QStringList written_;
+    QStringList tagged_;
+};
+
 // Clears the running flag however the save ends.
 class RunningFlag {
 public:
@@ -129,7 +140,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     // it while the save lets events through.
     const DiscInfo disc = editor_.disc();
     const TrackRows tracks = editor_.tracks().rows();
-    const QString base = discFileBase(disc);
+    const LoadedSongs loadedSongs = editor_.loadedSongs();
 
     std::optional<DiscLabelSheet> labelSheet;
     if (!settings.labelProduct.isEmpty()) {
@@ -145,36 +156,80 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
 
-    const QList<QByteArray> projectLines = discProjectLines(disc, tracks);
-    const QStringList tagProblems =
-        settings.setId3Tag ? writeSongTags(editor_.tagLibrary(), disc, tracks) : QStringList();
-    writeFileAtomically(base + QStringLiteral(".txt"), joinLinesCrLf(projectLines));
-
-    if (!settings.noCut && !tracks[0].isChecked() &&
-        AskOkCancel(QStringLiteral("WAVファイルが[無分割]ではないですか"), QStringLiteral("確認")))
-        settings.noCut = true;
-    writeCueSheet(base + QStringLiteral(".cue"), disc, tracks, {settings.noCut, settings.addGap},
-                  editor_.status());
-    QString extensions = QStringLiteral(".txt .cue .csv");
-    std::optional<QString> cdTextProblem;
-    if (settings.writeCdText) {
-        cdTextProblem = writeCdTextFile(base + QStringLiteral(".cdt"), disc, tracks, settings.noCut,
-                                        editor_.status());
-        if (!cdTextProblem)
-            extensions += QStringLiteral(" .cdt");
+    // Every song is read and every question asked before anything is written.
+    QList<SongTagUpdate> tagUpdates;
+    bool takeProject = settings.projectTags == ProjectTagChoice::UseProject;
+    if (settings.setId3Tag) {
+        tagUpdates = planSongTags(editor_.tagLibrary(), disc, tracks, loadedSongs);
+        if (settings.projectTags == ProjectTagChoice::Ask && anyProjectDifference(tagUpdates)) {
+            const std::optional<bool> answer = askProjectOverSongs(tagUpdates);
+            if (!answer)
+                return std::nullopt;
+            takeProject = *answer;
+        }
     }
-
-    const QString labelPath = base + QStringLiteral(".csv");
-    writeLabelLayout(labelPath, loadLabelTemplate(settings.programPaths, settings.templateName),
-                     disc, tracks, labelSheet ? &*labelSheet : nullptr);
-    QStringList report =
-        QStringList{QStringLiteral("保存しました: %1 (%2)").arg(base, extensions)} + tagProblems;
-    if (cdTextProblem)
-        report.append(*cdTextProblem);
+    untaggedSongs_.clear();
+    QStringList report = writeFiles(disc, tracks, labelSheet ? &*labelSheet : nullptr,
+                                    {tagUpdates, takeProject}, settings);
     if (labelSheet && !labelSheet->message.isEmpty())
         report.append(labelSheet->message);
     editor_.ShowStatusMessage(report.join(QStringLiteral(" / ")));
-    return labelPath;
+    return discFileBase(disc) + QStringLiteral(".csv");
+}
+
+QStringList DiscSaveCommand::writeFiles(const DiscInfo& disc, const TrackRows& tracks,
+                                        const DiscLabelSheet* labelSheet, const SongTagWork& tags,
+                                        DiscSaveSettings& settings) {
+    const QString base = discFileBase(disc);
+    const QString projectPath = base + QStringLiteral(".txt");
+    const QString cuePath = base + QStringLiteral(".cue");
+    const QString cdTextPath = base + QStringLiteral(".cdt");
+    const QString labelPath = base + QStringLiteral(".csv");
+    SaveProgress progress(settings.writeCdText
+                              ? QStringList{projectPath, cuePath, cdTextPath, labelPath}
+                              : QStringList{projectPath, cuePath, labelPath});
+    try {
+        const QList<QByteArray> projectLines = discProjectLines(disc, tracks);
+        const SongTagOutcome tagged =
+            writeSongTags(editor_.tagLibrary(), tags.updates, tags.takeProject);
+        untaggedSongs_ = tagged.failed;
+        progress.tagged(tagged.written);
+        writeFileAtomically(projectPath, joinLinesCrLf(projectLines));
+        progress.written(projectPath);
+
+        if (!settings.noCut && !tracks[0].isChecked() &&
+            AskOkCancel(QStringLiteral("WAVファイルが[無分割]ではないですか"),
+                        QStringLiteral("確認")))
+            settings.noCut = true;
+        writeCueSheet(cuePath, disc, tracks, {settings.noCut, settings.addGap}, editor_.status());
+        progress.written(cuePath);
+        QString extensions = QStringLiteral(".txt .cue .csv");
+        std::optional<QString> cdTextProblem;
+        if (settings.writeCdText) {
+            cdTextProblem =
+                writeCdTextFile(cdTextPath, disc, tracks, settings.noCut, editor_.status());
+            if (cdTextProblem) {
+                progress.leftOut(cdTextPath);
+            } else {
+                progress.written(cdTextPath);
+                extensions += QStringLiteral(" .cdt");
+            }
+        }
+        writeLabelLayout(labelPath, loadLabelTemplate(settings.programPaths, settings.templateName),
+                         disc, tracks, labelSheet);
+
+        QStringList report =
+            QStringList{QStringLiteral("保存しました: %1 (%2)").arg(base, extensions)} +
+            tagged.problems;
+        if (!tagged.kept.isEmpty())
+            report.append(QStringLiteral("プロジェクトと違うタグはそのまま残しました: ") +
+                          tagged.kept.join(QStringLiteral(", ")));
+        if (cdTextProblem)
+            report.append(*cdTextProblem);
+        return report;
+    } catch (const AppError& error) {
+        throw progress.stoppedBy(error);
+    }
 }
 
 } // namespace lccd

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "cdlist/DiscLabelPlacement.h"
+#include "cdlist/DiscSongTags.h"
 #include "cdlist/LabelTemplate.h"
 #include "platform/ProgramPaths.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,6 +23,9 @@ struct DiscSaveSettings {
     bool addGap = false;
     // Write each song's tags into its file while saving.
     bool setId3Tag = false;
+    // Where a song's tag differs from the value its loaded project gives (the song was tagged
+    // after the project was written): ask, keep the song's value or write the project's.
+    ProjectTagChoice projectTags = ProjectTagChoice::Ask;
     // The label template's file name, looked up where the program reads its files.
     QString templateName = defaultTemplateName();
     ProgramPaths programPaths;
@@ -40,27 +45,42 @@ struct DiscSaveSettings {
 // the tracks the CUE sheet lists. Before anything is written, song file names (and
 // the folder) that code page 932 cannot hold stop the save, and other values that would lose
 // characters are written as "?" only when the user agrees. Tags are written on the way when
-// asked for (songs whose values are unchanged stay untouched), and without unsplit mode a first
-// song with its print check off raises the question whether the folder's WAV files are unsplit.
-// A label product that cannot be found stops the save before it writes, like the checks.
-// A finished save says so on the status panel, with any song it could not tag and how the label
-// product's paper was chosen.
+// asked for: what the user edited since the load, and what a loaded project knows about songs
+// that lack it (planSongTags); songs whose values are unchanged stay untouched. Without unsplit
+// mode a first song with its print check off raises the question whether the folder's WAV files
+// are unsplit. A label product that cannot be found stops the save before it writes, like the
+// checks. A finished save says so on the status panel, with any song it could not tag, the songs
+// that kept values the project differs in, and how the label product's paper was chosen.
 class DiscSaveCommand {
 public:
     explicit DiscSaveCommand(CdListPresenter& editor) : editor_(editor) {}
 
     // Returns the label layout's path, for the main window to open once the editor closes.
     // Returns nothing when a check fails (its message goes to the status panel and nothing is
-    // written) or when a save is already running: the waits after each tag write let window
-    // events through, and a save started from one of them is ignored. A file that cannot be
-    // written stops the command with AppError; the files written before it stay.
+    // written), when the user stops the save at a question, or when a save is already running:
+    // the waits after each tag write let window events through, and a save started from one of
+    // them is ignored. A file that cannot be written stops the command with AppError, whose
+    // message then names the files written before it (they stay) and those not written.
     std::optional<QString> run(DiscSaveSettings& settings);
 
+    // The songs (paths) whose tags the last save that wrote its files could not write.
+    const QStringList& untaggedSongs() const { return untaggedSongs_; }
+
 private:
+    struct SongTagWork {
+        QList<SongTagUpdate> updates;
+        bool takeProject = false;
+    };
+
     bool checksPass();
+    // Writes the tags and the files; returns the report for the status panel.
+    QStringList writeFiles(const DiscInfo& disc, const TrackRows& tracks,
+                           const DiscLabelSheet* labelSheet, const SongTagWork& tags,
+                           DiscSaveSettings& settings);
 
     CdListPresenter& editor_;
     bool running_ = false;
+    QStringList untaggedSongs_;
 };
 
 } // namespace lccd

@@ -104,6 +104,7 @@ std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString
     editor.disc().albumTitle = QDir(folder).dirName();
     emit editor.discChanged();
     FillTracksFromFiles(editor, songs);
+    editor.rememberLoadedSongs(false);
     return std::nullopt;
 }
 

@@ -117,16 +117,21 @@ std::array<QString, kWrittenTagCount> inFieldOrder(const TrackTags& tags) {
     return {tags.title, tags.performer, tags.album, tags.comment, tags.year, tags.genre};
 }
 
-TrackTags loadedTags(Mp3Infp& library, const QString& path) {
+TrackTags storedTags(Mp3Infp& library) {
     TrackTags tags;
     tags.title = tagText(GetTagValue(library, TagField::Title));
-    if (tags.title.isEmpty())
-        tags.title = titleFromFileName(path);
     tags.performer = tagText(GetTagValue(library, TagField::Performer));
     tags.album = tagText(GetTagValue(library, TagField::Album));
     tags.year = tagText(GetTagValue(library, TagField::Year));
     tags.comment = tagText(GetTagValue(library, TagField::Comment));
     tags.genre = tagText(GetTagValue(library, TagField::Genre));
+    return tags;
+}
+
+TrackTags loadedTags(Mp3Infp& library, const QString& path) {
+    TrackTags tags = storedTags(library);
+    if (tags.title.isEmpty())
+        tags.title = titleFromFileName(path);
     return tags;
 }
 
@@ -197,6 +202,12 @@ TrackTags ReadTrackTags(Mp3Infp& library, const QString& path, StatusPanel& stat
     return loadedTags(library, path);
 }
 
+std::optional<TrackTags> readStoredTags(Mp3Infp& library, const QString& path) {
+    if (loadSong(library, path) != LoadResult::Loaded)
+        return std::nullopt;
+    return storedTags(library);
+}
+
 TagSet ReadTagSet(Mp3Infp& library, const QString& path) {
     return loadSong(library, path) == LoadResult::Loaded ? loadedTagSet(library) : TagSet();
 }
@@ -265,6 +276,8 @@ QString tagWriteProblem(const QString& path, TagWriteResult result) {
     case TagWriteResult::Failed:
         return QStringLiteral("%1 にタグを書き込めませんでした").arg(name);
     case TagWriteResult::NoSong:
+        return QStringLiteral("%1 は曲として読み込めないため、タグを書き込みませんでした")
+            .arg(name);
     case TagWriteResult::Unchanged:
     case TagWriteResult::Written:
         break;

@@ -67,6 +67,10 @@ void setRowTags(TrackRow& row, const TrackTags& tags);
 // the file's name (and for a file that is no song, what is wrong with it).
 TrackTags ReadTrackTags(Mp3Infp& library, const QString& path, StatusPanel& status);
 
+// The song's tags as stored, silently, an empty title left empty; nothing when the song cannot be
+// loaded.
+std::optional<TrackTags> readStoredTags(Mp3Infp& library, const QString& path);
+
 // The stored values of a song as bytes, silently; all empty when the song cannot be loaded.
 struct TagSet {
     std::array<QByteArray, kWrittenTagCount> written; // Title to Genre, in TagField order
@@ -112,8 +116,8 @@ TagWritePlan planTrackTags(Mp3Infp& library, const QString& path, const TrackTag
 TagWriteResult WriteTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
                               bool compare);
 
-// A message for the status panel about a write that did not happen as asked; empty for
-// Unchanged and Written.
+// A message for the status panel about a write that did not happen as asked (a song the tag
+// library cannot load, a read-only song, a failed write); empty for Unchanged and Written.
 QString tagWriteProblem(const QString& path, TagWriteResult result);
 
 } // namespace lccd

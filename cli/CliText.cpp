@@ -35,7 +35,7 @@ Commands:
         [--offset X,Y] [--project-folder DIR]
       Prints the layout on a CUPS printer, by default the default printer.
   disc FOLDER [--album T] [--performer P] [--catalog C] [--gap] [--nocut]
-       [--template FILE] [--tags] [--lossy]
+       [--template FILE] [--tags [--overwrite-tags]] [--lossy]
       Loads the folder as the CD list editor does (its project file, or its songs - WAV,
       FLAC, MP3, Ogg Vorbis, Opus - in name order with their tags and playing times), sets
       the disc fields given and saves: the disc project (.txt), the CUE sheet (.cue) and the
@@ -97,8 +97,11 @@ Options:
                          save then does not ask about it)
   --template FILE        the label template (default LcJacketStd.lct, looked up beside the
                          program, then in <prefix>/share/lccdtool)
-  --tags                 write each song's tags into its file while saving (a song
-                         whose values are unchanged is not touched)
+  --tags                 write the songs' tags while saving: what was changed since the
+                         folder was loaded, and the project's values into songs whose tag
+                         for them is empty (a song whose values are unchanged is not touched)
+  --overwrite-tags       with --tags: where a song's tag differs from the project's value,
+                         write the project's (without it the song keeps its own)
   --lossy                write values with characters Shift-JIS lacks as "?" instead of
                          stopping the save (exit status 2)
   --drive DEV            the CD writer to burn on, such as /dev/sr0
@@ -110,7 +113,8 @@ Options:
   --version              the program's version
 
 Exit status: 0 done, 1 an error (its message on standard error, naming the file),
-2 a command line that cannot be carried out, or a check of the save that failed.
+2 a command line that cannot be carried out, or a check of the save that failed,
+3 saved, but some songs' tags were not written (those songs are listed on standard error).
 )",
         R"(使い方: lccdtool-cli コマンド [オプション]
 
@@ -127,7 +131,7 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
         [--landscape|--portrait] [--offset X,Y] [--project-folder フォルダー]
       CUPS のプリンター（省略時は既定のプリンター）で印刷します。
   disc フォルダー [--album タイトル] [--performer 演者] [--catalog 番号] [--gap] [--nocut]
-       [--template ファイル] [--tags] [--lossy]
+       [--template ファイル] [--tags [--overwrite-tags]] [--lossy]
       CDリスト編集と同じにフォルダーを読み込み（プロジェクトファイル、またはファイル名順の
       曲ファイル（WAV・FLAC・MP3・Ogg Vorbis・Opus）のタグと演奏時間）、指定の項目を設定して
       保存します。曲と同じフォルダーにプロジェクト(.txt)・CUEシート(.cue)・ジャケット用
@@ -186,8 +190,11 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
                             保存時の問合わせはしません
   --template ファイル       ジャケット・テンプレート（省略時 LcJacketStd.lct を
                             プログラムの隣、次に <prefix>/share/lccdtool で探します）
-  --tags                    保存時に曲ファイルにID3タグを設定します（内容の変わらない
+  --tags                    保存時に曲ファイルにタグを設定します。読み込んでから変えた値と、
+                            タグが空の曲にはプロジェクトの値を書きます（内容の変わらない
                             曲ファイルには触れません）
+  --overwrite-tags          --tags と一緒に指定し、曲のタグがプロジェクトの値と違うときに
+                            プロジェクトの値で書き換えます（省略時は曲のタグを残します）
   --lossy                   Shift-JISにない文字を「?」にして保存します（省略時は保存を
                             止めて終了コード 2）
   --drive デバイス          書き込みに使うドライブ（/dev/sr0 など）
@@ -198,7 +205,8 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
   --version                 バージョン
 
 終了コード: 0 成功、1 エラー（ファイル名を含むメッセージを標準エラーに出します）、
-2 コマンドラインの誤り、または保存時のチェックで止まったとき
+2 コマンドラインの誤り、または保存時のチェックで止まったとき、
+3 保存はしたが、タグを書き込めなかった曲があるとき（その曲を標準エラーに出します）
 )");
 }
 

@@ -2,6 +2,7 @@
 
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscSaveCommand.h"
+#include "cli/CliText.h"
 #include "cli/LoadedDiscFolder.h"
 #include "platform/AppError.h"
 
@@ -34,6 +35,7 @@ int discCommand(const QStringList& arguments, CliContext& context) {
         {valueOption({album}), valueOption({performer}), valueOption({catalog}),
          valueOption({QStringLiteral("template")}), QCommandLineOption(QStringLiteral("gap")),
          QCommandLineOption(QStringLiteral("nocut")), QCommandLineOption(QStringLiteral("tags")),
+         QCommandLineOption(QStringLiteral("overwrite-tags")),
          QCommandLineOption(QStringLiteral("lossy"))});
     parseCommand(parser, arguments, 1);
     DiscSaveSettings settings;
@@ -42,6 +44,14 @@ int discCommand(const QStringList& arguments, CliContext& context) {
     settings.noCut = parser.isSet(QStringLiteral("nocut"));
     settings.addGap = parser.isSet(QStringLiteral("gap"));
     settings.setId3Tag = parser.isSet(QStringLiteral("tags"));
+    // Nobody is there to answer the question of the window: the songs keep their values unless
+    // told otherwise.
+    const bool overwriteTags = parser.isSet(QStringLiteral("overwrite-tags"));
+    if (overwriteTags && !settings.setId3Tag)
+        throw UsageError(localText("--overwrite-tags goes with --tags",
+                                   "--overwrite-tags は --tags と一緒に指定します"));
+    settings.projectTags =
+        overwriteTags ? ProjectTagChoice::UseProject : ProjectTagChoice::KeepSongs;
     settings.writeLossy = parser.isSet(QStringLiteral("lossy"));
 
     // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
@@ -60,7 +70,16 @@ int discCommand(const QStringList& arguments, CliContext& context) {
         return 2; // a check failed; its message is out already
     const QString base = discFileBase(editor.disc());
     context.out << base << ".txt\n" << base << ".cue\n" << *label << Qt::endl;
-    return 0;
+    if (save.untaggedSongs().isEmpty())
+        return 0;
+    context.err << "lccdtool-cli: "
+                << localText("saved, but the tags of these songs were not written:",
+                             "保存しましたが、次の曲にはタグを書き込めませんでした:")
+                << '\n';
+    for (const QString& song : save.untaggedSongs())
+        context.err << "  " << song << '\n';
+    context.err.flush();
+    return kExitUntagged;
 }
 
 } // namespace lccd

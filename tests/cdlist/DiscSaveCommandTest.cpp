@@ -4,6 +4,7 @@
 #include "cdlist/LabelLayout.h"
 #include "cdlist/TrackTags.h"
 #include "platform/AppError.h"
+#include "platform/FileIO.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -116,19 +117,46 @@ TEST_F(DiscSaveCommandTest, FirstSongUncheckedAsksAboutUnsplitMode) {
     EXPECT_EQ(dialogs_.prompts().size(), 2) << "no question once unsplit mode is on";
 }
 
+// The error names what the save had written before it and what it did not write.
 TEST_F(DiscSaveCommandTest, FileThatCannotBeCreatedStopsTheSave) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("Album.cue"));
-    try {
-        save_.run(settings_);
-        FAIL() << "the save went on";
-    } catch (const AppError& error) {
-        EXPECT_EQ(error.message(),
-                  QStringLiteral("ファイル %1 を作成できません").arg(path("Album.cue")));
+    const struct {
+        const char* failing;
+        QString written;
+        QStringList entries;
+    } cases[] = {
+        {".txt",
+         QStringLiteral("保存したファイルはありません\n保存できなかったファイル: Album.txt, "
+                        "Album.cue, Album.cdt, Album.csv"),
+         {"01.wav"}},
+        {".cue",
+         QStringLiteral("保存したファイル: Album.txt\n"
+                        "保存できなかったファイル: Album.cue, Album.cdt, Album.csv"),
+         {"01.wav", "Album.txt"}},
+        {".csv",
+         QStringLiteral("保存したファイル: Album.txt, Album.cue, Album.cdt\n"
+                        "保存できなかったファイル: Album.csv"),
+         {"01.wav", "Album.cdt", "Album.cue", "Album.txt"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        for (const QString& entry : folderEntries())
+            if (entry != QLatin1String("01.wav"))
+                QFile::remove(path(entry));
+        setWriteFaultForTests(
+            [&](const QString& written) { return written.endsWith(QLatin1String(c.failing)); });
+        try {
+            save_.run(settings_);
+            ADD_FAILURE() << "the save went on";
+        } catch (const AppError& error) {
+            const QString failed = path(QStringLiteral("Album") + QLatin1String(c.failing));
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("ファイル %1 を作成できません\n").arg(failed) + c.written);
+        }
+        setWriteFaultForTests({});
+        EXPECT_EQ(folderEntries(), c.entries);
     }
-    EXPECT_EQ(folderEntries(), QStringList({"01.wav", "Album.txt"}));
 
     // A save may run again after a failed one.
-    ASSERT_TRUE(QDir(dir_.path()).rmdir("Album.cue"));
     EXPECT_EQ(save_.run(settings_), path("Album.csv"));
 }
 

@@ -5,10 +5,12 @@
 #include "platform/CodePage.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/DesktopSongs.h"
+#include "tests/support/ExternalTools.h"
 #include "tests/support/TestSongs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -228,6 +230,57 @@ TEST(CliDiscTest, UnreadableSongsAreNamedAndLossyValuesNeedTheOption) {
     EXPECT_TRUE(cue.contains("TITLE \"Caf?\""));
     EXPECT_TRUE(cue.contains("FILE \"02b.wav\" WAVE\r\nTRACK 03 AUDIO\r\n TITLE \"02b\""))
         << "the songs after it keep their places";
+}
+
+// A song retagged after the project was written keeps its title unless --overwrite-tags says
+// otherwise; an untitled song is seeded from the project unless it is read-only, and then the
+// save still writes its files, lists the song and exits with 3.
+TEST(CliDiscTest, TagsKeepTheSongsValuesAndUntaggedSongsExitWithThree) {
+    if (!test::toolInstalled(QStringLiteral("ffprobe")))
+        GTEST_SKIP() << "ffprobe is not installed";
+    const struct {
+        QStringList options;
+        bool readOnly;
+        int exitCode;
+        QString retagged;
+        QString seeded;
+    } cases[] = {
+        {{"--tags"}, true, 3, "Retagged", ""},
+        {{"--tags"}, false, 0, "Retagged", "Seeded"},
+        {{"--tags", "--overwrite-tags"}, false, 0, "Old", "Seeded"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString() + (c.readOnly ? " read-only" : ""));
+        QTemporaryDir root;
+        const QDir folder(root.path());
+        const QString retagged = folder.filePath(QStringLiteral("01.wav"));
+        const QString untitled = folder.filePath(QStringLiteral("02.wav"));
+        test::writeTestWav(retagged, 8000, {8000, 1, 8}, {{"INAM", "Retagged"}});
+        test::writeTestWav(untitled, 8000, {8000, 1, 8});
+        QFile project(folder.filePath(QStringLiteral("Album.txt")));
+        ASSERT_TRUE(project.open(QIODevice::WriteOnly));
+        project.write(
+            "TITLE:Album\r\nPERFORMER:Band\r\n01,000:01,\"Old\",\"\",\"\",,,\"01.wav\"\r\n"
+            "02,000:01,\"Seeded\",\"\",\"\",,,\"02.wav\"\r\n");
+        project.close();
+        if (c.readOnly)
+            QFile::setPermissions(untitled, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+        const test::CliRun run =
+            runCli(QStringList{QStringLiteral("disc"), root.path()} + c.options);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("Album.csv"))));
+        EXPECT_EQ(run.err.contains(QStringLiteral("\n  %1\n").arg(untitled)), c.readOnly)
+            << run.err.toStdString();
+        const auto title = [](const QString& song) {
+            return test::runTool(QStringLiteral("ffprobe"),
+                                 {"-v", "error", "-show_entries", "format_tags=title", "-of",
+                                  "default=nw=1:nk=1", song})
+                .trimmed();
+        };
+        EXPECT_EQ(title(retagged), c.retagged);
+        EXPECT_EQ(title(untitled), c.seeded);
+    }
 }
 
 } // namespace

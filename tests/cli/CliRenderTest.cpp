@@ -162,8 +162,9 @@ TEST(CliHelpTest, SpeaksTheLanguageOfTheLocale) {
     for (const char* command : {"render LAYOUT", "print LAYOUT", "disc FOLDER"})
         EXPECT_TRUE(english.out.contains(QLatin1String(command))) << command;
     // Both languages tell every command once, and the options once.
-    for (const char* word : {"render", "print", "disc", "image", "burn", "drives", "demo", "store",
-                             "sheets", "sheet", "calibration", "--gap", "--nocut"}) {
+    for (const char* word :
+         {"render", "print", "disc", "image", "burn", "drives", "demo", "store", "sheets", "sheet",
+          "calibration", "--gap", "--nocut", "--tags", "--overwrite-tags"}) {
         const QRegularExpression entry(QStringLiteral("^  %1( |$)").arg(QLatin1String(word)),
                                        QRegularExpression::MultilineOption);
         EXPECT_EQ(english.out.count(entry), 1) << word;
