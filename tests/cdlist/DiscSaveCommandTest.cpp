@@ -118,7 +118,7 @@ TEST_F(DiscSaveCommandTest, FirstSongUncheckedAsksAboutUnsplitMode) {
 }
 
 // The error names what the save had written before it and what it did not write.
-TEST_F(DiscSaveCommandTest, FileThatCannotBeCreatedStopsTheSave) {
+TEST_F(DiscSaveCommandTest, FileThatCannotBeWrittenStopsTheSave) {
     const struct {
         const char* failing;
         QString written;
@@ -150,7 +150,7 @@ TEST_F(DiscSaveCommandTest, FileThatCannotBeCreatedStopsTheSave) {
         } catch (const AppError& error) {
             const QString failed = path(QStringLiteral("Album") + QLatin1String(c.failing));
             EXPECT_EQ(error.message(),
-                      QStringLiteral("ファイル %1 を作成できません\n").arg(failed) + c.written);
+                      QStringLiteral("%1 に書き込めません\n").arg(failed) + c.written);
         }
         setWriteFaultForTests({});
         EXPECT_EQ(folderEntries(), c.entries);
