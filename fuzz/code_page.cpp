@@ -6,9 +6,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     fuzz::require(fromSjis(bytes).size() <= bytes.size(), "one character at most per byte");
-    for (const QByteArray& line : splitLines(bytes))
+    qsizetype kept = 0;
+    for (const QByteArray& line : splitLines(bytes)) {
         fuzz::require(!line.contains('\r') && !line.contains('\n') && !line.contains('\0'),
                       "lines hold no line ends and no NUL");
+        kept += line.size();
+    }
+    fuzz::require(kept == bytes.size() - bytes.count('\r') - bytes.count('\n'),
+                  "the lines keep every byte but the line ends");
     const QString text = fuzz::utf16Text(data, size);
     fuzz::require(toSjis(text).size() <= 2 * text.size(), "two bytes at most per code unit");
     return 0;

@@ -12,8 +12,8 @@ QByteArray consumeBytes(FuzzedDataProvider& input, size_t maxLength) {
 
 } // namespace
 
-// The wrap engine with any options on any text: the rows hold every byte of the text before its
-// first NUL once and in order, line breaks aside, and one row ends each line.
+// The wrap engine with any options on any text: the rows hold every byte of the text once and in
+// order, a NUL as a blank, line breaks aside, and one row ends each line.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     FuzzedDataProvider input(data, size);

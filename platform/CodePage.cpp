@@ -223,15 +223,13 @@ bool isMultiByteUtf8(const QByteArray& bytes) {
 
 QList<QByteArray> splitLines(const QByteArray& text) {
     QList<QByteArray> lines;
-    qsizetype end = text.indexOf('\0');
-    if (end < 0)
-        end = text.size();
+    const qsizetype end = text.size();
     qsizetype start = 0;
     while (start < end) {
         qsizetype i = start;
         while (i < end && text[i] != '\r' && text[i] != '\n')
             ++i;
-        lines.append(text.mid(start, i - start));
+        lines.append(text.mid(start, i - start).replace('\0', ' '));
         if (i < end && text[i] == '\r' && i + 1 < end && text[i + 1] == '\n')
             ++i;
         start = i + 1;

@@ -34,8 +34,9 @@ QString cutToSjisBytes(const QString& text, qsizetype maxBytes);
 // back as they were.
 QStringList charactersOutsideSjis(const QString& text);
 
-// Splits file text into lines: CR, LF and CR LF each end a line, a NUL ends the text, and a
-// line break at the very end starts no further line.
+// Splits file text into lines: CR, LF and CR LF each end a line, and a line break at the very
+// end starts no further line. A NUL reads as a blank, so that a stray one (a crash mid-write, a
+// foreign editor) neither ends the text nor drops the lines after it.
 QList<QByteArray> splitLines(const QByteArray& text);
 
 // The file form of lines: each line followed by CR LF, no byte-order mark.

@@ -47,10 +47,10 @@ void IniFile::load() {
     if (!exists())
         return;
     // Decoded whole: a byte of CR or LF is never part of a Shift-JIS character, so the lines
-    // split the same in the text as in the bytes.
+    // split the same in the text as in the bytes. A NUL reads as a blank, as splitLines reads
+    // it: what follows it is kept, and the next save writes it back.
     QByteArray bytes = readWholeFile(path_);
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
-        bytes.truncate(nul);
+    bytes.replace('\0', ' ');
     const QString text = fromSjis(bytes);
     const QList<QStringView> lines = textLines(text);
     auto isSectionLine = [](QStringView trimmed) {

@@ -8,7 +8,8 @@
 // "key=value" lines, in Shift-JIS. Section and key names compare without regard to case,
 // the stored order is kept, and new sections and keys go after the existing ones. Lines the
 // format does not know (comments, blank lines) are kept as they are. Names and values lose
-// the blanks and control characters (bytes up to 0x20) around them, nothing else.
+// the blanks and control characters (bytes up to 0x20) around them, nothing else; a NUL inside
+// one reads as a blank.
 //
 // The file is read and written whole, and every section is indexed by key, so that reading or
 // writing a key takes the same time however many keys a section holds.

@@ -21,7 +21,7 @@ struct WrappedRow {
 // character is never split, a single-byte word moves whole to the next row when a break can be
 // found before it in the row, closing punctuation may hang past the row width, and (with
 // Leading) opening brackets do not end a row nor closing ones start it. CR LF, CR and LF end a
-// line, a NUL ends the text. Takes time linear in the length of the text.
+// line, a NUL reads as a blank. Takes time linear in the length of the text.
 QList<WrappedRow> wrapText(const QByteArray& text, const WrapOption& options);
 
 } // namespace lccd

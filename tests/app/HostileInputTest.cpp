@@ -1,7 +1,11 @@
+#include "app/Settings.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/FolderLoader.h"
 #include "cdlist/TrackTags.h"
+#include "layout/LayoutFile.h"
+#include "layout/LayoutIniStore.h"
 #include "platform/AppError.h"
+#include "platform/IniFile.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DesktopSongs.h"
@@ -11,6 +15,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <functional>
 #include <random>
 
 #include <sys/stat.h>
@@ -49,11 +54,11 @@ TEST_F(HostileInputTest, HugeLinesManyRowsAndBrokenBytesOpenWholeAndDrawWithinBo
     for (int i = 0; i < 100000; ++i)
         rows.append(QStringLiteral("罫線,Yes,Yes,Yes,%1,10,%1,20,,,,,,,0.3,,").arg(i % 2000));
     const QString path = writeLayout(QStringLiteral("hostile.csv"), rows);
-    // a lone lead byte before a line end, then a NUL that ends the text
+    // a lone lead byte before a line end, then a NUL, which reads as a blank
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write(toSjis(QStringLiteral("矩形,Yes")) + "\x81\r\n" + toSjis(QStringLiteral("罫線")) +
-               QByteArray("\r\n\0never read\r\n", 15));
+               QByteArray("\r\n\0after\r\n", 10));
     file.close();
     const QByteArray before = readWholeFile(path);
     const QDateTime modified = QFileInfo(path).lastModified();
@@ -63,13 +68,14 @@ TEST_F(HostileInputTest, HugeLinesManyRowsAndBrokenBytesOpenWholeAndDrawWithinBo
     trigger("CSVO1");
 
     LayoutList& list = form->layoutList();
-    ASSERT_EQ(list.count(), 4 + 100000 + 2);
+    ASSERT_EQ(list.count(), 4 + 100000 + 3);
     EXPECT_EQ(list.item(0).field(Field::Value), tenMegabytes);
     EXPECT_EQ(list.item(1).field(Field::Value), oneMegabyte);
     EXPECT_EQ(list.index(0, LayoutList::columnOf(Field::Value)).data().toString(),
               tenMegabytes.left(LayoutList::kMaxShownCharacters));
     EXPECT_EQ(list.item(100004).field(Field::Screen), QStringLiteral("Yes\uFFFD"));
     EXPECT_EQ(list.item(100005).field(Field::Id), QStringLiteral("罫線"));
+    EXPECT_EQ(list.item(100006).field(Field::Id), QStringLiteral(" after"));
     const PagePicture* page = form->surface().currentPage();
     ASSERT_NE(page, nullptr);
     EXPECT_LE(textPrimitives(*page), 2 * SheetSurface::kMaxDrawnCharacters + 3);
@@ -121,6 +127,44 @@ TEST_F(HostileInputTest, DiscFoldersWithAFolderAPipeOrAGigabyteNamedLikeTheProje
         EXPECT_EQ(editor.disc().albumTitle, QStringLiteral("kept"));
         ASSERT_TRUE(QFile::remove(project));
         sparseFile(project, qint64(1) << 30);
+    }
+}
+
+// A NUL inside a value (a crash mid-write, another program's editor) reads as a blank: every
+// line and section after it stays, and a save writes them back.
+TEST_F(HostileInputTest, ANulInsideAValueKeepsEverythingAfterIt) {
+    const QString nul(QChar(u'\0'));
+    test::DesktopSongs songs;
+    CdListPresenter editor(songs.services());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disc")));
+    const struct {
+        QString path;
+        std::function<QStringList(const QString& path)> read;
+        QStringList expected;
+    } cases[] = {
+        {writeFile("lccdtool.ini",
+                   "[ListView]\r\nItem0=海" + nul + "の歌\r\nItem1=罫線\r\n[Extra]\r\nKept=1\r\n"),
+         [](const QString& path) {
+             SaveSettings(path, LoadSettings(path)); // written back before it is read again
+             IniFile ini(path);
+             ini.load();
+             return *LoadLayoutFromIni(path) << ini.readString("Extra", "Kept", "gone");
+         },
+         {QStringLiteral("海 の歌"), QStringLiteral("罫線"), "1"}},
+        {writeLayout("layout.csv", {"海" + nul + "の歌", "罫線"}),
+         [](const QString& path) { return readLayoutFile(path).content.value().rowLines; },
+         {QStringLiteral("海 の歌"), QStringLiteral("罫線")}},
+        {writeFile("disc/project.txt", "TITLE:海" + nul + "の歌\r\nOne\r\nTwo\r\n"),
+         [&editor](const QString& path) {
+             LoadFolder(editor, QFileInfo(path).path());
+             return QStringList{editor.disc().albumTitle, editor.tracks().track(1).title,
+                                editor.tracks().track(2).title};
+         },
+         {QStringLiteral("海 の歌"), "One", "Two"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        EXPECT_EQ(c.read(c.path), c.expected);
     }
 }
 

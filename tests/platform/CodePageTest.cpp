@@ -65,7 +65,7 @@ TEST(SplitLinesTest, EveryLineEndAndNul) {
     EXPECT_EQ(splitLines("a\r\n"), Lines{"a"});
     EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
     EXPECT_EQ(splitLines("\n\n"), (Lines{"", ""}));
-    EXPECT_EQ(splitLines(QByteArray("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines(QByteArray("a\nb\0c\n\0\r\nd", 10)), (Lines{"a", "b c", " ", "d"}));
     EXPECT_EQ(splitLines(""), Lines{});
 }
 

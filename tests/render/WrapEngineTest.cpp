@@ -73,7 +73,7 @@ TEST(WrapTextTest, BreaksRowsByTheRules) {
         {"exactly W ends its line", letters(20), w20, {letters(20) + "¶"}},
         {"exactly W without FollowRetMark", letters(20), retMarkOff, {letters(20), "¶"}},
         {"line breaks", "ab\r\n\r\ncd\ref\ngh\n", w20, {"ab¶", "¶", "cd¶", "ef¶", "gh¶"}},
-        {"NUL ends the text", QString::fromUtf8("ab\0cd", 5), w20, {"ab¶"}},
+        {"NUL is a blank", QString::fromUtf8("ab\0cd\ref", 8), w20, {"ab cd¶", "ef¶"}},
         {"empty text", "", w20, {}},
         {"tab at row start fills to column 8",
          "\t" + letters(11) + "あ",
