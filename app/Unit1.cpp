@@ -364,9 +364,12 @@ void TForm1::INIQ1Click() {
 void TForm1::INIS1Click() {
     // The store lets events through; it writes this copy of the rows whatever they do.
     const QList<LayoutItem> rows = layoutList_->items();
-    if (SaveLayoutToIni(paths_.iniPath, rows, [] { QCoreApplication::processEvents(); }) ==
-        IniStoreOutcome::StoredInNewFile)
-        dialogs().messageBox(iniFileCreatedMessage(paths_.iniPath), applicationTitle(),
+    const IniStoreOutcome outcome =
+        SaveLayoutToIni(paths_.iniPath, rows, [] { QCoreApplication::processEvents(); });
+    if (outcome == IniStoreOutcome::TooLarge)
+        throw AppError(describeIniStoreOutcome(outcome, paths_.iniPath));
+    if (outcome == IniStoreOutcome::StoredInNewFile)
+        dialogs().messageBox(describeIniStoreOutcome(outcome, paths_.iniPath), applicationTitle(),
                              MessageBoxType::Ok | MessageBoxType::IconInformation);
     markListSaved();
     showSaved(paths_.iniPath);

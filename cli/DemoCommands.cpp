@@ -6,6 +6,7 @@
 #include "cdlist/PlayingTime.h"
 #include "cli/HeadlessSheet.h"
 #include "layout/LayoutIniStore.h"
+#include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
@@ -64,7 +65,10 @@ int storeCommand(const QStringList& arguments, CliContext&) {
     QList<LayoutItem> rows;
     for (const QString& line : content.rowLines)
         rows.append(LayoutItem::fromRowLine(line, content.headerFieldCount));
-    SaveLayoutToIni(parser.positionalArguments()[1], rows);
+    const QString iniPath = parser.positionalArguments()[1];
+    if (const IniStoreOutcome outcome = SaveLayoutToIni(iniPath, rows);
+        outcome == IniStoreOutcome::TooLarge)
+        throw AppError(describeIniStoreOutcome(outcome, iniPath));
     return 0;
 }
 

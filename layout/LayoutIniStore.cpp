@@ -1,6 +1,7 @@
 #include "layout/LayoutIniStore.h"
 
 #include "platform/AppError.h"
+#include "platform/FileIO.h"
 #include "platform/IniFile.h"
 
 #include <QElapsedTimer>
@@ -45,15 +46,27 @@ std::optional<QStringList> LoadLayoutFromIni(const QString& iniPath) {
     return lines;
 }
 
-QString iniFileCreatedMessage(const QString& iniPath) {
-    return QStringLiteral("IniFileを作成しました \"") + iniPath;
+QString describeIniStoreOutcome(IniStoreOutcome outcome, const QString& iniPath) {
+    switch (outcome) {
+    case IniStoreOutcome::Stored:
+        return QString();
+    case IniStoreOutcome::StoredInNewFile:
+        return QStringLiteral("IniFileを作成しました \"") + iniPath;
+    case IniStoreOutcome::TooLarge:
+        return QStringLiteral("保存すると %1 が %2 MB を超えて読み込めなくなるため、保存しません"
+                              "でした")
+            .arg(iniPath)
+            .arg(kMaxReadFileBytes / (1024 * 1024));
+    }
+    return QString();
 }
 
 IniStoreOutcome SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>& rows,
                                 const std::function<void()>& whileStoring) {
     IniFile ini(iniPath);
     const bool created = !ini.exists();
-    // A new file is written once, with its General section: a failure leaves no file at all.
+    // A new file is written once, with its General section: a failure or a refusal leaves no
+    // file at all.
     ini.load();
     if (created)
         addGeneralSection(ini);
@@ -71,8 +84,11 @@ IniStoreOutcome SaveLayoutToIni(const QString& iniPath, const QList<LayoutItem>&
             sinceEvents.restart();
         }
     }
+    const QByteArray content = ini.content();
+    if (!withinReadLimit(content.size()))
+        return IniStoreOutcome::TooLarge;
     try {
-        ini.save();
+        writeFileAtomically(iniPath, content);
     } catch (const AppError&) {
         throw AppError::cannotWrite(iniPath);
     }

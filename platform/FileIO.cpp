@@ -15,7 +15,7 @@ QByteArray readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError::cannotOpen(path);
-    if (file.size() > kMaxReadFileBytes)
+    if (!withinReadLimit(file.size()))
         throw AppError::tooLarge(path, kMaxReadFileBytes);
     // A read error must not pass for the end of the file: what is written back would be cut.
     const QByteArray content = file.readAll();

@@ -13,6 +13,12 @@ namespace lccd {
 // claiming gigabytes) is refused before anything is read.
 constexpr qint64 kMaxReadFileBytes = 64 * 1024 * 1024;
 
+// Whether readWholeFile reads a file of this many bytes: a writer asks it first, so that it
+// never writes a file the program refuses to read again.
+constexpr bool withinReadLimit(qint64 bytes) {
+    return bytes <= kMaxReadFileBytes;
+}
+
 // Throws AppError "ファイル %s は開けません" when the path names no regular file (a folder, a
 // pipe or a device is refused without being opened) or the file cannot be read, and
 // "ファイル %s は大きすぎて開けません (64 MB まで)" when it is larger than kMaxReadFileBytes.

@@ -90,6 +90,10 @@ void IniFile::indexSections() {
 }
 
 void IniFile::save() const {
+    writeFileAtomically(path_, content());
+}
+
+QByteArray IniFile::content() const {
     // Built as one text and converted at once: every line followed by CR LF.
     qsizetype length = 0;
     auto measure = [&length](const QList<Line>& lines) {
@@ -121,7 +125,7 @@ void IniFile::save() const {
         appendLine(QString(u'[' + section.name + u']'));
         appendLines(section.lines);
     }
-    writeFileAtomically(path_, toSjis(text));
+    return toSjis(text);
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {

@@ -28,6 +28,8 @@ public:
     // Reads the whole file; a missing file reads as empty. Throws AppError
     // "ファイル %s は開けません" when it exists but cannot be read.
     void load();
+    // The whole file as save writes it: Shift-JIS, CR LF after every line.
+    QByteArray content() const;
     // Replaces the file with the whole content, atomically: a failure leaves the previous
     // file as it was. Throws AppError "ファイル %s を作成できません".
     void save() const;

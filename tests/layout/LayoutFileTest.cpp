@@ -143,6 +143,29 @@ TEST_F(LayoutFileTest, IniStoreCreatesAMissingFileAndSaysSo) {
                   toSjis(QStringLiteral("設定")) + ",,,,,,,,,,,,,,,,\r\n");
 }
 
+// A store the program could not read back is refused before anything is written, whether the
+// INI file exists or not.
+TEST_F(LayoutFileTest, IniStoreRefusesAFileLargerThanTheReaderTakes) {
+    EXPECT_TRUE(withinReadLimit(67108864)); // 64 MB
+    EXPECT_FALSE(withinReadLimit(67108865));
+
+    // 16 Mi double-byte characters a row: two rows are 64 MB of values alone.
+    const LayoutItem huge = LayoutItem::fromRowLine(QStringLiteral("文字,,,,,,,,,,,,") +
+                                                    QString(16 * 1024 * 1024, QChar(u'あ')));
+    const QString existing =
+        file(QStringLiteral("lccdtool.ini"), "[Form1]\r\nTop=5\r\n[ListView]\r\nItem0=a\r\n");
+    const QByteArray before = readWholeFile(existing);
+    const QString missing = dir.filePath(QStringLiteral("new.ini"));
+    EXPECT_EQ(SaveLayoutToIni(existing, {huge, huge}), IniStoreOutcome::TooLarge);
+    EXPECT_EQ(readWholeFile(existing), before);
+    EXPECT_EQ(SaveLayoutToIni(missing, {huge, huge}), IniStoreOutcome::TooLarge);
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(describeIniStoreOutcome(IniStoreOutcome::TooLarge, existing),
+              QStringLiteral("保存すると %1 が 64 MB を超えて読み込めなくなるため、保存しません"
+                             "でした")
+                  .arg(existing));
+}
+
 TEST_F(LayoutFileTest, FailedIniStoreKeepsTheOldRows) {
     const QString ini =
         file(QStringLiteral("lccdtool.ini"), "[ListView]\r\nItem0=a\r\nItem1=b\r\n");
