@@ -43,7 +43,12 @@ QString composedName(const QString& name) {
 }
 
 QString discFileBase(const DiscInfo& disc) {
-    return pathInFolder(disc.folderPath, disc.albumTitle);
+    // A title such as "../x" must not write beside the folder or anywhere else.
+    QString name = disc.albumTitle;
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        name = QStringLiteral("_");
+    name.replace(QLatin1Char('/'), QChar(u'\uFF0F'));
+    return pathInFolder(disc.folderPath, name);
 }
 
 } // namespace lccd

@@ -27,7 +27,9 @@ std::optional<QString> existingFileInFolder(const QString& folder, const QString
 QString composedName(const QString& name);
 
 // The project, CUE sheet and label layout of a disc share this path and differ in extension:
-// the folder, a separator and the album title exactly as typed.
+// the folder, a separator and the album title as one name in that folder: every "/" written as
+// the full-width "／" (which code page 932 holds), a title of "." or ".." as "_", anything else
+// (blanks included) as typed.
 QString discFileBase(const DiscInfo& disc);
 
 } // namespace lccd

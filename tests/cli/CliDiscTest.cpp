@@ -195,6 +195,38 @@ TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
     EXPECT_EQ(run.out, written.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
+// The album title names the disc's files, but only as one name in the folder: nothing is
+// written beside it or elsewhere, and the project keeps the title as typed.
+TEST(CliDiscTest, AlbumTitleNamesFilesOnlyInsideTheFolder) {
+    const struct {
+        QString album;
+        QString name;
+    } cases[] = {
+        {QStringLiteral("AC/DC"), QStringLiteral("AC／DC")},
+        {QStringLiteral("../x"), QStringLiteral("..／x")},
+        {QStringLiteral("."), QStringLiteral("_")},
+        {QStringLiteral(".."), QStringLiteral("_")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.album.toStdString());
+        QTemporaryDir root;
+        const QString folder = makeDiscFolder(root.path());
+        const test::CliRun run =
+            runCli({QStringLiteral("disc"), folder, QStringLiteral("--album"), c.album,
+                    QStringLiteral("--performer"), QStringLiteral("Band")});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QStringList written;
+        for (const char* extension : {".txt", ".cue", ".csv"})
+            written.append(QDir(folder).filePath(c.name + QLatin1String(extension)));
+        EXPECT_EQ(run.out, written.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        for (const QString& path : written)
+            EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+        EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("海の歌")});
+        EXPECT_TRUE(fileBytes(written[0]).startsWith(toSjis("TITLE:" + c.album) + "\r\n"));
+    }
+}
+
 TEST(CliDiscTest, FailedCheckExitsWithTwoAndWritesNothing) {
     QTemporaryDir root;
     const QString folder = makeDiscFolder(root.path());
