@@ -6,6 +6,7 @@
 #include "cdlist/PlayingTime.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
+#include "common/UndecodableNames.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/FileReplace.h"
@@ -22,13 +23,26 @@ QStringList filesWithExtension(const QString& folder, const QString& extension) 
     return files;
 }
 
+// Whether a file is a song of a format the program decodes, by its extension.
+bool isSongFile(const QString& name) {
+    static const QStringList extensions = {"wav", "flac", "mp3", "ogg", "oga", "opus"};
+    return extensions.contains(QFileInfo(name).suffix(), Qt::CaseInsensitive);
+}
+
 // The folder's song files of every format the program decodes, in file-name order.
 QStringList songFilesIn(const QString& folder) {
-    static const QStringList extensions = {"wav", "flac", "mp3", "ogg", "oga", "opus"};
     QStringList songs;
     for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*")))
-        if (extensions.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive))
+        if (isSongFile(path))
             songs.append(path);
+    return songs;
+}
+
+// The folder's song files that cannot be opened because their names are no UTF-8, named as Qt
+// shows them.
+QStringList songsWithUndecodableNames(const QString& folder) {
+    QStringList songs = filesWithUndecodableNames(folder);
+    songs.removeIf([](const QString& name) { return !isSongFile(name); });
     return songs;
 }
 
@@ -43,6 +57,8 @@ std::optional<QString> projectFileIn(const QString& folder) {
 class LoadNotes {
 public:
     void unreadable(const QString& path) { unreadable_.append(lastPathComponent(path)); }
+
+    void undecodable(const QStringList& names) { undecodable_ = names; }
 
     void estimated(const QString& path) { estimated_.append(lastPathComponent(path)); }
 
@@ -64,6 +80,10 @@ public:
         if (!unreadable_.isEmpty())
             notes.append(QStringLiteral("読み込めなかったファイル: ") +
                          unreadable_.join(QStringLiteral(", ")));
+        if (!undecodable_.isEmpty())
+            notes.append(
+                QStringLiteral("ファイル名が UTF-8 ではないため読み込めなかったファイル: ") +
+                undecodable_.join(QStringLiteral(", ")));
         if (!estimated_.isEmpty())
             notes.append(QStringLiteral("デコードできないため演奏時間を推定したファイル: ") +
                          estimated_.join(QStringLiteral(", ")));
@@ -82,51 +102,14 @@ public:
 
 private:
     QStringList unreadable_;
+    QStringList undecodable_;
     QStringList estimated_;
     int leftOut_ = 0;
     QString folderOutside_;
     QStringList namesOutside_;
 };
 
-} // namespace
-
-namespace {
-
-std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString& folder) {
-    if (const std::optional<QString> project = projectFileIn(folder)) {
-        readDiscProject(editor, splitLines(readWholeFile(*project)));
-        return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
-    }
-    const QStringList songs = songFilesIn(folder);
-    if (songs.isEmpty())
-        return std::nullopt;
-    editor.ClearCdList();
-    editor.disc().albumTitle = QDir(folder).dirName();
-    emit editor.discChanged();
-    FillTracksFromFiles(editor, songs);
-    editor.rememberLoadedSongs(false);
-    return std::nullopt;
-}
-
-} // namespace
-
-std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder) {
-    // A save that a crash interrupted is finished before anything reads the songs.
-    const QStringList recovered = recoverInterruptedSaves(folder);
-    const std::optional<QString> caption = loadProjectOrSongs(editor, folder);
-    if (!recovered.isEmpty()) {
-        const QString shown = editor.status().text();
-        editor.ShowStatusMessage(
-            (recovered + (shown.isEmpty() ? QStringList() : QStringList{shown}))
-                .join(QStringLiteral(" / ")));
-    }
-    return caption;
-}
-
-void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
-    if (paths.isEmpty())
-        return;
-    LoadNotes notes;
+void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& notes) {
     int total = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
@@ -155,8 +138,53 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     }
     notes.leftOut(int(paths.size()) - kTrackRowCount);
     editor.showLoadTotal(total);
+}
+
+void showNotes(CdListPresenter& editor, const LoadNotes& notes) {
     if (const QString text = notes.text(); !text.isEmpty())
         editor.ShowStatusMessage(text);
+}
+
+std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString& folder) {
+    if (const std::optional<QString> project = projectFileIn(folder)) {
+        readDiscProject(editor, splitLines(readWholeFile(*project)));
+        return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
+    }
+    const QStringList songs = songFilesIn(folder);
+    LoadNotes notes;
+    notes.undecodable(songsWithUndecodableNames(folder));
+    if (!songs.isEmpty()) {
+        editor.ClearCdList();
+        editor.disc().albumTitle = QDir(folder).dirName();
+        emit editor.discChanged();
+        fillTracks(editor, songs, notes);
+        editor.rememberLoadedSongs(false);
+    }
+    showNotes(editor, notes);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder) {
+    // A save that a crash interrupted is finished before anything reads the songs.
+    const QStringList recovered = recoverInterruptedSaves(folder);
+    const std::optional<QString> caption = loadProjectOrSongs(editor, folder);
+    if (!recovered.isEmpty()) {
+        const QString shown = editor.status().text();
+        editor.ShowStatusMessage(
+            (recovered + (shown.isEmpty() ? QStringList() : QStringList{shown}))
+                .join(QStringLiteral(" / ")));
+    }
+    return caption;
+}
+
+void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    LoadNotes notes;
+    fillTracks(editor, paths, notes);
+    showNotes(editor, notes);
 }
 
 } // namespace lccd

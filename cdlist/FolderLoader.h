@@ -17,8 +17,10 @@ class CdListPresenter;
 // ".wav", ".flac", ".mp3", ".ogg", ".oga", ".opus" in any letter case) become the rows, after
 // the list is cleared and the album title set to the folder's name. A folder with neither (or one
 // that no longer exists) leaves the editor as it was. Both searches take the files in file-name
-// order. Returns the window caption naming the project file when one was read; the caption stays
-// otherwise. Throws AppError when the project file cannot be read.
+// order. Song files whose names are no UTF-8 cannot be opened and are named in the status panel
+// instead, also when no other song loads. Returns the window caption naming the project file
+// when one was read; the caption stays otherwise. Throws AppError when the project file cannot
+// be read.
 std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder);
 
 // Fills the rows from song files, one per row in list order, each measured and read for its

@@ -8,6 +8,11 @@
 #include "tests/support/FakeAudioDecoder.h"
 
 #include <QDir>
+#include <QScopeGuard>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace lccd {
 namespace {
@@ -157,6 +162,26 @@ TEST_F(FolderLoaderTest, SongsOfEveryFormatAreListedTogetherInNameOrder) {
     }
     EXPECT_EQ(row(7), TrackRow());
     EXPECT_EQ(editor_.status().text(), QString());
+}
+
+// A name whose bytes are no UTF-8 (Shift-JIS from a Windows archive) cannot be opened again by
+// the name Qt decodes: the load names it, shown with replacement characters, and loads the rest.
+TEST_F(FolderLoaderTest, SongsWhoseNamesAreNoUtf8AreNamedAndTheRestLoad) {
+    addWav("01.wav", 1, QStringLiteral("一"));
+    addWav("02.wav", 1, QStringLiteral("二"));
+    const QString made = addWav("made.wav", 1, QStringLiteral("三"));
+    const QByteArray sjisName = QFile::encodeName(dir_.path()) + "/\x83\x54\x83\x93.wav"; // サン
+    ASSERT_EQ(::rename(QFile::encodeName(made).constData(), sjisName.constData()), 0);
+    // the temporary folder could not remove it either
+    const auto removeSjisName = qScopeGuard([&] { ::unlink(sjisName.constData()); });
+
+    LoadFolder(editor_, dir_.path());
+    EXPECT_EQ(row(1).title, QStringLiteral("一"));
+    EXPECT_EQ(row(2).title, QStringLiteral("二"));
+    EXPECT_EQ(row(3), TrackRow());
+    EXPECT_EQ(editor_.status().text(),
+              QStringLiteral("ファイル名が UTF-8 ではないため読み込めなかったファイル: "
+                             "\uFFFDT\uFFFD\uFFFD.wav"));
 }
 
 // Where the decoder cannot open a song, its length comes from its header, and the load says so.
