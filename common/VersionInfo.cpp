@@ -21,9 +21,9 @@ constexpr std::array<VersionEntry, kVersionInfoCount> kVersionInfo = {{
     {"LegalCopyright", "Copyright (C) 2026 The lccdtool developers"},
     {"LegalTrademarks", ""},
     {"OriginalFilename", "lccdtool"},
+    {"PrivateBuild", ""},
     {"ProductName", "Lc音楽ＣＤ作成補助ツール"},
     {"ProductVersion", LCCD_VERSION_TEXT},
-    {"PrivateBuild", ""},
     {"SpecialBuild", ""},
 }};
 

@@ -7,8 +7,9 @@ namespace lccd {
 
 // Index of each entry: 0 "Comments" (the project's web address), 1 "CompanyName",
 // 2 "FileDescription", 3 "FileVersion", 4 "InternalName", 5 "LegalCopyright",
-// 6 "LegalTrademarks", 7 "OriginalFilename", 8 "ProductName", 9 "ProductVersion",
-// 10 "PrivateBuild", 11 "SpecialBuild".
+// 6 "LegalTrademarks", 7 "OriginalFilename", 8 "PrivateBuild", 9 "ProductName",
+// 10 "ProductVersion", 11 "SpecialBuild": the standard entries in the desktop's documented
+// order.
 constexpr int kVersionInfoCount = 12;
 QString versionInfoName(int index);
 

@@ -112,5 +112,17 @@ TEST(VersionInfoTest, FourNumberVersionAndWebAddress) {
     EXPECT_EQ(VersionInfoValue(12), QString());
 }
 
+// The desktop's standard string entries in their documented order, after "Comments".
+TEST(VersionInfoTest, NamesFollowTheDocumentedOrder) {
+    const QStringList names = {"Comments",        "CompanyName",      "FileDescription",
+                               "FileVersion",     "InternalName",     "LegalCopyright",
+                               "LegalTrademarks", "OriginalFilename", "PrivateBuild",
+                               "ProductName",     "ProductVersion",   "SpecialBuild"};
+    for (int index = 0; index < names.size(); ++index)
+        EXPECT_EQ(versionInfoName(index), names[index]) << index;
+    EXPECT_EQ(VersionInfoValue(9), QStringLiteral("Lc音楽ＣＤ作成補助ツール"));
+    EXPECT_EQ(VersionInfoValue(10), FileVersionText());
+}
+
 } // namespace
 } // namespace lccd
