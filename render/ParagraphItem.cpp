@@ -140,11 +140,13 @@ void drawParagraphRow(const ItemContext& context, DrawingPassObserver& observer,
         return;
     const QByteArray text = StripProjectHeader(readParagraphLines(readWholeFile(row.value)));
 
+    // The item dialog stores a face with its fallback after "|"; the face chosen is the first.
+    const QString face = row.face.section(QLatin1Char('|'), 0, 0);
     CanvasFont& font = context.surface.pageCanvas()->font();
-    font.face = row.face;
+    font.face = face;
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.color);
-    if (const int charset = FaceCharset(context.surface.fonts(), row.face);
+    if (const int charset = FaceCharset(context.surface.fonts(), face);
         charset != Charset::NotInstalled)
         font.charset = charset;
     DrawParagraphItem(context, observer, text, row, spacing);

@@ -2,6 +2,9 @@
 
 #include "app/ColorComboBox.h"
 #include "app/EditItem.h"
+#include "render/PageExport.h"
+#include "render/SheetSurface.h"
+#include "tests/support/ExternalTools.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,6 +187,24 @@ TEST_F(EditItemTest, FilesInsideTheProgramFolderAreStoredRelative) {
                   prompts.begin(), prompts.end(),
                   [](const auto& p) { return p.kind == test::ScriptedDialogs::Kind::OpenPicture; }),
               2);
+}
+
+// OK writes a paragraph's face with the fallback after it; the paragraph still prints in the
+// face chosen, which the PDF names (a mincho face, not the gothic one of the fallback).
+TEST_F(EditItemTest, OkKeepsTheFaceAParagraphPrintsIn) {
+    if (!test::toolInstalled(QStringLiteral("pdffonts")))
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const QString text = writeFile(QStringLiteral("p.txt"), QStringLiteral("明朝の文章"));
+    const LayoutItem row = edit(QStringLiteral("文章,Yes,Yes,Yes,200,200,700,1000,,左寄せ,No,"
+                                               "13.5,%1,ＭＳ 明朝,9.0,clBlack,clWhite")
+                                    .arg(text));
+    EXPECT_EQ(row.field(Field::Face), QStringLiteral("ＭＳ 明朝|ＭＳ ゴシック"));
+    form->RedrawLayout(false);
+    const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+    exportPagePdf(*form->surface().currentPage(), pdf);
+    const QString fonts = test::runTool(QStringLiteral("pdffonts"), {pdf});
+    EXPECT_TRUE(fonts.contains(QLatin1String("IPAMincho"))) << fonts.toStdString();
+    EXPECT_FALSE(fonts.contains(QLatin1String("Gothic"))) << fonts.toStdString();
 }
 
 } // namespace
