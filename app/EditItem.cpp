@@ -74,11 +74,20 @@ QString oneDecimal(double value) {
     return QString::asprintf("%3.1f", value).trimmed();
 }
 
-// Shows its value without trailing zeros ("9", "13.5", "0.25").
+// Shows its value without trailing zeros ("9", "13.5", "0.25") and takes at most three typed
+// characters; a value it is given, or reaches by its arrows, still shows whole.
 class DecimalSpinBox : public QDoubleSpinBox {
 public:
     using QDoubleSpinBox::QDoubleSpinBox;
     QString textFromValue(double value) const override { return QString::number(value, 'g', 6); }
+    QValidator::State validate(QString& input, int& pos) const override {
+        if (input.size() > kMaxTypedCharacters && input != textFromValue(value()))
+            return QValidator::Invalid;
+        return QDoubleSpinBox::validate(input, pos);
+    }
+
+private:
+    static constexpr int kMaxTypedCharacters = 3;
 };
 
 QDoubleSpinBox* decimalSpin(const char* name, double minimum, double value, QWidget* parent) {

@@ -6,9 +6,11 @@
 #include "render/SheetSurface.h"
 #include "tests/support/ExternalTools.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -187,6 +189,64 @@ TEST_F(EditItemTest, FilesInsideTheProgramFolderAreStoredRelative) {
                   prompts.begin(), prompts.end(),
                   [](const auto& p) { return p.kind == test::ScriptedDialogs::Kind::OpenPicture; }),
               2);
+}
+
+// The browse button offers text files for a paragraph in the plain open dialog, pictures for an
+// image, and nothing for any other kind.
+TEST_F(EditItemTest, BrowseButtonOffersFilesForParagraphsAndPicturesOnly) {
+    const struct {
+        const char* kind;
+        std::optional<test::ScriptedDialogs::Kind> dialog;
+    } cases[] = {
+        {"文章", test::ScriptedDialogs::Kind::OpenFile},
+        {"画像", test::ScriptedDialogs::Kind::OpenPicture},
+        {"文字", std::nullopt},
+        {"矩形", std::nullopt},
+        {"罫線", std::nullopt},
+        {"バーコード", std::nullopt},
+        {"設定", std::nullopt},
+    };
+    for (const auto& test : cases) {
+        const qsizetype before = dialogs.prompts().size();
+        edit(QStringLiteral("%1,,,,,,,,,,,,now.txt,,,,").arg(QString::fromUtf8(test.kind)),
+             [](QDialog& d) { in<QPushButton>(d, "Button3")->click(); });
+        const QList<test::ScriptedDialogs::Prompt> shown = dialogs.prompts().mid(before + 1);
+        if (!test.dialog) {
+            EXPECT_TRUE(shown.isEmpty()) << test.kind;
+            continue;
+        }
+        ASSERT_EQ(shown.size(), 1) << test.kind;
+        EXPECT_EQ(shown[0].kind, *test.dialog) << test.kind;
+        EXPECT_EQ(shown[0].request.startPath, QStringLiteral("now.txt"));
+    }
+    const auto& prompts = dialogs.prompts();
+    const auto paragraph = std::find_if(prompts.begin(), prompts.end(), [](const auto& p) {
+        return p.kind == test::ScriptedDialogs::Kind::OpenFile;
+    });
+    ASSERT_NE(paragraph, prompts.end());
+    EXPECT_EQ(paragraph->request.filter, QStringLiteral("文章(*.txt)|*.txt|すべて(*.*)|*.*"));
+}
+
+// The size and line spacing take three typed characters; a value with more shows whole.
+TEST_F(EditItemTest, SizeAndSpacingTakeThreeTypedCharacters) {
+    QStringList shown;
+    QStringList typed;
+    const LayoutItem row = edit(QStringLiteral("文章,,,,,,,,,,,13.5,x,,10.25,,"), [&](QDialog& d) {
+        for (const char* name : {"spnLineSpace", "spnFontSize"}) {
+            auto* spin = in<QDoubleSpinBox>(d, name);
+            shown.append(spin->text());
+            spin->selectAll();
+            for (const char* key : {"1", "2", ".", "5"}) {
+                QKeyEvent press(QEvent::KeyPress, key[0], Qt::NoModifier, QString::fromLatin1(key));
+                QApplication::sendEvent(spin, &press);
+            }
+            typed.append(spin->text());
+        }
+    });
+    EXPECT_EQ(shown, (QStringList{"13.5", "10.25"}));
+    EXPECT_EQ(typed, (QStringList{"12.", "12."}));
+    EXPECT_EQ(row.field(Field::LineSpacing), QStringLiteral("12.0"));
+    EXPECT_EQ(row.field(Field::Size), QStringLiteral("12.0"));
 }
 
 // OK writes a paragraph's face with the fallback after it; the paragraph still prints in the
