@@ -272,6 +272,8 @@ bool QtPrinterSystem::runSetupDialog(QWidget* parent) {
         chooser.setPrinterName(names_[current_]);
     chooser.setPageLayout(printer_->pageLayout());
     QPrintDialog dialog(&chooser, parent);
+    // Nothing is printed from here, so there is no file to print to.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -35,8 +35,9 @@ public:
     // The name under which the built-in PDF printer is listed.
     static QString pdfPrinterName();
 
-    // Qt's print dialog for the current printer; on OK the printer and the page settings
-    // chosen in it become current. Printing to a file there chooses the built-in PDF printer.
+    // Qt's print dialog for the current printer, without printing to a file; on OK the printer
+    // and the page settings chosen in it become current. The built-in PDF printer is current
+    // when the desktop has no default printer.
     bool runSetupDialog(QWidget* parent);
 
 private:

@@ -3,6 +3,7 @@
 #include "layout/LayoutIniStore.h"
 #include "layout/ListCommands.h"
 #include "platform/IniFile.h"
+#include "platform/adapters/QtPrinters.h"
 #include "render/LcPrnPrev.h"
 
 #include <QApplication>
@@ -10,10 +11,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 
 namespace lccd {
 namespace {
@@ -321,6 +324,60 @@ TEST_F(MainWindowTest, PrinterErrorsAreShownAndTheWindowStillStarts) {
     trigger("C1");
     EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(),
               QStringLiteral("(プリンターが使えません)"));
+}
+
+// The printer and paper chosen in the setup dialog show at once; after Cancel the panel still
+// shows the printer as it is.
+TEST_F(MainWindowTest, PrinterSetupShowsThePrinterAndPaperChosen) {
+    printers.names.append(QStringLiteral("\\\\server\\label"));
+    open();
+    dialogs.answerPrintSetup([](PrinterSystem& chosen) {
+        chosen.setCurrentIndex(1);
+        chosen.setDeviceSettings(11, PaperOrientation::Landscape);
+        return true;
+    });
+    trigger("C1");
+    EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(),
+              QStringLiteral("\\\\server\\label (label)"));
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), QStringLiteral("A5"));
+    EXPECT_TRUE(child<QRadioButton>("rdoYokooki")->isChecked());
+    EXPECT_EQ(child<QLineEdit>("edtpWidth")->text(), QStringLiteral("2100"));
+    EXPECT_EQ(child<QLineEdit>("edtpHeight")->text(), QStringLiteral("1480"));
+    // A5 landscape at 600 dpi: 4961 × 3496 pixels less the turned margins
+    EXPECT_EQ(child<QLineEdit>("edtCanvasSize")->text(),
+              QStringLiteral("600-600|1480-2100|4759-3295|102-100"));
+
+    printers.current = 0;
+    dialogs.answerPrintSetup([](PrinterSystem&) { return false; });
+    trigger("C1");
+    EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(), QStringLiteral("Office.Laser (Office)"));
+    EXPECT_EQ(dialogs.unanswered(), 0);
+}
+
+// The desktop's print dialog as the setup command shows it: printer and page settings only.
+TEST(PrinterSetupDialogTest, OffersNoFileNoPagesAndNoSelection) {
+    QtPrinterSystem printers;
+    QList<bool> offered;
+    QStringList choices;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintDialog*>(window);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            for (auto option :
+                 {QAbstractPrintDialog::PrintToFile, QAbstractPrintDialog::PrintPageRange,
+                  QAbstractPrintDialog::PrintSelection, QAbstractPrintDialog::PrintCurrentPage})
+                offered.append(dialog->testOption(option));
+            for (const QComboBox* list : dialog->findChildren<QComboBox*>())
+                for (int i = 0; i < list->count(); ++i)
+                    choices.append(list->itemText(i));
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(printers.runSetupDialog(nullptr));
+    EXPECT_EQ(offered, QList<bool>({false, false, false, false}));
+    EXPECT_FALSE(choices.join(u'|').contains(QLatin1String("Print to File")))
+        << choices.join(u'|').toStdString();
 }
 
 } // namespace
