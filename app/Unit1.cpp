@@ -30,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -61,9 +64,13 @@ TForm1::TForm1(const ProgramPaths& paths, const Services& services, QWidget* par
 }
 
 TForm1::~TForm1() {
+    FormDestroy();
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::FormDestroy() {
     // The settings are written as the window goes.
     command([this] { SaveSettings(paths_.iniPath, settingsFromWindow()); });
-    qApp->removeEventFilter(this);
 }
 
 void TForm1::command(const std::function<void()>& work) {
@@ -241,27 +248,62 @@ AppSettings TForm1::settingsFromWindow() const {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    // The window sees every key first: Shift (or Ctrl) held while a key goes down shows
-    // "True"; only Shift arms the print button's redraw. Any key going up clears it.
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // A modifier key's own press counts as held.
-        Qt::KeyboardModifiers held = key->modifiers();
-        if (key->key() == Qt::Key_Shift)
-            held |= Qt::ShiftModifier;
-        else if (key->key() == Qt::Key_Control)
-            held |= Qt::ControlModifier;
-        if (held & (Qt::ShiftModifier | Qt::ControlModifier)) {
-            shiftFlag_ = held.testFlag(Qt::ShiftModifier);
-            statusPanels[1]->setText(QStringLiteral("True"));
-        } else {
-            statusPanels[1]->setText(QStringLiteral("False"));
-        }
-    } else if (event->type() == QEvent::KeyRelease) {
-        shiftFlag_ = false;
+    if (event->type() == QEvent::KeyPress)
+        FormKeyDown(*static_cast<QKeyEvent*>(event));
+    else if (event->type() == QEvent::KeyRelease)
+        FormKeyUp();
+    else if (event->type() == QEvent::MouseButtonPress && watched == TntListView1->viewport())
+        TntListView1MouseDown(*static_cast<QMouseEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Shift (or Ctrl) held while a key goes down shows "True"; only Shift arms the print button's
+// redraw.
+void TForm1::FormKeyDown(const QKeyEvent& key) {
+    // A modifier key's own press counts as held.
+    Qt::KeyboardModifiers held = key.modifiers();
+    if (key.key() == Qt::Key_Shift)
+        held |= Qt::ShiftModifier;
+    else if (key.key() == Qt::Key_Control)
+        held |= Qt::ControlModifier;
+    if (held & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        shiftFlag_ = held.testFlag(Qt::ShiftModifier);
+        statusPanels[1]->setText(QStringLiteral("True"));
+    } else {
         statusPanels[1]->setText(QStringLiteral("False"));
     }
-    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyUp() {
+    shiftFlag_ = false;
+    statusPanels[1]->setText(QStringLiteral("False"));
+}
+
+// The view ticks the box itself as the click ends, and the list writes field 3 then; the press
+// writes field 3 as the box shows it, in its Yes/No form, as the icon's press does too.
+void TForm1::TntListView1MouseDown(const QMouseEvent& press) {
+    const QPoint at = press.position().toPoint();
+    const QModelIndex index = TntListView1->indexAt(at);
+    if (!index.isValid() || index.column() != 0 || at.x() >= labelLeft(index))
+        return;
+    layoutList_->setField(index.row(), Field::Print,
+                          yesNo(index.data(Qt::CheckStateRole).toInt() == Qt::Checked));
+}
+
+int TForm1::labelLeft(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    option.initFrom(TntListView1);
+    option.rect = TntListView1->visualRect(index);
+    option.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasCheckIndicator |
+                      QStyleOptionViewItem::HasDecoration;
+    option.text = index.data().toString();
+    const QStyle* style = TntListView1->style();
+    option.decorationSize =
+        TntListView1->iconSize().isValid()
+            ? TntListView1->iconSize()
+            : QSize(style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, TntListView1),
+                    style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, TntListView1));
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, TntListView1).left();
 }
 
 // ---- Layout files and the INI store

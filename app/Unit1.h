@@ -14,9 +14,11 @@
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMouseEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -123,6 +125,14 @@ private:
     void connectCommands();
     void FormCreate();
     void FormShow();
+    void FormDestroy();
+    // The window sees every key first (key preview).
+    void FormKeyDown(const QKeyEvent& key);
+    void FormKeyUp();
+    // A press on a row's check box or icon.
+    void TntListView1MouseDown(const QMouseEvent& press);
+    // Where the row's label starts in the list's first column: the box and icon lie left of it.
+    int labelLeft(const QModelIndex& index) const;
     void applySettingsToWindow();
     AppSettings settingsFromWindow() const;
     void loadLayoutFromIni();
@@ -196,6 +206,7 @@ private:
     QWidget* tbsPreview = nullptr;
     QWidget* tbsWork = nullptr;
     QTableView* TntListView1 = nullptr;
+    QList<QIcon> ImageList1; // the list's icons, one per kind
     QScrollArea* ScrollBox1 = nullptr;
     TLcPrnPrev* LcPrnPrev1 = nullptr;
     QPlainTextEdit* EditorEx1 = nullptr;

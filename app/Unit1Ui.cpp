@@ -115,7 +115,8 @@ void TForm1::buildUi() {
     setCentralWidget(central);
 
     layoutList_ = new LayoutList(this);
-    layoutList_->setKindIcons(kindIcons());
+    ImageList1 = kindIcons();
+    layoutList_->setKindIcons(ImageList1);
     TntListView1 = named(new QTableView(tbsListView), "TntListView1");
     TntListView1->setModel(layoutList_);
     TntListView1->setSelectionBehavior(QAbstractItemView::SelectRows);

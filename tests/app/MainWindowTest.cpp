@@ -11,10 +11,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 
@@ -378,6 +384,139 @@ TEST(PrinterSetupDialogTest, OffersNoFileNoPagesAndNoSelection) {
     EXPECT_EQ(offered, QList<bool>({false, false, false, false}));
     EXPECT_FALSE(choices.join(u'|').contains(QLatin1String("Print to File")))
         << choices.join(u'|').toStdString();
+}
+
+// "閉じる(&E)" leaves an empty list, an empty sheet and an empty work tab.
+TEST_F(MainWindowTest, CloseEmptiesTheListTheSheetAndTheWorkTab) {
+    open();
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    form->RedrawLayout(false);
+    ASSERT_FALSE(form->surface().currentPage()->primitives().empty());
+    child<QPlainTextEdit>("EditorEx1")->setPlainText(QStringLiteral("前の文章"));
+    trigger("Close1");
+    EXPECT_EQ(form->layoutList().count(), 0);
+    EXPECT_TRUE(form->surface().currentPage()->primitives().empty());
+    EXPECT_TRUE(child<QPlainTextEdit>("EditorEx1")->toPlainText().isEmpty());
+}
+
+// "再表示(&R)" shows the two offsets in the third panel and draws the list again.
+TEST_F(MainWindowTest, RedisplayShowsTheOffsetsAndDraws) {
+    open();
+    child<QSpinBox>("spnHoseiX")->setValue(12);
+    child<QSpinBox>("spnHoseiY")->setValue(-7);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    trigger("R1");
+    EXPECT_EQ(child<QLabel>("StatusPanel3")->text(), QStringLiteral("12 -7"));
+    EXPECT_EQ(form->surface().currentPage()->primitives().size(), 1u);
+}
+
+// Zoom and offsets take effect without a drawing pass: a row added since the last pass stays
+// undrawn.
+TEST_F(MainWindowTest, ZoomAndOffsetsDoNotRedraw) {
+    open();
+    TLcPrnPrev& preview = form->preview();
+    const struct {
+        const char* change;
+        std::function<void()> act;
+        std::function<bool()> done;
+    } cases[] = {
+        {"zoom", [&] { child<QSlider>("GaugeBar1")->setValue(150); },
+         [&] {
+             return preview.ZoomScale() == 150 &&
+                    child<QLineEdit>("edtPrevXZoom")->text() == QStringLiteral("150");
+         }},
+        {"spnHoseiX", [&] { child<QSpinBox>("spnHoseiX")->setValue(12); },
+         [&] { return preview.HoseiX() == 12 && form->surface().HoseiX() == 12; }},
+        {"spnHoseiY", [&] { child<QSpinBox>("spnHoseiY")->setValue(-7); },
+         [&] { return preview.HoseiY() == -7 && form->surface().HoseiY() == -7; }},
+    };
+    form->RedrawLayout(false);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    for (const auto& test : cases) {
+        test.act();
+        EXPECT_TRUE(test.done()) << test.change;
+        EXPECT_TRUE(form->surface().currentPage()->primitives().empty()) << test.change;
+    }
+}
+
+// "プレビュー・クリア" paints the preview at once and keeps the page; it draws nothing.
+TEST_F(MainWindowTest, PreviewClearPaintsAtOnceWithoutAPass) {
+    open().show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form->preview().isVisible());
+    form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
+    const PagePicture* page = form->surface().currentPage();
+
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    form->preview().installEventFilter(&counter);
+    trigger("N7");
+    EXPECT_GE(counter.paints, 1);
+    EXPECT_EQ(form->surface().currentPage(), page);
+    EXPECT_TRUE(page->primitives().empty());
+}
+
+// "INIから開く(&Q)" replaces the list with the stored rows and draws them.
+TEST_F(MainWindowTest, OpenFromIniReplacesTheListAndDraws) {
+    writeFile(QStringLiteral("lccdtool.ini"),
+              QStringLiteral("[ListView]\r\nItem0=矩形,Yes,Yes,Yes,100,100,120,100,,,,,,実線,1,"
+                             "clGray,clYellow\r\n"));
+    open();
+    form->layoutList().clear();
+    form->AddLayoutRow(sampleRowLine(SampleRow::Text), kLayoutFieldCount);
+    form->AddLayoutRow(sampleRowLine(SampleRow::Text), kLayoutFieldCount);
+    trigger("INIQ1");
+    ASSERT_EQ(form->layoutList().count(), 1);
+    EXPECT_EQ(form->layoutList().item(0).field(Field::Id), QStringLiteral("矩形"));
+    EXPECT_EQ(form->surface().currentPage()->primitives().size(), 1u);
+    EXPECT_TRUE(form->close()); // as stored: nothing to ask
+}
+
+// A press on a row's check box ticks or clears it and writes 印刷; a press on its icon writes
+// the field as the box shows it.
+TEST_F(MainWindowTest, PressOnTheCheckBoxOrIconWritesThePrintField) {
+    open().show();
+    child<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    QTableView& view = *child<QTableView>("TntListView1");
+    const struct {
+        QStyle::SubElement where;
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {QStyle::SE_ItemViewItemCheckIndicator, "Yes", "No"},
+        {QStyle::SE_ItemViewItemCheckIndicator, "no", "Yes"},
+        {QStyle::SE_ItemViewItemDecoration, "yes", "Yes"},
+        {QStyle::SE_ItemViewItemDecoration, "", "No"},
+    };
+    for (const auto& test : cases) {
+        form->layoutList().clear();
+        LayoutItem row = LayoutItem::fromRowLine(sampleRowLine(SampleRow::Rectangle));
+        row.setField(Field::Print, QString::fromLatin1(test.before));
+        form->layoutList().append(row);
+        const QModelIndex index = form->layoutList().index(0, 0);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = view.visualRect(index);
+        option.features = QStyleOptionViewItem::HasDisplay |
+                          QStyleOptionViewItem::HasCheckIndicator |
+                          QStyleOptionViewItem::HasDecoration;
+        option.decorationSize = QSize(16, 16);
+        const QPointF at = view.style()->subElementRect(test.where, &option, &view).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(view.viewport(), &event);
+        }
+        EXPECT_EQ(form->layoutList().item(0).field(Field::Print), QString::fromLatin1(test.after))
+            << test.before;
+    }
 }
 
 } // namespace
