@@ -19,6 +19,8 @@ constexpr int kCloseAfterMs = 12000;
 constexpr int kTickMs = 500;
 // The gauge counts kCloseAfterMs / 470 ticks to 100 %: 4 % a tick.
 constexpr int kTicksToFull = kCloseAfterMs / 470;
+constexpr int kDesignedWidth = 546;
+constexpr int kTitlePixels = 48;
 
 QLabel* label(const char* name, const QString& text, const QColor& color, int pixelSize,
               QWidget* parent) {
@@ -48,7 +50,7 @@ void fitTextToWidth(QLabel& label, int width) {
 TfrmVersion::TfrmVersion(DesktopShell& shell, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), shell_(shell) {
     setObjectName(QStringLiteral("frmVersion"));
-    setFixedSize(546, 139);
+    setFixedSize(kDesignedWidth, 139);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -61,8 +63,7 @@ TfrmVersion::TfrmVersion(DesktopShell& shell, QWidget* parent)
     Gauge1->setFixedSize(385, 4);
     Gauge1->setRange(0, 100);
 
-    // 40 pixels: the whole title fits the window's width.
-    Label1 = label("Label1", applicationTitle(), caption, 40, this);
+    Label1 = label("Label1", applicationTitle(), caption, kTitlePixels, this);
     Label1->setFixedHeight(65);
     Label1->setAutoFillBackground(true);
     QPalette titlePalette = Label1->palette();
@@ -71,6 +72,9 @@ TfrmVersion::TfrmVersion(DesktopShell& shell, QWidget* parent)
     QFont titleFont = Label1->font();
     titleFont.setFamily(QStringLiteral("Tahoma"));
     Label1->setFont(titleFont);
+    // The designed width was measured in another desktop's faces: where this one's draw the
+    // title wider, the window widens so that the whole title shows.
+    setFixedWidth(qMax(kDesignedWidth, Label1->sizeHint().width()));
     Label2 = label("Label2", QString(), Qt::gray, 13, this);
     Label2->setFixedHeight(19);
     Label4 =

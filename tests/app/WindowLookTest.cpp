@@ -139,10 +139,27 @@ TEST_F(WindowLookTest, VersionWindowShowsItsPurposeLineWhole) {
     open();
     auto* purpose = form->frmVersion().findChild<QLabel*>(QStringLiteral("Label4"));
     ASSERT_NE(purpose, nullptr);
-    EXPECT_EQ(form->frmVersion().width(), 546);
+    EXPECT_GE(form->frmVersion().width(), 546);
     EXPECT_LE(purpose->fontMetrics().horizontalAdvance(purpose->text()),
               form->frmVersion().width());
     EXPECT_GE(purpose->font().pixelSize(), 12);
+}
+
+// The title in Tahoma at 48 pixels, whole in its 65-pixel label: the window widens for it.
+TEST_F(WindowLookTest, VersionWindowShowsItsTitleWholeAtFortyEightPixels) {
+    open();
+    TfrmVersion& version = form->frmVersion();
+    version.show();
+    QCoreApplication::processEvents();
+    auto* title = version.findChild<QLabel*>(QStringLiteral("Label1"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->font().family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(title->font().pixelSize(), 48);
+    EXPECT_EQ(title->height(), 65);
+    EXPECT_LE(title->fontMetrics().height(), title->height());
+    EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->contentsRect().width());
+    EXPECT_LE(title->geometry().right(), version.rect().right());
+    version.close();
 }
 
 // The settings hold the window's outer size, frame included, as they hold the frame's position:
