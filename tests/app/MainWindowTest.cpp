@@ -407,6 +407,7 @@ TEST_F(MainWindowTest, RedisplayShowsTheOffsetsAndDraws) {
     form->AddLayoutRow(sampleRowLine(SampleRow::Rectangle), kLayoutFieldCount);
     trigger("R1");
     EXPECT_EQ(child<QLabel>("StatusPanel3")->text(), QStringLiteral("12 -7"));
+    ASSERT_NE(form->surface().currentPage(), nullptr);
     EXPECT_EQ(form->surface().currentPage()->primitives().size(), 1u);
 }
 
@@ -473,6 +474,7 @@ TEST_F(MainWindowTest, OpenFromIniReplacesTheListAndDraws) {
     trigger("INIQ1");
     ASSERT_EQ(form->layoutList().count(), 1);
     EXPECT_EQ(form->layoutList().item(0).field(Field::Id), QStringLiteral("矩形"));
+    ASSERT_NE(form->surface().currentPage(), nullptr);
     EXPECT_EQ(form->surface().currentPage()->primitives().size(), 1u);
     EXPECT_TRUE(form->close()); // as stored: nothing to ask
 }
