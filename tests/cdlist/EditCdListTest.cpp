@@ -2,6 +2,7 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/Option.h"
+#include "cdlist/TrackTags.h"
 
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/DesktopSongs.h"
@@ -154,6 +155,29 @@ TEST_F(EditCdListTest, TagDialogPresetsTheTimeAndWritesItBackOnlyWhenItMay) {
     select(5); // no song before it
     press("Edit2");
     EXPECT_EQ(dialogs.prompts().size(), 3);
+}
+
+// Row 2 is titled like the other row's file and names its own file without a folder: OK writes
+// into that file alone.
+TEST_F(EditCdListTest, TagDialogWritesTheRowsOwnSongFileOnly) {
+    test::writeTestWav(dir.filePath(QStringLiteral("one.wav")), 4410);
+    test::writeTestWav(dir.filePath(QStringLiteral("two.wav")), 4410);
+    const QByteArray other = test::fileBytes(dir.filePath(QStringLiteral("one.wav")));
+    editor.presenter().disc().setFolderPath(dir.path());
+    tracks().setTrack(1, test::song(QStringLiteral("two"), {}, dir.filePath("one.wav")));
+    tracks().setTrack(2, test::song(QStringLiteral("one"), {}, QStringLiteral("two.wav")));
+    select(2);
+    dialogs.answerDialog([&](QDialog& d) {
+        child<QLineEdit>(d, "edtName")->setText(QStringLiteral("新しい歌"));
+        return int(QDialog::Accepted);
+    });
+    press("Edit2");
+    StatusPanel status;
+    EXPECT_EQ(ReadTrackTags(desktop.tags, dir.filePath("two.wav"), status).title,
+              QStringLiteral("新しい歌"));
+    EXPECT_TRUE(test::fileBytes(dir.filePath(QStringLiteral("one.wav"))) == other)
+        << "the other row's file was changed";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"one.wav", "two.wav"}));
 }
 
 TEST_F(EditCdListTest, WavCheckShowsTheFirstFourFilesOnlyInUnsplitMode) {
