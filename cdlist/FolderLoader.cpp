@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/FileReplace.h"
+#include "platform/codecs/SongFileProblem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +57,12 @@ std::optional<QString> projectFileIn(const QString& folder) {
 // What a load found wrong, told once at its end so that no file goes missing without a word.
 class LoadNotes {
 public:
-    void unreadable(const QString& path) { unreadable_.append(lastPathComponent(path)); }
+    // The file's name, and what is wrong with it when known: the panel's message for a file the
+    // tag library cannot read does not name it.
+    void unreadable(const QString& path, const QString& problem = QString()) {
+        const QString name = lastPathComponent(path);
+        unreadable_.append(problem.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, problem));
+    }
 
     void undecodable(const QStringList& names) { undecodable_ = names; }
 
@@ -124,7 +130,9 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
             tags.title = QFileInfo(path).completeBaseName();
-        if (!tagsRead || !time.measured)
+        if (!tagsRead)
+            notes.unreadable(path, songFileProblem(path));
+        else if (!time.measured)
             notes.unreadable(path);
         else if (time.estimated)
             notes.estimated(path);

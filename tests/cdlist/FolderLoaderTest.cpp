@@ -122,7 +122,9 @@ TEST_F(FolderLoaderTest, UnreadableFilesKeepTheirRowsAndAreNamed) {
     const QStringList titles = {QStringLiteral("一"), "02", "03", QStringLiteral("四")};
     for (int r = 1; r <= 4; ++r)
         EXPECT_EQ(row(r).title, titles[r - 1]);
-    EXPECT_EQ(editor_.status().text(), QStringLiteral("読み込めなかったファイル: 02.wav, 03.wav"));
+    EXPECT_EQ(editor_.status().text(),
+              QStringLiteral("読み込めなかったファイル: 02.wav (AIFFファイルです), 03.wav "
+                             "(空のファイルです)"));
     EXPECT_EQ(editor_.RecountTracks(), 4);
 }
 
