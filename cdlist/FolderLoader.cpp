@@ -94,9 +94,10 @@ public:
             notes.append(QStringLiteral("デコードできないため演奏時間を推定したファイル: ") +
                          estimated_.join(QStringLiteral(", ")));
         if (leftOut_ > 0)
-            notes.append(QStringLiteral("%1曲を超えたため、%2個のファイルは読み込みませんでした")
-                             .arg(kTrackRowCount)
-                             .arg(leftOut_));
+            notes.append(
+                QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
+                    .arg(kTrackRowCount)
+                    .arg(leftOut_));
         if (!folderOutside_.isEmpty())
             notes.append(
                 QStringLiteral("フォルダ名に保存できない文字があります (%1)").arg(folderOutside_));
@@ -122,10 +123,10 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         const PlayingTime time =
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
+        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
         const int songNumber = i + 1;
         if (songNumber > kTrackRowCount)
-            continue; // measured for the total only
-        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
+            continue; // measured and read (the panel tells what went wrong), but no row
         const bool tagsRead = !tags.title.isEmpty();
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
