@@ -40,6 +40,7 @@ void CdListPresenter::ClearCdList() {
                            &disc_.subtitle2, &disc_.discId, &disc_.catalog, &disc_.releaseYear})
         field->clear();
     disc_.selectGenreEntry();
+    disc_.spellings.clear();
     emit discChanged();
     setPositionText(QString());
     tracks_.clearTracks();

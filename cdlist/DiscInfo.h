@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,10 @@ struct DiscInfo {
     QString genre = QStringLiteral("JPop");
     QStringList genreList = defaultGenres();
     int genreIndex = 0;
+
+    // The byte forms the values and the songs' columns were read in from the disc's project, so
+    // that the files written for the disc keep the bytes of every value nobody edited.
+    SjisSpellings spellings;
 
     void setFolderPath(const QString& path);
     void setJacketPath(const QString& path);

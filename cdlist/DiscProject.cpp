@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
+#include <utility>
+
 namespace lccd {
 namespace {
 
@@ -20,19 +23,21 @@ QString storedJacketPath(const DiscInfo& disc) {
     return inFolder ? lastPathComponent(jacket) : jacket;
 }
 
-QString trackLine(int number, const TrackRow& song) {
-    const auto quoted = [](const QString& text) {
-        return QLatin1Char('"') + trimW(text) + QLatin1Char('"');
-    };
-    return QStringList{QString::asprintf("%.02d", number),
-                       trimW(song.time),
-                       quoted(song.title),
-                       quoted(song.performer),
-                       quoted(song.album),
-                       trimW(song.year),
-                       trimW(song.genre),
-                       quoted(composedName(lastPathComponent(trimW(song.fileName))))}
-        .join(QLatin1Char(','));
+// Each value is written in the bytes it was read in, unless it was edited.
+QByteArray trackLine(int number, const TrackRow& song, const SjisSpellings& spellings) {
+    const auto value = [&](const QString& text) { return spellings.bytesOf(trimW(text)); };
+    const auto quoted = [](const QByteArray& bytes) { return '"' + bytes + '"'; };
+    return QList<QByteArray>{
+        QString::asprintf("%.02d", number).toLatin1(),
+        value(song.time),
+        quoted(value(song.title)),
+        quoted(value(song.performer)),
+        quoted(value(song.album)),
+        value(song.year),
+        value(song.genre),
+        quoted(spellings.bytesOf(composedName(lastPathComponent(trimW(song.fileName))))),
+    }
+        .join(',');
 }
 
 } // namespace
@@ -45,23 +50,23 @@ int projectTrackCount(const TrackRows& tracks) {
 }
 
 QList<QByteArray> discProjectLines(const DiscInfo& disc, const TrackRows& tracks) {
-    const QStringList header = {
-        QStringLiteral("TITLE:") + disc.albumTitle,
-        QStringLiteral("SUBTITLE1:") + disc.subtitle1,
-        QStringLiteral("SUBTITLE2:") + disc.subtitle2,
-        QStringLiteral("PERFORMER:") + disc.discPerformer,
-        QStringLiteral("DISCID:") + disc.discId,
-        QStringLiteral("CATALOG:") + disc.catalog,
-        QStringLiteral("GENRE:") + disc.selectedGenre(),
-        QStringLiteral("DATE:") + disc.releaseYear,
-        QStringLiteral("JACKET:") + storedJacketPath(disc),
-    };
+    const std::array<std::pair<const char*, QString>, 9> header = {{
+        {"TITLE:", disc.albumTitle},
+        {"SUBTITLE1:", disc.subtitle1},
+        {"SUBTITLE2:", disc.subtitle2},
+        {"PERFORMER:", disc.discPerformer},
+        {"DISCID:", disc.discId},
+        {"CATALOG:", disc.catalog},
+        {"GENRE:", disc.selectedGenre()},
+        {"DATE:", disc.releaseYear},
+        {"JACKET:", storedJacketPath(disc)},
+    }};
     QList<QByteArray> lines;
-    for (const QString& line : header)
-        lines.append(toSjis(line));
+    for (const auto& [key, value] : header)
+        lines.append(key + disc.spellings.bytesOf(value));
     const int count = projectTrackCount(tracks);
     for (int songNumber = 1; songNumber <= count; ++songNumber)
-        lines.append(toSjis(trackLine(songNumber, tracks[size_t(songNumber - 1)])));
+        lines.append(trackLine(songNumber, tracks[size_t(songNumber - 1)], disc.spellings));
     return lines;
 }
 

@@ -16,7 +16,8 @@ struct DiscInfo;
 // blanks still counts).
 int projectTrackCount(const TrackRows& tracks);
 
-// The file's lines in Shift-JIS. Header values are written as typed; the genre is the selected
+// The file's lines in Shift-JIS, each value in the bytes it was read in unless it was edited
+// (DiscInfo::spellings). Header values are written as typed; the genre is the selected
 // list entry (empty when none is), and a jacket image lying in the disc's folder is written as
 // its file name only. Track lines hold the number, then the trimmed time, title, performer,
 // album, year, genre and the song's file name; nothing inside a value is escaped.

@@ -58,26 +58,28 @@ private:
     void readLine(const QByteArray& line) {
         if (readHeader(line))
             return;
-        const QString text = fromSjis(line);
         // The numbered form is told by the bytes of the stored line: a blank third byte after a
         // decimal number.
         if (line.size() >= 3 && line[2] == ' ') {
             if (parseDecimalField(QString::fromLatin1(line.left(2))).value_or(0) > 0)
-                readNumbered(trimW(text));
+                readNumbered(blankTrimmed(line));
             return;
         }
         const int songNumber = nextSongNumber_++;
         if (songNumber > kTrackRowCount)
             return;
         editor_.tracks().setTrack(songNumber,
-                                  CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(text));
+                                  CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(line));
     }
+
+    // A value's text, its bytes remembered for the next save.
+    QString decode(const QByteArray& bytes) const { return editor_.disc().spellings.read(bytes); }
 
     bool readHeader(const QByteArray& line) {
         for (const HeaderKey& header : kHeaderKeys) {
             const qsizetype length = qsizetype(std::strlen(header.key));
             if (line.size() >= length && qstrnicmp(line.constData(), header.key, length) == 0) {
-                header.apply(editor_.disc(), fromSjis(line.mid(length)));
+                header.apply(editor_.disc(), decode(line.mid(length)));
                 return true;
             }
         }
@@ -109,7 +111,7 @@ private:
 
     // Number, time, "title", "performer", "album", year, genre, "file name".
     TrackRow csvTrack(const QByteArray& line) const {
-        const auto field = [&line](int n) { return fromSjis(CsvField(line, n)); };
+        const auto field = [this, &line](int n) { return decode(CsvField(line, n)); };
         TrackRow song;
         song.time = field(2);
         song.title = field(3);
@@ -127,29 +129,31 @@ private:
     }
 
     // A song file's name, or a title with an optional playing time in front ("3:45 Song").
-    TrackRow plainTrack(const QString& line) const {
+    // The line's bytes are cut where its characters would be: a blank, a colon and ".wav" are
+    // ASCII and never the second byte of a character.
+    TrackRow plainTrack(const QByteArray& line) const {
         TrackRow song;
-        QString fileName;
-        if (line.contains(QLatin1String(".wav"), Qt::CaseInsensitive)) {
-            song.title = line.chopped(4);
+        QByteArray fileName;
+        if (line.toLower().contains(".wav")) {
+            song.title = decode(line.chopped(4)); // the last four bytes, whatever they hold
             fileName = line;
         } else {
-            const qsizetype blank = line.indexOf(QLatin1Char(' '));
-            if (blank > 0 && line.left(blank).contains(QLatin1Char(':'))) {
-                song.time = trimW(line.left(blank));
-                song.title = trimW(line.mid(blank + 1));
+            const qsizetype blank = line.indexOf(' ');
+            if (blank > 0 && line.left(blank).contains(':')) {
+                song.time = decode(blankTrimmed(line.left(blank)));
+                song.title = decode(blankTrimmed(line.mid(blank + 1)));
             } else {
-                song.title = line;
+                song.title = decode(line);
             }
-            fileName = line + QStringLiteral(".wav");
+            fileName = line + ".wav";
         }
-        linkSongFile(song, fileName);
+        linkSongFile(song, decode(fileName));
         return song;
     }
 
     // A numbered line adds a song after the titled rows at the top, whatever row the track
     // and plain lines have reached.
-    void readNumbered(const QString& line) {
+    void readNumbered(const QByteArray& line) {
         const int songNumber = editor_.RecountTracks() + 1;
         if (songNumber > kTrackRowCount)
             return;
@@ -157,21 +161,21 @@ private:
             editor_.tracks().setTrack(songNumber, *song);
     }
 
-    std::optional<TrackRow> numberedTrack(const QString& line) const {
-        if (CsvFieldCount(toSjis(line)) >= 7)
+    std::optional<TrackRow> numberedTrack(const QByteArray& line) const {
+        if (CsvFieldCount(line) >= 7)
             return numberedFieldsTrack(line);
-        if (!line.front().isDigit())
+        const QString text = fromSjis(line);
+        if (!text.front().isDigit())
             return numberedFileTrack(line);
-        return numberedTitleTrack(line);
+        return numberedTitleTrack(text);
     }
 
     // Fields 2 to 8 hold the columns from the playing time to the file name; an existing file
     // gives the tags and the time instead.
-    TrackRow numberedFieldsTrack(const QString& line) const {
-        const QByteArray bytes = toSjis(line);
+    TrackRow numberedFieldsTrack(const QByteArray& line) const {
         TrackRow song;
         for (int column = int(TrackColumn::Time); column <= int(TrackColumn::FileName); ++column)
-            song.setField(TrackColumn(column), fromSjis(CsvField(bytes, column)));
+            song.setField(TrackColumn(column), decode(CsvField(line, column)));
         if (const std::optional<QString> path =
                 linkSongFile(song, lastPathComponent(song.fileName)))
             setRowTags(song, tagsOf(*path));
@@ -179,10 +183,10 @@ private:
     }
 
     // A line such as "+5 Song.wav": the whole line names the song and its file.
-    TrackRow numberedFileTrack(const QString& line) const {
+    TrackRow numberedFileTrack(const QByteArray& line) const {
         TrackRow song;
-        song.title = line;
-        if (const std::optional<QString> path = linkSongFile(song, line))
+        song.title = decode(line);
+        if (const std::optional<QString> path = linkSongFile(song, song.title))
             setRowTags(song, tagsOf(*path));
         return song;
     }

@@ -52,9 +52,8 @@ bool valuesFit(const DiscInfo& disc, const TrackRows& tracks, bool writeLossy) {
 // Writes the CD-TEXT file of the tracks the CUE sheet lists; returns what the user should know
 // when the texts are too long for CD-TEXT and no file was written.
 std::optional<QString> writeCdTextFile(const QString& path, const DiscInfo& disc,
-                                       const TrackRows& tracks, bool noCut, StatusPanel& status) {
-    const std::optional<QByteArray> packs =
-        cdTextPacks(discCdText(disc, discTracks(disc, tracks, noCut, status)));
+                                       const QList<DiscTrack>& discTrackList) {
+    const std::optional<QByteArray> packs = cdTextPacks(discCdText(disc, discTrackList));
     if (!packs)
         return QStringLiteral("曲名と演者の文字が多すぎて CD-TEXT に入りきらないため、"
                               ".cdt は書き出していません");
@@ -169,17 +168,23 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
         }
     }
     untaggedSongs_.clear();
-    QStringList report = writeFiles(disc, tracks, labelSheet ? &*labelSheet : nullptr,
-                                    {tagUpdates, takeProject}, settings);
+    SaveReport report = writeFiles(disc, tracks, labelSheet ? &*labelSheet : nullptr,
+                                   {tagUpdates, takeProject}, settings);
     if (labelSheet && !labelSheet->message.isEmpty())
-        report.append(labelSheet->message);
-    editor_.ShowStatusMessage(report.join(QStringLiteral(" / ")));
+        report.lines.append(labelSheet->message);
+    const QString text = report.lines.join(QStringLiteral(" / "));
+    if (report.stays)
+        editor_.status().showUntilReplaced(text);
+    else
+        editor_.ShowStatusMessage(text);
     return discFileBase(disc) + QStringLiteral(".csv");
 }
 
-QStringList DiscSaveCommand::writeFiles(const DiscInfo& disc, const TrackRows& tracks,
-                                        const DiscLabelSheet* labelSheet, const SongTagWork& tags,
-                                        DiscSaveSettings& settings) {
+DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
+                                                        const TrackRows& tracks,
+                                                        const DiscLabelSheet* labelSheet,
+                                                        const SongTagWork& tags,
+                                                        DiscSaveSettings& settings) {
     const QString base = discFileBase(disc);
     const QString projectPath = base + QStringLiteral(".txt");
     const QString cuePath = base + QStringLiteral(".cue");
@@ -201,13 +206,15 @@ QStringList DiscSaveCommand::writeFiles(const DiscInfo& disc, const TrackRows& t
             AskOkCancel(QStringLiteral("WAVファイルが[無分割]ではないですか"),
                         QStringLiteral("確認")))
             settings.noCut = true;
+        bool wavFilesLeftOut = false;
+        const QList<DiscTrack> discTrackList =
+            discTracks(disc, tracks, settings.noCut, editor_.status(), &wavFilesLeftOut);
         writeCueSheet(cuePath, disc, tracks, {settings.noCut, settings.addGap}, editor_.status());
         progress.written(cuePath);
         QString extensions = QStringLiteral(".txt .cue .csv");
         std::optional<QString> cdTextProblem;
         if (settings.writeCdText) {
-            cdTextProblem =
-                writeCdTextFile(cdTextPath, disc, tracks, settings.noCut, editor_.status());
+            cdTextProblem = writeCdTextFile(cdTextPath, disc, discTrackList);
             if (cdTextProblem) {
                 progress.leftOut(cdTextPath);
             } else {
@@ -218,14 +225,19 @@ QStringList DiscSaveCommand::writeFiles(const DiscInfo& disc, const TrackRows& t
         writeLabelLayout(labelPath, loadLabelTemplate(settings.programPaths, settings.templateName),
                          disc, tracks, labelSheet);
 
-        QStringList report =
-            QStringList{QStringLiteral("保存しました: %1 (%2)").arg(base, extensions)} +
-            tagged.problems;
+        // The message that WAV files were left out stays on the panel, ahead of the report.
+        SaveReport report;
+        report.stays = wavFilesLeftOut;
+        QStringList& lines = report.lines;
+        if (wavFilesLeftOut)
+            lines.append(wavFilesLeftOutMessage());
+        lines.append(QStringLiteral("保存しました: %1 (%2)").arg(base, extensions));
+        lines += tagged.problems;
         if (!tagged.kept.isEmpty())
-            report.append(QStringLiteral("プロジェクトと違うタグはそのまま残しました: ") +
-                          tagged.kept.join(QStringLiteral(", ")));
+            lines.append(QStringLiteral("プロジェクトと違うタグはそのまま残しました: ") +
+                         tagged.kept.join(QStringLiteral(", ")));
         if (cdTextProblem)
-            report.append(*cdTextProblem);
+            lines.append(*cdTextProblem);
         return report;
     } catch (const AppError& error) {
         throw progress.stoppedBy(error);

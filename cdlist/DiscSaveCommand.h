@@ -50,7 +50,8 @@ struct DiscSaveSettings {
 // mode a first song with its print check off raises the question whether the folder's WAV files
 // are unsplit. A label product that cannot be found stops the save before it writes, like the
 // checks. A finished save says so on the status panel, with any song it could not tag, the songs
-// that kept values the project differs in, and how the label product's paper was chosen.
+// that kept values the project differs in, and how the label product's paper was chosen; when
+// unsplit mode left WAV files out, the report follows that message and stays with it.
 class DiscSaveCommand {
 public:
     explicit DiscSaveCommand(CdListPresenter& editor) : editor_(editor) {}
@@ -72,11 +73,17 @@ private:
         bool takeProject = false;
     };
 
+    // What the status panel says at the end of a save.
+    struct SaveReport {
+        QStringList lines;
+        bool stays = false; // not cleared after six seconds: unsplit mode left WAV files out
+    };
+
     bool checksPass();
     // Writes the tags and the files; returns the report for the status panel.
-    QStringList writeFiles(const DiscInfo& disc, const TrackRows& tracks,
-                           const DiscLabelSheet* labelSheet, const SongTagWork& tags,
-                           DiscSaveSettings& settings);
+    SaveReport writeFiles(const DiscInfo& disc, const TrackRows& tracks,
+                          const DiscLabelSheet* labelSheet, const SongTagWork& tags,
+                          DiscSaveSettings& settings);
 
     CdListPresenter& editor_;
     bool running_ = false;

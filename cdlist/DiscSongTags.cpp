@@ -178,7 +178,9 @@ SongTagOutcome writeSongTags(Mp3Infp& library, const QList<SongTagUpdate>& updat
         }
         if (!takeProject && !update.differingFields.isEmpty())
             outcome.kept.append(differenceLine(update));
-        if (result == TagWriteResult::Written || result == TagWriteResult::Failed)
+        // Every song tried is followed by the wait, whatever came of it, so that the window
+        // keeps up during a long save.
+        if (QFileInfo(update.path).isFile())
             WaitWithEvents(kWaitAfterTagWriteMs);
     }
     return outcome;

@@ -72,7 +72,7 @@ struct SongTagOutcome {
 };
 
 // Writes the planned tags, the project's values where takeProject says so, waiting after each
-// write while window events are handled.
+// song whose file exists (written, unchanged or refused) while window events are handled.
 SongTagOutcome writeSongTags(Mp3Infp& library, const QList<SongTagUpdate>& updates,
                              bool takeProject);
 

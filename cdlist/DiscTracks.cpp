@@ -22,23 +22,35 @@ QList<DiscTrack> songTracks(const TrackRows& tracks) {
     return list;
 }
 
-QList<DiscTrack> unsplitTracks(const DiscInfo& disc, StatusPanel& status) {
+QList<DiscTrack> unsplitTracks(const DiscInfo& disc, StatusPanel& status, bool* wavFilesLeftOut) {
     QStringList wavFiles;
     FindFiles(wavFiles, disc.folderPath, QStringLiteral("wav"), false, true, FileAttr::Any);
     QList<DiscTrack> list;
     for (int k = 1; k <= kUnsplitTrackLimit && k <= wavFiles.size(); ++k)
         list.append({composedName(lastPathComponent(wavFiles[k - 1])),
                      QStringLiteral("Track-%1").arg(k), disc.discPerformer});
-    if (wavFiles.size() > kUnsplitTrackLimit)
-        status.setText(QStringLiteral("WAVファイル数が４本を越えています"));
+    const bool leftOut = wavFiles.size() > kUnsplitTrackLimit;
+    if (leftOut)
+        status.setText(wavFilesLeftOutMessage());
+    if (wavFilesLeftOut)
+        *wavFilesLeftOut = leftOut;
     return list;
 }
 
 } // namespace
 
 QList<DiscTrack> discTracks(const DiscInfo& disc, const TrackRows& tracks, bool unsplit,
-                            StatusPanel& status) {
-    return unsplit ? unsplitTracks(disc, status) : songTracks(tracks);
+                            StatusPanel& status, bool* wavFilesLeftOut) {
+    if (!unsplit) {
+        if (wavFilesLeftOut)
+            *wavFilesLeftOut = false;
+        return songTracks(tracks);
+    }
+    return unsplitTracks(disc, status, wavFilesLeftOut);
+}
+
+QString wavFilesLeftOutMessage() {
+    return QStringLiteral("WAVファイル数が４本を越えています");
 }
 
 } // namespace lccd

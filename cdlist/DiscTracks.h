@@ -20,9 +20,11 @@ struct DiscTrack {
 // Normal mode: a track per song down to the first title that is blank after trimming, with its
 // file's name (the last path component), title and performer trimmed. Unsplit mode: the
 // folder's first four WAV files in the order the folder search gives them, titled "Track-1"
-// and so on, with the disc performer as typed; more files are reported on the status panel,
-// where the message stays.
+// and so on, with the disc performer as typed; more files are reported on the status panel
+// with wavFilesLeftOutMessage, where the message stays, and *wavFilesLeftOut is set.
 QList<DiscTrack> discTracks(const DiscInfo& disc, const TrackRows& tracks, bool unsplit,
-                            StatusPanel& status);
+                            StatusPanel& status, bool* wavFilesLeftOut = nullptr);
+
+QString wavFilesLeftOutMessage();
 
 } // namespace lccd

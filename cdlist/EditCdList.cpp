@@ -413,19 +413,24 @@ void TfrmEditCdList::selectRow(int songNumber) {
     CtrlGrid1->setCurrentIndex(presenter_.tracks().index(songNumber - 1, column));
 }
 
+// Every press toggles: a double click's second press arrives as MouseButtonDblClick. Only the left
+// button moves the selection; the grid would move it for any button, so it never sees the others.
 bool TfrmEditCdList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CtrlGrid1->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        const QPoint at = press->position().toPoint();
-        if (press->button() == Qt::LeftButton) {
-            const QModelIndex cell = CtrlGrid1->indexAt(at);
-            if (cell.isValid())
-                CtrlGrid1->setCurrentIndex(cell);
-        }
-        presenter_.pressInGrid(selectedRow(), at.x() + CtrlGrid1->horizontalHeader()->offset(),
-                               CtrlGrid1->columnWidth(0), CtrlGrid1->columnWidth(1));
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched != CtrlGrid1->viewport() || !press)
+        return QDialog::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    const bool left = mouse->button() == Qt::LeftButton;
+    if (left) {
+        const QModelIndex cell = CtrlGrid1->indexAt(at);
+        if (cell.isValid())
+            CtrlGrid1->setCurrentIndex(cell);
     }
-    return QDialog::eventFilter(watched, event);
+    presenter_.pressInGrid(selectedRow(), at.x() + CtrlGrid1->horizontalHeader()->offset(),
+                           CtrlGrid1->columnWidth(0), CtrlGrid1->columnWidth(1));
+    return !left;
 }
 
 // ---- Commands

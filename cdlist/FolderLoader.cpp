@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/FileReplace.h"
+#include "platform/codecs/SongFileProblem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +57,12 @@ std::optional<QString> projectFileIn(const QString& folder) {
 // What a load found wrong, told once at its end so that no file goes missing without a word.
 class LoadNotes {
 public:
-    void unreadable(const QString& path) { unreadable_.append(lastPathComponent(path)); }
+    // The file's name, and what is wrong with it when known: the panel's message for a file the
+    // tag library cannot read does not name it.
+    void unreadable(const QString& path, const QString& problem = QString()) {
+        const QString name = lastPathComponent(path);
+        unreadable_.append(problem.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, problem));
+    }
 
     void undecodable(const QStringList& names) { undecodable_ = names; }
 
@@ -88,9 +94,10 @@ public:
             notes.append(QStringLiteral("デコードできないため演奏時間を推定したファイル: ") +
                          estimated_.join(QStringLiteral(", ")));
         if (leftOut_ > 0)
-            notes.append(QStringLiteral("%1曲を超えたため、%2個のファイルは読み込みませんでした")
-                             .arg(kTrackRowCount)
-                             .arg(leftOut_));
+            notes.append(
+                QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
+                    .arg(kTrackRowCount)
+                    .arg(leftOut_));
         if (!folderOutside_.isEmpty())
             notes.append(
                 QStringLiteral("フォルダ名に保存できない文字があります (%1)").arg(folderOutside_));
@@ -116,15 +123,17 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         const PlayingTime time =
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
+        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
         const int songNumber = i + 1;
         if (songNumber > kTrackRowCount)
-            continue; // measured for the total only
-        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
+            continue; // measured and read (the panel tells what went wrong), but no row
         const bool tagsRead = !tags.title.isEmpty();
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
             tags.title = QFileInfo(path).completeBaseName();
-        if (!tagsRead || !time.measured)
+        if (!tagsRead)
+            notes.unreadable(path, songFileProblem(path));
+        else if (!time.measured)
             notes.unreadable(path);
         else if (time.estimated)
             notes.estimated(path);

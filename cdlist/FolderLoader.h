@@ -25,10 +25,10 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
 
 // Fills the rows from song files, one per row in list order, each measured and read for its
 // tags, its print check on. A file that cannot be read keeps its row, titled by its name, so no
-// song after it drops out. Files beyond the list's 25 rows get no row but count in the
-// load-time total that the totals label then shows. The status panel ends with what went
-// wrong: files not read, songs whose length is only estimated because they could not be
-// decoded, files left out, names the disc's files cannot hold.
+// song after it drops out. Files beyond the list's 25 rows are measured and read like the others
+// and count in the load-time total that the totals label then shows, but get no row. The status
+// panel ends with what went wrong: files not read, songs whose length is only estimated because
+// they could not be decoded, files left out, names the disc's files cannot hold.
 void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths);
 
 } // namespace lccd

@@ -1,5 +1,6 @@
 #include "cdlist/LabelLayout.h"
 
+#include "cdlist/DiscInfo.h"
 #include "cdlist/DiscLabelPlacement.h"
 #include "cdlist/LabelTemplate.h"
 #include "layout/LayoutItem.h"
@@ -28,11 +29,13 @@ Placement placementFor(int songCount) {
     return {1450, 0, 960, 600, false};
 }
 
-QString songRow(int left, int top, int width, int number, const TrackRow& song) {
-    const QString time = song.time.isEmpty() ? QStringLiteral("0:00") : song.time;
+QString songRow(int left, int top, int width, int number, const TrackRow& song,
+                const SjisSpellings& spellings) {
+    const QString time =
+        song.time.isEmpty() ? QStringLiteral("0:00") : spellings.losslessOf(song.time);
     // Tags may hold line breaks, which would split the row in the file.
     QString value = blankControlCharacters(QString::asprintf("%.02d ", number) + time +
-                                           QLatin1Char(' ') + song.title);
+                                           QLatin1Char(' ') + spellings.losslessOf(song.title));
     // A quote in a title is doubled so that the quoted value reads back whole.
     value.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QStringLiteral(
@@ -51,7 +54,7 @@ int printedSongCount(const TrackRows& tracks) {
     return count;
 }
 
-QStringList labelSongRows(const TrackRows& tracks) {
+QStringList labelSongRows(const TrackRows& tracks, const SjisSpellings& spellings) {
     const int count = printedSongCount(tracks);
     const Placement place = placementFor(count);
     const int secondColumnFrom = (count + 1) / 2 + 1;
@@ -66,8 +69,8 @@ QStringList labelSongRows(const TrackRows& tracks) {
             left = place.secondLeft;
             position = 0;
         }
-        rows.append(
-            songRow(left, place.firstTop + kRowPitch * position, place.width, songNumber, song));
+        rows.append(songRow(left, place.firstTop + kRowPitch * position, place.width, songNumber,
+                            song, spellings));
         ++position;
     }
     return rows;
@@ -77,20 +80,20 @@ QList<QByteArray> labelLayoutLines(const QStringList& templateLines, const DiscI
                                    const TrackRows& tracks, const DiscLabelSheet* product) {
     QList<QByteArray> lines = fillLabelPlaceholders(templateLines, disc);
     if (!product) {
-        for (const QString& row : labelSongRows(tracks))
-            lines.append(toSjis(row));
+        for (const QString& row : labelSongRows(tracks, disc.spellings))
+            lines.append(toSjisLossless(row));
         return lines;
     }
     // The template's rows and the songs are placed as one drawing, under the template's header.
     QStringList rows;
     for (qsizetype i = 1; i < lines.size(); ++i)
-        rows.append(fromSjis(lines[i]));
-    rows += labelSongRows(tracks);
+        rows.append(fromSjisLossless(lines[i]));
+    rows += labelSongRows(tracks, disc.spellings);
     lines = {lines.value(0)};
     for (const LayoutItem& row : product->rows)
         lines.append(toSjis(row.toRowLine()));
     for (const QString& row : placeDiscLabel(rows, product->labelCentre))
-        lines.append(toSjis(row));
+        lines.append(toSjisLossless(row));
     return lines;
 }
 

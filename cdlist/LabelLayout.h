@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cdlist/TrackRow.h"
+#include "platform/CodePage.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,8 +21,10 @@ struct DiscLabelSheet;
 int printedSongCount(const TrackRows& tracks);
 
 // The text rows of the printed songs. Up to 13 songs stand in one column from top 600, 14 in
-// one column from top 550, 15 or more in two columns (the first holding the larger half).
-QStringList labelSongRows(const TrackRows& tracks);
+// one column from top 550, 15 or more in two columns (the first holding the larger half). The
+// times and titles are in the lossless form of the bytes they were read in (SjisSpellings).
+QStringList labelSongRows(const TrackRows& tracks,
+                          const SjisSpellings& spellings = SjisSpellings());
 
 // The layout's lines in Shift-JIS: the filled template, then the song rows. With a label
 // product: the template's header line, the product's rows, then the disc label placed on it.

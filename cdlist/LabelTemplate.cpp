@@ -53,16 +53,21 @@ struct Replacement {
 };
 using Replacements = std::array<Replacement, 7>;
 
+// A disc field trimmed, in the lossless form of the bytes it was read in.
+QString fieldValue(const DiscInfo& disc, const QString& text) {
+    return trimW(disc.spellings.losslessOf(text));
+}
+
 Replacements replacementsFor(const DiscInfo& disc) {
-    QString subtitle1 = trimW(disc.subtitle1);
-    QString subtitle2 = trimW(disc.subtitle2);
+    QString subtitle1 = fieldValue(disc, disc.subtitle1);
+    QString subtitle2 = fieldValue(disc, disc.subtitle2);
     if (subtitle1.isEmpty())
         std::swap(subtitle1, subtitle2); // subtitle 2 moves up; its own place stays empty
-    const QString albumTitle = trimW(disc.albumTitle);
+    const QString albumTitle = fieldValue(disc, disc.albumTitle);
     return {{{u"[ＣＤタイトル]", albumTitle},
-             {u"[ＣＤＩＤ]", trimW(disc.discId)},
-             {u"[ＤＡＴＥ]", trimW(disc.releaseYear)},
-             {u"[演奏者]", trimW(disc.discPerformer)},
+             {u"[ＣＤＩＤ]", fieldValue(disc, disc.discId)},
+             {u"[ＤＡＴＥ]", fieldValue(disc, disc.releaseYear)},
+             {u"[演奏者]", fieldValue(disc, disc.discPerformer)},
              {u"[ＣＤタイトル]", albumTitle},
              {u"[タイトルサブ1]", subtitle1},
              {u"[タイトルサブ2]", subtitle2}}};
@@ -123,13 +128,13 @@ QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& template
         return builtInLabelTemplate();
     QStringList lines;
     for (const QByteArray& line : splitLines(readWholeFile(path)))
-        lines.append(fromSjis(line));
+        lines.append(fromSjisLossless(line));
     return lines;
 }
 
 QList<QByteArray> fillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc) {
     const Replacements replacements = replacementsFor(disc);
-    std::optional<QString> jacketPath = trimW(disc.jacketPath);
+    std::optional<QString> jacketPath = fieldValue(disc, disc.jacketPath);
     QList<QByteArray> lines;
     for (const QString& line : templateLines) {
         // Values are filled in field by field, so that a comma or a quote in a value stays
@@ -142,7 +147,7 @@ QList<QByteArray> fillLabelPlaceholders(const QStringList& templateLines, const 
             copied = span.start + span.length;
         }
         filled += QStringView(line).mid(copied);
-        lines.append(toSjis(filled));
+        lines.append(toSjisLossless(filled));
     }
     return lines;
 }

@@ -22,16 +22,18 @@ inline QString defaultTemplateName() {
 const QStringList& builtInLabelTemplate();
 
 // The lines of the template file templateName, looked up in the folders the program reads its
-// files from, or the built-in template when there is no such file. Throws AppError when the
-// file exists but cannot be read.
+// files from, in the lossless form (fromSjisLossless) so that the filled template keeps their
+// bytes; or the built-in template when there is no such file. Throws AppError when the file
+// exists but cannot be read.
 QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName);
 
 // The template's lines in Shift-JIS with the placeholders replaced by the disc's fields,
-// trimmed: the jacket image (its first occurrence in the template only), album title, disc ID,
-// release year, disc performer, album title again, and the two subtitles (subtitle 2 moves up
-// when subtitle 1 is empty). Each replacement works on the result of the one before, so a field
-// that holds a later placeholder has it replaced too. A row whose fields changed is written
-// again with each field quoted where it needs it, so a value with a comma stays one field.
+// trimmed, each in the bytes it was read in unless it was edited: the jacket image (its first
+// occurrence in the template only), album title, disc ID, release year, disc performer, album title
+// again, and the two subtitles (subtitle 2 moves up when subtitle 1 is empty). Each replacement
+// works on the result of the one before, so a field that holds a later placeholder has it replaced
+// too. A row whose fields changed is written again with each field quoted where it needs it, so a
+// value with a comma stays one field.
 QList<QByteArray> fillLabelPlaceholders(const QStringList& templateLines, const DiscInfo& disc);
 
 } // namespace lccd

@@ -18,6 +18,11 @@ void StatusPanel::ShowStatusMessage(const QString& message) {
     clearTimer_.start();
 }
 
+void StatusPanel::showUntilReplaced(const QString& text) {
+    clearTimer_.stop();
+    setText(text);
+}
+
 void StatusPanel::setText(const QString& text) {
     text_ = text;
     emit textChanged(text_);

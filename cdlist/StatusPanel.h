@@ -26,6 +26,9 @@ public:
     // it may still empty the panel.
     void setText(const QString& text);
 
+    // Shows the text and cancels a pending clear: it stays until something replaces it.
+    void showUntilReplaced(const QString& text);
+
     // The pending clear, for tests.
     const QTimer& clearTimer() const { return clearTimer_; }
 

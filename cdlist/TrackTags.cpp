@@ -4,7 +4,6 @@
 #include "platform/CodePage.h"
 #include "platform/FileReplace.h"
 #include "platform/Mp3Infp.h"
-#include "platform/codecs/SongFileProblem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,7 +52,7 @@ bool hasTag(Mp3Infp& library, quint32 tag) {
 }
 
 bool isPlainMp3(Mp3Infp& library) {
-    return library.GetType() == SongFileType::Mp3 && !hasTag(library, TagType::RiffSif);
+    return library.GetType() == SongFileType::Mp3 && !hasTag(library, TagTypeFlags::RiffSif);
 }
 
 // Where a value missing from the loaded file's own tag is looked for: an ID3v2 tag in a chunk
@@ -69,14 +68,14 @@ std::optional<QByteArray> fallbackSuffix(Mp3Infp& library) {
 bool prepareMp3ForWriting(Mp3Infp& library) {
     const quint32 tags = library.mp3_GetTagType();
     const QString path = loadedMp3Path(library);
-    if ((tags & (TagType::Id3v1 | TagType::Id3v2)) == 0 && QFileInfo(path).isFile()) {
+    if ((tags & (TagTypeFlags::Id3v1 | TagTypeFlags::Id3v2)) == 0 && QFileInfo(path).isFile()) {
         library.mp3_MakeId3v1(path);
-        if (!hasTag(library, TagType::Id3v1))
+        if (!hasTag(library, TagTypeFlags::Id3v1))
             return false;
     }
-    if ((tags & TagType::RiffSif) == 0) {
+    if ((tags & TagTypeFlags::RiffSif) == 0) {
         library.mp3_MakeRMP(path);
-        if (!hasTag(library, TagType::RiffSif))
+        if (!hasTag(library, TagTypeFlags::RiffSif))
             return false;
     }
     return true;
@@ -157,9 +156,9 @@ QByteArray tagValueName(Mp3Infp& library, TagField field) {
     const QByteArray stem = stemOf(field);
     if (int(field) > kWrittenTagCount || library.GetType() != SongFileType::Mp3)
         return stem;
-    if (hasTag(library, TagType::RiffSif))
+    if (hasTag(library, TagTypeFlags::RiffSif))
         return stem + "_rmp";
-    return stem + (hasTag(library, TagType::Id3v2) ? "_v2" : "_v1");
+    return stem + (hasTag(library, TagTypeFlags::Id3v2) ? "_v2" : "_v1");
 }
 
 QByteArray GetTagValue(Mp3Infp& library, TagField field) {
@@ -184,17 +183,15 @@ bool SetTagValue(Mp3Infp& library, TagField field, const QByteArray& text) {
 }
 
 TrackTags ReadTrackTags(Mp3Infp& library, const QString& path, StatusPanel& status) {
-    const QString name = QFileInfo(path).fileName();
     switch (loadSong(library, path)) {
     case LoadResult::NoFile:
-        status.ShowStatusMessage(QStringLiteral("Can't Find file: ") + name);
+        status.ShowStatusMessage(QStringLiteral("Can't Find file"));
         return {};
     case LoadResult::TooOld:
         status.ShowStatusMessage(QStringLiteral("Too old version of mp3infp"));
         return {};
     case LoadResult::NotMusic:
-        status.ShowStatusMessage(
-            QStringLiteral("Not Music file: %1 (%2)").arg(name, songFileProblem(path)));
+        status.ShowStatusMessage(QStringLiteral("Not Music file"));
         return {};
     case LoadResult::Loaded:
         break;

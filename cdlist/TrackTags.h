@@ -63,8 +63,8 @@ void setRowTags(TrackRow& row, const TrackTags& tags);
 
 // Loads the song and reads its tags; a missing title becomes the file's name without extension.
 // A missing file, an unusable library or a file that is no song leaves every value empty and
-// shows "Can't Find file", "Too old version of mp3infp" or "Not Music file" on the panel, with
-// the file's name (and for a file that is no song, what is wrong with it).
+// shows "Can't Find file", "Too old version of mp3infp" or "Not Music file" on the panel; a
+// folder load names the file and what is wrong with it in its summary.
 TrackTags ReadTrackTags(Mp3Infp& library, const QString& path, StatusPanel& status);
 
 // The song's tags as stored, silently, an empty title left empty; nothing when the song cannot be

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList lines;
     for (const QByteArray& line :
          splitLines(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))))
-        lines.append(fromSjis(line));
+        lines.append(fromSjisLossless(line));
     DiscInfo disc;
     disc.albumTitle = QStringLiteral("夏, \"海\"");
     TrackRows tracks;

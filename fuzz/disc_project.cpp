@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadFolder(editor, QFileInfo(project).path());
     discProjectLines(editor.disc(), editor.tracks().rows());
     cueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());
-    labelSongRows(editor.tracks().rows());
+    labelSongRows(editor.tracks().rows(), editor.disc().spellings);
     return 0;
 }

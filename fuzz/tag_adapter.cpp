@@ -108,13 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (library.GetType() != SongFileType::Wav && library.GetType() != SongFileType::Mp3)
         return 0;
-    const bool rmp = (library.mp3_GetTagType() & TagType::RiffSif) != 0;
+    const bool rmp = (library.mp3_GetTagType() & TagTypeFlags::RiffSif) != 0;
     if (library.GetType() == SongFileType::Mp3 && !rmp)
         return 0; // a plain MP3 file changes form on its first write
     const TagSet stored = ReadTagSet(library, path);
     // An MP3 stream without any ID3 tag is given an empty ID3v1 tag on its first write.
     const bool getsId3v1 =
-        rmp && (library.mp3_GetTagType() & (TagType::Id3v1 | TagType::Id3v2)) == 0;
+        rmp && (library.mp3_GetTagType() & (TagTypeFlags::Id3v1 | TagTypeFlags::Id3v2)) == 0;
     const QByteArray audio = audioOf(path) + (getsId3v1 ? emptyId3v1Tag() : QByteArray());
     tags.title = QStringLiteral("fuzz");
     if (WriteTrackTags(library, path, tags, true) != TagWriteResult::Written)

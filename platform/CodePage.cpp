@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <optional>
 #include <stdexcept>
 
 namespace lccd {
@@ -180,6 +181,104 @@ QStringList charactersOutsideSjis(const QString& text) {
             outside.append(character);
     }
     return outside;
+}
+
+namespace {
+
+// fromSjisLossless gives a byte form toSjis would not write, and an invalid byte, as one
+// character of plane 15 (private use): this base plus its bytes.
+constexpr char32_t kKeptBytesBase = 0xF0000;
+
+QString keptBytesCharacter(QByteArrayView bytes) {
+    char32_t value = 0;
+    for (const char byte : bytes)
+        value = value << 8 | uchar(byte);
+    const char32_t character = kKeptBytesBase + value;
+    return QString::fromUcs4(&character, 1);
+}
+
+// The text of one character's bytes when fromSjis reads them as one character that toSjis
+// writes back as the same bytes; nothing otherwise.
+std::optional<QString> canonicalCharacter(QByteArrayView bytes) {
+    const QByteArray character = bytes.toByteArray();
+    const QString text = fromSjis(character);
+    if (text.size() != 1 || text[0] == QChar::ReplacementCharacter || toSjis(text) != character)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+QString fromSjisLossless(const QByteArray& bytes) {
+    QString text = fromSjis(bytes);
+    if (toSjis(text) == bytes)
+        return text;
+    text.clear();
+    for (qsizetype i = 0; i < bytes.size();) {
+        const uchar byte = uchar(bytes[i]);
+        if (byte < 0x80) {
+            text += QLatin1Char(char(byte));
+            ++i;
+            continue;
+        }
+        if (isSjisLeadByte(byte) && i + 1 < bytes.size()) {
+            const QByteArrayView pair(bytes.constData() + i, 2);
+            const QString read = fromSjis(pair.toByteArray());
+            // A pair that reads as one character is one, in whatever form; otherwise the lead
+            // byte stands alone.
+            if (read.size() == 1 && read[0] != QChar::ReplacementCharacter) {
+                text += canonicalCharacter(pair).value_or(keptBytesCharacter(pair));
+                i += 2;
+                continue;
+            }
+        }
+        const QByteArrayView single(bytes.constData() + i, 1);
+        text += canonicalCharacter(single).value_or(keptBytesCharacter(single));
+        ++i;
+    }
+    return text;
+}
+
+QByteArray toSjisLossless(const QString& text) {
+    QByteArray bytes;
+    qsizetype run = 0; // where the text not yet written starts
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (!text[i].isHighSurrogate() || !text[i + 1].isLowSurrogate())
+            continue;
+        const char32_t character = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        if (character < kKeptBytesBase + 0x80 || character > kKeptBytesBase + 0xFFFF)
+            continue;
+        const char32_t value = character - kKeptBytesBase;
+        QByteArray kept;
+        if (value > 0xFF)
+            kept += char(value >> 8);
+        kept += char(value & 0xFF);
+        // Only the characters fromSjisLossless makes stand for bytes; any other is no text of
+        // the code page.
+        if (fromSjisLossless(kept) != text.mid(i, 2))
+            continue;
+        bytes += toSjis(text.mid(run, i - run)) + kept;
+        run = i + 2;
+        ++i;
+    }
+    return bytes + toSjis(text.mid(run));
+}
+
+QString SjisSpellings::read(const QByteArray& bytes) {
+    const QString text = fromSjis(bytes);
+    if (toSjis(text) != bytes && !bytes_.contains(text))
+        bytes_.insert(text, bytes);
+    return text;
+}
+
+QByteArray SjisSpellings::bytesOf(const QString& text) const {
+    const auto found = bytes_.constFind(text);
+    return found == bytes_.cend() ? toSjis(text) : *found;
+}
+
+QString SjisSpellings::losslessOf(const QString& text) const {
+    const auto found = bytes_.constFind(text);
+    return found == bytes_.cend() ? text : fromSjisLossless(*found);
 }
 
 bool isMultiByteUtf8(const QByteArray& bytes) {

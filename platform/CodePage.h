@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,33 @@ QString cutToSjisBytes(const QString& text, qsizetype maxBytes);
 // occur: toSjis turns them into "?" (or, for a few, into a look-alike), so they would not read
 // back as they were.
 QStringList charactersOutsideSjis(const QString& text);
+
+// Some characters have more than one byte form in code page 932 (the NEC and IBM extensions:
+// 纊 is ED 40 and FA 5C, ∵ is 81 E6, 87 9A and FA 5B): fromSjis reads every form, toSjis
+// writes one, so text read and written again can change bytes nobody edited. The lossless pair
+// keeps them: fromSjisLossless reads a form toSjis would not write, and a byte that starts no
+// character, as a private-use character of plane 15 (U+F0000 plus the bytes) that
+// toSjisLossless writes back as those bytes. All other text converts as with fromSjis and
+// toSjis, so toSjisLossless(fromSjisLossless(bytes)) is always bytes.
+QString fromSjisLossless(const QByteArray& bytes);
+QByteArray toSjisLossless(const QString& text);
+
+// The byte forms that values were read in, so that a value nobody edited is written back as it
+// was read. A value is known by its text: an edited value is written in toSjis's form, and a
+// text read in two forms keeps the first.
+class SjisSpellings {
+public:
+    // The text of the bytes, remembering them when toSjis would write the text otherwise.
+    QString read(const QByteArray& bytes);
+    // The bytes the text was read from, or toSjis of it.
+    QByteArray bytesOf(const QString& text) const;
+    // The same in the lossless form, for text that is built on before it is written.
+    QString losslessOf(const QString& text) const;
+    void clear() { bytes_.clear(); }
+
+private:
+    QHash<QString, QByteArray> bytes_;
+};
 
 // Splits file text into lines: CR, LF and CR LF each end a line, and a line break at the very
 // end starts no further line. A NUL reads as a blank, so that a stray one (a crash mid-write, a

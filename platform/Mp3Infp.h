@@ -23,11 +23,11 @@
 namespace lccd {
 
 // Bits of the tag-type word of a loaded MP3 file.
-namespace TagType {
+namespace TagTypeFlags {
 constexpr quint32 Id3v1 = 0x1;
 constexpr quint32 Id3v2 = 0x2;
 constexpr quint32 RiffSif = 0x4;
-} // namespace TagType
+} // namespace TagTypeFlags
 
 // Kinds of loaded file that GetType reports.
 namespace SongFileType {
@@ -49,7 +49,7 @@ public:
     // 0 when the file was loaded and its values can be read. A failed load leaves no file loaded.
     virtual int Load(const QString& path) = 0;
     virtual int GetType() = 0;
-    // The TagType bits of the loaded MP3 file, including tags made since the load.
+    // The tag-type word (TagTypeFlags) of the loaded MP3 file, including tags made since the load.
     virtual quint32 mp3_GetTagType() = 0;
     // The value's text; empty when the value is absent.
     virtual QByteArray GetValue(const QByteArray& name) = 0;

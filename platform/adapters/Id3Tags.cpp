@@ -109,11 +109,11 @@ std::optional<Id3Tags> readId3Tags(const QString& path) {
         return std::nullopt;
     Id3Tags tags;
     if (file.hasID3v1Tag()) {
-        tags.present |= TagType::Id3v1;
+        tags.present |= TagTypeFlags::Id3v1;
         tags.v1 = id3v1Fields(*file.ID3v1Tag());
     }
     if (file.hasID3v2Tag()) {
-        tags.present |= TagType::Id3v2;
+        tags.present |= TagTypeFlags::Id3v2;
         tags.v2 = id3v2Fields(*file.ID3v2Tag());
     }
     if (file.hasAPETag())

@@ -11,7 +11,7 @@ namespace lccd {
 // The tags of a plain MP3 file, with their fields keyed by the INFO id of the same meaning.
 // Texts stored as Latin-1 keep their bytes; texts in a Unicode encoding are given as UTF-8.
 struct Id3Tags {
-    quint32 present = 0; // TagType bits of the ID3 tags
+    quint32 present = 0; // TagTypeFlags bits of the ID3 tags
     TagFields v1;
     TagFields v2;
     TagFields ape; // an APE tag, as some taggers write in place of ID3

@@ -75,7 +75,7 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
             return std::nullopt;
         const bool rmp = form == kRmpForm;
         song.type = rmp ? SongFileType::Mp3 : SongFileType::Wav;
-        song.tags = rmp ? TagType::RiffSif | id3TagsOfRmp(song.path) : 0;
+        song.tags = rmp ? TagTypeFlags::RiffSif | id3TagsOfRmp(song.path) : 0;
         song.writableSuffix = rmp ? kRmpSuffix : QByteArray();
         addFields(song.values, *fields, *song.writableSuffix);
         if (!rmp)
@@ -177,9 +177,9 @@ int TagLibMp3Infp::mp3_MakeId3v1(const QString& path) {
     Song* song = loadedMp3(path);
     if (song == nullptr)
         return -1;
-    if ((song->tags & TagType::Id3v1) == 0) {
+    if ((song->tags & TagTypeFlags::Id3v1) == 0) {
         song->preparing().appendId3v1 = true;
-        song->tags |= TagType::Id3v1;
+        song->tags |= TagTypeFlags::Id3v1;
     }
     return 0;
 }
@@ -188,9 +188,9 @@ int TagLibMp3Infp::mp3_MakeRMP(const QString& path) {
     Song* song = loadedMp3(path);
     if (song == nullptr)
         return -1;
-    if ((song->tags & TagType::RiffSif) == 0) {
+    if ((song->tags & TagTypeFlags::RiffSif) == 0) {
         song->preparing().fromPlainMp3 = true;
-        song->tags |= TagType::RiffSif;
+        song->tags |= TagTypeFlags::RiffSif;
         song->writableSuffix = kRmpSuffix;
     }
     return 0;

@@ -47,9 +47,9 @@ QByteArray emptyId3v1Tag() {
 quint32 id3TagsOfStream(QIODevice& file, qint64 offset, qint64 length) {
     quint32 tags = 0;
     if (length >= 10 && readAt(file, offset, 3) == "ID3")
-        tags |= TagType::Id3v2;
+        tags |= TagTypeFlags::Id3v2;
     if (length >= kId3v1Size && readAt(file, offset + length - kId3v1Size, 3) == "TAG")
-        tags |= TagType::Id3v1;
+        tags |= TagTypeFlags::Id3v1;
     return tags;
 }
 

@@ -15,7 +15,7 @@ inline const QByteArray kRmpForm = QByteArrayLiteral("RMP3");
 // The empty ID3v1 tag given to an MP3 file that has no tag.
 QByteArray emptyId3v1Tag();
 
-// The ID3 tags (TagType bits) that an MPEG stream of length bytes at offset carries: ID3v2 at
+// The ID3 tags (TagTypeFlags bits) that an MPEG stream of length bytes at offset carries: ID3v2 at
 // its start, ID3v1 in its last 128 bytes.
 quint32 id3TagsOfStream(QIODevice& file, qint64 offset, qint64 length);
 

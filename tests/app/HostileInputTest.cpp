@@ -198,7 +198,7 @@ TEST_F(HostileInputTest, SongFilesWhoseSizesLieOrThatAreNoiseGiveEmptyTags) {
         {"larger.wav", wavWithSizes(0xFFFFFFF0, 16, 0x7FFFFFFF, 0xFFFFFFFF), "larger", ""},
         {"zero.wav", wavWithSizes(0, 0, 0, 0), "zero", ""},
         {"odd.wav", wavWithSizes(101, 17, 63, 21), "odd", ""},
-        {"noise.mp3", noise, "", "Not Music file: noise.mp3 (音楽ファイルとして読めません)"},
+        {"noise.mp3", noise, "", "Not Music file"},
         {"noise.wav", QByteArray("RIFF\x10\0\0\0WAVE", 12) + noise, "noise", ""},
     };
     for (const auto& song : songs) {

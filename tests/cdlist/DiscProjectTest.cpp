@@ -166,6 +166,31 @@ TEST_F(DiscProjectTest, NumberedLinesWithFieldsTakeTagsFromAnExistingFile) {
               TrackRow({"1", "000:04", QStringLiteral("曲名タグ"), "", "", "", "", "two.wav"}));
 }
 
+// NEC's forms of 纊 (ED 40), ∵ (87 9A), ⅰ (EE EF), ￢ (EE F9) and IBM's Ⅰ (FA 4A) are written
+// back as they were read, though toSjis writes FA 5C, 81 E6, FA 40, 81 CA and 87 54; a value
+// the user edited is written as toSjis writes it. A plain line's title is the line without its
+// last four bytes.
+TEST_F(DiscProjectTest, ResavedProjectKeepsTheBytesOfEveryUneditedValue) {
+    const QList<QByteArray> header = {
+        "TITLE:\xED\x40 ", "SUBTITLE1:", "SUBTITLE2:", "PERFORMER:\x87\x9A",  "DISCID:",
+        "CATALOG:",        "GENRE:JPop", "DATE:",      "JACKET:\xED\x40.jpg",
+    };
+    const QList<QByteArray> lines = {
+        "01,003:25,\"\xEE\xEF\",\"\xED\x40\",\"\",,,\"\"",
+        "02,001:00,\"\xEE\xF9\",\"x\",\"\",,,\"\"", "\xFA\x4A.wav",
+        "\x89\xCC.wav\x82\xC5\x82\xB7", // 歌.wavです
+    };
+    readDiscProject(editor_, header + lines);
+    editor_.tracks().setField(2, TrackColumn::Title, QStringLiteral("\uFFE2\uFFE2"));
+    const QList<QByteArray> songs = {
+        "01,003:25,\"\xEE\xEF\",\"\xED\x40\",\"\",,,\"\"",
+        "02,001:00,\"\x81\xCA\x81\xCA\",\"x\",\"\",,,\"\"",
+        "03,,\"\xFA\x4A\",\"\",\"\",,,\"\"",
+        "04,,\"\x89\xCC.wav\",\"\",\"\",,,\"\"",
+    };
+    EXPECT_EQ(discProjectLines(editor_.disc(), editor_.tracks().rows()), header + songs);
+}
+
 TEST_F(DiscProjectTest, SongsBeyondTwentyFiveRowsAreDropped) {
     QStringList lines;
     for (int i = 1; i <= 30; ++i)

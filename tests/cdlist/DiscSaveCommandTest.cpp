@@ -117,6 +117,18 @@ TEST_F(DiscSaveCommandTest, FirstSongUncheckedAsksAboutUnsplitMode) {
     EXPECT_EQ(dialogs_.prompts().size(), 2) << "no question once unsplit mode is on";
 }
 
+// The save's report does not push the message about the fifth WAV file off the panel.
+TEST_F(DiscSaveCommandTest, WavFilesLeftOutByUnsplitModeStayOnThePanel) {
+    for (const char* name : {"02.wav", "03.wav", "04.wav", "05.wav"})
+        addWav(QString::fromLatin1(name), 1);
+    settings_.noCut = true;
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_TRUE(editor_.status().text().startsWith(
+        QStringLiteral("WAVファイル数が４本を越えています / 保存しました: ")))
+        << editor_.status().text().toStdString();
+    EXPECT_FALSE(editor_.status().clearTimer().isActive());
+}
+
 // The error names what the save had written before it and what it did not write.
 TEST_F(DiscSaveCommandTest, FileThatCannotBeWrittenStopsTheSave) {
     const struct {

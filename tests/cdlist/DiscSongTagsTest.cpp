@@ -4,7 +4,10 @@
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
+#include "tests/support/RecordingMp3Infp.h"
 #include "tests/support/ScriptedDialogs.h"
+
+#include <QTimer>
 
 // What a save with the tag option writes into the songs, as ffprobe and metaflac read them: the
 // user's edits, a loaded project's values only where a song lacks them, and the jacket's name
@@ -122,6 +125,47 @@ TEST_F(DiscSongTagsTest, TheJacketNameReplacesOnlyEmptyCommentsAndImageNames) {
     EXPECT_EQ(test::fileBytes(path("d.flac")), ownFlacComment);
     EXPECT_EQ(test::runTool("metaflac", {"--show-tag=COMMENT", path("d.flac")}).trimmed(),
               QStringLiteral("COMMENT=ripped by me"));
+}
+
+// The tag library, noting for each load whether the window's events were let through before
+// the next one.
+class LoadWatchingTags : public test::RecordingMp3Infp {
+public:
+    int Load(const QString& path) override {
+        const int load = ++loads_;
+        QTimer::singleShot(0, [this, load] { handledBeforeNextLoad.append(load == loads_); });
+        return RecordingMp3Infp::Load(path);
+    }
+
+    QList<bool> handledBeforeNextLoad;
+
+private:
+    int loads_ = 0;
+};
+
+class SongTagWaitTest : public test::DiscFolderTest {};
+
+// A song left unchanged, a read-only one, one that is no song and one written: the wait follows
+// each of them.
+TEST_F(SongTagWaitTest, EverySongTriedIsFollowedByTheWait) {
+    const auto update = [&](const QString& name, const QString& title) {
+        TrackTags tags;
+        tags.title = title;
+        return SongTagUpdate{path(name), tags, tags, {}, false};
+    };
+    addWav("same.wav", 1, "Same");
+    addWav("locked.wav", 1, "Old");
+    ASSERT_TRUE(QFile::setPermissions(path("locked.wav"), QFile::ReadOwner | QFile::ReadUser));
+    test::writeFileBytes(path("junk.wav"), "no song");
+    addWav("new.wav", 1, "Old");
+    LoadWatchingTags tags;
+    const SongTagOutcome outcome =
+        writeSongTags(tags,
+                      {update("same.wav", "Same"), update("locked.wav", "New"),
+                       update("junk.wav", "New"), update("new.wav", "New")},
+                      false);
+    EXPECT_EQ(outcome.written, QStringList{path("new.wav")});
+    EXPECT_EQ(tags.handledBeforeNextLoad, QList<bool>(4, true));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/Option.h"
+#include "cdlist/TrackTags.h"
 
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/DesktopSongs.h"
@@ -12,9 +13,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -154,6 +157,69 @@ TEST_F(EditCdListTest, TagDialogPresetsTheTimeAndWritesItBackOnlyWhenItMay) {
     select(5); // no song before it
     press("Edit2");
     EXPECT_EQ(dialogs.prompts().size(), 3);
+}
+
+// The grid gets a double click as press, release, double click and release. A press of another
+// button than the left one acts on the selected row and leaves the selection where it was.
+TEST_F(EditCdListTest, OnlyTheLeftButtonSelectsAndEveryPressOfADoubleClickToggles) {
+    songs(3);
+    select(2);
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button, int row, int column) {
+        const QRect cell = grid()->visualRect(tracks().index(row - 1, column));
+        QMouseEvent event(type, cell.center(), grid()->viewport()->mapToGlobal(cell.center()),
+                          button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button, {});
+        QCoreApplication::sendEvent(grid()->viewport(), &event);
+    };
+    const int check = int(TrackColumn::Check);
+    const struct {
+        Qt::MouseButton button;
+        bool doubleClick;
+        int row;
+        int column;
+        int selected;
+        QStringList checks; // rows 1 to 3 afterwards
+    } cases[] = {
+        {Qt::RightButton, false, 3, int(TrackColumn::Title), 2, {"1", "1", "1"}},
+        {Qt::RightButton, false, 3, check, 2, {"1", "0", "1"}},
+        {Qt::LeftButton, true, 3, check, 3, {"1", "0", "1"}},
+        {Qt::LeftButton, false, 1, check, 1, {"0", "0", "1"}},
+    };
+    for (const auto& c : cases) {
+        send(QEvent::MouseButtonPress, c.button, c.row, c.column);
+        send(QEvent::MouseButtonRelease, c.button, c.row, c.column);
+        if (c.doubleClick) {
+            send(QEvent::MouseButtonDblClick, c.button, c.row, c.column);
+            send(QEvent::MouseButtonRelease, c.button, c.row, c.column);
+        }
+        EXPECT_EQ(grid()->currentIndex().row() + 1, c.selected) << c.row << "," << c.column;
+        QStringList checks;
+        for (int r = 1; r <= 3; ++r)
+            checks.append(tracks().field(r, TrackColumn::Check));
+        EXPECT_EQ(checks, c.checks) << c.row << "," << c.column;
+    }
+}
+
+// Row 2 is titled like the other row's file and names its own file without a folder: OK writes
+// into that file alone.
+TEST_F(EditCdListTest, TagDialogWritesTheRowsOwnSongFileOnly) {
+    test::writeTestWav(dir.filePath(QStringLiteral("one.wav")), 4410);
+    test::writeTestWav(dir.filePath(QStringLiteral("two.wav")), 4410);
+    const QByteArray other = test::fileBytes(dir.filePath(QStringLiteral("one.wav")));
+    editor.presenter().disc().setFolderPath(dir.path());
+    tracks().setTrack(1, test::song(QStringLiteral("two"), {}, dir.filePath("one.wav")));
+    tracks().setTrack(2, test::song(QStringLiteral("one"), {}, QStringLiteral("two.wav")));
+    select(2);
+    dialogs.answerDialog([&](QDialog& d) {
+        child<QLineEdit>(d, "edtName")->setText(QStringLiteral("新しい歌"));
+        return int(QDialog::Accepted);
+    });
+    press("Edit2");
+    StatusPanel status;
+    EXPECT_EQ(ReadTrackTags(desktop.tags, dir.filePath("two.wav"), status).title,
+              QStringLiteral("新しい歌"));
+    EXPECT_TRUE(test::fileBytes(dir.filePath(QStringLiteral("one.wav"))) == other)
+        << "the other row's file was changed";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"one.wav", "two.wav"}));
 }
 
 TEST_F(EditCdListTest, WavCheckShowsTheFirstFourFilesOnlyInUnsplitMode) {

@@ -85,16 +85,23 @@ TEST_F(FolderLoaderTest, OnlyTheFirstListedProjectFileIsRead) {
     EXPECT_EQ(editor_.disc().albumTitle, project.chopped(4));
 }
 
+// The files after the 25th are read too: the last one, no song, says so on the panel.
 TEST_F(FolderLoaderTest, ThirtyWavFilesFillTwentyFiveRowsByNameAndCountAllInTheTotal) {
     // Made last to first, so that the file system's own order is not the name order.
-    for (int i = 30; i >= 1; --i)
+    test::writeFileBytes(path("30.wav"), "no song");
+    for (int i = 29; i >= 1; --i)
         addWav(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')), 2);
+    QStringList shown;
+    const QObject listening;
+    QObject::connect(&editor_.status(), &StatusPanel::textChanged, &listening,
+                     [&](const QString& text) { shown.append(text); });
     LoadFolder(editor_, dir_.path());
     for (int r = 1; r <= 25; ++r)
         EXPECT_EQ(row(r).title, QStringLiteral("%1").arg(r, 2, 10, QLatin1Char('0')));
-    EXPECT_EQ(editor_.totalsText(), QStringLiteral("合計演奏時間=001:00"));
+    EXPECT_EQ(editor_.totalsText(), QStringLiteral("合計演奏時間=000:58"));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Not Music file")));
     EXPECT_EQ(editor_.status().text(),
-              QStringLiteral("25曲を超えたため、5個のファイルは読み込みませんでした"));
+              QStringLiteral("25曲を超えたため、5個のファイルはリストに入れませんでした"));
     EXPECT_EQ(editor_.RecountTracks(), 25);
 }
 
@@ -122,7 +129,9 @@ TEST_F(FolderLoaderTest, UnreadableFilesKeepTheirRowsAndAreNamed) {
     const QStringList titles = {QStringLiteral("一"), "02", "03", QStringLiteral("四")};
     for (int r = 1; r <= 4; ++r)
         EXPECT_EQ(row(r).title, titles[r - 1]);
-    EXPECT_EQ(editor_.status().text(), QStringLiteral("読み込めなかったファイル: 02.wav, 03.wav"));
+    EXPECT_EQ(editor_.status().text(),
+              QStringLiteral("読み込めなかったファイル: 02.wav (AIFFファイルです), 03.wav "
+                             "(空のファイルです)"));
     EXPECT_EQ(editor_.RecountTracks(), 4);
 }
 

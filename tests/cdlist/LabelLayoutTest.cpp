@@ -1,5 +1,6 @@
 #include "cdlist/LabelLayout.h"
 
+#include "cdlist/DiscProjectReader.h"
 #include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
 #include "layout/LayoutFile.h"
@@ -244,6 +245,30 @@ TEST_F(LabelLayoutTest, LayoutFileIsTheFilledTemplateAndTheSongs) {
     // No printed song: the template rows only.
     editor_.tracks().clearTracks();
     EXPECT_EQ(labelLayoutLines(builtInLabelTemplate(), disc, editor_.tracks().rows()).size(), 18);
+}
+
+// The template's own bytes, and the disc's values and song titles in the bytes their project
+// held, stay as they were: 纊 in NEC's ED 40, ∵ in NEC's 87 9A and IBM's FA 5B, ⅰ in NEC's EE EF
+// (toSjis writes FA 5C, 81 E6 and FA 40).
+TEST_F(LabelLayoutTest, FilledTemplateKeepsTheBytesOfWhatNobodyEdited) {
+    QTemporaryDir program;
+    ProgramPaths paths;
+    paths.programPath = program.filePath("lccdtool");
+    paths.readFolders = {program.path()};
+    const QByteArray row = toSjis(QStringLiteral("文字,\"[ＣＤタイトル] ")) + "\xED\x40\",\x87\x9A";
+    test::writeFileBytes(program.filePath("Own.lct"), "ID,\xED\x40\r\n" + row + "\r\n");
+    readDiscProject(editor_, {"TITLE:\xFA\x5B", "01,001:00,\"\xEE\xEF\",\"\",\"\",,,\"\""});
+    editor_.tracks().setField(1, TrackColumn::Check, QStringLiteral("1"));
+
+    EXPECT_EQ(labelLayoutLines(loadLabelTemplate(paths, "Own.lct"), editor_.disc(),
+                               editor_.tracks().rows()),
+              QList<QByteArray>({
+                  "ID,\xED\x40",
+                  toSjis(QStringLiteral("文字,\"")) + "\xFA\x5B \xED\x40\",\x87\x9A",
+                  toSjis(QStringLiteral("文字,Yes,Yes,Yes,1450,600,960,30,,左寄せ,No,10.5,\"01 "
+                                        "001:00 ")) +
+                      "\xEE\xEF\",\"MS UI Gothic\",9.5,clWindowText,clWhite",
+              }));
 }
 
 } // namespace

@@ -104,10 +104,9 @@ TEST_F(TrackTagsTest, FailuresLeaveValuesEmptyWithTheirMessages) {
     const QString wav = wavWithInfo("a.wav", {{"INAM", "Title"}});
     writeBytes(path("notes.wav"), "no song here");
     EXPECT_EQ(read(path("missing.wav")), TrackTags());
-    EXPECT_EQ(status_.text(), QStringLiteral("Can't Find file: missing.wav"));
+    EXPECT_EQ(status_.text(), QStringLiteral("Can't Find file"));
     EXPECT_EQ(read(path("notes.wav")), TrackTags());
-    EXPECT_EQ(status_.text(),
-              QStringLiteral("Not Music file: notes.wav (音楽ファイルとして読めません)"));
+    EXPECT_EQ(status_.text(), QStringLiteral("Not Music file"));
     {
         test::RecordingMp3Infp oldLibrary(0x210);
         EXPECT_EQ(ReadTrackTags(oldLibrary, wav, status_), TrackTags());
@@ -189,7 +188,7 @@ TEST_F(TrackTagsTest, Id3v2OnlyMp3IsReadThroughV2AndWrittenInRmpForm) {
     EXPECT_EQ(riffFormOf(path("song.mp3")), QByteArray("RMP3"));
     EXPECT_EQ(test::riffDataChunk(path("song.mp3")), mp3);
     EXPECT_EQ(read(path("song.mp3")), songTags(QStringLiteral("新")));
-    EXPECT_EQ(library_.mp3_GetTagType(), TagType::RiffSif | TagType::Id3v2);
+    EXPECT_EQ(library_.mp3_GetTagType(), TagTypeFlags::RiffSif | TagTypeFlags::Id3v2);
 }
 
 TEST_F(TrackTagsTest, TaglessMp3GetsId3v1AndThenRiffSif) {
@@ -204,7 +203,7 @@ TEST_F(TrackTagsTest, TaglessMp3GetsId3v1AndThenRiffSif) {
     EXPECT_EQ(stream.left(mp3.size()), mp3);
     EXPECT_EQ(stream.mid(mp3.size(), 3), QByteArray("TAG"));
     EXPECT_EQ(stream.size(), mp3.size() + 128);
-    EXPECT_EQ(library_.mp3_GetTagType(), TagType::RiffSif | TagType::Id3v1);
+    EXPECT_EQ(library_.mp3_GetTagType(), TagTypeFlags::RiffSif | TagTypeFlags::Id3v1);
 
     // The RMP file is now written directly, its MPEG stream untouched.
     library_.setNames.clear();

@@ -38,6 +38,30 @@ TEST(CodePageTest, InvalidBytesDecodeAsReplacementAndGoOn) {
     EXPECT_EQ(fromSjis("\x96\x40").size(), 1);
 }
 
+// toSjis writes one form of a character that code page 932 holds in several, and "?" for bytes
+// that start no character; the lossless form writes back the bytes it read.
+TEST(CodePageTest, LosslessFormKeepsEveryByteForm) {
+    const struct {
+        QByteArray bytes;
+        QByteArray rewritten; // toSjis(fromSjis(bytes))
+    } cases[] = {
+        {"\xED\x40", "\xFA\x5C"}, // 纊, NEC's form of an IBM extension
+        {"\x87\x9A\xFA\x5B\x81\xE6", "\x81\xE6\x81\xE6\x81\xE6"}, // ∵ three times
+        {"\xEE\xEF-\xFA\x40", "\xFA\x40-\xFA\x40"},               // ⅰ
+        {"a\xA0\x82", "a??"},            // no character; a lead byte at the end
+        {"\xFC\x96\x40!", "?\x96\x40!"}, // a lead byte before one
+        {"\x87\x40\x95\x5C\xFA\x5C", "\x87\x40\x95\x5C\xFA\x5C"}, // ① 表 纊: the written forms
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(toSjis(fromSjis(c.bytes)), c.rewritten) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(toSjisLossless(fromSjisLossless(c.bytes)), c.bytes)
+            << c.bytes.toHex().toStdString();
+    }
+    EXPECT_EQ(fromSjisLossless("\x87\x40\x95\x5C"), QStringLiteral("①表"));
+    // A private-use character that stands for no bytes is written as toSjis writes it.
+    EXPECT_EQ(toSjisLossless(QStringLiteral("\U000F0041\U000FFA5C")), QByteArray("??"));
+}
+
 TEST(CodePageTest, LongTextsConvertWhole) {
     const QString text = QStringLiteral("あいうえおabc").repeated(5000);
     EXPECT_EQ(fromSjis(toSjis(text)), text);
