@@ -42,12 +42,14 @@ struct DeviceSettings {
     bool declaresCopies = false;
 };
 
+// The (width, height) pairs in 0.1 mm, portrait, that a driver reports, one per paper.
+using TPaperSizes = QList<QSize>;
+
 // The papers a driver reports, as three lists that normally have one entry per paper.
-// Sizes are in 0.1 mm, portrait.
 struct DriverPapers {
     QStringList names;
     QList<int> codes;
-    QList<QSize> sizes;
+    TPaperSizes sizes;
 };
 
 class PrinterSystem {

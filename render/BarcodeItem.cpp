@@ -12,7 +12,8 @@ double mmToPixels(double mm, int dpi) {
     return mm / 25.4 * dpi;
 }
 
-void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color) {
+void drawBars(const ItemContext& context, const DecodedRow& row, const QColor& color) {
+    SheetSurface& surface = context.surface;
     const QList<BarKind> bars = customerBarcodeBars(row.value);
     if (bars.isEmpty())
         return;
@@ -33,8 +34,8 @@ void drawBars(SheetSurface& surface, const DecodedRow& row, const QColor& color)
     const int barWidth =
         qMax(1, RoundHalfAway(mmToPixels(geometry.width, alongDpi) * layout.scale));
 
-    const int startX = surface.ToDeviceX(row.x) - surface.PrintOffsetX() + surface.HoseiX();
-    const int startY = surface.ToDeviceY(row.y) - surface.PrintOffsetY() + surface.HoseiY();
+    const int startX = surface.ToDeviceX(row.x + context.correctionX) - surface.PrintOffsetX();
+    const int startY = surface.ToDeviceY(row.y + context.correctionY) - surface.PrintOffsetY();
     const int cell = RoundHalfAway(mmToPixels(geometry.longHeight, acrossDpi));
     PageCanvas& canvas = *surface.pageCanvas();
     for (qsizetype i = 0; i < bars.size(); ++i) {
@@ -60,10 +61,11 @@ void drawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.color);
     if (FaceCharset(context.surface.fonts(), row.face) == Charset::NotInstalled) {
-        drawBars(context.surface, row, font.color);
+        drawBars(context, row, font.color);
         return;
     }
-    context.surface.DrawString(row.x, row.y, row.align, row.vertical, row.w2, row.w, row.value);
+    context.surface.DrawString(row.x + context.correctionX, row.y + context.correctionY, row.align,
+                               row.vertical, row.w2, row.w, row.value);
 }
 
 } // namespace lccd

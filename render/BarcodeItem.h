@@ -5,9 +5,9 @@
 
 namespace lccd {
 
-// A customer barcode row, at (左, 上) without the print corrections (the surface's own
-// corrections still apply). With its barcode font installed the value is drawn as text in that
-// font; without it the bars are drawn directly, in the same box and alignment.
+// A customer barcode row, at (左, 上) moved by the print corrections. With its barcode font
+// installed the value is drawn as text in that font; without it the bars are drawn directly,
+// in the same box and alignment.
 void drawBarcodeRow(const ItemContext& context, const DecodedRow& row);
 
 } // namespace lccd

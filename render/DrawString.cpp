@@ -76,8 +76,8 @@ void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, in
     glyph.strikeOut = canvasFont.strikeOut;
     glyph.color = canvasFont.color;
 
-    const int startX = ToDeviceX(x) - PrintOffsetX() + HoseiX();
-    const int startY = ToDeviceY(y) - PrintOffsetY() + HoseiY();
+    const int startX = ToDeviceX(x) - PrintOffsetX();
+    const int startY = ToDeviceY(y) - PrintOffsetY();
     const QList<int> positions = characterPositions(advances, layout);
     for (qsizetype i = 0; i < line.size(); ++i) {
         const char16_t unit = line[i].unicode();

@@ -73,7 +73,7 @@ void drawImageRow(const ItemContext& context, const DecodedRow& row) {
                                   surface.ToDeviceY(row.h));
     if (fitted.isEmpty())
         return;
-    surface.pageCanvas()->stretchImage(QRect(QPoint(left, top), fitted), *image);
+    surface.pageCanvas()->StretchBitmap(QRect(QPoint(left, top), fitted), *image);
 }
 
 } // namespace lccd

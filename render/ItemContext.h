@@ -7,7 +7,8 @@ namespace lccd {
 // What a row's drawing routine works with besides the row itself.
 struct ItemContext {
     SheetSurface& surface;
-    int correctionX; // the main window's print corrections, layout units
+    // The main window's print corrections, layout units: every kind of row moves by them once.
+    int correctionX;
     int correctionY;
     int dpiX;      // printer resolution of the last printer refresh
     int screenDpi; // the screen resolution paragraphs wrap at

@@ -68,8 +68,12 @@ void TLcPrnPrev::paintEvent(QPaintEvent*) {
     paintSheet(painter);
     const PagePicture* page = sheet_.currentPage();
     if (page && showPicture_) {
-        const QRectF frame(screenOffset_ + QPoint(kSheetMargin, kSheetMargin), screenPrintable_);
-        page->replayInto(painter, frame);
+        // At print scale from the paper's corner, not stretched into the printable frame: the
+        // frame is smaller than the page the picture was recorded on.
+        const double s = screenScale();
+        const DeviceCaps& caps = sheet_.device();
+        page->replayScaled(
+            painter, QPointF(kSheetMargin + s * caps.offsetX, kSheetMargin + s * caps.offsetY), s);
     }
 }
 

@@ -22,9 +22,9 @@ public:
     int ZoomScale() const { return zoomScale_; }
     void setZoomScale(int percent); // 25-200; anything else is ignored
     int HoseiX() const { return sheet_.HoseiX(); }
-    void setHoseiX(int pixels) { sheet_.setHoseiX(pixels); }
+    void setHoseiX(int units) { sheet_.setHoseiX(units); }
     int HoseiY() const { return sheet_.HoseiY(); }
-    void setHoseiY(int pixels) { sheet_.setHoseiY(pixels); }
+    void setHoseiY(int units) { sheet_.setHoseiY(units); }
 
     // Paints the empty sheet (paper and printable frame) at once, without the picture; the
     // recorded page is kept, and the next paint (a zoom, a pass) shows it again.

@@ -30,7 +30,7 @@ void PageCanvas::ellipse(QPoint corner1, QPoint corner2) {
     shape(primitive::Shape::Kind::Ellipse, corner1, corner2, {});
 }
 
-void PageCanvas::stretchImage(const QRect& target, const QImage& image) {
+void PageCanvas::StretchBitmap(const QRect& target, const QImage& image) {
     page_.append(primitive::Image{target, image}, layer_);
 }
 

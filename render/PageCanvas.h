@@ -52,7 +52,8 @@ public:
     void rectangle(QPoint corner1, QPoint corner2);
     void roundRect(QPoint corner1, QPoint corner2, QSize cornerEllipse);
     void ellipse(QPoint corner1, QPoint corner2);
-    void stretchImage(const QRect& target, const QImage& image);
+    // The picture copied into target, its pixels dropped or repeated without blending.
+    void StretchBitmap(const QRect& target, const QImage& image);
     // A filled rectangle without outline, leaving pen and brush as they are.
     void fillRect(const QRect& rect, const QColor& color);
     void drawCharacter(const primitive::Text& text);

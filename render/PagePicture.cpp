@@ -98,12 +98,13 @@ void PagePicture::replay(QPainter& painter, bool withScreenOnly) const {
     painter.restore();
 }
 
-void PagePicture::replayInto(QPainter& painter, const QRectF& frame) const {
-    if (nominalSize_.isEmpty())
+void PagePicture::replayScaled(QPainter& painter, const QPointF& printableTopLeft,
+                               double scale) const {
+    if (scale <= 0)
         return;
     painter.save();
-    painter.translate(frame.topLeft());
-    painter.scale(frame.width() / nominalSize_.width(), frame.height() / nominalSize_.height());
+    painter.translate(printableTopLeft);
+    painter.scale(scale, scale);
     replay(painter, true);
     painter.restore();
 }

@@ -108,9 +108,10 @@ public:
     // withScreenOnly: the screen-only layer too, above the page.
     void replay(QPainter& painter, bool withScreenOnly = false) const;
 
-    // Draws the whole page as the preview shows it, screen-only layer included, fitted into
-    // frame (its nominal size stretched to the frame).
-    void replayInto(QPainter& painter, const QRectF& frame) const;
+    // Draws the page as the preview shows it, screen-only layer included, at print scale:
+    // printer pixel p of the printable area lands on printableTopLeft + scale × p, so every
+    // item keeps its place on the paper whatever the printer's margins.
+    void replayScaled(QPainter& painter, const QPointF& printableTopLeft, double scale) const;
 
 private:
     QSize nominalSize_;

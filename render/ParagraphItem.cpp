@@ -79,6 +79,9 @@ void DrawParagraphItem(const ItemContext& context, DrawingPassObserver& observer
     observer.paragraphWrapped(fromSjis(shown.join('\n')), font.face, points, font.color);
 
     const int pitch = PointsToLayout(spacing);
+    // The print corrections move the paragraph as they move every other row.
+    const int x = row.x + context.correctionX;
+    const int y = row.y + context.correctionY;
     font.pixelHeight = pointsToPixelHeight(points, surface.printerDpiY());
     const QString face = font.face;
     const int charset = font.charset;
@@ -90,15 +93,15 @@ void DrawParagraphItem(const ItemContext& context, DrawingPassObserver& observer
     if (!row.vertical) {
         for (qsizetype i = 0; i < rows.size() && (i + 1) * pitch <= row.h; ++i) {
             paragraphFont();
-            surface.DrawString(row.x, row.y + int(i) * pitch, Align::Left, false, 0, row.w,
+            surface.DrawString(x, y + int(i) * pitch, Align::Left, false, 0, row.w,
                                fromSjis(shown[i]));
         }
         return;
     }
-    int column = row.x + row.w - PointsToLayout(points);
-    for (qsizetype i = 0; i < rows.size() && column > row.x; ++i, column -= pitch) {
+    int column = x + row.w - PointsToLayout(points);
+    for (qsizetype i = 0; i < rows.size() && column > x; ++i, column -= pitch) {
         paragraphFont();
-        surface.DrawString(column, row.y, Align::Left, true, 0, row.h, fromSjis(shown[i]));
+        surface.DrawString(column, y, Align::Left, true, 0, row.h, fromSjis(shown[i]));
     }
 }
 

@@ -39,17 +39,17 @@ void SheetSurface::refreshDevice() {
         device_ = printers_.deviceCaps();
 }
 
-void SheetSurface::setHoseiX(int pixels) {
-    if (pixels == hoseiX_)
+void SheetSurface::setHoseiX(int units) {
+    if (units == hoseiX_)
         return;
-    hoseiX_ = pixels;
+    hoseiX_ = units;
     changed();
 }
 
-void SheetSurface::setHoseiY(int pixels) {
-    if (pixels == hoseiY_)
+void SheetSurface::setHoseiY(int units) {
+    if (units == hoseiY_)
         return;
-    hoseiY_ = pixels;
+    hoseiY_ = units;
     changed();
 }
 

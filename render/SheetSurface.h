@@ -55,11 +55,13 @@ public:
     int MarginTop = 0;  // layout units added to every y
     TPrevMapModes MapMode = TPrevMapModes::pmmHi;
 
-    // Corrections in printer pixels that the text routine adds to every character position.
+    // The print corrections (layout units) as the window last handed them over. The drawing
+    // pass moves every row by them once, from its inputs; nothing adds them again here, and a
+    // new pass is needed for a change to reach the picture.
     int HoseiX() const { return hoseiX_; }
-    void setHoseiX(int pixels);
+    void setHoseiX(int units);
     int HoseiY() const { return hoseiY_; }
-    void setHoseiY(int pixels);
+    void setHoseiY(int units);
 
     // Called whenever what a view of the sheet shows has changed: a page ended, a paper was
     // selected, a correction was set.
@@ -103,8 +105,8 @@ public:
     static constexpr qsizetype kMaxDrawnCharacters = 10000;
 
     // One line of text in the canvas font, at (x, y) in layout units: a box w long (w2 for
-    // align 4) in the writing direction, aligned, spread or squeezed to fit; HoseiX and HoseiY
-    // are added in printer pixels. Only the first kMaxDrawnCharacters characters are drawn.
+    // align 4) in the writing direction, aligned, spread or squeezed to fit. Only the first
+    // kMaxDrawnCharacters characters are drawn.
     void DrawString(int x, int y, int align, bool vertical, int w2, int w, const QString& text);
 
     struct FoundPaper {

@@ -56,6 +56,9 @@ TEST_F(DrawStringTest, JustifySpreadsTheRestOverTheGaps) {
     // extended justify with w2 = 0 spreads over the box
     EXPECT_EQ(xs(draw(4, false, 0, 1001, QStringLiteral("日本語字"))),
               (QList<int>{0, 276, 551, 826}));
+    // and so does a w2 wider than the box
+    EXPECT_EQ(xs(draw(4, false, 1500, 1001, QStringLiteral("日本語字"))),
+              (QList<int>{0, 276, 551, 826}));
     // and over w2 when it lies between 16 and the box
     EXPECT_EQ(xs(draw(4, false, 850, 1001, QStringLiteral("日本語字"))),
               (QList<int>{0, 225, 450, 675}));
@@ -143,11 +146,31 @@ TEST_F(TextRowTest, FaceFallbackAndCorrections) {
     EXPECT_EQ(text.family, QStringLiteral("ＭＳ 明朝"));
     EXPECT_EQ(text.pixelSize, 67); // 8 points at 600 dpi
     EXPECT_EQ(text.color, QColor(Qt::red));
-    // 100 + 10 layout units, less the printer offset, plus 10 printer pixels
-    EXPECT_EQ(text.origin.x(), surface.ToDeviceX(110) - 100 + 10);
-    // the barcode row gets only the 10 printer pixels
-    EXPECT_EQ(barcode.origin.x(), surface.ToDeviceX(100) - 100 + 10);
+    // 100 + 10 layout units, less the printer offset; the surface's copy of the correction,
+    // which the window sets too, is not added again
+    EXPECT_EQ(text.origin.x(), surface.ToDeviceX(110) - 100);
+    EXPECT_EQ(barcode.origin.x(), surface.ToDeviceX(110) - 100);
     EXPECT_EQ(barcode.family, QStringLiteral("i-JapanPost"));
+}
+
+// A column's length and its start down the page are taken at the vertical resolution, the
+// start across it at the horizontal one, with the corrections added once.
+TEST_F(TextRowTest, VerticalTextOnAPrinterOfTwoResolutions) {
+    printers.dpi = 300;
+    printers.verticalDpi = 600;
+    printers.margins = {30, 40, 0, 0};
+    inputs.printerDpiX = 300;
+    inputs.correctionX = 20;
+    inputs.correctionY = 50;
+    // 12 points at 300 dpi: characters 50 pixels high, wide ones 50 long
+    const auto& page = draw({QStringLiteral(
+        "文字,Yes,Yes,Yes,100,200,1000,,,右寄せ,Yes,,日本,ＭＳ ゴシック,12,clBlack,clWhite")});
+    ASSERT_EQ(page.size(), 2u);
+    // across: 120 units at 300 dpi are 141.7, 142 pixels, less the offset of 30; down: 250
+    // units at 600 dpi are 590.6, 591, less 40, then right-aligned in the column of 1000 units,
+    // 2362 pixels: 2362 - 100 further down
+    EXPECT_EQ(std::get<primitive::Text>(page[0]).origin, QPoint(112, 551 + 2262));
+    EXPECT_EQ(std::get<primitive::Text>(page[1]).origin, QPoint(112, 551 + 2312));
 }
 
 TEST_F(TextRowTest, MissingFacesKeepThePreviousFace) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace lccd {
@@ -15,6 +16,25 @@ TEST(FitImageTest, KeepsAspectFillingWidthUnlessTooTall) {
     EXPECT_EQ(FitImage(100, 400, 500, 500), QSize(125, 500));
     EXPECT_EQ(FitImage(400, 100, 500, 500), QSize(500, 125));
     EXPECT_EQ(FitImage(0, 100, 500, 500), QSize());
+}
+
+// A stretched picture repeats its pixels without blending them, even on a painter that
+// smooths pictures: a black and a white pixel side by side stay two plain halves.
+TEST(StretchBitmapTest, PixelsAreRepeatedNotBlended) {
+    QImage picture(2, 1, QImage::Format_RGB888);
+    picture.setPixelColor(0, 0, Qt::black);
+    picture.setPixelColor(1, 0, Qt::white);
+    PagePicture page(QSize(200, 100), 600);
+    PageCanvas(page, 600).StretchBitmap(QRect(0, 0, 200, 100), picture);
+
+    QImage shown(200, 100, QImage::Format_RGB32);
+    shown.fill(Qt::red);
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    page.replay(painter);
+    painter.end();
+    for (int x = 0; x < 200; ++x)
+        EXPECT_EQ(shown.pixelColor(x, 50), QColor(x < 100 ? Qt::black : Qt::white)) << x;
 }
 
 class ImageRowTest : public test::PassTest {

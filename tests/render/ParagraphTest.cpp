@@ -82,6 +82,14 @@ TEST_F(ParagraphTest, VerticalColumnsRunFromTheRightEdgeLeftwards) {
     EXPECT_EQ(columns[1], 820);
 }
 
+// A vertical paragraph wraps at its box's height, not its width: 400 units are 151 pixels
+// on a 96-dpi screen, 25 columns of the 6-pixel average width, 12 double-byte characters.
+TEST_F(ParagraphTest, VerticalParagraphWrapsAtTheBoxHeight) {
+    const QString path = file(QStringLiteral("v.txt"), longLine);
+    draw({row(path, 200, 100, 1500, 400, "13.5", true)});
+    EXPECT_EQ(recorder.workText.split(QLatin1Char('\n')).first(), QString(12, QChar(u'あ')));
+}
+
 TEST_F(ParagraphTest, ProjectHeaderLinesAndTrailingBlanksAreLeftOut) {
     const QString path =
         file(QStringLiteral("project.txt"),

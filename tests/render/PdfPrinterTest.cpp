@@ -1,4 +1,4 @@
-#include "render/SheetSurface.h"
+#include "render/LcPrnPrev.h"
 
 #include "platform/AppError.h"
 #include "platform/adapters/QtFonts.h"
@@ -6,8 +6,11 @@
 #include "tests/support/ExternalTools.h"
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +100,75 @@ TEST(PdfPrinterTest, AJobThatCannotStartSaysSo) {
     else
         qputenv("TMPDIR", tmp);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("sheet.pdf"))));
+}
+
+// The box of the blue pixels of an image (the paper's outline and frame are black).
+QRect blueBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 128 && c.red() < 128)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+// Through the cups-pdf queue that ./test.sh sets up, whose A4 paper has unequal margins (14,
+// 42, 28 and 28 points on the left, top, right and bottom): the preview at 100 % shows a box
+// from 10 to 200 mm where pdftoppm shows the printed PDF at the screen's 96 dpi.
+TEST(PdfPrinterTest, PreviewAgreesWithWhatTheQueuePrints) {
+    const QString queue = qEnvironmentVariable("LCCD_TEST_CUPS_QUEUE");
+    const QString output = qEnvironmentVariable("LCCD_TEST_CUPS_OUTPUT");
+    if (queue.isEmpty() || output.isEmpty())
+        GTEST_SKIP() << "no CUPS test queue: ./test.sh starts one when it runs as root";
+    QtPrinterSystem system;
+    QtFontSystem fonts;
+    const int index = int(system.printerNames().indexOf(queue));
+    ASSERT_GE(index, 0) << "queue not listed by Qt";
+    system.setCurrentIndex(index);
+    TLcPrnPrev preview(system, fonts);
+    SheetSurface& surface = preview.sheet();
+    PrinterInfo info;
+    surface.GetPrinterInfo(info);
+    surface.SelectPaper(QStringLiteral("A4"), PaperOrientation::Portrait);
+    ASSERT_GT(surface.device().offsetY, surface.device().offsetX) << "unequal margins";
+
+    surface.NewPage();
+    surface.pageCanvas()->setPenColor(Qt::blue);
+    surface.pageCanvas()->setBrushColor(Qt::blue);
+    surface.Rectangle(100, 100, 2000, 2000);
+    surface.EndPage();
+    preview.setZoomScale(100);
+    // the paper's corner lies at (10, 10)
+    const QRect onScreen = blueBox(preview.grab().toImage()).translated(-10, -10);
+
+    surface.Title = QStringLiteral("PreviewAgreesWithWhatTheQueuePrints");
+    ASSERT_TRUE(surface.PrintPages());
+    QString pdf;
+    QElapsedTimer clock;
+    clock.start();
+    while (pdf.isEmpty() && clock.elapsed() < 60000) {
+        const QStringList pdfs = QDir(output).entryList({surface.Title + QStringLiteral("*.pdf")});
+        if (!pdfs.isEmpty()) {
+            QThread::msleep(500); // let the backend finish writing
+            pdf = QDir(output).filePath(pdfs.first());
+        }
+        QThread::msleep(200);
+    }
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << output.toStdString();
+    QTemporaryDir dir;
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    const QRect printed = blueBox(page);
+    EXPECT_NEAR(onScreen.left(), printed.left(), 1);
+    EXPECT_NEAR(onScreen.top(), printed.top(), 1);
+    EXPECT_NEAR(onScreen.right(), printed.right(), 1);
+    EXPECT_NEAR(onScreen.bottom(), printed.bottom(), 1);
+    EXPECT_NEAR(printed.right() + 1, 2000 * 96 / 254.0, 1); // 200 mm
 }
 
 } // namespace

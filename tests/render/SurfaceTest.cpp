@@ -2,12 +2,15 @@
 
 #include "common/Rounding.h"
 #include "platform/AppError.h"
+#include "render/PageExport.h"
+#include "tests/support/ExternalTools.h"
 #include "tests/support/FakeFonts.h"
 #include "tests/support/FakePrinters.h"
 #include "tests/support/StrictServices.h"
 
 #include <QImage>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest-spi.h>
@@ -85,37 +88,67 @@ TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
     EXPECT_EQ(preview.height(), RoundHalfEven(0.16 * 7016) + 20);
 }
 
-// The preview fits the whole page into the printable frame: at each zoom a square drawn from
-// 50 mm to 100 mm shows where the frame's scale puts it, and not beside it.
-TEST_F(SurfaceTest, PreviewFitsThePageIntoThePrintableFrameAtEveryZoom) {
-    TLcPrnPrev preview(printers, fonts);
-    SheetSurface& surface = preview.sheet();
-    surface.NewPage();
-    surface.pageCanvas()->setPenColor(Qt::blue);
-    surface.pageCanvas()->setBrushColor(Qt::blue);
-    surface.Rectangle(500, 500, 1000, 1000);
-    surface.EndPage();
-    for (int zoom : {50, 100}) {
-        preview.setZoomScale(zoom);
-        const QImage shown = preview.grab().toImage();
-        const double s = preview.screenScale();
-        // printer pixels of the page as screen pixels of the frame: the frame is the printable
-        // area (4760 × 6814 pixels) on screen, the page its physical size (4961 × 7016)
-        const double fitX = RoundHalfEven(s * 4760) / 4961.0;
-        const double fitY = RoundHalfEven(s * 6814) / 7016.0;
-        const QPointF frame(10 + RoundHalfEven(s * 100), 10 + RoundHalfEven(s * 100));
-        auto at = [&](int layoutX, int layoutY) {
-            const QPointF device(surface.ToDeviceX(layoutX) - 100,
-                                 surface.ToDeviceY(layoutY) - 100);
-            return shown.pixelColor(
-                (frame + QPointF(device.x() * fitX, device.y() * fitY)).toPoint());
-        };
-        EXPECT_EQ(at(750, 750), QColor(Qt::blue)) << zoom;
-        EXPECT_EQ(at(520, 980), QColor(Qt::blue)) << zoom;
-        EXPECT_EQ(at(980, 520), QColor(Qt::blue)) << zoom;
-        EXPECT_EQ(at(470, 750), QColor(Qt::white)) << zoom;
-        EXPECT_EQ(at(1040, 750), QColor(Qt::white)) << zoom;
-        EXPECT_EQ(at(750, 1040), QColor(Qt::white)) << zoom;
+// The box of the blue pixels of an image.
+QRect blueBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 128 && c.red() < 128)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+// The preview draws the page at print scale, whatever the printer's margins: at 100 % on a
+// 96-dpi screen a box from 10 to 200 mm shows from 37.8 to 755.9 pixels past the paper's
+// corner, as pdftoppm shows the same page's PDF at 96 dpi.
+TEST_F(SurfaceTest, PreviewShowsThePageWhereThePrintPutsIt) {
+    if (!test::toolInstalled(QStringLiteral("pdftoppm")))
+        GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
+    struct Case {
+        QMargins margins; // portrait left, top, right, bottom, printer pixels
+        int orientation;
+    };
+    const Case cases[] = {
+        {{100, 100, 101, 102}, PaperOrientation::Portrait},
+        {{60, 250, 140, 90}, PaperOrientation::Portrait},
+        {{60, 250, 140, 90}, PaperOrientation::Landscape},
+        {{0, 0, 0, 0}, PaperOrientation::Landscape},
+    };
+    const double expectedFrom = 100 * 96 / 254.0;
+    const double expectedTo = 2000 * 96 / 254.0;
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.margins.left() << "," << c.margins.top() << " " << c.orientation);
+        printers.margins = c.margins;
+        printers.settings.orientation = c.orientation;
+        TLcPrnPrev preview(printers, fonts);
+        SheetSurface& surface = preview.sheet();
+        surface.NewPage();
+        surface.pageCanvas()->setPenColor(Qt::blue);
+        surface.pageCanvas()->setBrushColor(Qt::blue);
+        surface.Rectangle(100, 100, 2000, 2000);
+        surface.EndPage();
+        preview.setZoomScale(100);
+        const QRect shown = blueBox(preview.grab().toImage()).translated(-10, -10);
+        EXPECT_NEAR(shown.left(), expectedFrom, 1);
+        EXPECT_NEAR(shown.top(), expectedFrom, 1);
+        EXPECT_NEAR(shown.right() + 1, expectedTo, 1);
+        EXPECT_NEAR(shown.bottom() + 1, expectedTo, 1);
+
+        const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+        exportPagePdf(*surface.currentPage(), pdf);
+        test::runTool(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+        const QRect printed = blueBox(QImage(dir.filePath(QStringLiteral("page.png"))));
+        ASSERT_FALSE(printed.isEmpty());
+        EXPECT_NEAR(shown.left(), printed.left(), 1);
+        EXPECT_NEAR(shown.top(), printed.top(), 1);
+        EXPECT_NEAR(shown.right(), printed.right(), 1);
+        EXPECT_NEAR(shown.bottom(), printed.bottom(), 1);
     }
 }
 

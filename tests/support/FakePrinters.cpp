@@ -24,15 +24,17 @@ DeviceCaps FakePrinters::deviceCaps() {
     const qsizetype paper = papers.codes.indexOf(settings.paperCode);
     if (paper >= 0 && paper < papers.sizes.size())
         size = papers.sizes[paper];
-    QSize pixels(RoundHalfAway(size.width() * dpi / 254.0),
-                 RoundHalfAway(size.height() * dpi / 254.0));
+    const int dpiY = verticalDpi > 0 ? verticalDpi : dpi;
+    QSize size10 = size;
     QMargins m = margins;
     if (settings.orientation == PaperOrientation::Landscape) {
-        pixels.transpose();
+        size10.transpose();
         m = QMargins(m.bottom(), m.left(), m.top(), m.right());
     }
+    const QSize pixels(RoundHalfAway(size10.width() * dpi / 254.0),
+                       RoundHalfAway(size10.height() * dpiY / 254.0));
     return DeviceCaps{dpi,
-                      dpi,
+                      dpiY,
                       pixels.width(),
                       pixels.height(),
                       m.left(),

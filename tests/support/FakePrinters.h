@@ -23,6 +23,7 @@ public:
     QStringList names{QStringLiteral("Office.Laser")};
     int current = 0;
     int dpi = 600;
+    int verticalDpi = 0;                  // 0: the same as dpi
     QMargins margins{100, 100, 101, 102}; // portrait left, top, right, bottom
     DriverPapers papers;
     DeviceSettings settings;
