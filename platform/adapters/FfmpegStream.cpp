@@ -63,8 +63,14 @@ std::optional<Song> openSong(const QString& path, bool refuseMpeg) {
     // FFmpeg's own messages would go to standard error; the program tells failures itself.
     static const bool quiet = (av_log_set_level(AV_LOG_QUIET), true);
     Q_UNUSED(quiet);
+    // Local files only: a playlist posing as a song must not make FFmpeg reach the network.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
     AVFormatContext* opened = nullptr;
-    if (avformat_open_input(&opened, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+    const int result =
+        avformat_open_input(&opened, QFile::encodeName(path).constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (result < 0)
         return std::nullopt;
     Song song;
     song.container.reset(opened);
