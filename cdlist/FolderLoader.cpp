@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/FileReplace.h"
+#include "platform/codecs/SongContainer.h"
 #include "platform/codecs/SongFileProblem.h"
 
 #include <QDir>
@@ -26,7 +27,16 @@ QStringList filesWithExtension(const QString& folder, const QString& extension) 
 
 // Whether a file is a song of a format the program decodes, by its extension.
 bool isSongFile(const QString& name) {
-    static const QStringList extensions = {"wav", "flac", "mp3", "ogg", "oga", "opus"};
+    static const QStringList extensions = {"wav",  "flac", "mp3", "mp2", "ogg",  "oga", "opus",
+                                           "m4a",  "m4b",  "mp4", "aac", "alac", "aif", "aiff",
+                                           "aifc", "wma",  "ape", "wv",  "tta",  "mpc", "mp+",
+                                           "mpp",  "caf",  "au",  "mka", "w64",  "dsf"};
+    return extensions.contains(QFileInfo(name).suffix(), Qt::CaseInsensitive);
+}
+
+// Music whose format the program does not decode, by its extension.
+bool isUnsupportedMusic(const QString& name) {
+    static const QStringList extensions = {"mid", "midi", "kar", "rmi", "shn", "ofr", "dff"};
     return extensions.contains(QFileInfo(name).suffix(), Qt::CaseInsensitive);
 }
 
@@ -68,6 +78,20 @@ public:
 
     void estimated(const QString& path) { estimated_.append(lastPathComponent(path)); }
 
+    void tagsUnread(const QString& path) { tagsUnread_.append(lastPathComponent(path)); }
+
+    // The folder's other files that hold music, by their extension or their first bytes.
+    void checkOtherFiles(const QString& folder) {
+        for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*"))) {
+            if (isSongFile(path))
+                continue;
+            if (isUnsupportedMusic(path))
+                unsupported_.append(lastPathComponent(path));
+            else if (songContainerOf(path) != SongContainer::Unknown)
+                misnamed_.append(lastPathComponent(path));
+        }
+    }
+
     void leftOut(int count) { leftOut_ = count; }
 
     // Names the disc's files cannot store: the project and CUE sheet are in code page 932.
@@ -93,6 +117,15 @@ public:
         if (!estimated_.isEmpty())
             notes.append(QStringLiteral("デコードできないため演奏時間を推定したファイル: ") +
                          estimated_.join(QStringLiteral(", ")));
+        if (!tagsUnread_.isEmpty())
+            notes.append(QStringLiteral("タグを読めないため曲名をファイル名にしたファイル: ") +
+                         tagsUnread_.join(QStringLiteral(", ")));
+        if (!unsupported_.isEmpty())
+            notes.append(QStringLiteral("対応していない形式のため読み込まなかったファイル: ") +
+                         unsupported_.join(QStringLiteral(", ")));
+        if (!misnamed_.isEmpty())
+            notes.append(QStringLiteral("曲の拡張子ではないため読み込まなかった音楽ファイル: ") +
+                         misnamed_.join(QStringLiteral(", ")));
         if (leftOut_ > 0)
             notes.append(
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
@@ -111,6 +144,9 @@ private:
     QStringList unreadable_;
     QStringList undecodable_;
     QStringList estimated_;
+    QStringList tagsUnread_;
+    QStringList unsupported_;
+    QStringList misnamed_;
     int leftOut_ = 0;
     QString folderOutside_;
     QStringList namesOutside_;
@@ -131,12 +167,13 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
             tags.title = QFileInfo(path).completeBaseName();
-        if (!tagsRead)
+        // A song whose tags are not read but whose audio is (M4A, WMA, ...) is no unreadable file.
+        if (!time.measured || (!tagsRead && time.estimated))
             notes.unreadable(path, songFileProblem(path));
-        else if (!time.measured)
-            notes.unreadable(path);
         else if (time.estimated)
             notes.estimated(path);
+        else if (!tagsRead)
+            notes.tagsUnread(path);
         notes.checkName(path);
         TrackRow song;
         setRowTags(song, tags);
@@ -162,6 +199,7 @@ std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString
     const QStringList songs = songFilesIn(folder);
     LoadNotes notes;
     notes.undecodable(songsWithUndecodableNames(folder));
+    notes.checkOtherFiles(folder);
     if (!songs.isEmpty()) {
         editor.ClearCdList();
         editor.disc().albumTitle = QDir(folder).dirName();

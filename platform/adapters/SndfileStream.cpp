@@ -68,12 +68,21 @@ Speaker speakerOf(int position) {
     }
 }
 
+// Only the WAV forms' channel masks: libsndfile 1.2.0 reads past its buffer when an AIFF
+// file's channel chunk names fewer channels than the file holds.
+bool hasSafeChannelMap(const SF_INFO& info) {
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    return container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX ||
+           container == SF_FORMAT_RF64;
+}
+
 // The channel positions the file states (a WAV file's channel mask, for one), or else the
 // standard order of its format.
 QList<Speaker> speakersOf(SNDFILE* file, const SF_INFO& info) {
     QList<int> positions(info.channels);
-    if (info.channels > 2 && sf_command(file, SFC_GET_CHANNEL_MAP_INFO, positions.data(),
-                                        int(positions.size() * sizeof(int))) == SF_TRUE) {
+    if (info.channels > 2 && hasSafeChannelMap(info) &&
+        sf_command(file, SFC_GET_CHANNEL_MAP_INFO, positions.data(),
+                   int(positions.size() * sizeof(int))) == SF_TRUE) {
         QList<Speaker> speakers;
         for (int position : positions)
             speakers.append(speakerOf(position));

@@ -7,6 +7,7 @@
 #include "platform/codecs/CodedAudio.h"
 #include "platform/codecs/InfoTagFile.h"
 #include "platform/codecs/RiffSif.h"
+#include "platform/codecs/SongContainer.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,7 +88,8 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
         song.type = SongFileType::VorbisComment;
         song.writableSuffix = QByteArray();
         addFields(song.values, *fields, *song.writableSuffix);
-    } else {
+    } else if (const SongContainer container = songContainerOf(song.path);
+               container == SongContainer::Unknown || container == SongContainer::Mpeg) {
         const std::optional<Id3Tags> id3 = readId3Tags(song.path);
         if (!id3)
             return std::nullopt;
@@ -96,6 +98,10 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
         addFields(song.values, id3->v1, "_v1");
         addFields(song.values, id3->v2, "_v2");
         addFields(song.values, id3->ape, "_ape");
+    } else {
+        // MPEG frames turn up by chance in the bytes of other formats (quiet PCM in an AIFF
+        // file is full of them): taken for an MP3 file, the song would be rewritten in RMP form.
+        return std::nullopt;
     }
     song.values.insert("PATH", QFile::encodeName(info.absolutePath()));
     song.values.insert("FILE", QFile::encodeName(info.completeBaseName()));

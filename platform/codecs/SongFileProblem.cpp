@@ -1,10 +1,31 @@
 #include "platform/codecs/SongFileProblem.h"
 
 #include "platform/codecs/Id3Header.h"
+#include "platform/codecs/SongContainer.h"
 
 #include <QFile>
 
 namespace lccd {
+namespace {
+
+// Formats whose audio the program plays but whose tags it does not read.
+bool hasUnreadTags(SongContainer container) {
+    switch (container) {
+    case SongContainer::Aiff:
+    case SongContainer::Mp4:
+    case SongContainer::Asf:
+    case SongContainer::Ape:
+    case SongContainer::WavPack:
+    case SongContainer::Tta:
+    case SongContainer::Musepack:
+    case SongContainer::Adts:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 QString songFileProblem(const QString& path) {
     QFile file(path);
@@ -13,8 +34,8 @@ QString songFileProblem(const QString& path) {
     const QByteArray head = file.read(12);
     if (head.isEmpty())
         return QStringLiteral("空のファイルです");
-    if (head.startsWith("FORM") && (head.mid(8, 4) == "AIFF" || head.mid(8, 4) == "AIFC"))
-        return QStringLiteral("AIFFファイルです");
+    if (const SongContainer container = songContainerOf(path); hasUnreadTags(container))
+        return QStringLiteral("%1ファイルです").arg(songContainerName(container));
     if (head.startsWith("fLaC"))
         return QStringLiteral("FLACファイルとして読めません");
     if (head.startsWith("OggS"))

@@ -5,8 +5,8 @@
 namespace lccd {
 
 // Why the file at path cannot be read as a song, in words for the user: what it holds instead
-// when its first bytes tell (an empty file, an AIFF or FLAC file named .wav, an ID3 tag in front
-// of a WAV file, ...).
+// when its first bytes tell (an empty file, a FLAC file named .wav, an ID3 tag in front of a
+// WAV file, a format whose tags are not read: AIFF, MP4, WMA, ...).
 QString songFileProblem(const QString& path);
 
 } // namespace lccd

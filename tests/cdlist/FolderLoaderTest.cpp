@@ -1,5 +1,6 @@
 #include "cdlist/FolderLoader.h"
 
+#include "cdlist/PlayingTime.h"
 #include "common/FileHelpers.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/DesktopSongs.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -148,7 +150,8 @@ TEST_F(FolderLoaderTest, FolderWithoutSongsOrProjectChangesNothing) {
 // Songs of every format the program decodes are listed together in name order, whatever the
 // letter case of their extensions; other files are not.
 TEST_F(FolderLoaderTest, SongsOfEveryFormatAreListedTogetherInNameOrder) {
-    const QString tone = path("tone.source");
+    const QTemporaryDir sources; // the song encoded from is no file of the folder
+    const QString tone = sources.filePath("tone.source");
     ASSERT_TRUE(test::makeToneSong(tone + ".wav", 2.5, {44100, 2, 16}));
     QFile::rename(tone + ".wav", tone);
     addWav("a.wav", 1);
@@ -158,7 +161,7 @@ TEST_F(FolderLoaderTest, SongsOfEveryFormatAreListedTogetherInNameOrder) {
     ASSERT_TRUE(test::encodeWithFfmpeg(tone, path("e.OPUS")));
     ASSERT_TRUE(test::runToolSucceeded(
         "ffmpeg", {"-v", "error", "-i", tone, "-f", "ogg", "-c:a", "libvorbis", path("f.oga")}));
-    for (const char* other : {"g.aiff", "h.m4a", "i.wav.bak", "j.mp3.part"})
+    for (const char* other : {"g.jpg", "h.cue", "i.wav.bak", "j.mp3.part"})
         test::writeFileBytes(path(QString::fromLatin1(other)), "not listed");
 
     EXPECT_EQ(LoadFolder(editor_, dir_.path()), std::nullopt);
@@ -171,6 +174,50 @@ TEST_F(FolderLoaderTest, SongsOfEveryFormatAreListedTogetherInNameOrder) {
     }
     EXPECT_EQ(row(7), TrackRow());
     EXPECT_EQ(editor_.status().text(), QString());
+}
+
+// Songs of the formats whose tags the program does not read list with their names as titles
+// and their lengths as other programs measure them (a length just short of three seconds, so
+// that the encoder's padding left on would show); the load names them, and the music files
+// it does not list.
+TEST_F(FolderLoaderTest, SongsOfOtherFormatsListWithTheirLengthsAndOtherMusicIsNamed) {
+    const QTemporaryDir sources; // the song encoded from is no file of the folder
+    const QString tone = sources.filePath("tone.wav");
+    ASSERT_TRUE(test::makeToneSong(tone, 2.99, {44100, 2, 16}));
+    const QStringList names = {"g.aiff", "h.m4a", "i.alac.m4a", "j.wma",
+                               "k.wv",   "l.tta", "m.mpc",      "n.aac"};
+    for (const QString& name : names)
+        ASSERT_TRUE(test::encodeOtherFormat(tone, path(name))) << name.toStdString();
+    test::writeFileBytes(path("o.mid"), QByteArray("MThd\0\0\0\x06\0\x01\0\x01\x01\xE0", 14));
+    ASSERT_TRUE(QFile::copy(path("h.m4a"), path("p.m4a.bak")));
+
+    EXPECT_EQ(LoadFolder(editor_, dir_.path()), std::nullopt);
+    for (int r = 1; r <= names.size(); ++r) {
+        const QString file = path(names[r - 1]);
+        SCOPED_TRACE(names[r - 1].toStdString());
+        EXPECT_EQ(row(r).fileName, file);
+        EXPECT_EQ(row(r).title, QFileInfo(file).completeBaseName());
+        // ffprobe misreads the length of Musepack SV8 and takes WMA's from its header: the
+        // audio that mpcdec and ffmpeg decode judges them.
+        const QString wav = file + ".decoded.wav";
+        const bool decoded =
+            file.endsWith(".mpc") ? test::runToolSucceeded("mpcdec", {file, wav})
+            : file.endsWith(".wma")
+                ? test::runToolSucceeded("ffmpeg", {"-v", "error", "-i", file, wav})
+                : false;
+        const QString judged = decoded ? wav : file;
+        const double seconds =
+            test::runTool("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of",
+                                      "csv=p=0", judged})
+                .toDouble();
+        EXPECT_EQ(row(r).time, FormatPlayingTime(int(seconds)));
+    }
+    EXPECT_EQ(row(names.size() + 1), TrackRow());
+    EXPECT_EQ(editor_.status().text(),
+              QStringLiteral("タグを読めないため曲名をファイル名にしたファイル: ") +
+                  names.join(", ") +
+                  QStringLiteral(" / 対応していない形式のため読み込まなかったファイル: o.mid / "
+                                 "曲の拡張子ではないため読み込まなかった音楽ファイル: p.m4a.bak"));
 }
 
 // A name whose bytes are no UTF-8 (Shift-JIS from a Windows archive) cannot be opened again by

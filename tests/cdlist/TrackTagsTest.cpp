@@ -3,6 +3,7 @@
 #include "cdlist/StatusPanel.h"
 #include "platform/CodePage.h"
 #include "platform/codecs/Riff.h"
+#include "platform/codecs/SongFileProblem.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/RecordingMp3Infp.h"
@@ -350,6 +351,31 @@ TEST_F(TrackTagsTest, ValuesEndAtControlCharactersAndAfter128Bytes) {
     EXPECT_EQ(set[TagField::Comment], QByteArray("line one"));
     EXPECT_EQ(set[TagField::Title], QByteArray(128, 'x'));
     EXPECT_EQ(set[TagField::Performer], QByteArray(127, 'a'));
+}
+
+// Songs of the formats whose tags the program does not read are not loaded, so no save can
+// write into them: not even as MP3 files, though MPEG frames turn up in their bytes (here an
+// AIFF file whose samples are the bytes of an MP3 stream).
+TEST_F(TrackTagsTest, SongsWhoseTagsAreNotReadAreNeverWritten) {
+    ASSERT_TRUE(test::makeToneSong(path("tone.wav"), 2, {}));
+    ASSERT_TRUE(test::runToolSucceeded("lame", {"--quiet", path("tone.wav"), path("tone.mp3")}));
+    ASSERT_TRUE(
+        test::runToolSucceeded("ffmpeg", {"-v", "error", "-f", "s16be", "-ar", "44100", "-ac", "2",
+                                          "-i", path("tone.mp3"), path("frames.aiff")}));
+    for (const char* name : {"song.m4a", "song.wma", "song.wv"})
+        ASSERT_TRUE(test::encodeOtherFormat(path("tone.wav"), path(name)));
+    const std::pair<const char*, const char*> songs[] = {
+        {"frames.aiff", "AIFF"}, {"song.m4a", "MP4"}, {"song.wma", "WMA"}, {"song.wv", "WavPack"}};
+    for (const auto& [name, format] : songs) {
+        SCOPED_TRACE(name);
+        const QString file = path(name);
+        const QByteArray before = bytesOf(file);
+        EXPECT_EQ(read(file), TrackTags());
+        EXPECT_EQ(status_.text(), QStringLiteral("Not Music file"));
+        EXPECT_EQ(songFileProblem(file), QStringLiteral("%1ファイルです").arg(format));
+        EXPECT_EQ(WriteTrackTags(library_, file, songTags("New"), true), TagWriteResult::NoSong);
+        EXPECT_EQ(bytesOf(file), before);
+    }
 }
 
 TEST_F(TrackTagsTest, FailedWriteLeavesTheSongByteIdentical) {

@@ -65,4 +65,27 @@ bool makeSilentLayoutSong(const QString& path, const QString& layout) {
          QStringLiteral("-t"), QStringLiteral("1"), path});
 }
 
+bool encodeOtherFormat(const QString& source, const QString& path) {
+    if (path.endsWith(QLatin1String(".mpc")))
+        return runToolSucceeded(
+            QStringLiteral("mpcenc"),
+            {QStringLiteral("--silent"), QStringLiteral("--overwrite"), source, path});
+    if (path.endsWith(QLatin1String(".wavpack.wv")))
+        return runToolSucceeded(
+            QStringLiteral("wavpack"),
+            {QStringLiteral("-q"), QStringLiteral("-y"), source, QStringLiteral("-o"), path});
+    QStringList codec;
+    if (path.endsWith(QLatin1String(".alac.m4a")))
+        codec = {QStringLiteral("-c:a"), QStringLiteral("alac")};
+    else if (path.endsWith(QLatin1String(".m4a")))
+        codec = {QStringLiteral("-c:a"), QStringLiteral("aac")};
+    else if (path.endsWith(QLatin1String(".aifc")))
+        codec = {QStringLiteral("-c:a"), QStringLiteral("pcm_f32be"), QStringLiteral("-f"),
+                 QStringLiteral("aiff")};
+    return runToolSucceeded(QStringLiteral("ffmpeg"),
+                            QStringList{QStringLiteral("-v"), QStringLiteral("error"),
+                                        QStringLiteral("-y"), QStringLiteral("-i"), source} +
+                                codec + QStringList{path});
+}
+
 } // namespace lccd::test

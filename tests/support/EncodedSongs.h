@@ -5,7 +5,8 @@
 #include <QString>
 
 // Song files in the formats people's music comes in, made by the encoders of other programs
-// (sox, ffmpeg, lame). Each maker returns false when its encoder is missing or fails.
+// (sox, ffmpeg, lame, wavpack, mpcenc). Each maker returns false when its encoder is missing or
+// fails.
 namespace lccd::test {
 
 // A 1 kHz tone of the given length, half full scale, in the format that the file name's
@@ -25,5 +26,10 @@ bool makeVbrMp3WithoutXing(const QString& path, double seconds, const QStringLis
 // A silent song of a second at 44.1 kHz whose channels ffmpeg lays out as the named layout
 // ("5.1", "3.1", ...), in the format of the file name's extension.
 bool makeSilentLayoutSong(const QString& path, const QString& layout);
+
+// Encodes a WAV song as users' other tools make them, by the end of the file name: ".alac.m4a"
+// ALAC and ".m4a" AAC in MP4, ".aiff" 16-bit AIFF, ".aifc" 32-bit float AIFF-C, ".wma" WMA 2,
+// ".wavpack.wv" by wavpack and ".wv" by ffmpeg, ".tta", ".aac" (ADTS) by ffmpeg, ".mpc" by mpcenc.
+bool encodeOtherFormat(const QString& source, const QString& path);
 
 } // namespace lccd::test
