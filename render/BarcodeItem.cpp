@@ -57,10 +57,11 @@ void drawBars(const ItemContext& context, const DecodedRow& row, const QColor& c
 
 void drawBarcodeRow(const ItemContext& context, const DecodedRow& row) {
     CanvasFont& font = context.surface.pageCanvas()->font();
-    font.face = row.face;
+    // The item dialog stores a face with its fallback after "|"; the barcode font is the first.
+    font.face = row.face.section(QLatin1Char('|'), 0, 0);
     font.pixelHeight = context.fontPixelHeight(row.size);
     font.color = toQColor(row.color);
-    if (FaceCharset(context.surface.fonts(), row.face) == Charset::NotInstalled) {
+    if (FaceCharset(context.surface.fonts(), font.face) == Charset::NotInstalled) {
         drawBars(context, row, font.color);
         return;
     }

@@ -81,5 +81,22 @@ TEST_F(BarcodeRowTest, BarsFollowAlignmentAndSqueezeLikeText) {
     EXPECT_NEAR(offset, (surface.ToDeviceX(2000) - 7 * 1.08 * kPixelsPerMm) / 2, 1.0);
 }
 
+class BarcodeFontTest : public test::PassTest {
+protected:
+    BarcodeFontTest() : PassTest(Fonts::Fixed) {}
+};
+
+// The item dialog's OK stores the face with its fallback; the barcode keeps printing in its font.
+TEST_F(BarcodeFontTest, AFaceWithItsFallbackPrintsInTheBarcodeFont) {
+    for (const char* face : {"i-JapanPost", "i-JapanPost|ＭＳ ゴシック"}) {
+        SCOPED_TRACE(face);
+        const auto& page =
+            draw({QStringLiteral("バーコード,Yes,Yes,No,0,0,2000,56,1,左寄せ,No,,(1),") +
+                  QString::fromUtf8(face) + QStringLiteral(",9,clBlack,clWhite")});
+        ASSERT_EQ(page.size(), 3u); // the characters, no bars
+        EXPECT_EQ(std::get<primitive::Text>(page[0]).family, QStringLiteral("i-JapanPost"));
+    }
+}
+
 } // namespace
 } // namespace lccd
