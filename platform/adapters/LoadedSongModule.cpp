@@ -14,7 +14,7 @@ const SongModuleServices& LoadedSongModule::loaded() {
         return *services_;
     const QDir programFolder(QCoreApplication::applicationDirPath());
     QString reason;
-    for (const char* path : {"lccdtool-songs.so", "../lib/lccdtool/lccdtool-songs.so"}) {
+    for (const char* path : {"lccdtool-songs.so", LCCD_SONG_MODULE_PATH}) {
         QLibrary module(programFolder.filePath(QLatin1String(path)));
         using Entry = const SongModuleServices* (*)();
         if (const auto entry = reinterpret_cast<Entry>(module.resolve("lccdSongModuleServices"))) {
