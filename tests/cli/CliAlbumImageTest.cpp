@@ -2,6 +2,7 @@
 #include "tests/support/AlbumImageFolder.h"
 #include "tests/support/TestSongs.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,15 +23,17 @@ protected:
         for (const char* tool : {"sox", "ffmpeg", "cueprint", "cuebreakpoints"})
             if (!test::toolInstalled(tool))
                 GTEST_SKIP() << tool << " is not installed";
-        ASSERT_TRUE(AlbumImageFolder::make(root_.path())) << "sox or ffmpeg failed";
+        ASSERT_TRUE(QDir(root_.path()).mkpath("album"));
+        ASSERT_TRUE(AlbumImageFolder::make(album())) << "sox or ffmpeg failed";
     }
 
-    QString path(const QString& name) const { return root_.filePath(name); }
+    QString album() const { return root_.filePath("album"); }
+    QString path(const QString& name) const { return QDir(album()).filePath(name); }
 
     // The image's 16-bit samples from sector `start` to `end` (the end of the file when < 0),
     // as sox cuts them.
     QByteArray soxCut(qint64 start, qint64 end) {
-        const QString piece = path("piece.raw");
+        const QString piece = root_.filePath("piece.raw");
         QStringList arguments = {path("album.flac"),
                                  "-t",
                                  "raw",
@@ -63,11 +66,11 @@ TEST_F(CliAlbumImageTest, ImageHoldsTheTracksCutAtTheSheetsPositions) {
     for (const bool saved : {false, true}) {
         SCOPED_TRACE(saved ? "after the save" : "from the sheet");
         if (saved) {
-            const test::CliRun save = runCli({"disc", root_.path()});
+            const test::CliRun save = runCli({"disc", album()});
             ASSERT_EQ(save.exitCode, 0) << save.err.toStdString();
         }
-        const QString image = path("out.wav");
-        const test::CliRun run = runCli({"image", root_.path(), "-o", image});
+        const QString image = root_.filePath("out.wav");
+        const test::CliRun run = runCli({"image", album(), "-o", image});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QByteArray data = test::riffDataChunk(image);
         EXPECT_EQ(data.size(), expected.size());
@@ -78,7 +81,7 @@ TEST_F(CliAlbumImageTest, ImageHoldsTheTracksCutAtTheSheetsPositions) {
 // The saved sheet names the image as it is called and keeps every track's place, pregap,
 // songwriter and ISRC.
 TEST_F(CliAlbumImageTest, SavedSheetKeepsTheSourcesPositions) {
-    const test::CliRun save = runCli({"disc", root_.path()});
+    const test::CliRun save = runCli({"disc", album()});
     ASSERT_EQ(save.exitCode, 0) << save.err.toStdString();
     const QString ours = path("三つの音.cue");
     const QString source = path("album.cue");
