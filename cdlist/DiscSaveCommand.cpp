@@ -1,5 +1,6 @@
 #include "cdlist/DiscSaveCommand.h"
 
+#include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/CdText.h"
 #include "cdlist/CueSheet.h"
@@ -154,6 +155,15 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     }
     if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
+    // The sheet of an album image that the songs come from is the user's, not the save's.
+    const QString cuePath = discFileBase(disc) + QStringLiteral(".cue");
+    if (albumSheetsOf(disc.folderPath, tracks).contains(cuePath)) {
+        editor_.ShowStatusMessage(
+            QStringLiteral("CUEシート %1 は曲のアルバムイメージのシートのため、"
+                           "同じ名前では保存できません。アルバム名を変えてください")
+                .arg(lastPathComponent(cuePath)));
+        return std::nullopt;
+    }
 
     // Every song is read and every question asked before anything is written.
     QList<SongTagUpdate> tagUpdates;
