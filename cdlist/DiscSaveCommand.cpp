@@ -23,10 +23,10 @@
 namespace lccd {
 namespace {
 
-// Song files and a folder whose names the files cannot hold stop the save before it writes: a
-// reload would not find them again.
-bool namesFit(const DiscInfo& disc, const TrackRows& tracks) {
-    const QStringList names = namesOutsideCodePage(disc, tracks);
+// Song files whose names the disc's files cannot hold stop the save before it writes: a reload
+// would not find them again.
+bool namesFit(const TrackRows& tracks) {
+    const QStringList names = namesOutsideCodePage(tracks);
     if (names.isEmpty())
         return true;
     ShowMessageBox(
@@ -152,7 +152,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
             return std::nullopt;
         }
     }
-    if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
+    if (!namesFit(tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
 
     // Every song is read and every question asked before anything is written.

@@ -96,9 +96,6 @@ public:
 
     // Names the disc's files cannot store: the project and CUE sheet are in code page 932.
     void checkName(const QString& path) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (folderOutside_.isEmpty())
-            folderOutside_ = charactersOutsideSjis(folder).join(QString());
         const QString name = composedName(lastPathComponent(path));
         const QString outside = charactersOutsideSjis(name).join(QString());
         if (!outside.isEmpty())
@@ -131,9 +128,6 @@ public:
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
                     .arg(kTrackRowCount)
                     .arg(leftOut_));
-        if (!folderOutside_.isEmpty())
-            notes.append(
-                QStringLiteral("フォルダ名に保存できない文字があります (%1)").arg(folderOutside_));
         if (!namesOutside_.isEmpty())
             notes.append(QStringLiteral("ファイル名に保存できない文字があります: ") +
                          namesOutside_.join(QStringLiteral(", ")));
@@ -148,7 +142,6 @@ private:
     QStringList unsupported_;
     QStringList misnamed_;
     int leftOut_ = 0;
-    QString folderOutside_;
     QStringList namesOutside_;
 };
 
