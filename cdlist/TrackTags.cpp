@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileReplace.h"
 #include "platform/Mp3Infp.h"
+#include "platform/StoredTextEncoding.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -91,7 +92,7 @@ qsizetype characterWidth(const QByteArray& value, qsizetype i, bool utf8) {
 
 // Whole characters only: at the length limit a multi-byte character is kept whole or dropped.
 QByteArray cutValue(const QByteArray& value) {
-    const bool utf8 = isMultiByteUtf8(value);
+    const bool utf8 = readsAsUtf8(value);
     qsizetype end = 0;
     while (end < value.size() && uchar(value[end]) >= 0x20) {
         const qsizetype width = characterWidth(value, end, utf8);
@@ -171,7 +172,7 @@ QByteArray GetTagValue(Mp3Infp& library, TagField field) {
 }
 
 QString tagText(const QByteArray& value) {
-    return isMultiByteUtf8(value) ? QString::fromUtf8(value) : fromSjis(value);
+    return readsAsUtf8(value) ? QString::fromUtf8(value) : fromSjis(value);
 }
 
 bool SetTagValue(Mp3Infp& library, TagField field, const QByteArray& text) {

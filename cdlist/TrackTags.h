@@ -35,8 +35,8 @@ QByteArray tagValueName(Mp3Infp& library, TagField field);
 // tag.
 QByteArray GetTagValue(Mp3Infp& library, TagField field);
 
-// The text of a stored tag value: UTF-8 when its bytes are valid UTF-8 with a multi-byte
-// character in them (as most Linux programs write), code page 932 otherwise.
+// The text of a stored tag value: UTF-8 when its bytes read as UTF-8 (readsAsUtf8), code page
+// 932 otherwise.
 QString tagText(const QByteArray& value);
 
 // Sets a value (fields Title to Genre) of the loaded file for the next save. An MP3 file is

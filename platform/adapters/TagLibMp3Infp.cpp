@@ -1,6 +1,6 @@
 #include "platform/adapters/TagLibMp3Infp.h"
 
-#include "platform/CodePage.h"
+#include "platform/StoredTextEncoding.h"
 #include "platform/adapters/Id3Tags.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/VorbisCommentFile.h"
@@ -132,7 +132,7 @@ TagEncoding TagLibMp3Infp::writeEncoding() {
     if (song_->type == SongFileType::VorbisComment)
         return TagEncoding::Utf8;
     for (const QByteArray& id : kSongTagIds)
-        if (isMultiByteUtf8(song_->values.value(id + *song_->writableSuffix)))
+        if (readsAsUtf8(song_->values.value(id + *song_->writableSuffix)))
             return TagEncoding::Utf8;
     return TagEncoding::CodePage932;
 }
