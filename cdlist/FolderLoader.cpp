@@ -160,7 +160,7 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
             tags.title = QFileInfo(path).completeBaseName();
-        // A song whose tags are not read but whose audio is (M4A, WMA, ...) is no unreadable file.
+        // A song whose tags are not read but whose audio is (raw AAC) is no unreadable file.
         if (!time.measured || (!tagsRead && time.estimated))
             notes.unreadable(path, songFileProblem(path));
         else if (time.estimated)
