@@ -24,10 +24,10 @@
 namespace lccd {
 namespace {
 
-// Song files and a folder whose names the files cannot hold stop the save before it writes: a
-// reload would not find them again.
-bool namesFit(const DiscInfo& disc, const TrackRows& tracks) {
-    const QStringList names = namesOutsideCodePage(disc, tracks);
+// Song files whose names the disc's files cannot hold stop the save before it writes: a reload
+// would not find them again.
+bool namesFit(const TrackRows& tracks) {
+    const QStringList names = namesOutsideCodePage(tracks);
     if (names.isEmpty())
         return true;
     ShowMessageBox(
@@ -153,7 +153,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
             return std::nullopt;
         }
     }
-    if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
+    if (!namesFit(tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
     // The sheet of an album image that the songs come from is the user's, not the save's.
     const QString cuePath = discFileBase(disc) + QStringLiteral(".cue");

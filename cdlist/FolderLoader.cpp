@@ -76,9 +76,6 @@ public:
 
     // Names the disc's files cannot store: the project and CUE sheet are in code page 932.
     void checkName(const QString& path) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (folderOutside_.isEmpty())
-            folderOutside_ = charactersOutsideSjis(folder).join(QString());
         const QString name = composedName(lastPathComponent(path));
         const QString outside = charactersOutsideSjis(name).join(QString());
         if (!outside.isEmpty())
@@ -111,9 +108,6 @@ public:
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
                     .arg(kTrackRowCount)
                     .arg(leftOut_));
-        if (!folderOutside_.isEmpty())
-            notes.append(
-                QStringLiteral("フォルダ名に保存できない文字があります (%1)").arg(folderOutside_));
         if (!namesOutside_.isEmpty())
             notes.append(QStringLiteral("ファイル名に保存できない文字があります: ") +
                          namesOutside_.join(QStringLiteral(", ")));
@@ -128,7 +122,6 @@ private:
     QStringList unsupported_;
     QStringList misnamed_;
     int leftOut_ = 0;
-    QString folderOutside_;
     QStringList namesOutside_;
 };
 
@@ -191,7 +184,7 @@ void fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, LoadNot
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
             tags.title = QFileInfo(path).completeBaseName();
-        // A song whose tags are not read but whose audio is (M4A, WMA, ...) is no unreadable file.
+        // A song whose tags are not read but whose audio is (raw AAC) is no unreadable file.
         if (!time.measured || (!tagsRead && time.estimated))
             notes.unreadable(path, songFileProblem(path));
         else if (time.estimated)
