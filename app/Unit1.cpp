@@ -7,6 +7,7 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/EditCdList.h"
 #include "cdlist/EditItems.h"
+#include "cdlist/GuideWindow.h"
 #include "cdlist/Option.h"
 #include "common/FileHelpers.h"
 #include "layout/LayoutFile.h"
@@ -14,6 +15,7 @@
 #include "layout/ListCommands.h"
 #include "platform/AppError.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
@@ -328,6 +330,8 @@ void TForm1::OpenLayoutFile() {
     for (const QString& line : read.content->rowLines)
         AddLayoutRow(line, read.content->headerFieldCount);
     markListSaved();
+    if (read.content->utf8)
+        statusPanels[2]->setText(readAsUtf8Note(currentLayoutPath_));
 }
 
 void TForm1::SaveLayoutFile() {
@@ -600,7 +604,7 @@ void TForm1::X1Click() {
 
 void TForm1::H1Click() {
     if (QFileInfo::exists(helpPath_))
-        OpenWithAssociatedProgram(services_.shell, QFileInfo(helpPath_).absoluteFilePath());
+        openGuide(services_.shell, QFileInfo(helpPath_).absoluteFilePath(), this);
 }
 
 void TForm1::V2Click() {

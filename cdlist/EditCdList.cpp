@@ -9,6 +9,7 @@
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
+#include "cdlist/GuideWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
 #include "platform/NamedWidget.h"
@@ -546,7 +547,7 @@ void TfrmEditCdList::BitBtn8Click() {
 void TfrmEditCdList::BitBtn6Click() {
     const QString guide = paths_.programFile(QStringLiteral("readme.txt"));
     if (QFileInfo(guide).isFile())
-        OpenWithAssociatedProgram(services_.shell, guide);
+        openGuide(services_.shell, guide, this);
 }
 
 void TfrmEditCdList::Edit2Click() {

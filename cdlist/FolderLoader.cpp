@@ -193,7 +193,13 @@ void showNotes(CdListPresenter& editor, const LoadNotes& notes) {
 
 std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString& folder) {
     if (const std::optional<QString> project = projectFileIn(folder)) {
-        readDiscProject(editor, splitLines(readWholeFile(*project)));
+        // The reader takes code page 932, in which the save writes the project again.
+        const QByteArray bytes = readWholeFile(*project);
+        const bool utf8 = textEncodingOf(bytes) == TextEncoding::Utf8;
+        readDiscProject(
+            editor, splitLines(utf8 ? toSjis(QString::fromUtf8(withoutUtf8Bom(bytes))) : bytes));
+        if (utf8)
+            editor.ShowStatusMessage(readAsUtf8Note(*project));
         return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
     }
     const QStringList songs = songFilesIn(folder);
