@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/CdImage.h"
 #include "cdlist/TrackRow.h"
 
 #include <QByteArray>
@@ -12,7 +13,6 @@
 namespace lccd {
 
 class AudioDecoder;
-struct CdImageLayout;
 struct DiscInfo;
 
 // A song of the disc with the file that holds it.
@@ -44,6 +44,6 @@ QString cueSheetPathBeside(const QString& wavPath);
 // cannot be decoded, when the image would replace one of the songs, when the songs do not fit
 // on a disc, or when a file cannot be written.
 QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                           bool gaps, const QString& wavPath);
+                           bool gaps, const QString& wavPath, const CdImageProgress& progress = {});
 
 } // namespace lccd
