@@ -6,15 +6,20 @@
 #include "common/MyCommonW.h"
 #include "platform/Dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace lccd {
 
 std::optional<QString> exportDiscImage(AudioDecoder& decoder, const DiscInfo& disc,
                                        const TrackRows& tracks, bool gaps,
                                        const std::function<void(int percent)>& progress) {
-    // The save writes "album.cue" for the song files; the image's sheet must not replace it.
-    const QString start = trimW(disc.albumTitle).isEmpty()
-                              ? pathInFolder(disc.folderPath, QStringLiteral("disc.wav"))
-                              : discFileBase(disc) + QStringLiteral(" (ディスクイメージ).wav");
+    // Beside the disc's folder: in it, the next load would take the image for a song, and its
+    // CUE sheet could replace the save's.
+    const QString name = trimW(disc.albumTitle).isEmpty() ? QStringLiteral("disc")
+                                                          : lastPathComponent(discFileBase(disc));
+    const QString start =
+        QFileInfo(QDir::cleanPath(disc.folderPath)).dir().filePath(name + QStringLiteral(".wav"));
     const std::optional<QString> wavPath =
         dialogs().saveFile({QStringLiteral("ディスクイメージを書き出す"),
                             QStringLiteral("WAV(*.wav)|*.wav|すべて(*.*)|*.*"), start});

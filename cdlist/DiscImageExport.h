@@ -13,7 +13,7 @@ class AudioDecoder;
 struct DiscInfo;
 
 // The disc's image for a CD-writing program, from the CD list editor: asks where to write the
-// WAV file (in the disc's folder, named after the album, apart from the save's CUE sheet),
+// WAV file (named after the album, beside the disc's folder, out of the songs' way),
 // asks before its CUE sheet replaces a file, and writes both as `lccdtool-cli image` does,
 // telling the percent written whenever it grows. Returns the words for the status panel;
 // nothing when the user cancels. Throws AppError as writeDiscImage does.

@@ -82,14 +82,19 @@ public:
 
     // The folder's other files that hold music, by their extension or their first bytes.
     void checkOtherFiles(const QString& folder) {
-        for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*"))) {
-            if (isSongFile(path))
-                continue;
-            if (isUnsupportedMusic(path))
-                unsupported_.append(lastPathComponent(path));
-            else if (songContainerOf(path) != SongContainer::Unknown)
-                misnamed_.append(lastPathComponent(path));
-        }
+        for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*")))
+            if (!isSongFile(path))
+                checkOtherFile(path);
+    }
+
+    // A file that is not taken as a song: named when it holds music, or when the user chose it.
+    void checkOtherFile(const QString& path, bool chosen = false) {
+        if (isUnsupportedMusic(path))
+            unsupported_.append(lastPathComponent(path));
+        else if (songContainerOf(path) != SongContainer::Unknown)
+            misnamed_.append(lastPathComponent(path));
+        else if (chosen)
+            noSongs_.append(lastPathComponent(path));
     }
 
     void leftOut(int count) { leftOut_ = count; }
@@ -126,6 +131,9 @@ public:
         if (!misnamed_.isEmpty())
             notes.append(QStringLiteral("曲の拡張子ではないため読み込まなかった音楽ファイル: ") +
                          misnamed_.join(QStringLiteral(", ")));
+        if (!noSongs_.isEmpty())
+            notes.append(QStringLiteral("曲のファイルではないため読み込まなかったファイル: ") +
+                         noSongs_.join(QStringLiteral(", ")));
         if (leftOut_ > 0)
             notes.append(
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
@@ -147,12 +155,14 @@ private:
     QStringList tagsUnread_;
     QStringList unsupported_;
     QStringList misnamed_;
+    QStringList noSongs_;
     int leftOut_ = 0;
     QString folderOutside_;
     QStringList namesOutside_;
 };
 
-void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& notes) {
+// Fills the rows from firstRow on; returns the summed seconds of all files.
+int fillTracks(CdListPresenter& editor, const QStringList& paths, int firstRow, LoadNotes& notes) {
     int total = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
@@ -160,7 +170,7 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
         TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
-        const int songNumber = i + 1;
+        const int songNumber = firstRow + i;
         if (songNumber > kTrackRowCount)
             continue; // measured and read (the panel tells what went wrong), but no row
         const bool tagsRead = !tags.title.isEmpty();
@@ -180,10 +190,12 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         song.fileName = path;
         song.check = QStringLiteral("1");
         song.time = time.text;
+        if (isUnreadableSong(time))
+            markUnreadableSong(song, songFileProblem(path));
         editor.tracks().setTrack(songNumber, song);
     }
-    notes.leftOut(int(paths.size()) - kTrackRowCount);
-    editor.showLoadTotal(total);
+    notes.leftOut(int(paths.size()) - (kTrackRowCount - firstRow + 1));
+    return total;
 }
 
 void showNotes(CdListPresenter& editor, const LoadNotes& notes) {
@@ -210,7 +222,7 @@ std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString
         editor.ClearCdList();
         editor.disc().albumTitle = QDir(folder).dirName();
         emit editor.discChanged();
-        fillTracks(editor, songs, notes);
+        editor.showLoadTotal(fillTracks(editor, songs, 1, notes));
         editor.rememberLoadedSongs(false);
     }
     showNotes(editor, notes);
@@ -236,7 +248,25 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     if (paths.isEmpty())
         return;
     LoadNotes notes;
-    fillTracks(editor, paths, notes);
+    editor.showLoadTotal(fillTracks(editor, paths, 1, notes));
+    showNotes(editor, notes);
+}
+
+void AppendSongFiles(CdListPresenter& editor, const QStringList& paths) {
+    LoadNotes notes;
+    QStringList songs;
+    for (const QString& path : paths) {
+        if (isSongFile(path))
+            songs.append(path);
+        else
+            notes.checkOtherFile(path, true);
+    }
+    int firstRow = 1;
+    while (firstRow <= kTrackRowCount && !isTitleEmptyRaw(editor.tracks().track(firstRow).title))
+        ++firstRow;
+    fillTracks(editor, songs, firstRow, notes);
+    editor.rememberAddedSongs(firstRow);
+    editor.RecountTracks();
     showNotes(editor, notes);
 }
 
