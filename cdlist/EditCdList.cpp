@@ -157,7 +157,8 @@ void TfrmEditCdList::buildUi() {
     WAVW1 =
         named(gridMenu_->addAction(QStringLiteral("無分割時にWAVファイルを確認する(&W)")), "WAVW1");
     named(gridMenu_->addAction(QStringLiteral("CDに書き込む(&B)")), "CDW1");
-    named(gridMenu_->addAction(QStringLiteral("ディスクイメージを書き出す(&I)...")), "DiscImage1");
+    named(gridMenu_->addAction(QStringLiteral("ディスクイメージを書き出す(&I)...")),
+          "mnuWriteImage");
 
     auto* status = named(new QStatusBar(this), "StatusBar1");
     status->setSizeGripEnabled(false);
@@ -289,7 +290,7 @@ void TfrmEditCdList::connectCommands() {
     on("WAVW1", &TfrmEditCdList::WAVW1Click);
     on("btnBurnCd", &TfrmEditCdList::btnBurnCdClick);
     on("CDW1", &TfrmEditCdList::btnBurnCdClick);
-    on("DiscImage1", &TfrmEditCdList::DiscImage1Click);
+    on("mnuWriteImage", &TfrmEditCdList::mnuWriteImageClick);
     connect(findChild<QToolButton*>(QStringLiteral("BitBtn7")), &QToolButton::clicked, this,
             &QDialog::accept);
     connect(chkNoCut, &QCheckBox::toggled, this, [this](bool on) {
@@ -490,7 +491,7 @@ void TfrmEditCdList::loadDropped(const QStringList& paths) {
         presenter_.disc().setFolderPath(QFileInfo(files.first()).absolutePath());
         showPathBoxes();
     }
-    AppendSongFiles(presenter_, files);
+    appendSongFiles(presenter_, files);
 }
 
 // Every press toggles: a double click's second press arrives as MouseButtonDblClick. Only the left
@@ -663,7 +664,7 @@ void TfrmEditCdList::WAVW1Click() {
     dialogs().execDialog(checkWavFile_);
 }
 
-void TfrmEditCdList::DiscImage1Click() {
+void TfrmEditCdList::mnuWriteImageClick() {
     readDiscBoxes();
     std::optional<QString> written;
     try {

@@ -63,7 +63,7 @@ public:
     // Burns the disc, saving it first when it changed since the last save.
     void btnBurnCdClick();
     // "ディスクイメージを書き出す(&I)...": the disc as one WAV file with its CUE sheet.
-    void DiscImage1Click();
+    void mnuWriteImageClick();
 
     // Closing with changes not yet saved asks whether to save them first.
     void done(int result) override;

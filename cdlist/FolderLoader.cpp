@@ -252,7 +252,7 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     showNotes(editor, notes);
 }
 
-void AppendSongFiles(CdListPresenter& editor, const QStringList& paths) {
+void appendSongFiles(CdListPresenter& editor, const QStringList& paths) {
     LoadNotes notes;
     QStringList songs;
     for (const QString& path : paths) {

@@ -37,6 +37,6 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths);
 // Adds song files after the songs of the list, in the order given, each measured and read as a
 // load does, up to the list's 25 rows. Files that are no songs by their extension are left out;
 // the status panel names them with what else went wrong, after the recounted totals.
-void AppendSongFiles(CdListPresenter& editor, const QStringList& paths);
+void appendSongFiles(CdListPresenter& editor, const QStringList& paths);
 
 } // namespace lccd

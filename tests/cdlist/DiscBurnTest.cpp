@@ -220,7 +220,7 @@ TEST_F(DiscBurnTest, WithoutADriveTheWindowSaysWhatToDoAndWritesTheImage) {
 
     const QString fromMenu = dir.filePath(QStringLiteral("menu.wav"));
     dialogs.answerFile(fromMenu);
-    editor.DiscImage1Click();
+    editor.mnuWriteImageClick();
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("menu.cue"))));
     EXPECT_TRUE(editor.presenter().status().text().contains(QStringLiteral("menu.wav")));
 }
