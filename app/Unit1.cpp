@@ -8,6 +8,7 @@
 #include "cdlist/DemoJacket.h"
 #include "cdlist/EditCdList.h"
 #include "cdlist/EditItems.h"
+#include "cdlist/GuideWindow.h"
 #include "cdlist/Option.h"
 #include "common/FileHelpers.h"
 #include "layout/LayoutFile.h"
@@ -15,6 +16,7 @@
 #include "layout/ListCommands.h"
 #include "platform/AppError.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Printer.h"
@@ -331,6 +333,8 @@ void TForm1::OpenLayoutFile() {
     for (const QString& line : read.content->rowLines)
         AddLayoutRow(line, read.content->headerFieldCount);
     markListSaved();
+    if (read.content->utf8)
+        statusPanels[2]->setText(readAsUtf8Note(currentLayoutPath_));
 }
 
 void TForm1::SaveLayoutFile() {
@@ -603,7 +607,7 @@ void TForm1::X1Click() {
 
 void TForm1::H1Click() {
     if (QFileInfo::exists(helpPath_))
-        OpenWithAssociatedProgram(services_.shell, QFileInfo(helpPath_).absoluteFilePath());
+        openGuide(services_.shell, QFileInfo(helpPath_).absoluteFilePath(), this);
 }
 
 void TForm1::V2Click() {

@@ -34,21 +34,43 @@ QByteArray wavHeader(qint64 dataBytes) {
     return riffChunkHeader("RIFF", quint32(chunks.size() + dataBytes)) + chunks;
 }
 
-void writeSilence(ReplacementFile& file, qint64 sectors) {
+// The image file as it is written, telling the progress after every block.
+class ImageWriter {
+public:
+    ImageWriter(const QString& path, qint64 sectors, const CdImageProgress& progress)
+        : file_(path), sectors_(sectors), progress_(progress) {}
+
+    ReplacementFile& file() { return file_; }
+
+    void writeAudio(const char* data, qint64 bytes) {
+        file_.write(data, bytes);
+        written_ += bytes;
+        if (progress_)
+            progress_(written_ / kCdSectorBytes, sectors_);
+    }
+
+private:
+    ReplacementFile file_;
+    qint64 sectors_;
+    const CdImageProgress& progress_;
+    qint64 written_ = 0;
+};
+
+void writeSilence(ImageWriter& image, qint64 sectors) {
     static const std::vector<char> silence(size_t(kBlockSectors * kCdSectorBytes), 0);
     for (qint64 left = sectors; left > 0; left -= kBlockSectors)
-        file.write(silence.data(), qMin(left, kBlockSectors) * kCdSectorBytes);
+        image.writeAudio(silence.data(), qMin(left, kBlockSectors) * kCdSectorBytes);
 }
 
 // Writes the track's audio; false when the song ended before its announced length.
-bool writeTrack(ReplacementFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
+bool writeTrack(ImageWriter& image, AudioDecoder& decoder, const CdImageTrack& track) {
     CdTrackAudio audio(decoder, track.song.path, track.song.segment);
     if (audio.sectorCount() != track.sectors)
         throw AppError(
             QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song.path));
     std::vector<char> block(size_t(kBlockSectors * kCdSectorBytes));
     while (const qint64 bytes = audio.read(block.data(), qint64(block.size())))
-        file.write(block.data(), bytes);
+        image.writeAudio(block.data(), bytes);
     return audio.missingFrames() == 0;
 }
 
@@ -71,15 +93,16 @@ CdImageLayout planCdImage(AudioDecoder& decoder, const QList<TrackSource>& songs
     return layout;
 }
 
-QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
-                            const QString& path) {
-    ReplacementFile file(path);
+QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout, const QString& path,
+                            const CdImageProgress& progress) {
+    ImageWriter image(path, layout.sectors, progress);
+    ReplacementFile& file = image.file();
     const qint64 dataBytes = layout.sectors * kCdSectorBytes;
     file.write(wavHeader(dataBytes));
     QStringList cutShort;
     for (const CdImageTrack& track : layout.tracks) {
-        writeSilence(file, track.start - track.gapStart);
-        if (!writeTrack(file, decoder, track))
+        writeSilence(image, track.start - track.gapStart);
+        if (!writeTrack(image, decoder, track))
             cutShort.append(track.song.path);
     }
     // Every block was written whole, or writing would have stopped; the size says so once more.

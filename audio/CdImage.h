@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A whole disc's audio as one file: the tracks' CD audio one after another, each padded to whole
 // sectors, with two seconds of silence before every track when the disc has gaps. Positions are
 // counted in sectors (75 a second) from the start of the image.
@@ -29,11 +31,14 @@ struct CdImageLayout {
 // song that cannot become CD audio, and for songs that together are longer than any disc.
 CdImageLayout planCdImage(AudioDecoder& decoder, const QList<TrackSource>& songs, bool gaps);
 
+// Told the sectors written so far and the image's whole, as the writing goes on.
+using CdImageProgress = std::function<void(qint64 writtenSectors, qint64 sectors)>;
+
 // Writes the image as a WAV file of 44.1 kHz, 16-bit stereo samples, streamed song by song; the
 // file appears only once complete. Returns the songs whose end could not be decoded (a damaged
 // file), the audio they lack written as silence. Throws AppError when the file cannot be
 // written, or when a song cannot be decoded or no longer has the length planned.
-QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
-                            const QString& path);
+QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout, const QString& path,
+                            const CdImageProgress& progress = {});
 
 } // namespace lccd

@@ -1,5 +1,6 @@
 #include "cdlist/BurnCd.h"
 
+#include "cdlist/DiscImageExport.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
@@ -7,11 +8,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +24,13 @@ namespace lccd {
 namespace {
 
 const QString kCaption = QStringLiteral("CDに書き込む");
+const QString kNoDrive = QStringLiteral(
+    "CD書き込みドライブが見つかりません。\n"
+    "・書き込みドライブをつないでください。\n"
+    "・つないであるときは、このユーザーが cdrom グループに入っているか確かめてください\n"
+    "  (sudo usermod -aG cdrom ユーザー名 のあと、ログインし直します)。\n"
+    "・このプログラムから見えるドライブは lccdtool-cli drives で一覧できます。\n"
+    "ドライブがなくても、ディスクイメージを書き出せば、ほかの書き込みソフトで焼けます。");
 // One times CD speed: 75 sectors of 2352 bytes a second, in the 1000 bytes of drive speeds.
 constexpr double kSingleSpeedKBps = 176.4;
 
@@ -38,6 +48,13 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
     lblDisc = named(new QLabel(this), "lblDisc");
     lblDisc->setWordWrap(true);
     layout->addWidget(lblDisc);
+    lblNoDrive = named(new QLabel(kNoDrive, this), "lblNoDrive");
+    lblNoDrive->setWordWrap(true);
+    lblNoDrive->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette warning = lblNoDrive->palette();
+    warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    lblNoDrive->setPalette(warning);
+    layout->addWidget(lblNoDrive);
 
     auto* form = new QFormLayout;
     cmbDrive = named(new QComboBox(this), "cmbDrive");
@@ -63,9 +80,12 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    btnWriteImage = named(new QPushButton(QStringLiteral("ディスクイメージを書き出す..."), this),
+                          "btnWriteImage");
     btnStart = named(new QPushButton(QStringLiteral("書き込み開始"), this), "btnStart");
     btnCancel = named(new QPushButton(QStringLiteral("閉じる"), this), "btnCancel");
     btnStart->setDefault(true);
+    buttons->insertWidget(0, btnWriteImage);
     buttons->addWidget(btnStart);
     buttons->addWidget(btnCancel);
     layout->addLayout(buttons);
@@ -75,15 +95,19 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
     connect(&pollTimer_, &QTimer::timeout, this, [this] { runGuarded([this] { poll(); }); });
     connect(btnStart, &QPushButton::clicked, this,
             [this] { runGuarded([this] { btnStartClick(); }); });
+    connect(btnWriteImage, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { btnWriteImageClick(); }); });
     connect(btnCancel, &QPushButton::clicked, this, &TfrmBurnCd::btnCancelClick);
     connect(cmbDrive, &QComboBox::activated, this, &TfrmBurnCd::cmbDriveChange);
 }
 
 TfrmBurnCd::~TfrmBurnCd() = default;
 
-void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives) {
+void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, DiscImageSource image) {
     plan_ = std::move(plan);
     drives_ = drives;
+    image_ = std::move(image);
+    lblNoDrive->setVisible(drives_.isEmpty());
     outcome_.clear();
     QStringList disc = {QStringLiteral("%1曲  %2")
                             .arg(plan_.tracks.size())
@@ -97,13 +121,17 @@ void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives) {
     lblProgress->clear();
     setBurning(false);
     cmbDriveChange();
+    // Without a drive the image is the way to a disc.
+    (drives_.isEmpty() ? btnWriteImage : btnStart)->setDefault(true);
 }
 
 void TfrmBurnCd::cmbDriveChange() {
     showMedium({});
     const int drive = cmbDrive->currentIndex();
-    if (drive < 0)
+    if (drive < 0) {
+        lblMedium->clear(); // no drive, so no disc to tell about
         return;
+    }
     // A drive that cannot be opened says why where the disc would be described.
     try {
         showMedium(burner_.inspect(drives_[drive].address));
@@ -171,6 +199,31 @@ void TfrmBurnCd::btnStartClick() {
     poll();
 }
 
+void TfrmBurnCd::btnWriteImageClick() {
+    if (job_)
+        return;
+    setBurning(true);
+    btnCancel->setEnabled(false);
+    const auto idle = qScopeGuard([this] { setBurning(false); });
+    ProgressBar1->setValue(0);
+    lblProgress->setText(QStringLiteral("ディスクイメージを書き出しています…"));
+    std::optional<QString> written;
+    try {
+        written =
+            exportDiscImage(decoder_, image_.disc, image_.tracks, image_.gaps, [this](int percent) {
+                ProgressBar1->setValue(percent);
+                // The progress shows; clicks wait until the image is written.
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            });
+    } catch (const AppError&) {
+        lblProgress->clear();
+        throw;
+    }
+    lblProgress->setText(written.value_or(QString()));
+    if (written)
+        outcome_ = *written;
+}
+
 void TfrmBurnCd::poll() {
     if (!job_)
         return;
@@ -217,8 +270,9 @@ void TfrmBurnCd::reject() {
 
 void TfrmBurnCd::setBurning(bool on) {
     for (QWidget* control :
-         std::initializer_list<QWidget*>{cmbDrive, cmbSpeed, chkSimulate, chkEject, btnStart})
+         std::initializer_list<QWidget*>{cmbDrive, cmbSpeed, chkSimulate, chkEject, btnWriteImage})
         control->setEnabled(!on);
+    btnStart->setEnabled(!on && !drives_.isEmpty());
     btnCancel->setEnabled(true);
     btnCancel->setText(on ? QStringLiteral("中止") : QStringLiteral("閉じる"));
 }

@@ -2,6 +2,7 @@
 
 #include "cdlist/BurnProgress.h"
 #include "cdlist/DiscBurnPlan.h"
+#include "cdlist/DiscInfo.h"
 #include "platform/DiscBurner.h"
 
 #include <QDialog>
@@ -34,13 +35,24 @@ public:
     TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* parent = nullptr);
     ~TfrmBurnCd() override;
 
-    // Shows the disc to burn and the drives, the first one chosen with the disc it holds.
-    void prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives);
+    // The disc as the editor holds it, for its image.
+    struct DiscImageSource {
+        DiscInfo disc;
+        TrackRows tracks;
+        bool gaps = false;
+    };
+
+    // Shows the disc to burn and the drives, the first one chosen with the disc it holds; with
+    // no drive, what the user can do about it.
+    void prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, DiscImageSource image);
     bool burning() const { return bool(job_); }
     // The closing word of the last burn since prepare; empty when none ended.
     const QString& outcome() const { return outcome_; }
 
     void btnStartClick();
+    // "ディスクイメージを書き出す...": the disc as one WAV file with its CUE sheet, for another
+    // CD-writing program or a drive elsewhere.
+    void btnWriteImageClick();
     // Stops a running burn once the user confirms; otherwise closes the dialog.
     void btnCancelClick();
     // Closing the window while the drive writes asks to stop the burn instead.
@@ -59,6 +71,7 @@ private:
     DiscBurner& burner_;
     AudioDecoder& decoder_;
     DiscBurnPlan plan_;
+    DiscImageSource image_;
     QList<BurnDrive> drives_;
     std::unique_ptr<BurnJob> job_;
     std::optional<BurnProgressMeter> meter_;
@@ -72,10 +85,12 @@ private:
     QCheckBox* chkSimulate = nullptr;
     QCheckBox* chkEject = nullptr;
     QLabel* lblDisc = nullptr;
+    QLabel* lblNoDrive = nullptr;
     QLabel* lblMedium = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* lblProgress = nullptr;
     QPushButton* btnStart = nullptr;
+    QPushButton* btnWriteImage = nullptr;
     QPushButton* btnCancel = nullptr;
 };
 

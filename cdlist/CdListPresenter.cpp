@@ -49,8 +49,12 @@ void CdListPresenter::ClearCdList() {
 
 void CdListPresenter::rememberLoadedSongs(bool fromProject) {
     loadedSongs_.clear();
-    for (const TrackRow& row : tracks_.rows())
-        if (!row.fileName.isEmpty())
+    rememberAddedSongs(1, fromProject);
+}
+
+void CdListPresenter::rememberAddedSongs(int firstRow, bool fromProject) {
+    for (int songNumber = firstRow; songNumber <= kTrackRowCount; ++songNumber)
+        if (const TrackRow& row = tracks_.track(songNumber); !row.fileName.isEmpty())
             loadedSongs_.insert(row.fileName, {row, fromProject});
 }
 
@@ -66,8 +70,10 @@ void CdListPresenter::pressInGrid(int songNumber, int x, int numberWidth, int ch
     status_.setText(
         QStringLiteral("R=%1 X=%2 %3 %4").arg(songNumber).arg(x).arg(numberWidth).arg(checkWidth));
     const bool onCheck = numberWidth <= x && x <= numberWidth + checkWidth;
+    // A file that is no readable song cannot go on the label: its check stays off.
     if (!onCheck || songNumber < 1 || songNumber > kTrackRowCount ||
-        isTitleEmptyRaw(tracks_.track(songNumber).title))
+        isTitleEmptyRaw(tracks_.track(songNumber).title) ||
+        !tracks_.track(songNumber).unreadable.isEmpty())
         return;
     const bool wasOn = tracks_.track(songNumber).isChecked();
     tracks_.setField(songNumber, TrackColumn::Check,

@@ -56,6 +56,9 @@ public:
     // Remembers every song row that names a file as it stands now, at the end of a load: its
     // values were read from the folder's project file, or from the songs' own tags.
     void rememberLoadedSongs(bool fromProject);
+    // The same for the rows from firstRow on, added from their songs' files; the songs
+    // remembered before stay.
+    void rememberAddedSongs(int firstRow, bool fromProject = false);
     const LoadedSongs& loadedSongs() const { return loadedSongs_; }
 
     void ShowStatusMessage(const QString& message) { status_.ShowStatusMessage(message); }
@@ -66,7 +69,7 @@ public:
 
     // A mouse press in the grid at x pixels from its left edge, with the song row songNumber
     // selected and the first two columns numberWidth and checkWidth wide: a press on the check
-    // column toggles the print check of a song row.
+    // column toggles the print check of a song row whose file is a readable song.
     void pressInGrid(int songNumber, int x, int numberWidth, int checkWidth);
 
     // The totals label after a folder was loaded: the summed playing time of all files found.

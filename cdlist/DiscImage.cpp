@@ -82,7 +82,7 @@ QString cueSheetPathBeside(const QString& wavPath) {
 }
 
 QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                           bool gaps, const QString& wavPath) {
+                           bool gaps, const QString& wavPath, const CdImageProgress& progress) {
     const QString wavFileName = QFileInfo(wavPath).fileName();
     if (wavFileName.contains(QLatin1Char('"')))
         throw AppError(
@@ -97,7 +97,7 @@ QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const Tr
         sources.append({song.path, song.segment});
     }
     const CdImageLayout layout = planCdImage(decoder, sources, gaps);
-    const QStringList cutShort = writeCdImageWav(decoder, layout, wavPath);
+    const QStringList cutShort = writeCdImageWav(decoder, layout, wavPath, progress);
     writeFileAtomically(cueSheetPathBeside(wavPath),
                         discImageCueSheet(disc, songs, layout, wavFileName));
     return cutShort;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/CdImage.h"
 #include "audio/SongSegment.h"
 #include "cdlist/TrackRow.h"
 
@@ -13,7 +14,6 @@
 namespace lccd {
 
 class AudioDecoder;
-struct CdImageLayout;
 struct DiscInfo;
 
 // A song of the disc with the file that holds it.
@@ -47,6 +47,6 @@ QString cueSheetPathBeside(const QString& wavPath);
 // cannot be decoded, when the image would replace one of the songs, when the songs do not fit
 // on a disc, or when a file cannot be written.
 QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                           bool gaps, const QString& wavPath);
+                           bool gaps, const QString& wavPath, const CdImageProgress& progress = {});
 
 } // namespace lccd

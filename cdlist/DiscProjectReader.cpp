@@ -9,6 +9,7 @@
 #include "common/Numbers.h"
 #include "common/SjisCsv.h"
 #include "platform/CodePage.h"
+#include "platform/codecs/SongFileProblem.h"
 
 #include <array>
 #include <cstring>
@@ -108,9 +109,12 @@ private:
         if (path) {
             // A file found under another Unicode composition is named as it lies in the folder.
             song.fileName = *path == pathInFolder(folder(), name) ? name : lastPathComponent(*path);
-            if (measure == Measure::Time)
-                song.time =
-                    QueryPlayingTime(editor_.songLengths(), *path).value_or(PlayingTime{}).text;
+            const PlayingTime time =
+                QueryPlayingTime(editor_.songLengths(), *path).value_or(PlayingTime{});
+            if (isUnreadableSong(time))
+                markUnreadableSong(song, songFileProblem(*path));
+            else if (measure == Measure::Time)
+                song.time = time.text;
         }
         return path;
     }

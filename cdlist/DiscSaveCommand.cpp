@@ -169,7 +169,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     QList<SongTagUpdate> tagUpdates;
     bool takeProject = settings.projectTags == ProjectTagChoice::UseProject;
     if (settings.setId3Tag) {
-        tagUpdates = planSongTags(editor_.tagLibrary(), disc, tracks, loadedSongs);
+        tagUpdates = planSongTags(editor_.tagLibrary(), disc, discRowsOf(tracks), loadedSongs);
         if (settings.projectTags == ProjectTagChoice::Ask && anyProjectDifference(tagUpdates)) {
             const std::optional<bool> answer = askProjectOverSongs(tagUpdates);
             if (!answer)
@@ -203,6 +203,8 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
     SaveProgress progress(settings.writeCdText
                               ? QStringList{projectPath, cuePath, cdTextPath, labelPath}
                               : QStringList{projectPath, cuePath, labelPath});
+    // The project keeps every row; the disc's files leave out those that are no readable song.
+    const TrackRows discRows = discRowsOf(tracks);
     try {
         const QList<QByteArray> projectLines = discProjectLines(disc, tracks);
         const SongTagOutcome tagged =
@@ -212,14 +214,14 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
         writeFileAtomically(projectPath, joinLinesCrLf(projectLines));
         progress.written(projectPath);
 
-        if (!settings.noCut && !tracks[0].isChecked() &&
+        if (!settings.noCut && !discRows[0].isChecked() &&
             AskOkCancel(QStringLiteral("WAVファイルが[無分割]ではないですか"),
                         QStringLiteral("確認")))
             settings.noCut = true;
         bool wavFilesLeftOut = false;
         const QList<DiscTrack> discTrackList =
-            discTracks(disc, tracks, settings.noCut, editor_.status(), &wavFilesLeftOut);
-        writeCueSheet(cuePath, disc, tracks, {settings.noCut, settings.addGap}, editor_.status());
+            discTracks(disc, discRows, settings.noCut, editor_.status(), &wavFilesLeftOut);
+        writeCueSheet(cuePath, disc, discRows, {settings.noCut, settings.addGap}, editor_.status());
         progress.written(cuePath);
         QString extensions = QStringLiteral(".txt .cue .csv");
         std::optional<QString> cdTextProblem;
@@ -232,8 +234,11 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
                 extensions += QStringLiteral(" .cdt");
             }
         }
-        writeLabelLayout(labelPath, loadLabelTemplate(settings.programPaths, settings.templateName),
-                         disc, tracks, labelSheet);
+        bool templateInUtf8 = false;
+        writeLabelLayout(
+            labelPath,
+            loadLabelTemplate(settings.programPaths, settings.templateName, &templateInUtf8), disc,
+            discRows, labelSheet);
 
         // The message that WAV files were left out stays on the panel, ahead of the report.
         SaveReport report;
@@ -248,6 +253,8 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
                          tagged.kept.join(QStringLiteral(", ")));
         if (cdTextProblem)
             lines.append(*cdTextProblem);
+        if (templateInUtf8)
+            lines.append(readAsUtf8Note(settings.templateName));
         return report;
     } catch (const AppError& error) {
         throw progress.stoppedBy(error);

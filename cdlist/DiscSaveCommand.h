@@ -42,7 +42,8 @@ struct DiscSaveSettings {
 // Saves the disc held by the editor as three files beside its songs, named by the folder and
 // the album title as typed: the project (".txt"), the CUE sheet (".cue") and the label layout
 // (".csv"), each replaced whole or not at all; when asked, a fourth, the CD-TEXT (".cdt") of
-// the tracks the CUE sheet lists. Before anything is written, song file names (and
+// the tracks the CUE sheet lists. A row whose file is no readable song stays in the project but
+// is left out of the other files and of the tags. Before anything is written, song file names (and
 // the folder) that code page 932 cannot hold stop the save, and other values that would lose
 // characters are written as "?" only when the user agrees. Tags are written on the way when
 // asked for: what the user edited since the load, and what a loaded project knows about songs

@@ -4,11 +4,14 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/ColumnWidth.h"
 #include "cdlist/DiscBurnPlan.h"
+#include "cdlist/DiscImageExport.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
+#include "cdlist/GuideWindow.h"
 #include "common/FileHelpers.h"
+#include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
 #include "platform/NamedWidget.h"
@@ -17,12 +20,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -32,6 +37,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace lccd {
@@ -98,6 +104,15 @@ TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editIte
     settings_.templateName = defaultTemplateName();
     buildUi();
     connectCommands();
+    // Enter in a box ends the typing there and runs no command; songs and folders come in by
+    // drop on any control (the burn window's controls are that window's own).
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->window() == this)
+            button->setAutoDefault(false);
+    setAcceptDrops(true);
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->window() == this && control->acceptDrops())
+            control->installEventFilter(this);
     presenter_.ClearCdList();
     modified_ = false;
     resize(900, 640);
@@ -128,6 +143,10 @@ void TfrmEditCdList::buildUi() {
                                               : readableColumnWidth(*CtrlGrid1, column, designed,
                                                                     gridColumnContent(track)));
     }
+    // Songs move by drag as with the move buttons; the window moves them (songDropped).
+    CtrlGrid1->setDragDropMode(QAbstractItemView::InternalMove);
+    CtrlGrid1->setDefaultDropAction(Qt::MoveAction);
+    CtrlGrid1->setDragDropOverwriteMode(true);
     CtrlGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     CtrlGrid1->viewport()->installEventFilter(this);
     layout->addWidget(CtrlGrid1, 1);
@@ -138,6 +157,8 @@ void TfrmEditCdList::buildUi() {
     WAVW1 =
         named(gridMenu_->addAction(QStringLiteral("無分割時にWAVファイルを確認する(&W)")), "WAVW1");
     named(gridMenu_->addAction(QStringLiteral("CDに書き込む(&B)")), "CDW1");
+    named(gridMenu_->addAction(QStringLiteral("ディスクイメージを書き出す(&I)...")),
+          "mnuWriteImage");
 
     auto* status = named(new QStatusBar(this), "StatusBar1");
     status->setSizeGripEnabled(false);
@@ -269,6 +290,7 @@ void TfrmEditCdList::connectCommands() {
     on("WAVW1", &TfrmEditCdList::WAVW1Click);
     on("btnBurnCd", &TfrmEditCdList::btnBurnCdClick);
     on("CDW1", &TfrmEditCdList::btnBurnCdClick);
+    on("mnuWriteImage", &TfrmEditCdList::mnuWriteImageClick);
     connect(findChild<QToolButton*>(QStringLiteral("BitBtn7")), &QToolButton::clicked, this,
             &QDialog::accept);
     connect(chkNoCut, &QCheckBox::toggled, this, [this](bool on) {
@@ -277,6 +299,10 @@ void TfrmEditCdList::connectCommands() {
     });
     connect(CtrlGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { gridMenu_->popup(CtrlGrid1->viewport()->mapToGlobal(at)); });
+    connect(&presenter_.tracks(), &TrackTableModel::songDropped, this, [this](int from, int to) {
+        selectRow(moveTrackTo(presenter_.tracks(), from, to));
+        CtrlGrid1->setFocus();
+    });
     connect(CtrlGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { presenter_.showSelection(current.row() + 1); });
 
@@ -382,14 +408,16 @@ void TfrmEditCdList::showEvent(QShowEvent* event) {
 }
 
 void TfrmEditCdList::done(int result) {
-    if (modified_ && !mayCloseUnsaved())
+    if (!mayDropUnsaved())
         return;
     loadOnShow_ = true;
     QDialog::done(result);
 }
 
-bool TfrmEditCdList::mayCloseUnsaved() {
-    switch (ShowMessageBox(QStringLiteral("保存しますか"), QStringLiteral("確認"),
+bool TfrmEditCdList::mayDropUnsaved() {
+    if (!modified_)
+        return true;
+    switch (ShowMessageBox(QStringLiteral("変更を保存しますか"), QStringLiteral("確認"),
                            MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion)) {
     case DialogResult::Yes:
         runGuarded([this] { BitBtn2Click(); });
@@ -413,9 +441,64 @@ void TfrmEditCdList::selectRow(int songNumber) {
     CtrlGrid1->setCurrentIndex(presenter_.tracks().index(songNumber - 1, column));
 }
 
+void TfrmEditCdList::dragEnterEvent(QDragEnterEvent* event) {
+    takeFileDrop(event);
+}
+
+void TfrmEditCdList::dragMoveEvent(QDragMoveEvent* event) {
+    takeFileDrop(event);
+}
+
+void TfrmEditCdList::dropEvent(QDropEvent* event) {
+    takeFileDrop(event);
+}
+
+bool TfrmEditCdList::takeFileDrop(QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    QStringList paths;
+    for (const QUrl& url : drop->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    if (paths.isEmpty()) {
+        drop->ignore();
+        return false;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    // The file manager waits for the drop to end; the questions of a load come after it.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, paths] { runGuarded([&] { loadDropped(paths); }); }, Qt::QueuedConnection);
+    return true;
+}
+
+void TfrmEditCdList::loadDropped(const QStringList& paths) {
+    if (QFileInfo(paths.first()).isDir()) {
+        openFolder(paths.first());
+        return;
+    }
+    QStringList files;
+    for (const QString& path : paths)
+        if (QFileInfo(path).isFile())
+            files.append(path);
+    if (files.isEmpty())
+        return;
+    // Songs dropped on an empty editor make their folder the disc's, where the save writes.
+    if (presenter_.disc().folderBoxText.isEmpty()) {
+        presenter_.disc().setFolderPath(QFileInfo(files.first()).absolutePath());
+        showPathBoxes();
+    }
+    appendSongFiles(presenter_, files);
+}
+
 // Every press toggles: a double click's second press arrives as MouseButtonDblClick. Only the left
 // button moves the selection; the grid would move it for any button, so it never sees the others.
 bool TfrmEditCdList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != this && takeFileDrop(event))
+        return true;
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (watched != CtrlGrid1->viewport() || !press)
@@ -445,11 +528,16 @@ void TfrmEditCdList::Button7Click() {
     const QString current = presenter_.disc().folderPath;
     const QString start = QFileInfo(current).isDir() ? current : paths_.programFolder();
     const std::optional<QString> folder = dialogs().browseFolder(kFolderPrompt, start);
-    if (!folder)
+    if (folder)
+        openFolder(*folder);
+}
+
+void TfrmEditCdList::openFolder(const QString& folder) {
+    if (!mayDropUnsaved())
         return;
-    presenter_.disc().setFolderPath(*folder);
+    presenter_.disc().setFolderPath(folder);
     showPathBoxes();
-    loadFolder(*folder);
+    loadFolder(folder);
     presenter_.showPlayingTime(1);
 }
 
@@ -491,6 +579,8 @@ void TfrmEditCdList::SpeedButton4Click() {
 }
 
 void TfrmEditCdList::BitBtn3Click() {
+    if (!mayDropUnsaved())
+        return;
     presenter_.ClearCdList();
     modified_ = false;
     presenter_.disc().folderBoxText.clear();
@@ -546,7 +636,7 @@ void TfrmEditCdList::BitBtn8Click() {
 void TfrmEditCdList::BitBtn6Click() {
     const QString guide = paths_.programFile(QStringLiteral("readme.txt"));
     if (QFileInfo(guide).isFile())
-        OpenWithAssociatedProgram(services_.shell, guide);
+        openGuide(services_.shell, guide, this);
 }
 
 void TfrmEditCdList::Edit2Click() {
@@ -574,6 +664,26 @@ void TfrmEditCdList::WAVW1Click() {
     dialogs().execDialog(checkWavFile_);
 }
 
+void TfrmEditCdList::mnuWriteImageClick() {
+    readDiscBoxes();
+    std::optional<QString> written;
+    try {
+        written = exportDiscImage(
+            services_.songs.decoder, presenter_.disc(), discRowsOf(presenter_.tracks().rows()),
+            settings_.addGap, [this](int percent) {
+                presenter_.status().setText(
+                    QStringLiteral("ディスクイメージを書き出しています… %1%").arg(percent));
+                // The panel shows the progress; clicks wait until the image is written.
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            });
+    } catch (const AppError&) {
+        presenter_.status().setText(QString());
+        throw;
+    }
+    if (written)
+        presenter_.ShowStatusMessage(*written);
+}
+
 void TfrmEditCdList::btnBurnCdClick() {
     if (modified_) {
         BitBtn2Click();
@@ -581,19 +691,14 @@ void TfrmEditCdList::btnBurnCdClick() {
             return; // the save was refused; its reason is on the status panel
     }
     readDiscBoxes();
-    const DiscBurnPlan plan = planDiscBurn(presenter_.disc(), presenter_.tracks().rows(),
-                                           {settings_.noCut, settings_.addGap},
-                                           services_.songs.decoder, presenter_.status());
-    const QList<BurnDrive> drives = services_.burner.drives();
-    if (drives.isEmpty()) {
-        ShowMessageBox(QStringLiteral("CD書き込みドライブが見つかりません"),
-                       QStringLiteral("CDに書き込む"),
-                       MessageBoxType::Ok | MessageBoxType::IconWarning);
-        return;
-    }
+    const DiscBurnPlan plan = planDiscBurn(
+        presenter_.disc(), discRowsOf(presenter_.tracks().rows()),
+        {settings_.noCut, settings_.addGap}, services_.songs.decoder, presenter_.status());
     if (!plan.notes.isEmpty())
         presenter_.ShowStatusMessage(plan.notes.join(QStringLiteral(" / ")));
-    burnCd_->prepare(plan, drives);
+    // Without a drive the window still opens: it says what to do and offers the disc image.
+    burnCd_->prepare(plan, services_.burner.drives(),
+                     {presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_.addGap});
     dialogs().execDialog(*burnCd_);
     if (!burnCd_->outcome().isEmpty())
         presenter_.ShowStatusMessage(burnCd_->outcome());

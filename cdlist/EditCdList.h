@@ -62,6 +62,8 @@ public:
     void WAVW1Click(); // "無分割時にWAVファイルを確認する(&W)"
     // Burns the disc, saving it first when it changed since the last save.
     void btnBurnCdClick();
+    // "ディスクイメージを書き出す(&I)...": the disc as one WAV file with its CUE sheet.
+    void mnuWriteImageClick();
 
     // Closing with changes not yet saved asks whether to save them first.
     void done(int result) override;
@@ -70,6 +72,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A folder or song files from a file manager, dropped anywhere on the window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildUi();
@@ -83,8 +89,15 @@ private:
     int selectedRow() const;
     void selectRow(int songNumber);
     void setNoCut(bool on);
-    // Asks whether to save before closing; true when the window may close.
-    bool mayCloseUnsaved();
+    // Edits not yet saved are about to go: asks whether to save them first. True when the
+    // command may go on (nothing to lose, saved, or the user lets them go).
+    bool mayDropUnsaved();
+    // The chosen (or dropped) folder becomes the disc's folder and is loaded.
+    void openFolder(const QString& folder);
+    // Accepts a drag of local files or folders and loads them once dropped; false for others.
+    bool takeFileDrop(QEvent* event);
+    // A dropped folder loads as the folder choice does; dropped files go after the songs.
+    void loadDropped(const QStringList& paths);
 
     ProgramPaths paths_;
     TfrmEditItems& editItems_;

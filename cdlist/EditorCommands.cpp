@@ -50,6 +50,18 @@ int moveTrackDown(TrackTableModel& tracks, int songNumber) {
     return songNumber >= kTrackRowCount ? songNumber : swapWith(tracks, songNumber, songNumber + 1);
 }
 
+int moveTrackTo(TrackTableModel& tracks, int fromSongNumber, int songNumber) {
+    int at = fromSongNumber;
+    for (;;) {
+        const int next = at < songNumber   ? moveTrackDown(tracks, at)
+                         : at > songNumber ? moveTrackUp(tracks, at)
+                                           : at;
+        if (next == at)
+            return at;
+        at = next;
+    }
+}
+
 void applyDiscFieldsToSongs(TrackTableModel& tracks, const DiscInfo& disc) {
     for (int songNumber = 1; titled(tracks, songNumber); ++songNumber) {
         applyIfFilled(tracks, songNumber, TrackColumn::Performer, disc.discPerformer);

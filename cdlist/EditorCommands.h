@@ -14,6 +14,9 @@ class SongLengths;
 // the first (last) row or next to a row without a title. Returns the row now holding the song.
 int moveTrackUp(TrackTableModel& tracks, int songNumber);
 int moveTrackDown(TrackTableModel& tracks, int songNumber);
+// Moves a song to the row songNumber (a drag in the grid) one step at a time, as the move
+// buttons do: it stops next to a row without a title. Returns the row now holding the song.
+int moveTrackTo(TrackTableModel& tracks, int fromSongNumber, int songNumber);
 
 // Gives every song the disc's performer, album title, genre and release year, each only when
 // its box is not blank.

@@ -62,14 +62,19 @@ public:
 
     // The folder's other files that hold music, by their extension or their first bytes.
     void checkOtherFiles(const QString& folder) {
-        for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*"))) {
-            if (isSongFile(path))
-                continue;
-            if (isUnsupportedMusic(path))
-                unsupported_.append(lastPathComponent(path));
-            else if (songContainerOf(path) != SongContainer::Unknown)
-                misnamed_.append(lastPathComponent(path));
-        }
+        for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*")))
+            if (!isSongFile(path))
+                checkOtherFile(path);
+    }
+
+    // A file that is not taken as a song: named when it holds music, or when the user chose it.
+    void checkOtherFile(const QString& path, bool chosen = false) {
+        if (isUnsupportedMusic(path))
+            unsupported_.append(lastPathComponent(path));
+        else if (songContainerOf(path) != SongContainer::Unknown)
+            misnamed_.append(lastPathComponent(path));
+        else if (chosen)
+            noSongs_.append(lastPathComponent(path));
     }
 
     void leftOut(int count) { leftOut_ = count; }
@@ -103,6 +108,9 @@ public:
         if (!misnamed_.isEmpty())
             notes.append(QStringLiteral("曲の拡張子ではないため読み込まなかった音楽ファイル: ") +
                          misnamed_.join(QStringLiteral(", ")));
+        if (!noSongs_.isEmpty())
+            notes.append(QStringLiteral("曲のファイルではないため読み込まなかったファイル: ") +
+                         noSongs_.join(QStringLiteral(", ")));
         if (leftOut_ > 0)
             notes.append(
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
@@ -121,6 +129,7 @@ private:
     QStringList tagsUnread_;
     QStringList unsupported_;
     QStringList misnamed_;
+    QStringList noSongs_;
     int leftOut_ = 0;
     QStringList namesOutside_;
 };
@@ -165,11 +174,13 @@ int fillAlbumTrack(CdListPresenter& editor, const FolderSong& song, int songNumb
     return seconds.value_or(0);
 }
 
-void fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, LoadNotes& notes) {
+// Fills the rows from firstRow on; returns the summed seconds of all songs.
+int fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, int firstRow,
+               LoadNotes& notes) {
     int total = 0;
     for (int i = 0; i < songs.size(); ++i) {
         if (songs[i].albumTrack) {
-            total += fillAlbumTrack(editor, songs[i], i + 1, notes);
+            total += fillAlbumTrack(editor, songs[i], firstRow + i, notes);
             continue;
         }
         const QString& path = songs[i].path;
@@ -177,7 +188,7 @@ void fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, LoadNot
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
         TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
-        const int songNumber = i + 1;
+        const int songNumber = firstRow + i;
         if (songNumber > kTrackRowCount)
             continue; // measured and read (the panel tells what went wrong), but no row
         const bool tagsRead = !tags.title.isEmpty();
@@ -197,10 +208,12 @@ void fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, LoadNot
         song.fileName = path;
         song.check = QStringLiteral("1");
         song.time = time.text;
+        if (isUnreadableSong(time))
+            markUnreadableSong(song, songFileProblem(path));
         editor.tracks().setTrack(songNumber, song);
     }
-    notes.leftOut(int(songs.size()) - kTrackRowCount);
-    editor.showLoadTotal(total);
+    notes.leftOut(int(songs.size()) - (kTrackRowCount - firstRow + 1));
+    return total;
 }
 
 void showNotes(CdListPresenter& editor, const LoadNotes& notes) {
@@ -210,7 +223,13 @@ void showNotes(CdListPresenter& editor, const LoadNotes& notes) {
 
 std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString& folder) {
     if (const std::optional<QString> project = projectFileIn(folder)) {
-        readDiscProject(editor, splitLines(readWholeFile(*project)));
+        // The reader takes code page 932, in which the save writes the project again.
+        const QByteArray bytes = readWholeFile(*project);
+        const bool utf8 = textEncodingOf(bytes) == TextEncoding::Utf8;
+        readDiscProject(
+            editor, splitLines(utf8 ? toSjis(QString::fromUtf8(withoutUtf8Bom(bytes))) : bytes));
+        if (utf8)
+            editor.ShowStatusMessage(readAsUtf8Note(*project));
         return QStringLiteral("ＣＤリスト編集 - ") + lastPathComponent(*project);
     }
     const QStringList songs = songFilesIn(folder);
@@ -224,7 +243,7 @@ std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString
         if (editor.disc().albumTitle.isEmpty())
             editor.disc().albumTitle = QDir(folder).dirName();
         emit editor.discChanged();
-        fillTracks(editor, folderSongs(songs, sheets), notes);
+        editor.showLoadTotal(fillTracks(editor, folderSongs(songs, sheets), 1, notes));
         editor.rememberLoadedSongs(false);
     }
     showNotes(editor, notes);
@@ -250,7 +269,25 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     if (paths.isEmpty())
         return;
     LoadNotes notes;
-    fillTracks(editor, folderSongs(paths, {}), notes);
+    editor.showLoadTotal(fillTracks(editor, folderSongs(paths, {}), 1, notes));
+    showNotes(editor, notes);
+}
+
+void appendSongFiles(CdListPresenter& editor, const QStringList& paths) {
+    LoadNotes notes;
+    QStringList songs;
+    for (const QString& path : paths) {
+        if (isSongFile(path))
+            songs.append(path);
+        else
+            notes.checkOtherFile(path, true);
+    }
+    int firstRow = 1;
+    while (firstRow <= kTrackRowCount && !isTitleEmptyRaw(editor.tracks().track(firstRow).title))
+        ++firstRow;
+    fillTracks(editor, folderSongs(songs, {}), firstRow, notes);
+    editor.rememberAddedSongs(firstRow);
+    editor.RecountTracks();
     showNotes(editor, notes);
 }
 

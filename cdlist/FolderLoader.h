@@ -36,4 +36,9 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
 // files left out, names the disc's files cannot hold.
 void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths);
 
+// Adds song files after the songs of the list, in the order given, each measured and read as a
+// load does, up to the list's 25 rows. Files that are no songs by their extension are left out;
+// the status panel names them with what else went wrong, after the recounted totals.
+void appendSongFiles(CdListPresenter& editor, const QStringList& paths);
+
 } // namespace lccd

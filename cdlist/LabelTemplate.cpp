@@ -122,13 +122,18 @@ const QStringList& builtInLabelTemplate() {
     return lines;
 }
 
-QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName) {
+QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName,
+                              bool* readAsUtf8) {
     const QString path = paths.programFile(templateName);
     if (!QFileInfo(path).isFile())
         return builtInLabelTemplate();
+    const QByteArray bytes = readWholeFile(path);
+    const bool utf8 = textEncodingOf(bytes) == TextEncoding::Utf8;
+    if (readAsUtf8)
+        *readAsUtf8 = utf8;
     QStringList lines;
-    for (const QByteArray& line : splitLines(readWholeFile(path)))
-        lines.append(fromSjisLossless(line));
+    for (const QByteArray& line : splitLines(withoutUtf8Bom(bytes)))
+        lines.append(utf8 ? QString::fromUtf8(line) : fromSjisLossless(line));
     return lines;
 }
 

@@ -23,9 +23,11 @@ const QStringList& builtInLabelTemplate();
 
 // The lines of the template file templateName, looked up in the folders the program reads its
 // files from, in the lossless form (fromSjisLossless) so that the filled template keeps their
-// bytes; or the built-in template when there is no such file. Throws AppError when the file
-// exists but cannot be read.
-QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName);
+// bytes; or the built-in template when there is no such file. A file in UTF-8 (textEncodingOf)
+// is read as such, and readAsUtf8 then tells so. Throws AppError when the file exists but
+// cannot be read.
+QStringList loadLabelTemplate(const ProgramPaths& paths, const QString& templateName,
+                              bool* readAsUtf8 = nullptr);
 
 // The template's lines in Shift-JIS with the placeholders replaced by the disc's fields,
 // trimmed, each in the bytes it was read in unless it was edited: the jacket image (its first

@@ -27,6 +27,10 @@ int ParsePlayingTime(const QString& text) {
                                   std::numeric_limits<int>::max()));
 }
 
+bool isUnreadableSong(const PlayingTime& time) {
+    return !time.measured || (time.estimated && time.seconds == 0);
+}
+
 std::optional<PlayingTime> QueryPlayingTime(SongLengths& lengths, const QString& path) {
     if (!QFileInfo(path).isFile())
         return std::nullopt;

@@ -24,6 +24,11 @@ struct PlayingTime {
     bool estimated = false; // taken from the header of a song that could not be decoded
 };
 
+// Whether a file measured so is no song the program can read: its length cannot be found, or
+// its decoder cannot open it and no header gives it any length (a text file named .wav, random
+// bytes).
+bool isUnreadableSong(const PlayingTime& time);
+
 // The playing time of the song file at path, truncated to whole seconds; a file that cannot be
 // measured gives 0 seconds ("000:00") and says so. Nothing when no file exists at path.
 std::optional<PlayingTime> QueryPlayingTime(SongLengths& lengths, const QString& path);

@@ -34,4 +34,19 @@ QString trackNumberText(int songNumber) {
     return QString::asprintf("  %.02d", songNumber);
 }
 
+void markUnreadableSong(TrackRow& row, const QString& reason) {
+    row.check = QStringLiteral("0");
+    row.time = QStringLiteral("--:--");
+    row.unreadable = reason;
+}
+
+TrackRows discRowsOf(const TrackRows& rows) {
+    TrackRows disc;
+    auto next = disc.begin();
+    for (const TrackRow& row : rows)
+        if (row.unreadable.isEmpty())
+            *next++ = row;
+    return disc;
+}
+
 } // namespace lccd

@@ -33,6 +33,10 @@ struct TrackRow {
     QString year;
     QString genre;
     QString fileName;
+    // Why the row's file is no song the program can read (a text file named .wav, say); empty
+    // for a song. No column shows it: the grid marks the row and gives it as the row's tooltip.
+    // Its initialiser keeps rows written as lists of the eight fields above complete.
+    QString unreadable{};
 
     // Fields of the columns Check to FileName; Number is no field of the song.
     QString field(TrackColumn column) const;
@@ -57,5 +61,13 @@ bool isTitleEmptyTrimmed(const QString& title);
 
 // The number column's text of a song row: two blanks, then at least two digits.
 QString trackNumberText(int songNumber);
+
+// Marks a row whose file is no song the program can read, for the reason given: its print
+// check goes off and its time shows "--:--"; the row stays, so nothing the list holds vanishes.
+void markUnreadableSong(TrackRow& row, const QString& reason);
+
+// The rows a disc is made of: those whose file is no readable song are left out, the rows
+// after them moving up, so that they end neither the CUE sheet's tracks nor the label's songs.
+TrackRows discRowsOf(const TrackRows& rows);
 
 } // namespace lccd

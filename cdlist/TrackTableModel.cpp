@@ -1,5 +1,7 @@
 #include "cdlist/TrackTableModel.h"
 
+#include <QMimeData>
+
 namespace lccd {
 namespace {
 
@@ -20,6 +22,9 @@ constexpr std::array<ColumnLook, kTrackColumnCount> kColumns = {{
     {u"Filename", 1},
 }};
 
+// What a dragged song row carries: its number.
+const QString kSongRowType = QStringLiteral("application/x-lccdtool-song-row");
+
 } // namespace
 
 TrackTableModel::TrackTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -37,10 +42,10 @@ QVariant TrackTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const auto column = TrackColumn(index.column());
     const int songNumber = index.row() + 1;
-    if (column == TrackColumn::Number)
-        return role == Qt::DisplayRole || role == Qt::EditRole ? trackNumberText(songNumber)
-                                                               : QVariant();
+    if (column == TrackColumn::Number && (role == Qt::DisplayRole || role == Qt::EditRole))
+        return trackNumberText(songNumber);
     const QString text = field(songNumber, column);
+    const QString& unreadable = track(songNumber).unreadable;
     switch (role) {
     case Qt::DisplayRole:
         return column == TrackColumn::Check ? QString() : text;
@@ -50,6 +55,12 @@ QVariant TrackTableModel::data(const QModelIndex& index, int role) const {
         if (column == TrackColumn::Check)
             return text == QLatin1String("1") ? Qt::Checked : Qt::Unchecked;
         return {};
+    case Qt::ToolTipRole:
+        if (unreadable.isEmpty())
+            return {};
+        return unreadable + QStringLiteral("\nこのファイルはCUEシートとラベルに入りません");
+    case Qt::BackgroundRole:
+        return unreadable.isEmpty() ? QVariant() : unreadableRowColor();
     default:
         return {};
     }
@@ -64,7 +75,37 @@ QVariant TrackTableModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 Qt::ItemFlags TrackTableModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags cell = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
+    return isTitleEmptyTrimmed(track(index.row() + 1).title) ? cell : cell | Qt::ItemIsDragEnabled;
+}
+
+QStringList TrackTableModel::mimeTypes() const {
+    return {kSongRowType};
+}
+
+QMimeData* TrackTableModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty())
+        return nullptr;
+    auto* data = new QMimeData;
+    data->setData(kSongRowType, QByteArray::number(indexes.first().row() + 1));
+    return data;
+}
+
+Qt::DropActions TrackTableModel::supportedDropActions() const {
+    return Qt::MoveAction;
+}
+
+bool TrackTableModel::dropMimeData(const QMimeData* data, Qt::DropAction, int row, int,
+                                   const QModelIndex& parent) {
+    bool isNumber = false;
+    const int from = data ? data->data(kSongRowType).toInt(&isNumber) : 0;
+    // Dropped onto a cell, or between rows (then before the row), or below the last one.
+    const int target = parent.isValid() ? parent.row() : row >= 0 ? row : kTrackRowCount - 1;
+    if (isNumber && from >= 1 && from <= kTrackRowCount)
+        emit songDropped(from, target + 1);
+    return false;
 }
 
 const TrackRow& TrackTableModel::track(int songNumber) const {

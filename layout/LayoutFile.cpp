@@ -25,20 +25,23 @@ LayoutFileRead refused(LayoutFileRefusal refusal, const QString& path, QString r
 } // namespace
 
 LayoutFileRead readLayoutFile(const QString& path) {
-    QList<QByteArray> lines;
+    QByteArray bytes;
     try {
-        lines = splitLines(readWholeFile(path));
+        bytes = readWholeFile(path);
     } catch (const AppError& error) {
         return refused(LayoutFileRefusal::CannotRead, path, error.message());
     }
+    const TextEncoding encoding = textEncodingOf(bytes);
+    const QList<QByteArray> lines = splitLines(withoutUtf8Bom(bytes));
     if (lines.size() < 2)
         return refused(LayoutFileRefusal::TooFewLines, path);
     LayoutFileContent content;
-    content.headerFieldCount = CsvFieldCountW(fromSjis(lines.first()));
+    content.utf8 = encoding == TextEncoding::Utf8;
+    content.headerFieldCount = CsvFieldCountW(decodeText(lines.first(), encoding));
     if (content.headerFieldCount <= 13)
         return refused(LayoutFileRefusal::ShortHeader, path);
     for (qsizetype i = 1; i < lines.size(); ++i)
-        content.rowLines.append(fromSjis(lines[i]));
+        content.rowLines.append(decodeText(lines[i], encoding));
     return {std::move(content), LayoutFileRefusal::None, {}};
 }
 

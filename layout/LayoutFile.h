@@ -16,6 +16,8 @@ QString layoutFileFilter();
 struct LayoutFileContent {
     int headerFieldCount = 0; // how many fields each row takes
     QStringList rowLines;     // every line after the header, blank lines included
+    // Read as UTF-8, as a Linux editor saves it, instead of code page 932.
+    bool utf8 = false;
 };
 
 enum class LayoutFileRefusal {
@@ -31,7 +33,8 @@ struct LayoutFileRead {
     QString readError; // why the file could not be read, for CannotRead
 };
 
-// Reads a layout file, or says why it was refused.
+// Reads a layout file, or says why it was refused. A file in UTF-8 (textEncodingOf) is read as
+// such.
 LayoutFileRead readLayoutFile(const QString& path);
 
 // The words for a refusal: the read error for a file that cannot be read ("ファイル %s は開けま

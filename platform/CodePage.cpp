@@ -2,6 +2,8 @@
 
 #include "platform/StoredTextEncoding.h"
 
+#include <QFileInfo>
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -306,6 +308,11 @@ QByteArray withoutUtf8Bom(const QByteArray& fileBytes) {
 
 QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : fromSjis(bytes);
+}
+
+QString readAsUtf8Note(const QString& path) {
+    return QStringLiteral("%1 を UTF-8 のテキストとして読み込みました")
+        .arg(QFileInfo(path).fileName());
 }
 
 bool isMultiByteUtf8(const QByteArray& bytes) {

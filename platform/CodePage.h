@@ -34,6 +34,9 @@ QByteArray withoutUtf8Bom(const QByteArray& fileBytes);
 // Text in the given encoding; invalid sequences become U+FFFD.
 QString decodeText(const QByteArray& bytes, TextEncoding encoding);
 
+// What the status line says of a file that was read as UTF-8 (its writing stays code page 932).
+QString readAsUtf8Note(const QString& path);
+
 // True for a byte that starts a double-byte character in code page 932.
 constexpr bool isSjisLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);

@@ -19,9 +19,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
+
+#include <algorithm>
 
 namespace lccd {
 namespace {
@@ -181,14 +184,45 @@ TEST_F(DiscBurnTest, CatalogWithLettersGivesNoMcnAndSaysWhy) {
               QByteArray("4988001234567"));
 }
 
-TEST_F(DiscBurnTest, NoDriveIsSaidAndNothingStarts) {
+// Without a drive the burn window opens all the same: it says what to do and writes the disc
+// image with its CUE sheet instead, showing how far it got; the editor's menu writes it too.
+TEST_F(DiscBurnTest, WithoutADriveTheWindowSaysWhatToDoAndWritesTheImage) {
     threeSongs(QString());
     burner.driveList.clear();
+    const QString wav = dir.filePath(QStringLiteral("image.wav"));
+    dialogs.answerFile(wav);
+    QList<int> percents;
+    dialogs.answerDialog([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cmbDrive"))->count(), 0);
+        EXPECT_FALSE(dialog.findChild<QAbstractButton*>(QStringLiteral("btnStart"))->isEnabled());
+        const auto* noDrive = dialog.findChild<QLabel*>(QStringLiteral("lblNoDrive"));
+        EXPECT_TRUE(noDrive->isVisibleTo(&dialog));
+        for (const char* hint : {"cdrom", "lccdtool-cli drives"})
+            EXPECT_TRUE(noDrive->text().contains(QLatin1String(hint))) << hint;
+        QObject::connect(dialog.findChild<QProgressBar*>(QStringLiteral("ProgressBar1")),
+                         &QProgressBar::valueChanged,
+                         [&](int percent) { percents.append(percent); });
+        click(dialog, "btnWriteImage");
+        return int(QDialog::Rejected);
+    });
     editor.btnBurnCdClick();
-    EXPECT_EQ(dialogs.messages(),
-              QStringList{QStringLiteral("CD書き込みドライブが見つかりません")});
+    // Offered beside the disc's folder, where no load takes it for a song.
+    EXPECT_EQ(dialogs.prompts()[1].request.startPath,
+              QFileInfo(dir.path()).absolutePath() + QStringLiteral("/夏の記録.wav"));
+    EXPECT_EQ(dialogs.messages(), QStringList()) << "no box, the window says it";
     EXPECT_EQ(burner.inspections, 0);
     EXPECT_TRUE(burner.recordings.empty());
+    EXPECT_EQ(QFileInfo(wav).size(), 44 + (225 + 188 + 300 + 3 * 150) * 2352);
+    EXPECT_TRUE(test::fileBytes(dir.filePath(QStringLiteral("image.cue"))).contains("TRACK 03"));
+    ASSERT_FALSE(percents.isEmpty());
+    EXPECT_EQ(percents.last(), 100);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+
+    const QString fromMenu = dir.filePath(QStringLiteral("menu.wav"));
+    dialogs.answerFile(fromMenu);
+    editor.mnuWriteImageClick();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("menu.cue"))));
+    EXPECT_TRUE(editor.presenter().status().text().contains(QStringLiteral("menu.wav")));
 }
 
 TEST_F(DiscBurnTest, DiscLongerThanTheMediumIsRefusedBeforeStart) {

@@ -8,6 +8,7 @@
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/StrictServices.h"
 
@@ -15,12 +16,17 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QUrl>
 
 namespace lccd {
 namespace {
@@ -272,7 +278,7 @@ TEST_F(EditCdListTest, ReshowingKeepsEditsAndClosingUnsavedAsks) {
     EXPECT_TRUE(editor.isVisible()) << "cancel keeps the window open";
     editor.reject();
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_EQ(dialogs.messages(), QStringList(2, QStringLiteral("保存しますか")));
+    EXPECT_EQ(dialogs.messages(), QStringList(2, QStringLiteral("変更を保存しますか")));
     EXPECT_EQ(dialogs.prompts()[0].type,
               MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion);
 
@@ -281,6 +287,225 @@ TEST_F(EditCdListTest, ReshowingKeepsEditsAndClosingUnsavedAsks) {
     editor.reject();
     EXPECT_FALSE(editor.isVisible()) << "nothing changed since the load: no question";
     EXPECT_EQ(dialogs.messages().size(), 2);
+}
+
+// A changed list asks before the folder choice or 新規開始 drops it: Yes saves the disc first,
+// No lets the edits go, Cancel leaves everything as it was.
+TEST_F(EditCdListTest, FolderChoiceAndNewAskBeforeDroppingEdits) {
+    const struct {
+        const char* command;
+        int answer;
+        bool saved;
+        QString firstTitle; // afterwards
+    } cases[] = {
+        {"Button7", DialogResult::Yes, true, "03"},
+        {"Button7", DialogResult::No, false, "03"},
+        {"Button7", DialogResult::Cancel, false, "01"},
+        {"BitBtn3", DialogResult::Yes, true, ""},
+        {"BitBtn3", DialogResult::No, false, ""},
+        {"BitBtn3", DialogResult::Cancel, false, "01"},
+    };
+    bool changed = false; // left so by the case before
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString first = dir.filePath(QStringLiteral("%1/first").arg(++n));
+        const QString second = dir.filePath(QStringLiteral("%1/second").arg(n));
+        QDir().mkpath(first);
+        QDir().mkpath(second);
+        test::writeTestWav(first + QStringLiteral("/01.wav"), 4410);
+        test::writeTestWav(second + QStringLiteral("/03.wav"), 4410);
+        test::ScriptedDialogs script;
+        script.answerFolder(first);
+        if (changed)
+            script.answerMessage(DialogResult::No);
+        press("Button7");
+        child<QLineEdit>(editor, "edtPaformer")->setText(QStringLiteral("Band"));
+        child<QLineEdit>(editor, "edtPaformer")->textEdited(QStringLiteral("Band"));
+        const qsizetype asked = script.messages().size();
+
+        script.answerMessage(c.answer).answerFolder(second);
+        press(c.command);
+        EXPECT_EQ(script.messages().mid(asked), QStringList{QStringLiteral("変更を保存しますか")})
+            << c.command << " " << c.answer;
+        EXPECT_EQ(QFileInfo::exists(first + QStringLiteral("/first.txt")), c.saved)
+            << c.command << " " << c.answer;
+        EXPECT_EQ(titles().first(), c.firstTitle) << c.command << " " << c.answer;
+        EXPECT_EQ(child<QLineEdit>(editor, "edtPaformer")->text().isEmpty(),
+                  c.answer != DialogResult::Cancel)
+            << c.command << " " << c.answer;
+        changed = c.answer == DialogResult::Cancel;
+    }
+}
+
+TEST_F(EditCdListTest, DraggingASongMovesItAsTheMoveButtonsDo) {
+    const struct {
+        int from;
+        int onto;
+        QStringList titles;
+    } cases[] = {
+        {1, 4, {"Song 2", "Song 3", "Song 4", "Song 1", "Song 5", ""}},
+        {5, 2, {"Song 1", "Song 5", "Song 2", "Song 3", "Song 4", ""}},
+        {2, 9, {"Song 1", "Song 3", "Song 4", "Song 5", "Song 2", ""}}, // stops at the last song
+    };
+    for (const auto& c : cases) {
+        songs(5);
+        const std::unique_ptr<QMimeData> dragged(
+            tracks().mimeData({tracks().index(c.from - 1, int(TrackColumn::Title))}));
+        tracks().dropMimeData(dragged.get(), Qt::MoveAction, -1, -1,
+                              tracks().index(c.onto - 1, int(TrackColumn::Title)));
+        EXPECT_EQ(titles(), c.titles) << c.from << " onto " << c.onto;
+        EXPECT_EQ(grid()->currentIndex().row(), c.titles.indexOf(QString("Song %1").arg(c.from)));
+    }
+    EXPECT_FALSE(tracks().flags(tracks().index(6, 0)) & Qt::ItemIsDragEnabled) << "no song";
+}
+
+// A folder dropped from a file manager loads as the folder choice does, asking first when the
+// list changed; dropped song files go after the songs in the order dropped, other files are
+// named, and the list ends at 25 songs.
+TEST_F(EditCdListTest, DroppedFolderLoadsAndDroppedFilesGoAfterTheSongs) {
+    const QString first = dir.filePath(QStringLiteral("first"));
+    const QString second = dir.filePath(QStringLiteral("second"));
+    QDir().mkpath(first);
+    QDir().mkpath(second);
+    for (const QString& song :
+         {first + "/01.wav", first + "/02.wav", second + "/10.wav", second + "/11.wav"})
+        test::writeTestWav(song, 4410);
+    test::writeFileBytes(second + "/notes.pdf", "%PDF-1.4\n");
+    editor.setLastProject(first);
+    editor.show();
+    const auto drop = [&](const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&editor, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&editor, &event);
+        EXPECT_TRUE(event.isAccepted());
+        QCoreApplication::processEvents();
+    };
+
+    drop({second + "/11.wav", second + "/notes.pdf", second + "/10.wav"});
+    EXPECT_EQ(titles(), (QStringList{"01", "02", "11", "10", "", ""}));
+    EXPECT_TRUE(child<QLabel>(editor, "StatusPanel3")->text().contains("notes.pdf"));
+    EXPECT_TRUE(dialogs.prompts().isEmpty());
+
+    dialogs.answerMessage(DialogResult::No);
+    drop({second});
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("変更を保存しますか")});
+    EXPECT_EQ(titles(), (QStringList{"10", "11", "", "", "", ""}));
+    EXPECT_EQ(editor.lastProject(), second);
+
+    songs(24);
+    drop({first + "/01.wav", first + "/02.wav"});
+    EXPECT_EQ(tracks().field(25, TrackColumn::Title), QStringLiteral("01"));
+    EXPECT_TRUE(child<QLabel>(editor, "StatusPanel3")->text().contains(QStringLiteral("25曲")));
+}
+
+// Enter in a box ends the typing there: no button is the default, so no command runs.
+TEST_F(EditCdListTest, EnterInABoxRunsNoCommand) {
+    editor.show();
+    for (const char* name : {"editAlubm", "edtPaformer", "edtDiscId", "edtSubTitle2"}) {
+        auto* box = child<QLineEdit>(editor, name);
+        box->setFocus();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &enter);
+        EXPECT_TRUE(dialogs.prompts().isEmpty()) << name;
+    }
+    for (const QPushButton* button : editor.findChildren<QPushButton*>()) {
+        if (button->window() != &editor)
+            continue; // the burn window's own
+        EXPECT_FALSE(button->isDefault() || button->autoDefault())
+            << button->objectName().toStdString();
+    }
+}
+
+// A text file or random bytes named .wav keeps its row, marked, with no print check; the save
+// leaves it out of the CUE sheet and the label but keeps it in the project, which reads it back
+// marked.
+TEST_F(EditCdListTest, FilesThatAreNoSongsStayMarkedAndOffTheDisc) {
+    // The program's own decoders: they, not a fake, tell what is a song.
+    TfrmEditCdList editor{paths, editItems, options, checkWavFile,
+                          test::TestServices()
+                              .with(desktop.tags)
+                              .with(desktop.lengths)
+                              .with(desktop.decoder)
+                              .services()};
+    const auto tracks = [&]() -> TrackTableModel& { return editor.presenter().tracks(); };
+    const auto press = [&](const char* name) { child<QToolButton>(editor, name)->click(); };
+    const QString folder = dir.filePath(QStringLiteral("disc"));
+    QDir().mkpath(folder);
+    test::writeTestWav(folder + "/01.wav", 44100);
+    test::writeFileBytes(folder + "/02.wav", "これは歌ではありません\n");
+    test::writeFileBytes(folder + "/03.wav", QByteArray::fromHex("13a7c05e9f0021ff6e4c8b"));
+    test::writeTestWav(folder + "/04.wav", 88200);
+    editor.setLastProject(folder);
+    editor.show();
+    const auto expectRows = [&](const char* when) {
+        const struct {
+            int row;
+            bool song;
+        } rows[] = {{1, true}, {2, false}, {3, false}, {4, true}};
+        for (const auto& r : rows) {
+            const QModelIndex cell = tracks().index(r.row - 1, int(TrackColumn::Title));
+            EXPECT_EQ(tracks().field(r.row, TrackColumn::Check), r.song ? "1" : "0")
+                << when << " " << r.row;
+            EXPECT_EQ(tracks().field(r.row, TrackColumn::Time) == QStringLiteral("--:--"), !r.song)
+                << when << " " << r.row;
+            EXPECT_EQ(cell.data(Qt::ToolTipRole)
+                          .toString()
+                          .startsWith(QStringLiteral("音楽ファイルとして読めません")),
+                      !r.song)
+                << when << " " << r.row;
+            EXPECT_EQ(cell.data(Qt::BackgroundRole).isValid(), !r.song) << when << " " << r.row;
+        }
+    };
+    expectRows("loaded");
+    editor.presenter().pressInGrid(2, 35, 30, 20); // on the check column
+    EXPECT_EQ(tracks().field(2, TrackColumn::Check), QStringLiteral("0"));
+
+    child<QLineEdit>(editor, "edtPaformer")->setText(QStringLiteral("Band"));
+    child<QLineEdit>(editor, "edtPaformer")->textEdited(QStringLiteral("Band"));
+    press("BitBtn2");
+    const QString cue = fromSjis(test::fileBytes(folder + "/disc.cue"));
+    EXPECT_TRUE(cue.contains("\"01.wav\"") && cue.contains("\"04.wav\"")) << cue.toStdString();
+    EXPECT_FALSE(cue.contains("02.wav") || cue.contains("03.wav")) << cue.toStdString();
+    EXPECT_TRUE(cue.contains("TRACK 02 AUDIO\r\n TITLE \"04\"")) << cue.toStdString();
+    const QString label = fromSjis(test::fileBytes(folder + "/disc.csv"));
+    EXPECT_TRUE(label.contains("\"02 000:02 04\"")) << label.toStdString();
+    EXPECT_FALSE(label.contains("--:--")) << label.toStdString();
+    const QString project = fromSjis(test::fileBytes(folder + "/disc.txt"));
+    EXPECT_TRUE(project.contains("\"02.wav\"") && project.contains("\"03.wav\""));
+
+    dialogs.answerMessage(DialogResult::Ok);
+    press("BitBtn4"); // reloads the project just saved
+    expectRows("reloaded");
+}
+
+TEST_F(EditCdListTest, GuideShowsInAWindowWhenTheDesktopCannotOpenIt) {
+    struct NoOpener : test::RecordingShell {
+        bool openDocument(const QString& path) override {
+            documents.append(path);
+            return false;
+        }
+    } shell;
+    TfrmEditCdList withoutOpener{paths, editItems, options, checkWavFile,
+                                 test::TestServices().with(shell).services()};
+    test::writeFileBytes(dir.filePath(QStringLiteral("readme.txt")),
+                         toSjis(QStringLiteral("Lc音楽ＣＤ作成補助ツール　使用方法\r\n")));
+    QString shown;
+    dialogs.answerDialog([&](QDialog& window) {
+        auto* text = child<QPlainTextEdit>(window, "memGuide");
+        shown = text->toPlainText();
+        EXPECT_TRUE(text->isReadOnly());
+        return int(QDialog::Rejected);
+    });
+    child<QToolButton>(withoutOpener, "BitBtn6")->click();
+    EXPECT_EQ(shell.documents.size(), 1);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Lc音楽ＣＤ作成補助ツール　使用方法")));
 }
 
 // The answer to the unsplit question stands even when the save stops at a later step.

@@ -43,6 +43,26 @@ protected:
     const TrackRow& row(int r) { return editor_.tracks().track(r); }
 };
 
+// A project a Linux editor saved in UTF-8 (with or without a byte-order mark) reads as UTF-8,
+// and the status panel says so; one in code page 932 reads as before.
+TEST_F(FolderLoaderTest, ProjectInUtf8IsReadAsUtf8) {
+    const QString text =
+        QStringLiteral("TITLE:夏の記録\r\nPERFORMER:ミナモ楽団\r\n01,3:00,\"朝の歌\"\r\n");
+    const struct {
+        QByteArray bytes;
+        bool utf8;
+    } cases[] = {
+        {"\xEF\xBB\xBF" + text.toUtf8(), true}, {text.toUtf8(), true}, {toSjis(text), false}};
+    for (const auto& c : cases) {
+        test::writeFileBytes(path("disc.txt"), c.bytes);
+        LoadFolder(editor_, dir_.path());
+        EXPECT_EQ(editor_.disc().albumTitle, QStringLiteral("夏の記録")) << c.utf8;
+        EXPECT_EQ(editor_.disc().discPerformer, QStringLiteral("ミナモ楽団")) << c.utf8;
+        EXPECT_EQ(row(1).title, QStringLiteral("朝の歌")) << c.utf8;
+        EXPECT_EQ(editor_.status().text().contains(QStringLiteral("UTF-8")), c.utf8) << c.utf8;
+    }
+}
+
 TEST_F(FolderLoaderTest, WavFilesBecomeRowsWhenThereIsNoProject) {
     writeText("readme.txt", "not a project");
     writeText("README.TXT", "neither");

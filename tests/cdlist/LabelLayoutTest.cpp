@@ -210,6 +210,16 @@ TEST_F(LabelTemplateTest, TemplateComesFromTheFirstProgramFolderThatHoldsIt) {
               QStringList({"ID", QStringLiteral("文字,x"), "last"}));
     EXPECT_EQ(loadLabelTemplate(paths, "Other.lct"), builtInLabelTemplate());
     EXPECT_EQ(loadLabelTemplate(paths, QString()), builtInLabelTemplate());
+
+    // One a Linux editor saved reads as UTF-8 and says so.
+    bool utf8 = false;
+    test::writeFileBytes(program.filePath("Utf8.lct"),
+                         "\xEF\xBB\xBFID\r\n" + QStringLiteral("文字,夏").toUtf8());
+    EXPECT_EQ(loadLabelTemplate(paths, "Utf8.lct", &utf8),
+              QStringList({"ID", QStringLiteral("文字,夏")}));
+    EXPECT_TRUE(utf8);
+    loadLabelTemplate(paths, "Mine.lct", &utf8);
+    EXPECT_FALSE(utf8);
 }
 
 class LabelLayoutTest : public test::DiscFolderTest {};

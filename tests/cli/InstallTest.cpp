@@ -1,9 +1,11 @@
 #include "layout/LayoutIniStore.h"
+#include "platform/CodePage.h"
 #include "platform/ProgramPaths.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/ExternalTools.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -25,7 +27,8 @@ TEST(InstallTest, InstalledProgramsFindTheirFilesAndTheCliRuns) {
     const QDir root(prefix.path());
 
     for (const char* file :
-         {"bin/lccdtool", "bin/lccdtool-cli", "lib/" LCCD_LIBRARY_ARCHITECTURE "/lccdtool/lccdtool-songs.so",
+         {"bin/lccdtool", "bin/lccdtool-cli",
+          "lib/" LCCD_LIBRARY_ARCHITECTURE "/lccdtool/lccdtool-songs.so",
           "share/applications/lccdtool.desktop", "share/icons/hicolor/scalable/apps/lccdtool.svg",
           "share/metainfo/io.github.lccdtool.lccdtool.metainfo.xml",
           "share/man/man1/lccdtool-cli.1.gz", "share/man/ja/man1/lccdtool.1.gz"})
@@ -39,6 +42,16 @@ TEST(InstallTest, InstalledProgramsFindTheirFilesAndTheCliRuns) {
                   QStringLiteral("/lccdtool/lccdtool.ini"));
     for (const char* file : {"LcJacketStd.lct", "readme.txt", "qtbase_ja.qm"})
         EXPECT_TRUE(QFileInfo::exists(paths.programFile(QLatin1String(file)))) << file;
+    // Linux editors open the guide's UTF-8 copy, made from the same text.
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString guide = paths.programFile(QStringLiteral("readme.txt"));
+    const QByteArray utf8 =
+        bytes(QFileInfo(guide).absolutePath() + QStringLiteral("/readme-utf8.txt"));
+    ASSERT_FALSE(utf8.isEmpty());
+    EXPECT_EQ(QString::fromUtf8(utf8), fromSjis(bytes(guide)));
     if (test::toolInstalled(QStringLiteral("desktop-file-validate"))) {
         const QString desktop =
             root.filePath(QStringLiteral("share/applications/lccdtool.desktop"));

@@ -51,6 +51,31 @@ TEST_F(LayoutFileTest, HeaderRuleRefusesShortFilesAndHeaders) {
               QStringLiteral("ファイル %1 は開けません").arg(missing));
 }
 
+// A Linux editor saves UTF-8, with or without a byte-order mark; the program's own files are
+// code page 932.
+TEST_F(LayoutFileTest, ReadsUtf8LayoutsAsUtf8) {
+    const QString text = QStringLiteral(
+        "ID,画面,印刷,編集,左,上,幅,高,幅２,配置,縦書き,XLS,値,書体,サイズ,文字色,矩形色\r\n"
+        "文字,Yes,Yes,Yes,100,100,900,60,,左寄せ,No,13.5,夏の記録,ＭＳ Ｐゴシック,12,clBlack,"
+        "clWhite\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool utf8;
+    } cases[] = {
+        {"bom.csv", "\xEF\xBB\xBF" + text.toUtf8(), true},
+        {"plain.csv", text.toUtf8(), true},
+        {"sjis.csv", toSjis(text), false},
+    };
+    for (const auto& c : cases) {
+        const auto content = readLayoutFile(file(QString::fromLatin1(c.name), c.bytes)).content;
+        ASSERT_TRUE(content) << c.name;
+        EXPECT_EQ(content->utf8, c.utf8) << c.name;
+        EXPECT_EQ(content->headerFieldCount, 17) << c.name;
+        EXPECT_EQ(content->rowLines, text.split(QStringLiteral("\r\n")).mid(1, 1)) << c.name;
+    }
+}
+
 TEST_F(LayoutFileTest, WritesHeaderAndRowsInShiftJisWithCrLf) {
     LayoutItem row = LayoutItem::fromRowLine(
         QStringLiteral("文字,Yes,Yes,Yes,1,2,3,4,,左寄せ,No,,x,Arial,9,clRed,clWhite"));
