@@ -1,7 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds the program (Release) and starts it.
-# The first run gives the program a demo jacket as its stored layout; without a desktop session
-# the demo jacket is drawn to a PDF file instead.
+# Installs what is missing, builds the program (Release) and starts it; without a desktop
+# session the demo jacket it opens with on its first start is drawn to a PDF file instead.
 set -eu
 cd "$(dirname "$0")"
 
@@ -13,16 +12,10 @@ cmake --build build/release
 
 program=build/release/app/lccdtool
 cli=build/release/app/lccdtool-cli
-demo=build/release/lccdtool-demo.csv
-"$cli" demo "$demo"
-
-# Only a first start: an INI file beside the program holds the user's own layout and settings.
-if [ ! -e "$program.ini" ]; then
-    "$cli" store "$demo" "$program.ini"
-    echo "First start: the demo jacket is the program's stored layout."
-fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    demo=build/release/lccdtool-demo.csv
+    "$cli" demo "$demo"
     pdf="$(pwd)/build/release/lccdtool-demo.pdf"
     "$cli" render "$demo" -o "$pdf"
     echo "No desktop session (DISPLAY and WAYLAND_DISPLAY are unset), so the window cannot open."

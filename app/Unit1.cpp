@@ -6,6 +6,7 @@
 #include "app/UiFont.h"
 #include "app/Version.h"
 #include "cdlist/CheckWavFile.h"
+#include "cdlist/DemoJacket.h"
 #include "cdlist/EditCdList.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/Option.h"
@@ -202,6 +203,8 @@ void TForm1::FormCreate() {
     if (!QFileInfo::exists(paths_.iniPath)) {
         command([this] {
             createIniFile(paths_.iniPath);
+            // A first start opens with a label to look at, wherever the program is installed.
+            storeDemoJacket(paths_.iniPath);
             dialogs().messageBox(
                 QStringLiteral("The program created \"%1\" file.").arg(paths_.iniPath),
                 applicationTitle(), MessageBoxType::Ok | MessageBoxType::IconInformation);

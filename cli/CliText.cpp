@@ -18,9 +18,9 @@ QString localText(const char* english, const char* japanese) {
     return QString::fromUtf8(japaneseMessages() ? japanese : english);
 }
 
-QString cliHelpText() {
-    return localText(
-        R"(Usage: lccdtool-cli COMMAND [OPTIONS]
+namespace {
+
+const char* const kEnglishHelp = R"(Usage: lccdtool-cli COMMAND [OPTIONS]
 
 lccdtool without a window: draws and prints label layouts and saves music CD projects.
 No display is needed.
@@ -115,8 +115,9 @@ Options:
 Exit status: 0 done, 1 an error (its message on standard error, naming the file),
 2 a command line that cannot be carried out, or a check of the save that failed,
 3 saved, but some songs' tags were not written (those songs are listed on standard error).
-)",
-        R"(使い方: lccdtool-cli コマンド [オプション]
+)";
+
+const char* const kJapaneseHelp = R"(使い方: lccdtool-cli コマンド [オプション]
 
 ウィンドウを開かずに lccdtool を使います。レイアウトの描画・印刷と、音楽CDプロジェクトの
 保存ができます。ディスプレイは要りません。
@@ -207,7 +208,12 @@ Exit status: 0 done, 1 an error (its message on standard error, naming the file)
 終了コード: 0 成功、1 エラー（ファイル名を含むメッセージを標準エラーに出します）、
 2 コマンドラインの誤り、または保存時のチェックで止まったとき、
 3 保存はしたが、タグを書き込めなかった曲があるとき（その曲を標準エラーに出します）
-)");
+)";
+
+} // namespace
+
+QString cliHelpText(bool japanese) {
+    return QString::fromUtf8(japanese ? kJapaneseHelp : kEnglishHelp);
 }
 
 } // namespace lccd

@@ -12,7 +12,7 @@ bool japaneseMessages();
 // The English or the Japanese text, as the locale asks.
 QString localText(const char* english, const char* japanese);
 
-// The usage text of lccdtool-cli.
-QString cliHelpText();
+// The usage text of lccdtool-cli, as --help prints it and its manual page says it.
+QString cliHelpText(bool japanese = japaneseMessages());
 
 } // namespace lccd

@@ -1,9 +1,7 @@
 #include "cli/DemoCommands.h"
 
-#include "cdlist/DiscInfo.h"
-#include "cdlist/LabelLayout.h"
-#include "cdlist/LabelTemplate.h"
-#include "cdlist/PlayingTime.h"
+#include "cdlist/DemoJacket.h"
+#include "cdlist/TrackRow.h"
 #include "cli/HeadlessSheet.h"
 #include "layout/LayoutIniStore.h"
 #include "platform/AppError.h"
@@ -11,41 +9,6 @@
 #include "platform/FileIO.h"
 
 namespace lccd {
-namespace {
-
-constexpr int kDefaultDemoSongs = 6;
-
-DiscInfo demoDisc() {
-    DiscInfo disc;
-    disc.albumTitle = QStringLiteral("港町スケッチ");
-    disc.subtitle1 = QStringLiteral("春の演奏会 ライブ録音");
-    disc.subtitle2 = QStringLiteral("第一部");
-    disc.discPerformer = QStringLiteral("みなと室内合奏団");
-    disc.discId = QStringLiteral("0001");
-    disc.releaseYear = QStringLiteral("2024");
-    return disc;
-}
-
-TrackRows demoSongs(int count) {
-    static const char* const titles[] = {"朝の港",     "かもめのワルツ", "坂道の散歩",
-                                         "灯台守の歌", "夕凪",           "帰り道"};
-    TrackRows tracks;
-    for (int i = 0; i < count; ++i) {
-        TrackRow& song = tracks[size_t(i)];
-        song.check = QStringLiteral("1");
-        song.title = i < int(std::size(titles))
-                         ? QString::fromUtf8(titles[i])
-                         : QStringLiteral("小品 第%1番").arg(i + 1 - int(std::size(titles)));
-        song.time = FormatPlayingTime(150 + (i * 47) % 140);
-    }
-    return tracks;
-}
-
-} // namespace
-
-QList<QByteArray> demoJacketLines(int songCount) {
-    return labelLayoutLines(builtInLabelTemplate(), demoDisc(), demoSongs(songCount));
-}
 
 int demoCommand(const QStringList& arguments, CliContext&) {
     QCommandLineParser parser;

@@ -5,10 +5,6 @@
 // Commands that give a newcomer a first layout to look at.
 namespace lccd {
 
-// The lines (Shift-JIS) of the demo jacket: the built-in jacket template filled with a demo
-// disc of songCount songs (1 to 25).
-QList<QByteArray> demoJacketLines(int songCount);
-
 // demo OUT.csv [--songs N]: writes the demo jacket as a layout file.
 int demoCommand(const QStringList& arguments, CliContext& context);
 

@@ -72,6 +72,11 @@ int dpiOption(const QCommandLineParser& parser) {
 }
 
 void selectPdfPrinter(PrinterSystem& printers) {
+    // The desktop's printers print into a file without asking CUPS for its queues.
+    if (auto* desktop = dynamic_cast<QtPrinterSystem*>(&printers)) {
+        desktop->useFilePrinterOnly();
+        return;
+    }
     const qsizetype pdfPrinter = printers.printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
     if (pdfPrinter >= 0)
         printers.setCurrentIndex(int(pdfPrinter));

@@ -1,5 +1,8 @@
 #include "cli/Cli.h"
-#include "platform/adapters/DesktopServices.h"
+#include "platform/adapters/LoadedSongModule.h"
+#include "platform/adapters/QtDesktopShell.h"
+#include "platform/adapters/QtFonts.h"
+#include "platform/adapters/QtPrinters.h"
 
 #include <QGuiApplication>
 
@@ -13,12 +16,18 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("lccdtool-cli"));
 
     // The desktop the commands run on; the dialogs are answered by the command line itself.
-    lccd::DesktopServices desktop;
+    // The print system is asked for its queues, and the song libraries are loaded, only by the
+    // commands that use them.
+    lccd::QtPrinterSystem printers;
+    lccd::QtFontSystem fonts;
+    lccd::QtDesktopShell shell;
+    lccd::LoadedSongModule songs;
+    const lccd::Services services{printers, fonts, shell, songs.songs(), songs.burner()};
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     return lccd::runCommandLine(
         QGuiApplication::arguments(),
-        lccd::ProgramPaths::forExecutable(QGuiApplication::applicationFilePath()),
-        desktop.services(), out, err);
+        lccd::ProgramPaths::forExecutable(QGuiApplication::applicationFilePath()), services, out,
+        err);
 }

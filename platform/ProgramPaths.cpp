@@ -12,7 +12,10 @@ ProgramPaths ProgramPaths::forExecutable(const QString& executablePath) {
     paths.programPath = program.absoluteFilePath();
     const QString folder = program.absolutePath();
     const QString iniName = program.completeBaseName() + QLatin1String(".ini");
-    if (QFileInfo(folder).isWritable()) {
+    const QString dataFolder = QDir::cleanPath(folder + QLatin1String("/../share/lccdtool"));
+    // An installed program never writes into the system's program folder, even as root.
+    const bool installed = QFileInfo(dataFolder).isDir();
+    if (!installed && QFileInfo(folder).isWritable()) {
         paths.iniPath = QDir(folder).filePath(iniName);
     } else {
         const QString config =
@@ -21,7 +24,7 @@ ProgramPaths ProgramPaths::forExecutable(const QString& executablePath) {
         QDir().mkpath(config);
         paths.iniPath = QDir(config).filePath(iniName);
     }
-    paths.readFolders = {folder, QDir::cleanPath(folder + QLatin1String("/../share/lccdtool"))};
+    paths.readFolders = {folder, dataFolder};
     return paths;
 }
 

@@ -5,10 +5,11 @@
 
 namespace lccd {
 
-// Where the program keeps its files. The INI file lies beside the program when that folder
-// is writable (a portable install), else in the user's configuration folder. Files the
-// program reads (the label template, the user's guide) are looked for beside the program
-// first, then in the installed data folder.
+// Where the program keeps its files. The INI file lies in the user's configuration folder
+// (~/.config/lccdtool) for an installed program (one with a ../share/lccdtool data folder) and
+// wherever the program's folder is not writable; beside the program otherwise (a build tree,
+// an unpacked copy). Files the program reads (the label template, the user's guide) are looked
+// for beside the program first, then in the installed data folder.
 struct ProgramPaths {
     QString programPath; // the executable
     QString iniPath;

@@ -10,10 +10,12 @@ set -eu
 packages="build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-translations-l10n libtag1-dev libsndfile1-dev libmpg123-dev libsoxr-dev libburn-dev
 libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
-fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho glabels-data"
+fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho glabels-data
+dpkg-dev file"
 
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev poppler-utils sox libsox-fmt-mp3 cuetools ffmpeg lame flac wavpack musepack-tools cdrskin
-cups printer-driver-cups-pdf desktop-file-utils clang-tidy acl"
+cups printer-driver-cups-pdf desktop-file-utils clang-tidy acl
+lintian appstream man-db strace"
 
 fuzz_packages="clang libclang-rt-dev"
 

@@ -1,28 +1,24 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "platform/adapters/LibBurnDiscBurner.h"
-#include "platform/adapters/MediaLength.h"
 #include "platform/adapters/QtDesktopShell.h"
 #include "platform/adapters/QtFonts.h"
 #include "platform/adapters/QtPrinters.h"
-#include "platform/adapters/SongDecoder.h"
-#include "platform/adapters/TagLibMp3Infp.h"
+#include "platform/adapters/SongAdapters.h"
 
 namespace lccd {
 
-// The services as this desktop provides them: what the program and its command line run on.
-// The printers are read from the print system as the object is made.
+// The services as this desktop provides them: what the window program runs on. (lccdtool-cli
+// takes its song services from the song module, LoadedSongModule.h.)
 struct DesktopServices {
     QtPrinterSystem printers;
     QtFontSystem fonts;
     QtDesktopShell shell;
-    TagLibMp3Infp tags;
-    HeaderMediaLengths lengths;
-    SongDecoder decoder;
-    LibBurnDiscBurner burner;
+    SongAdapters songs;
 
-    Services services() { return {printers, fonts, shell, {tags, lengths, decoder}, burner}; }
+    Services services() {
+        return {printers, fonts, shell, {songs.tags, songs.lengths, songs.decoder}, songs.burner};
+    }
 };
 
 } // namespace lccd

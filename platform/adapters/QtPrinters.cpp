@@ -5,6 +5,7 @@
 #include "platform/FileIO.h"
 
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -27,8 +28,9 @@ struct BuiltInPaper {
     int code;
 };
 
-// The papers of the built-in PDF printer, named as Japanese printer drivers name them. Codes
-// are the desktop's paper codes; sizes without one get codes of their own above 255.
+// The papers of the built-in PDF printer, named as Japanese printer drivers
+// name them. Codes are the desktop's paper codes; sizes without one get codes
+// of their own above 255.
 constexpr BuiltInPaper kPdfPapers[] = {
     {"A3", 2970, 4200, 8},
     {"A4", 2100, 2970, 9},
@@ -45,9 +47,10 @@ constexpr BuiltInPaper kPdfPapers[] = {
     {"角形2号", 2400, 3320, 71},
 };
 
-// The resolution to record at: 600 dpi where the printer offers it, else the nearest it has.
-// The offers are the printer's own (its PPD's); QPrinter itself answers 72 for every CUPS
-// printer, which would round every position to 0.35 mm and every font to whole points.
+// The resolution to record at: 600 dpi where the printer offers it, else the
+// nearest it has. The offers are the printer's own (its PPD's); QPrinter itself
+// answers 72 for every CUPS printer, which would round every position to 0.35
+// mm and every font to whole points.
 int chooseResolution(const QPrinterInfo& printer) {
     const QList<int> offered = printer.supportedResolutions();
     int best = offered.isEmpty() ? kPreferredDpi : offered.first();
@@ -69,7 +72,14 @@ bool samePage(const QPageSize& a, const QPageSize& b) {
 
 } // namespace
 
-QtPrinterSystem::QtPrinterSystem() {
+QtPrinterSystem::QtPrinterSystem() = default;
+
+QtPrinterSystem::~QtPrinterSystem() = default;
+
+void QtPrinterSystem::listPrinters() {
+    if (listed_)
+        return;
+    listed_ = true;
     names_ = QPrinterInfo::availablePrinterNames();
     names_.append(pdfPrinterName());
     const qsizetype defaultIndex = names_.indexOf(QPrinterInfo::defaultPrinterName());
@@ -77,7 +87,12 @@ QtPrinterSystem::QtPrinterSystem() {
     openCurrent();
 }
 
-QtPrinterSystem::~QtPrinterSystem() = default;
+void QtPrinterSystem::useFilePrinterOnly() {
+    listed_ = true;
+    names_ = {pdfPrinterName()};
+    current_ = 0;
+    openCurrent();
+}
 
 QString QtPrinterSystem::pdfPrinterName() {
     return QStringLiteral("PDF出力");
@@ -90,43 +105,54 @@ bool QtPrinterSystem::currentIsPdf() const {
 void QtPrinterSystem::openCurrent() {
     papers_.clear();
     if (currentIsPdf()) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setResolution(kPreferredDpi);
+        // A QPrinter, even one printing to a file, would ask CUPS for its default
+        // printer.
+        printer_.reset();
         for (const BuiltInPaper& paper : kPdfPapers) {
             const QString name = QString::fromUtf8(paper.name);
             papers_.append({name, paper.code,
                             QPageSize(QSizeF(paper.widthMm10 / 10.0, paper.heightMm10 / 10.0),
                                       QPageSize::Millimeter, name, QPageSize::ExactMatch)});
         }
-        printer_->setPageSize(papers_[1].size);
-        printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    } else {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(names_[current_]);
-        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printer_->setResolution(chooseResolution(info));
-        QList<int> used;
-        int ownCode = kFirstOwnPaperCode;
-        for (const QPageSize& size : info.supportedPageSizes()) {
-            int code = size.windowsId();
-            if (code <= 0 || used.contains(code))
-                code = ownCode++;
-            used.append(code);
-            papers_.append({size.name(), code, size});
-        }
+        pdfLayout_ = QPageLayout(papers_[1].size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                 QPageLayout::Millimeter);
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(names_[current_]);
+    printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer_->setResolution(chooseResolution(info));
+    QList<int> used;
+    int ownCode = kFirstOwnPaperCode;
+    for (const QPageSize& size : info.supportedPageSizes()) {
+        int code = size.windowsId();
+        if (code <= 0 || used.contains(code))
+            code = ownCode++;
+        used.append(code);
+        papers_.append({size.name(), code, size});
     }
     printer_->setPageOrientation(QPageLayout::Portrait);
 }
 
+int QtPrinterSystem::resolution() const {
+    return currentIsPdf() ? kPreferredDpi : printer_->resolution();
+}
+
+QPageLayout QtPrinterSystem::pageLayout() const {
+    return currentIsPdf() ? pdfLayout_ : printer_->pageLayout();
+}
+
 QStringList QtPrinterSystem::printerNames() {
+    listPrinters();
     return names_;
 }
 
 int QtPrinterSystem::currentIndex() {
+    listPrinters();
     return current_;
 }
 
 void QtPrinterSystem::setCurrentIndex(int index) {
+    listPrinters();
     if (index < 0 || index >= names_.size() || index == current_)
         return;
     current_ = index;
@@ -134,11 +160,13 @@ void QtPrinterSystem::setCurrentIndex(int index) {
 }
 
 DeviceCaps QtPrinterSystem::deviceCaps() {
-    const int dpi = printer_->resolution();
-    const QPageLayout layout = printer_->pageLayout();
+    listPrinters();
+    const int dpi = resolution();
+    const QPageLayout layout = pageLayout();
     QRect full = layout.fullRectPixels(dpi);
     if (currentIsPdf()) {
-        // The built-in papers are exact millimetre sizes; Qt would round them to whole points.
+        // The built-in papers are exact millimetre sizes; Qt would round them to
+        // whole points.
         const QSizeF mm = layout.pageSize().size(QPageSize::Millimeter);
         QSize pixels(int(std::lround(mm.width() / 25.4 * dpi)),
                      int(std::lround(mm.height() / 25.4 * dpi)));
@@ -146,8 +174,9 @@ DeviceCaps QtPrinterSystem::deviceCaps() {
             pixels.transpose();
         full = QRect(QPoint(0, 0), pixels);
     }
-    // The driver's margins belong to the portrait page; in landscape the page is the portrait
-    // one turned a quarter anticlockwise, so its margins turn with it.
+    // The driver's margins belong to the portrait page; in landscape the page is
+    // the portrait one turned a quarter anticlockwise, so its margins turn with
+    // it.
     QMargins m = layout.marginsPixels(dpi);
     if (layout.orientation() == QPageLayout::Landscape)
         m = QMargins(m.bottom(), m.left(), m.top(), m.right());
@@ -163,14 +192,15 @@ DeviceCaps QtPrinterSystem::deviceCaps() {
 }
 
 std::optional<DeviceSettings> QtPrinterSystem::deviceSettings() {
+    listPrinters();
     DeviceSettings settings;
-    const QPageSize current = printer_->pageLayout().pageSize();
+    const QPageLayout layout = pageLayout();
     for (const Paper& paper : papers_)
-        if (samePage(paper.size, current)) {
+        if (samePage(paper.size, layout.pageSize())) {
             settings.paperCode = paper.code;
             break;
         }
-    settings.orientation = printer_->pageLayout().orientation() == QPageLayout::Landscape
+    settings.orientation = layout.orientation() == QPageLayout::Landscape
                                ? PaperOrientation::Landscape
                                : PaperOrientation::Portrait;
     settings.declaresCopies = currentIsPdf() || printer_->supportsMultipleCopies();
@@ -185,16 +215,22 @@ const QtPrinterSystem::Paper* QtPrinterSystem::paperOfCode(int code) const {
 }
 
 void QtPrinterSystem::setDeviceSettings(int paperCode, int orientation) {
+    listPrinters();
+    const QPageLayout::Orientation turned =
+        orientation == PaperOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (currentIsPdf()) {
+        if (const Paper* paper = paperOfCode(paperCode))
+            pdfLayout_.setPageSize(paper->size);
+        pdfLayout_.setOrientation(turned);
+        return;
+    }
     if (const Paper* paper = paperOfCode(paperCode))
         printer_->setPageSize(paper->size);
-    printer_->setPageOrientation(orientation == PaperOrientation::Landscape
-                                     ? QPageLayout::Landscape
-                                     : QPageLayout::Portrait);
-    if (currentIsPdf())
-        printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer_->setPageOrientation(turned);
 }
 
 DriverPapers QtPrinterSystem::driverPapers() {
+    listPrinters();
     DriverPapers papers;
     for (const Paper& paper : papers_) {
         papers.names.append(paper.name);
@@ -206,13 +242,16 @@ DriverPapers QtPrinterSystem::driverPapers() {
 
 bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
                             const std::function<void(QPainter&, int)>& drawPage) {
+    listPrinters();
     if (pageCount <= 0)
         return false;
     int copiesInJob = 1;
     std::optional<QString> pdfPath;
-    // The PDF is printed into a draft first, so that a failed job leaves the chosen file as it
-    // was.
+    // The PDF is printed into a draft first, so that a failed job leaves the
+    // chosen file as it was.
     QTemporaryFile pdfDraft;
+    std::unique_ptr<QPdfWriter> pdfWriter;
+    QPagedPaintDevice* device = printer_.get();
     if (currentIsPdf()) {
         FileDialogRequest request{QString(), QStringLiteral("PDF(*.pdf)|*.pdf"), QString()};
         pdfPath = dialogs().saveFile(request);
@@ -222,37 +261,42 @@ bool QtPrinterSystem::print(const QString& title, int copies, int pageCount,
             throw cannotStart();
         if (!pdfPath->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             pdfPath->append(QLatin1String(".pdf"));
-        printer_->setOutputFileName(pdfDraft.fileName());
+        pdfWriter = std::make_unique<QPdfWriter>(&pdfDraft);
+        pdfWriter->setResolution(kPreferredDpi);
+        pdfWriter->setPageLayout(pdfLayout_);
+        pdfWriter->setTitle(title);
+        device = pdfWriter.get();
         // A PDF holds its copies as repeated pages.
         copiesInJob = qMax(1, copies);
     } else {
         printer_->setCopyCount(qMax(1, copies));
+        printer_->setDocName(title);
+        printer_->setFullPage(true);
     }
     const DeviceCaps caps = deviceCaps();
-    printer_->setDocName(title);
-    printer_->setFullPage(true);
 
     QPainter painter;
-    if (!painter.begin(printer_.get()))
+    if (!painter.begin(device))
         throw cannotStart();
     painter.translate(caps.offsetX, caps.offsetY);
     for (int copy = 0; copy < copiesInJob; ++copy)
         for (int page = 0; page < pageCount; ++page) {
             if (copy > 0 || page > 0)
-                printer_->newPage();
+                device->newPage();
             painter.save();
             drawPage(painter, page);
             painter.restore();
         }
     const bool printed = painter.end();
-    printer_->setFullPage(false);
+    if (printer_)
+        printer_->setFullPage(false);
+    pdfWriter.reset();
     if (printed && pdfPath) {
-        QFile draft(pdfDraft.fileName());
-        if (!draft.open(QIODevice::ReadOnly))
-            throw AppError::cannotCreate(*pdfPath);
-        // Qt does not tell when the draft could not be written whole (a full temporary folder);
-        // a complete PDF ends with its end-of-file marker.
-        const QByteArray pdf = draft.readAll();
+        // Qt does not tell when the draft could not be written whole (a full
+        // temporary folder); a complete PDF ends with its end-of-file marker.
+        if (!pdfDraft.flush() || !pdfDraft.seek(0))
+            throw AppError::cannotWrite(*pdfPath);
+        const QByteArray pdf = pdfDraft.readAll();
         if (!pdf.trimmed().endsWith("%%EOF"))
             throw AppError::cannotWrite(*pdfPath);
         writeFileAtomically(*pdfPath, pdf);
@@ -265,12 +309,13 @@ AppError QtPrinterSystem::cannotStart() const {
 }
 
 bool QtPrinterSystem::runSetupDialog(QWidget* parent) {
+    listPrinters();
     QPrinter chooser(QPrinter::HighResolution);
     if (currentIsPdf())
         chooser.setOutputFormat(QPrinter::PdfFormat);
     else
         chooser.setPrinterName(names_[current_]);
-    chooser.setPageLayout(printer_->pageLayout());
+    chooser.setPageLayout(pageLayout());
     QPrintDialog dialog(&chooser, parent);
     // Nothing is printed from here, so there is no file to print to.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -293,8 +338,10 @@ bool QtPrinterSystem::runSetupDialog(QWidget* parent) {
                                               : PaperOrientation::Portrait);
             break;
         }
-    printer_->setDuplex(chooser.duplex());
-    printer_->setColorMode(chooser.colorMode());
+    if (printer_) {
+        printer_->setDuplex(chooser.duplex());
+        printer_->setColorMode(chooser.colorMode());
+    }
     return true;
 }
 

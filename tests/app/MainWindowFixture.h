@@ -15,6 +15,7 @@
 #include "tests/support/StrictServices.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,7 +54,16 @@ protected:
         services.with(printers).with(fonts).with(shell).with(tags).with(lengths).with(decoder);
     }
 
+    // The window of a program that has run before: its INI file holds no stored layout unless
+    // the test wrote one.
     TForm1& open() {
+        if (!QFileInfo::exists(paths.iniPath))
+            writeFileAtomically(paths.iniPath, "[General]\r\nName=MarovellApplication\r\n");
+        return openFirstStart();
+    }
+
+    // The window of a first start when the test wrote no INI file.
+    TForm1& openFirstStart() {
         form = std::make_unique<TForm1>(paths, services.services());
         return *form;
     }

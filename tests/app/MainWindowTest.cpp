@@ -29,19 +29,24 @@ namespace {
 
 using test::MainWindowTest;
 
-TEST_F(MainWindowTest, FirstStartCreatesTheIniFileAndOpensEmpty) {
-    TForm1& window = open();
+TEST_F(MainWindowTest, FirstStartCreatesTheIniFileAndOpensWithTheDemoJacket) {
+    TForm1& window = openFirstStart();
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("The program created \"%1\" file.").arg(paths.iniPath)});
-    EXPECT_EQ(readWholeFile(paths.iniPath),
-              QByteArray("[General]\r\nName=MarovellApplication\r\n"));
+    EXPECT_TRUE(readWholeFile(paths.iniPath)
+                    .startsWith("[General]\r\nName=MarovellApplication\r\n[ListView]\r\n"));
     EXPECT_EQ(window.size(), QSize(870, 606));
     // the list is the one the INI file stores (empty)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("lccdtool.ini[*] - Lc音楽ＣＤ作成補助ツール"));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_EQ(child<QLineEdit>("edtPrevXZoom")->text(), QStringLiteral("75"));
     EXPECT_EQ(window.preview().ZoomScale(), 75);
-    EXPECT_EQ(window.layoutList().count(), 0);
+    // the jacket template's 17 rows, filled with the demo disc, and one row per demo song
+    ASSERT_EQ(window.layoutList().count(), 17 + 6);
+    QStringList lines;
+    for (const LayoutItem& row : window.layoutList().items())
+        lines.append(row.toRowLine());
+    EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("港町スケッチ")));
     EXPECT_EQ(child<QLineEdit>("edtPrinterName")->text(), QStringLiteral("Office.Laser (Office)"));
 
     form.reset();

@@ -4,6 +4,7 @@
 #include "tests/support/ExternalTools.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,12 +25,18 @@ TEST(InstallTest, InstalledProgramsFindTheirFilesAndTheCliRuns) {
     const QDir root(prefix.path());
 
     for (const char* file :
-         {"bin/lccdtool", "bin/lccdtool-cli", "share/applications/lccdtool.desktop",
-          "share/icons/hicolor/scalable/apps/lccdtool.svg"})
+         {"bin/lccdtool", "bin/lccdtool-cli", "lib/" LCCD_LIBRARY_ARCHITECTURE "/lccdtool/lccdtool-songs.so",
+          "share/applications/lccdtool.desktop", "share/icons/hicolor/scalable/apps/lccdtool.svg",
+          "share/metainfo/io.github.lccdtool.lccdtool.metainfo.xml",
+          "share/man/man1/lccdtool-cli.1.gz", "share/man/ja/man1/lccdtool.1.gz"})
         EXPECT_TRUE(QFileInfo(root.filePath(QLatin1String(file))).isFile()) << file;
-    // The files the program reads lie where its path rules look for them.
+    // The files the program reads lie where its path rules look for them, and its INI file in
+    // the user's folder, though this one could write beside the program.
     const ProgramPaths paths =
         ProgramPaths::forExecutable(root.filePath(QStringLiteral("bin/lccdtool")));
+    EXPECT_EQ(paths.iniPath,
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                  QStringLiteral("/lccdtool/lccdtool.ini"));
     for (const char* file : {"LcJacketStd.lct", "readme.txt", "qtbase_ja.qm"})
         EXPECT_TRUE(QFileInfo::exists(paths.programFile(QLatin1String(file)))) << file;
     if (test::toolInstalled(QStringLiteral("desktop-file-validate"))) {

@@ -98,5 +98,29 @@ TEST(SplitLinesTest, JoinWritesCrLfAfterEveryLine) {
     EXPECT_EQ(joinLinesCrLf({}), QByteArray());
 }
 
+TEST(TextEncodingTest, FileEncodingFromBomAndValidity) {
+    const struct {
+        QByteArray bytes;
+        TextEncoding expected;
+    } cases[] = {
+        {"plain ascii,1,2", TextEncoding::Sjis},
+        {toSjis(QStringLiteral("春の海,矩形")), TextEncoding::Sjis},
+        {toSjis(QStringLiteral("ﾊｲ")), TextEncoding::Sjis}, // CA B2 is valid UTF-8 too
+        {toSjis(QStringLiteral("ﾄｷﾒｷ")), TextEncoding::Sjis},
+        {QStringLiteral("春の海,矩形").toUtf8(), TextEncoding::Utf8},
+        {QStringLiteral("Café").toUtf8(), TextEncoding::Utf8},
+        {"\xEF\xBB\xBF"
+         "ascii",
+         TextEncoding::Utf8},
+        {"\x81", TextEncoding::Sjis}, // neither: stays the program's own code page
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(textEncodingOf(c.bytes), c.expected) << c.bytes.toHex().constData();
+    EXPECT_EQ(decodeText(withoutUtf8Bom("\xEF\xBB\xBF"
+                                        "\xE6\x98\xA5"),
+                         TextEncoding::Utf8),
+              QStringLiteral("春"));
+}
+
 } // namespace
 } // namespace lccd

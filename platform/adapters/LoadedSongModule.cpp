@@ -1,0 +1,80 @@
+#include "platform/adapters/LoadedSongModule.h"
+
+#include "platform/AppError.h"
+#include "platform/adapters/SongModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+namespace lccd {
+
+const SongModuleServices& LoadedSongModule::loaded() {
+    if (services_)
+        return *services_;
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QString reason;
+    for (const char* path : {"lccdtool-songs.so", LCCD_SONG_MODULE_PATH}) {
+        QLibrary module(programFolder.filePath(QLatin1String(path)));
+        using Entry = const SongModuleServices* (*)();
+        if (const auto entry = reinterpret_cast<Entry>(module.resolve("lccdSongModuleServices"))) {
+            services_ = entry(); // the module stays loaded while the program runs
+            return *services_;
+        }
+        reason = module.errorString();
+    }
+    throw AppError(
+        QStringLiteral("曲ファイルと CD ドライブのライブラリを読み込めません: %1").arg(reason));
+}
+
+quint32 LoadedSongModule::GetVer() {
+    return loaded().songs.tags.GetVer();
+}
+int LoadedSongModule::Load(const QString& path) {
+    return loaded().songs.tags.Load(path);
+}
+int LoadedSongModule::GetType() {
+    return loaded().songs.tags.GetType();
+}
+quint32 LoadedSongModule::mp3_GetTagType() {
+    return loaded().songs.tags.mp3_GetTagType();
+}
+QByteArray LoadedSongModule::GetValue(const QByteArray& name) {
+    return loaded().songs.tags.GetValue(name);
+}
+TagEncoding LoadedSongModule::writeEncoding() {
+    return loaded().songs.tags.writeEncoding();
+}
+int LoadedSongModule::SetValue(const QByteArray& name, const QByteArray& value) {
+    return loaded().songs.tags.SetValue(name, value);
+}
+int LoadedSongModule::Save(const QString& path) {
+    return loaded().songs.tags.Save(path);
+}
+int LoadedSongModule::mp3_MakeId3v1(const QString& path) {
+    return loaded().songs.tags.mp3_MakeId3v1(path);
+}
+int LoadedSongModule::mp3_MakeRMP(const QString& path) {
+    return loaded().songs.tags.mp3_MakeRMP(path);
+}
+
+std::optional<qint64> LoadedSongModule::milliseconds(const QString& path) {
+    return loaded().songs.lengths.milliseconds(path);
+}
+
+std::unique_ptr<AudioStream> LoadedSongModule::open(const QString& path) {
+    return loaded().songs.decoder.open(path);
+}
+
+QList<BurnDrive> LoadedSongModule::drives() {
+    return loaded().burner.drives();
+}
+BurnMedium LoadedSongModule::inspect(const QString& address) {
+    return loaded().burner.inspect(address);
+}
+std::unique_ptr<BurnJob> LoadedSongModule::start(const QString& address, BurnSession session,
+                                                 const BurnOptions& options) {
+    return loaded().burner.start(address, std::move(session), options);
+}
+
+} // namespace lccd

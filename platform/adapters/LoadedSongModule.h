@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Services.h"
+
+namespace lccd {
+
+struct SongModuleServices;
+
+// The song module's services, loaded on the first use of any of them: the module is looked for
+// beside the program, then where it is installed (../lib/<architecture>/lccdtool). A module
+// that cannot be loaded throws AppError.
+class LoadedSongModule final : public Mp3Infp,
+                               public MediaLengths,
+                               public AudioDecoder,
+                               public DiscBurner {
+public:
+    SongServices songs() { return {*this, *this, *this}; }
+    DiscBurner& burner() { return *this; }
+
+    quint32 GetVer() override;
+    int Load(const QString& path) override;
+    int GetType() override;
+    quint32 mp3_GetTagType() override;
+    QByteArray GetValue(const QByteArray& name) override;
+    TagEncoding writeEncoding() override;
+    int SetValue(const QByteArray& name, const QByteArray& value) override;
+    int Save(const QString& path) override;
+    int mp3_MakeId3v1(const QString& path) override;
+    int mp3_MakeRMP(const QString& path) override;
+
+    std::optional<qint64> milliseconds(const QString& path) override;
+
+    std::unique_ptr<AudioStream> open(const QString& path) override;
+
+    QList<BurnDrive> drives() override;
+    BurnMedium inspect(const QString& address) override;
+    std::unique_ptr<BurnJob> start(const QString& address, BurnSession session,
+                                   const BurnOptions& options) override;
+
+private:
+    const SongModuleServices& loaded();
+
+    const SongModuleServices* services_ = nullptr;
+};
+
+} // namespace lccd

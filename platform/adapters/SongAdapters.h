@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/adapters/LibBurnDiscBurner.h"
+#include "platform/adapters/MediaLength.h"
+#include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibMp3Infp.h"
+
+namespace lccd {
+
+// The services over the song and disc libraries (TagLib, libsndfile, mpg123, FFmpeg, libburn).
+struct SongAdapters {
+    TagLibMp3Infp tags;
+    HeaderMediaLengths lengths;
+    SongDecoder decoder;
+    LibBurnDiscBurner burner;
+};
+
+} // namespace lccd

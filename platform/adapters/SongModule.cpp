@@ -1,0 +1,10 @@
+#include "platform/adapters/SongModule.h"
+
+#include "platform/adapters/SongAdapters.h"
+
+const lccd::SongModuleServices* lccdSongModuleServices() {
+    static lccd::SongAdapters adapters;
+    static const lccd::SongModuleServices services{
+        {adapters.tags, adapters.lengths, adapters.decoder}, adapters.burner};
+    return &services;
+}
