@@ -75,6 +75,9 @@ TForm1::TForm1(const ProgramPaths& paths, const Services& services, QWidget* par
 TForm1::~TForm1() {
     FormDestroy();
     qApp->removeEventFilter(this);
+    // The children go after this window: what they tell as they go is no longer heard.
+    undoStack_->disconnect(this);
+    layoutList_->disconnect(this);
 }
 
 void TForm1::FormDestroy() {
