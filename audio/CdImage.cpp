@@ -42,9 +42,10 @@ void writeSilence(ReplacementFile& file, qint64 sectors) {
 
 // Writes the track's audio; false when the song ended before its announced length.
 bool writeTrack(ReplacementFile& file, AudioDecoder& decoder, const CdImageTrack& track) {
-    CdTrackAudio audio(decoder, track.song);
+    CdTrackAudio audio(decoder, track.song.path, track.song.segment);
     if (audio.sectorCount() != track.sectors)
-        throw AppError(QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song));
+        throw AppError(
+            QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song.path));
     std::vector<char> block(size_t(kBlockSectors * kCdSectorBytes));
     while (const qint64 bytes = audio.read(block.data(), qint64(block.size())))
         file.write(block.data(), bytes);
@@ -53,14 +54,14 @@ bool writeTrack(ReplacementFile& file, AudioDecoder& decoder, const CdImageTrack
 
 } // namespace
 
-CdImageLayout planCdImage(AudioDecoder& decoder, const QStringList& songs, bool gaps) {
+CdImageLayout planCdImage(AudioDecoder& decoder, const QList<TrackSource>& songs, bool gaps) {
     CdImageLayout layout;
-    for (const QString& song : songs) {
+    for (const TrackSource& song : songs) {
         CdImageTrack track;
         track.song = song;
         track.gapStart = layout.sectors;
         track.start = track.gapStart + (gaps ? kGapSectors : 0);
-        track.sectors = CdTrackAudio(decoder, song).sectorCount();
+        track.sectors = CdTrackAudio(decoder, song.path, song.segment).sectorCount();
         layout.sectors = track.start + track.sectors;
         layout.tracks.append(track);
         if (layout.sectors > kCdMaxSectors)
@@ -79,7 +80,7 @@ QStringList writeCdImageWav(AudioDecoder& decoder, const CdImageLayout& layout,
     for (const CdImageTrack& track : layout.tracks) {
         writeSilence(file, track.start - track.gapStart);
         if (!writeTrack(file, decoder, track))
-            cutShort.append(track.song);
+            cutShort.append(track.song.path);
     }
     // Every block was written whole, or writing would have stopped; the size says so once more.
     if (file.device().size() != wavHeader(0).size() + dataBytes)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/SongSegment.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,7 @@ namespace lccd {
 class AudioDecoder;
 
 struct CdImageTrack {
-    QString song;
+    TrackSource song;
     qint64 gapStart = 0; // where its gap starts; its start when there is no gap
     qint64 start = 0;    // where its audio starts
     qint64 sectors = 0;  // its audio, the last sector filled up with silence
@@ -23,9 +25,9 @@ struct CdImageLayout {
     qint64 sectors = 0; // the whole image
 };
 
-// Opens every song once to learn its length. Throws AppError for a song that cannot become CD
-// audio, and for songs that together are longer than any disc.
-CdImageLayout planCdImage(AudioDecoder& decoder, const QStringList& songs, bool gaps);
+// Opens every song once to learn its length (of the segment a track plays). Throws AppError for a
+// song that cannot become CD audio, and for songs that together are longer than any disc.
+CdImageLayout planCdImage(AudioDecoder& decoder, const QList<TrackSource>& songs, bool gaps);
 
 // Writes the image as a WAV file of 44.1 kHz, 16-bit stereo samples, streamed song by song; the
 // file appears only once complete. Returns the songs whose end could not be decoded (a damaged

@@ -27,8 +27,9 @@ bool fitsCdExactly(const AudioFormat& format) {
 
 } // namespace
 
-CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path)
-    : song_(decoder.open(path)), channels_(std::min(song_->format().channels(), kCdChannels)),
+CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path, const SongSegment& segment)
+    : song_(songSegment(decoder.open(path), segment, path)),
+      channels_(std::min(song_->format().channels(), kCdChannels)),
       quantizer_(channels_, !fitsCdExactly(song_->format())) {
     const AudioFormat& format = song_->format();
     if (format.sampleRate < kLowestRate || format.sampleRate > kHighestRate)

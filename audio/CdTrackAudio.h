@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/SampleQuantizer.h"
+#include "audio/SongSegment.h"
 #include "audio/StereoMix.h"
 
 #include <memory>
@@ -20,9 +21,10 @@ class CdResampler;
 // before the first byte and the stream delivers exactly that many bytes.
 class CdTrackAudio {
 public:
-    // Opens the song; throws AppError when it cannot be decoded, when its sampling rate lies
-    // outside 1 kHz to 1 MHz, or when it is longer than any disc.
-    CdTrackAudio(AudioDecoder& decoder, const QString& path);
+    // Opens the song, or the segment of it that the track plays; throws AppError when it cannot
+    // be decoded, when its sampling rate lies outside 1 kHz to 1 MHz, when it is longer than any
+    // disc, or when the segment lies outside it.
+    CdTrackAudio(AudioDecoder& decoder, const QString& path, const SongSegment& segment = {});
     ~CdTrackAudio();
     CdTrackAudio(const CdTrackAudio&) = delete;
     CdTrackAudio& operator=(const CdTrackAudio&) = delete;

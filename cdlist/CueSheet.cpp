@@ -1,5 +1,6 @@
 #include "cdlist/CueSheet.h"
 
+#include "cdlist/CueSheetReader.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscTracks.h"
 #include "platform/CodePage.h"
@@ -12,15 +13,29 @@ QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-void appendTrack(QList<QByteArray>& lines, int number, const DiscTrack& track, bool addGap) {
-    lines.append(
-        toSjis(QStringLiteral("FILE ") + quoted(track.fileName) + QStringLiteral(" WAVE")));
+void appendTrack(QList<QByteArray>& lines, int number, const DiscTrack& track,
+                 const DiscTrack* previous, bool addGap) {
+    // The tracks of an album image that follow each other in it share its FILE line; each track
+    // starts where the image's sheet says.
+    const AlbumTrack* album = track.albumTrack ? &*track.albumTrack : nullptr;
+    const bool sameImage = album && previous && previous->albumTrack &&
+                           previous->albumTrack->imagePath == album->imagePath;
+    if (!sameImage)
+        lines.append(
+            toSjis(QStringLiteral("FILE ") + quoted(track.fileName) + QStringLiteral(" WAVE")));
     lines.append(QString::asprintf("TRACK %.02d AUDIO", number).toLatin1());
     lines.append(toSjis(QStringLiteral(" TITLE ") + quoted(track.title)));
     lines.append(toSjis(QStringLiteral("  PERFORMER ") + quoted(track.performer)));
+    if (album && !album->cue.songwriter.isEmpty())
+        lines.append(toSjis(QStringLiteral("  SONGWRITER ") + quoted(album->cue.songwriter)));
+    if (album && !album->cue.isrc.isEmpty())
+        lines.append(toSjis(QStringLiteral("    ISRC ") + album->cue.isrc));
     if (addGap)
         lines.append("    PREGAP 00:02:00");
-    lines.append("    INDEX 01 00:00:00");
+    if (album && album->cue.pregapStart)
+        lines.append("    INDEX 00 " + cuePositionText(*album->cue.pregapStart).toLatin1());
+    lines.append("    INDEX 01 " +
+                 (album ? cuePositionText(album->segment.startSector).toLatin1() : "00:00:00"));
 }
 
 } // namespace
@@ -43,7 +58,8 @@ QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
     };
     const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.unsplit, status);
     for (int number = 1; number <= discTrackList.size(); ++number)
-        appendTrack(lines, number, discTrackList[number - 1], options.addGap);
+        appendTrack(lines, number, discTrackList[number - 1],
+                    number > 1 ? &discTrackList[number - 2] : nullptr, options.addGap);
     return lines;
 }
 

@@ -23,7 +23,8 @@ constexpr qint64 kUnknownCapacitySectors = (79 * 60 + 57) * qint64(kCdSectorsPer
 // A song's CD audio handed to the burner as the drive pulls it.
 class CdTrackSource final : public BurnTrackSource {
 public:
-    CdTrackSource(AudioDecoder& decoder, const QString& path) : audio_(decoder, path) {}
+    CdTrackSource(AudioDecoder& decoder, const TrackSource& song)
+        : audio_(decoder, song.path, song.segment) {}
     qint64 byteCount() const override { return audio_.byteCount(); }
     qint64 read(char* data, qint64 maxBytes) override { return audio_.read(data, maxBytes); }
 
@@ -31,7 +32,9 @@ private:
     CdTrackAudio audio_;
 };
 
-QString songPath(const DiscInfo& disc, const DiscTrack& track, int number) {
+TrackSource trackSong(const DiscInfo& disc, const DiscTrack& track, int number) {
+    if (track.albumTrack)
+        return {track.albumTrack->imagePath, track.albumTrack->segment};
     if (track.fileName.isEmpty())
         throw AppError(QStringLiteral("曲 %1「%2」には曲ファイルがありません")
                            .arg(QString::number(number), track.title));
@@ -40,7 +43,7 @@ QString songPath(const DiscInfo& disc, const DiscTrack& track, int number) {
         throw AppError(QStringLiteral("曲 %1「%2」のファイル %3 が見つかりません")
                            .arg(QString::number(number), track.title,
                                 pathInFolder(disc.folderPath, track.fileName)));
-    return *path;
+    return {*path, {}};
 }
 
 } // namespace
@@ -60,7 +63,7 @@ BurnSession DiscBurnPlan::session(AudioDecoder& decoder) const {
     BurnSession session;
     for (const PlannedTrack& track : tracks)
         session.tracks.push_back(
-            {std::make_unique<CdTrackSource>(decoder, track.path), pregapSectors});
+            {std::make_unique<CdTrackSource>(decoder, track.song), pregapSectors});
     session.mediaCatalog = mediaCatalog;
     session.cdTextPacks = cdTextPacks;
     return session;
@@ -75,8 +78,8 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
     DiscBurnPlan plan;
     plan.pregapSectors = options.addGap ? kGapSectors : 0;
     for (int number = 1; number <= discTrackList.size(); ++number) {
-        const QString path = songPath(disc, discTrackList[number - 1], number);
-        plan.tracks.append({path, CdTrackAudio(decoder, path).sectorCount()});
+        const TrackSource song = trackSong(disc, discTrackList[number - 1], number);
+        plan.tracks.append({song, CdTrackAudio(decoder, song.path, song.segment).sectorCount()});
     }
     if (const std::optional<QByteArray> catalog = mediaCatalogNumber(disc.catalog))
         plan.mediaCatalog = *catalog;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/SongSegment.h"
 #include "cdlist/TrackRow.h"
 #include "platform/DiscBurner.h"
 
@@ -22,7 +23,7 @@ struct DiscBurnOptions {
 };
 
 struct PlannedTrack {
-    QString path;
+    TrackSource song;
     qint64 sectors = 0;
 };
 

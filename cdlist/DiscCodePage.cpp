@@ -19,9 +19,8 @@ void addIfOutside(QStringList& found, const QString& label, const QString& value
 
 } // namespace
 
-QStringList namesOutsideCodePage(const DiscInfo& disc, const TrackRows& tracks) {
+QStringList namesOutsideCodePage(const TrackRows& tracks) {
     QStringList found;
-    addIfOutside(found, disc.folderPath, disc.folderPath);
     const int count = projectTrackCount(tracks);
     for (int songNumber = 1; songNumber <= count; ++songNumber) {
         const QString name =

@@ -2,6 +2,8 @@
 
 #include "audio/CdFormat.h"
 #include "audio/CdImage.h"
+#include "cdlist/AlbumTracks.h"
+#include "cdlist/CueSheetReader.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
 #include "common/MyCommonW.h"
@@ -12,13 +14,6 @@
 
 namespace lccd {
 namespace {
-
-// A sector position as a CUE sheet gives it: minutes, seconds and frames of 1/75 second.
-QString cueTime(qint64 sector) {
-    const qint64 seconds = sector / kCdSectorsPerSecond;
-    return QString::asprintf("%02lld:%02lld:%02lld", seconds / 60, seconds % 60,
-                             sector % kCdSectorsPerSecond);
-}
 
 // A text between the quotes of a CUE line: on one line, without a double quote of its own.
 QString cueText(QString text) {
@@ -41,13 +36,18 @@ QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
          ++songNumber) {
         const TrackRow& row = tracks[songNumber - 1];
         const QString name = trimW(row.fileName);
+        if (const std::optional<AlbumTrack> album = albumTrackNamed(disc.folderPath, name)) {
+            songs.append(
+                {album->imagePath, trimW(row.title), trimW(row.performer), album->segment});
+            continue;
+        }
         const QString path = existingFileInFolder(disc.folderPath, name)
                                  .value_or(songFilePath(disc.folderPath, name));
         if (name.isEmpty() || !QFileInfo(path).isFile())
             throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
                                .arg(songNumber)
                                .arg(trimW(row.title)));
-        songs.append({path, trimW(row.title), trimW(row.performer)});
+        songs.append({path, trimW(row.title), trimW(row.performer), {}});
     }
     return songs;
 }
@@ -67,8 +67,8 @@ QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
         if (!songs[i].performer.isEmpty())
             lines.append(quotedLine(QStringLiteral("    "), "PERFORMER", songs[i].performer));
         if (track.gapStart != track.start)
-            lines.append(QStringLiteral("    INDEX 00 ") + cueTime(track.gapStart));
-        lines.append(QStringLiteral("    INDEX 01 ") + cueTime(track.start));
+            lines.append(QStringLiteral("    INDEX 00 ") + cuePositionText(track.gapStart));
+        lines.append(QStringLiteral("    INDEX 01 ") + cuePositionText(track.start));
     }
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
@@ -90,13 +90,13 @@ QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const Tr
     const QList<DiscSong> songs = discSongs(disc, tracks);
     if (songs.isEmpty())
         throw AppError(QStringLiteral("CD にする曲がありません"));
-    QStringList paths;
+    QList<TrackSource> sources;
     for (const DiscSong& song : songs) {
         if (QFileInfo(song.path).canonicalFilePath() == QFileInfo(wavPath).canonicalFilePath())
             throw AppError(QStringLiteral("書き出すファイル %1 はCDの曲の一つです").arg(wavPath));
-        paths.append(song.path);
+        sources.append({song.path, song.segment});
     }
-    const CdImageLayout layout = planCdImage(decoder, paths, gaps);
+    const CdImageLayout layout = planCdImage(decoder, sources, gaps);
     const QStringList cutShort = writeCdImageWav(decoder, layout, wavPath);
     writeFileAtomically(cueSheetPathBeside(wavPath),
                         discImageCueSheet(disc, songs, layout, wavFileName));

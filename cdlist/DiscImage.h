@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/SongSegment.h"
 #include "cdlist/TrackRow.h"
 
 #include <QByteArray>
@@ -18,12 +19,14 @@ struct DiscInfo;
 // A song of the disc with the file that holds it.
 struct DiscSong {
     QString path;
-    QString title;     // trimmed
-    QString performer; // trimmed
+    QString title;       // trimmed
+    QString performer;   // trimmed
+    SongSegment segment; // of an album image: where in the file the track lies
 };
 
 // The disc's songs in list order, as its CUE sheet lists them: the rows down to the first title
-// that is blank after trimming. Throws AppError naming a song whose file is missing.
+// that is blank after trimming; a track of an album image as the part of the image it plays.
+// Throws AppError naming a song whose file is missing.
 QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks);
 
 // The CUE sheet of an image in UTF-8: the album title and disc performer, one FILE line naming

@@ -1,5 +1,6 @@
 #include "cdlist/DiscProjectReader.h"
 
+#include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/PlayingTime.h"
@@ -90,9 +91,18 @@ private:
 
     // The row takes the song file of that name in the folder, when it exists, with the print
     // check on and (unless told to keep the row's time) its measured playing time; otherwise
-    // the check is off. Returns the file's path.
+    // the check is off. Returns the file's path. A track of an album image in the folder is
+    // linked the same way, but has no file of its own to read tags from.
     std::optional<QString> linkSongFile(TrackRow& song, const QString& name,
                                         Measure measure = Measure::Time) const {
+        if (const std::optional<AlbumTrack> track = albumTrackNamed(folder(), name)) {
+            song.check = QStringLiteral("1");
+            song.fileName = name;
+            if (measure == Measure::Time)
+                song.time =
+                    FormatPlayingTime(albumTrackSeconds(editor_.decoder(), *track).value_or(0));
+            return std::nullopt;
+        }
         std::optional<QString> path = existingFileInFolder(folder(), name);
         song.check = path ? QStringLiteral("1") : QStringLiteral("0");
         if (path) {

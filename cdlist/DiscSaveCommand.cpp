@@ -1,5 +1,6 @@
 #include "cdlist/DiscSaveCommand.h"
 
+#include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/CdText.h"
 #include "cdlist/CueSheet.h"
@@ -23,10 +24,10 @@
 namespace lccd {
 namespace {
 
-// Song files and a folder whose names the files cannot hold stop the save before it writes: a
-// reload would not find them again.
-bool namesFit(const DiscInfo& disc, const TrackRows& tracks) {
-    const QStringList names = namesOutsideCodePage(disc, tracks);
+// Song files whose names the disc's files cannot hold stop the save before it writes: a reload
+// would not find them again.
+bool namesFit(const TrackRows& tracks) {
+    const QStringList names = namesOutsideCodePage(tracks);
     if (names.isEmpty())
         return true;
     ShowMessageBox(
@@ -152,8 +153,17 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
             return std::nullopt;
         }
     }
-    if (!namesFit(disc, tracks) || !valuesFit(disc, tracks, settings.writeLossy))
+    if (!namesFit(tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;
+    // The sheet of an album image that the songs come from is the user's, not the save's.
+    const QString cuePath = discFileBase(disc) + QStringLiteral(".cue");
+    if (albumSheetsOf(disc.folderPath, tracks).contains(cuePath)) {
+        editor_.ShowStatusMessage(
+            QStringLiteral("CUEシート %1 は曲のアルバムイメージのシートのため、"
+                           "同じ名前では保存できません。アルバム名を変えてください")
+                .arg(lastPathComponent(cuePath)));
+        return std::nullopt;
+    }
 
     // Every song is read and every question asked before anything is written.
     QList<SongTagUpdate> tagUpdates;

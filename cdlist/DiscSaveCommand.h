@@ -49,7 +49,8 @@ struct DiscSaveSettings {
 // that lack it (planSongTags); songs whose values are unchanged stay untouched. Without unsplit
 // mode a first song with its print check off raises the question whether the folder's WAV files
 // are unsplit. A label product that cannot be found stops the save before it writes, like the
-// checks. A finished save says so on the status panel, with any song it could not tag, the songs
+// checks, and so does a CUE sheet that would replace the sheet of the album image the songs
+// come from. A finished save says so on the status panel, with any song it could not tag, the songs
 // that kept values the project differs in, and how the label product's paper was chosen; when
 // unsplit mode left WAV files out, the report follows that message and stays with it.
 class DiscSaveCommand {

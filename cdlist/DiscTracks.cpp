@@ -11,13 +11,16 @@ namespace {
 
 constexpr int kUnsplitTrackLimit = 4;
 
-QList<DiscTrack> songTracks(const TrackRows& tracks) {
+QList<DiscTrack> songTracks(const QString& folder, const TrackRows& tracks) {
     QList<DiscTrack> list;
     for (const TrackRow& row : tracks) {
         if (isTitleEmptyTrimmed(row.title))
             break;
-        list.append({composedName(lastPathComponent(row.fileName)), trimW(row.title),
-                     trimW(row.performer)});
+        DiscTrack track{composedName(lastPathComponent(row.fileName)), trimW(row.title),
+                        trimW(row.performer), albumTrackNamed(folder, row.fileName)};
+        if (track.albumTrack)
+            track.fileName = composedName(lastPathComponent(track.albumTrack->imagePath));
+        list.append(track);
     }
     return list;
 }
@@ -28,7 +31,7 @@ QList<DiscTrack> unsplitTracks(const DiscInfo& disc, StatusPanel& status, bool* 
     QList<DiscTrack> list;
     for (int k = 1; k <= kUnsplitTrackLimit && k <= wavFiles.size(); ++k)
         list.append({composedName(lastPathComponent(wavFiles[k - 1])),
-                     QStringLiteral("Track-%1").arg(k), disc.discPerformer});
+                     QStringLiteral("Track-%1").arg(k), disc.discPerformer, std::nullopt});
     const bool leftOut = wavFiles.size() > kUnsplitTrackLimit;
     if (leftOut)
         status.setText(wavFilesLeftOutMessage());
@@ -44,7 +47,7 @@ QList<DiscTrack> discTracks(const DiscInfo& disc, const TrackRows& tracks, bool 
     if (!unsplit) {
         if (wavFilesLeftOut)
             *wavFilesLeftOut = false;
-        return songTracks(tracks);
+        return songTracks(disc.folderPath, tracks);
     }
     return unsplitTracks(disc, status, wavFilesLeftOut);
 }

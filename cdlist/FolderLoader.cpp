@@ -1,9 +1,11 @@
 #include "cdlist/FolderLoader.h"
 
+#include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProjectReader.h"
 #include "cdlist/PlayingTime.h"
+#include "cdlist/SongFiles.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
 #include "common/UndecodableNames.h"
@@ -16,37 +18,15 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace lccd {
 namespace {
-
-QStringList filesWithExtension(const QString& folder, const QString& extension) {
-    QStringList files;
-    FindFiles(files, folder, extension, false, true, FileAttr::Any);
-    return files;
-}
-
-// Whether a file is a song of a format the program decodes, by its extension.
-bool isSongFile(const QString& name) {
-    static const QStringList extensions = {"wav",  "flac", "mp3", "mp2", "ogg",  "oga", "opus",
-                                           "m4a",  "m4b",  "mp4", "aac", "alac", "aif", "aiff",
-                                           "aifc", "wma",  "ape", "wv",  "tta",  "mpc", "mp+",
-                                           "mpp",  "caf",  "au",  "mka", "w64",  "dsf"};
-    return extensions.contains(QFileInfo(name).suffix(), Qt::CaseInsensitive);
-}
 
 // Music whose format the program does not decode, by its extension.
 bool isUnsupportedMusic(const QString& name) {
     static const QStringList extensions = {"mid", "midi", "kar", "rmi", "shn", "ofr", "dff"};
     return extensions.contains(QFileInfo(name).suffix(), Qt::CaseInsensitive);
-}
-
-// The folder's song files of every format the program decodes, in file-name order.
-QStringList songFilesIn(const QString& folder) {
-    QStringList songs;
-    for (const QString& path : filesWithExtension(folder, QStringLiteral("*.*")))
-        if (isSongFile(path))
-            songs.append(path);
-    return songs;
 }
 
 // The folder's song files that cannot be opened because their names are no UTF-8, named as Qt
@@ -96,9 +76,6 @@ public:
 
     // Names the disc's files cannot store: the project and CUE sheet are in code page 932.
     void checkName(const QString& path) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (folderOutside_.isEmpty())
-            folderOutside_ = charactersOutsideSjis(folder).join(QString());
         const QString name = composedName(lastPathComponent(path));
         const QString outside = charactersOutsideSjis(name).join(QString());
         if (!outside.isEmpty())
@@ -131,9 +108,6 @@ public:
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
                     .arg(kTrackRowCount)
                     .arg(leftOut_));
-        if (!folderOutside_.isEmpty())
-            notes.append(
-                QStringLiteral("フォルダ名に保存できない文字があります (%1)").arg(folderOutside_));
         if (!namesOutside_.isEmpty())
             notes.append(QStringLiteral("ファイル名に保存できない文字があります: ") +
                          namesOutside_.join(QStringLiteral(", ")));
@@ -148,14 +122,57 @@ private:
     QStringList unsupported_;
     QStringList misnamed_;
     int leftOut_ = 0;
-    QString folderOutside_;
     QStringList namesOutside_;
 };
 
-void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& notes) {
+// A song file of the folder, or a track of an album image in it.
+struct FolderSong {
+    QString path;
+    const AlbumSheet* sheet = nullptr;
+    const AlbumTrack* albumTrack = nullptr;
+};
+
+// The songs in file-name order, each album image replaced by its tracks.
+QList<FolderSong> folderSongs(const QStringList& paths, const QList<AlbumSheet>& sheets) {
+    QList<FolderSong> songs;
+    for (const QString& path : paths) {
+        const auto sheet = std::find_if(sheets.begin(), sheets.end(), [&](const AlbumSheet& s) {
+            return s.images.contains(path);
+        });
+        if (sheet == sheets.end()) {
+            songs.append({path});
+            continue;
+        }
+        for (const AlbumTrack& track : sheet->tracks)
+            if (track.imagePath == path)
+                songs.append({path, &*sheet, &track});
+    }
+    return songs;
+}
+
+// Fills the row of an album track, songNumber within the list; returns its seconds.
+int fillAlbumTrack(CdListPresenter& editor, const FolderSong& song, int songNumber,
+                   LoadNotes& notes) {
+    const std::optional<int> seconds = albumTrackSeconds(editor.decoder(), *song.albumTrack);
+    if (!seconds)
+        notes.unreadable(song.path, songFileProblem(song.path));
+    if (songNumber > kTrackRowCount)
+        return seconds.value_or(0);
+    TrackRow row = albumTrackRow(*song.sheet, *song.albumTrack);
+    row.time = FormatPlayingTime(seconds.value_or(0));
+    notes.checkName(row.fileName);
+    editor.tracks().setTrack(songNumber, row);
+    return seconds.value_or(0);
+}
+
+void fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, LoadNotes& notes) {
     int total = 0;
-    for (int i = 0; i < paths.size(); ++i) {
-        const QString& path = paths[i];
+    for (int i = 0; i < songs.size(); ++i) {
+        if (songs[i].albumTrack) {
+            total += fillAlbumTrack(editor, songs[i], i + 1, notes);
+            continue;
+        }
+        const QString& path = songs[i].path;
         const PlayingTime time =
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
@@ -167,7 +184,7 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)
             tags.title = QFileInfo(path).completeBaseName();
-        // A song whose tags are not read but whose audio is (M4A, WMA, ...) is no unreadable file.
+        // A song whose tags are not read but whose audio is (raw AAC) is no unreadable file.
         if (!time.measured || (!tagsRead && time.estimated))
             notes.unreadable(path, songFileProblem(path));
         else if (time.estimated)
@@ -182,7 +199,7 @@ void fillTracks(CdListPresenter& editor, const QStringList& paths, LoadNotes& no
         song.time = time.text;
         editor.tracks().setTrack(songNumber, song);
     }
-    notes.leftOut(int(paths.size()) - kTrackRowCount);
+    notes.leftOut(int(songs.size()) - kTrackRowCount);
     editor.showLoadTotal(total);
 }
 
@@ -202,9 +219,12 @@ std::optional<QString> loadProjectOrSongs(CdListPresenter& editor, const QString
     notes.checkOtherFiles(folder);
     if (!songs.isEmpty()) {
         editor.ClearCdList();
-        editor.disc().albumTitle = QDir(folder).dirName();
+        const QList<AlbumSheet> sheets = albumSheetsIn(folder);
+        takeSheetDiscFields(editor.disc(), sheets);
+        if (editor.disc().albumTitle.isEmpty())
+            editor.disc().albumTitle = QDir(folder).dirName();
         emit editor.discChanged();
-        fillTracks(editor, songs, notes);
+        fillTracks(editor, folderSongs(songs, sheets), notes);
         editor.rememberLoadedSongs(false);
     }
     showNotes(editor, notes);
@@ -230,7 +250,7 @@ void FillTracksFromFiles(CdListPresenter& editor, const QStringList& paths) {
     if (paths.isEmpty())
         return;
     LoadNotes notes;
-    fillTracks(editor, paths, notes);
+    fillTracks(editor, folderSongs(paths, {}), notes);
     showNotes(editor, notes);
 }
 

@@ -16,7 +16,9 @@ class CdListPresenter;
 // the disc project; without one, the folder's song files (WAV, FLAC, MP3, Ogg Vorbis and Opus,
 // M4A (AAC, ALAC), AIFF, WMA, Monkey's Audio, WavPack, TTA, Musepack, ... by their extensions
 // in any letter case) become the rows, after the list is cleared and the album title set to the
-// folder's name. A folder with neither (or one
+// folder's name. An album image that a CUE sheet beside it divides gives a row per track
+// instead, and the sheet's disc texts fill the disc fields first (albumSheetsIn). A folder with
+// neither (or one
 // that no longer exists) leaves the editor as it was. Both searches take the files in file-name
 // order. Song files whose names are no UTF-8 cannot be opened and are named in the status panel
 // instead, also when no other song loads; so are the folder's other music files (MIDI, say, or

@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileReplace.h"
 #include "platform/Mp3Infp.h"
+#include "platform/StoredTextEncoding.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,20 +66,12 @@ std::optional<QByteArray> fallbackSuffix(Mp3Infp& library) {
     return std::nullopt;
 }
 
+// A plain MP3 file takes its values in its ID3v2 tag, made when it has none.
 bool prepareMp3ForWriting(Mp3Infp& library) {
-    const quint32 tags = library.mp3_GetTagType();
-    const QString path = loadedMp3Path(library);
-    if ((tags & (TagTypeFlags::Id3v1 | TagTypeFlags::Id3v2)) == 0 && QFileInfo(path).isFile()) {
-        library.mp3_MakeId3v1(path);
-        if (!hasTag(library, TagTypeFlags::Id3v1))
-            return false;
-    }
-    if ((tags & TagTypeFlags::RiffSif) == 0) {
-        library.mp3_MakeRMP(path);
-        if (!hasTag(library, TagTypeFlags::RiffSif))
-            return false;
-    }
-    return true;
+    if (!isPlainMp3(library) || hasTag(library, TagTypeFlags::Id3v2))
+        return true;
+    library.makeId3v2(loadedMp3Path(library));
+    return hasTag(library, TagTypeFlags::Id3v2);
 }
 
 // The bytes a character takes that starts at i, in the value's own encoding.
@@ -91,7 +84,7 @@ qsizetype characterWidth(const QByteArray& value, qsizetype i, bool utf8) {
 
 // Whole characters only: at the length limit a multi-byte character is kept whole or dropped.
 QByteArray cutValue(const QByteArray& value) {
-    const bool utf8 = isMultiByteUtf8(value);
+    const bool utf8 = readsAsUtf8(value);
     qsizetype end = 0;
     while (end < value.size() && uchar(value[end]) >= 0x20) {
         const qsizetype width = characterWidth(value, end, utf8);
@@ -171,13 +164,13 @@ QByteArray GetTagValue(Mp3Infp& library, TagField field) {
 }
 
 QString tagText(const QByteArray& value) {
-    return isMultiByteUtf8(value) ? QString::fromUtf8(value) : fromSjis(value);
+    return readsAsUtf8(value) ? QString::fromUtf8(value) : fromSjis(value);
 }
 
 bool SetTagValue(Mp3Infp& library, TagField field, const QByteArray& text) {
     if (int(field) < 1 || int(field) > kWrittenTagCount)
         return false;
-    if (library.GetType() == SongFileType::Mp3 && !prepareMp3ForWriting(library))
+    if (!prepareMp3ForWriting(library))
         return false;
     return library.SetValue(tagValueName(library, field), text) == 0;
 }
@@ -231,8 +224,9 @@ TagWritePlan planTrackTags(Mp3Infp& library, const QString& path, const TrackTag
     if (std::none_of(changed.begin(), changed.end(), [](bool c) { return c; }))
         return plan;
     const bool utf8 = library.writeEncoding() == TagEncoding::Utf8;
-    // A plain MP3 file's values move into a new tag, so the unchanged ones go along as stored.
-    const bool allValues = isPlainMp3(library);
+    // A plain MP3 file without an ID3v2 tag gets one, which players then read instead of its
+    // ID3v1 or APE tag: the unchanged values go along as they read.
+    const bool allValues = isPlainMp3(library) && !hasTag(library, TagTypeFlags::Id3v2);
     for (int i = 0; i < kWrittenTagCount; ++i) {
         if (!changed[i] && !allValues)
             continue;

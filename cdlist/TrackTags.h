@@ -24,9 +24,8 @@ constexpr int kWrittenTagCount = 6;
 // and cannot be used.
 QString LibraryVersionText(Mp3Infp& library);
 
-// The value name of a field for the loaded file: WAV files and files tagged with a Vorbis
-// comment use the plain INFO ids, MP3 files the id with "_rmp" (RMP form), "_v2" (an ID3v2 tag)
-// or "_v1" (anything else).
+// The value name of a field for the loaded file: every file but an MP3 file uses the plain INFO
+// ids, MP3 files the id with "_rmp" (RMP form), "_v2" (an ID3v2 tag) or "_v1" (anything else).
 QByteArray tagValueName(Mp3Infp& library, TagField field);
 
 // A value of the loaded file, cut before its first control character and to at most 128 bytes
@@ -35,14 +34,14 @@ QByteArray tagValueName(Mp3Infp& library, TagField field);
 // tag.
 QByteArray GetTagValue(Mp3Infp& library, TagField field);
 
-// The text of a stored tag value: UTF-8 when its bytes are valid UTF-8 with a multi-byte
-// character in them (as most Linux programs write), code page 932 otherwise.
+// The text of a stored tag value: UTF-8 when its bytes read as UTF-8 (readsAsUtf8), code page
+// 932 otherwise.
 QString tagText(const QByteArray& value);
 
-// Sets a value (fields Title to Genre) of the loaded file for the next save. An MP3 file is
-// first given an ID3v1 tag when it has no ID3 tag, and then converted to RMP form, so every
-// value written to an MP3 file goes to its RIFF SIF tag. False when that fails or the library
-// refuses the value.
+// Sets a value (fields Title to Genre) of the loaded file for the next save. A plain MP3 file is
+// first given an ID3v2 tag when it has none, so its values go to its ID3v2 tag, which every
+// player reads; one in RMP form keeps taking them in its RIFF SIF tag. False when that fails or
+// the library refuses the value.
 bool SetTagValue(Mp3Infp& library, TagField field, const QByteArray& text);
 
 // The tags the CD list shows for a song.
@@ -104,8 +103,8 @@ struct TagWritePlan {
 // With compare on, a value counts as changed only when it differs from what ReadTrackTags shows
 // for the song (so a title taken from the file name is no change); an empty comment always
 // leaves the stored one. Changed values are written in the encoding the tag library names for
-// the song's tag (TagEncoding). A plain MP3 file, whose values move into its new RMP form, gets
-// all six.
+// the song's tag (TagEncoding). A plain MP3 file without an ID3v2 tag, whose values move into
+// the one it is given, gets all six.
 TagWritePlan planTrackTags(Mp3Infp& library, const QString& path, const TrackTags& tags,
                            bool compare);
 

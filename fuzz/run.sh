@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-"csv_field_w sjis_csv color_numbers code_page layout_file ini_file disc_project disc_label
-wrap_engine paragraph_file half_kana riff tag_adapter label_templates cd_audio"}
+targets=${*:-"csv_field_w sjis_csv color_numbers code_page layout_file ini_file disc_project cue_sheet
+disc_label wrap_engine paragraph_file half_kana riff tag_adapter label_templates cd_audio"}
 
 scripts/install-deps.sh --fuzz
 build=build/fuzz

@@ -1,5 +1,7 @@
 #include "platform/CodePage.h"
 
+#include "platform/StoredTextEncoding.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -287,46 +289,15 @@ constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 } // namespace
 
-bool isValidSjis(const QByteArray& bytes) {
-    bool valid = true;
-    char16_t units[2];
-    for (const char* p = bytes.cbegin(); p < bytes.cend() && valid;) {
-        const uchar b = uchar(*p);
-        if (b < 0x80 || (b >= 0xA1 && b <= 0xDF)) {
-            ++p;
-            continue;
-        }
-        // One character at a time through iconv, which refuses unassigned codes.
-        const size_t length = isSjisLeadByte(b) && p + 1 < bytes.cend() ? 2 : 1;
-        char* out = reinterpret_cast<char*>(units);
-        decoder().convert(p, length, 0, out, [&valid](char*&, const char*& in, size_t& inLeft) {
-            valid = false;
-            in += inLeft;
-            inLeft = 0;
-        });
-        p += length;
-    }
-    return valid;
-}
-
-bool isPlausibleText(const QString& text) {
-    const auto plausible = [](char32_t c) {
-        return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c >= 0x2000 && c <= 0x206F) ||
-               (c >= 0x3000 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) ||
-               (c >= 0xFF00 && c <= 0xFFEF);
-    };
-    const QList<uint> characters = text.toUcs4();
-    return std::all_of(characters.cbegin(), characters.cend(), plausible);
-}
-
 TextEncoding textEncodingOf(const QByteArray& fileBytes) {
     if (fileBytes.startsWith(kUtf8Bom))
         return TextEncoding::Utf8;
-    if (!isMultiByteUtf8(fileBytes))
-        return TextEncoding::Sjis;
-    return !isValidSjis(fileBytes) || isPlausibleText(QString::fromUtf8(fileBytes))
-               ? TextEncoding::Utf8
-               : TextEncoding::Sjis;
+    // Line breaks and tabs are no characters of a value; the rule would take them as signs of
+    // a wrong reading.
+    QByteArray text = fileBytes;
+    std::replace_if(
+        text.begin(), text.end(), [](char b) { return uchar(b) < 0x20; }, ' ');
+    return readsAsUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Sjis;
 }
 
 QByteArray withoutUtf8Bom(const QByteArray& fileBytes) {

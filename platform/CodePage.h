@@ -20,20 +20,11 @@ QString fromSjis(const QByteArray& bytes);
 // written by programs that store UTF-8, while plain ASCII reads the same either way.
 bool isMultiByteUtf8(const QByteArray& bytes);
 
-// Whether bytes read in full as code page 932: every double-byte character whole and assigned.
-bool isValidSjis(const QByteArray& bytes);
-
 // The encoding of a text file people or other programs may have written. The program's formats
 // are code page 932, but Linux editors and tools save UTF-8: a file is read as UTF-8 when it
-// starts with the UTF-8 byte-order mark, or when it is valid UTF-8 with multi-byte sequences
-// and either not valid code page 932 or plausible as UTF-8 (a short text can be valid in both).
+// starts with the UTF-8 byte-order mark, or when its text reads as UTF-8 by the rule for
+// values stored without their encoding (readsAsUtf8), line breaks aside.
 enum class TextEncoding { Sjis, Utf8 };
-
-// Whether text holds only characters of the scripts people write in: ASCII, Latin-1, general
-// punctuation, kana, kanji and full-width forms. Shift-JIS bytes read as UTF-8 give others:
-// half-width katakana pairs become Latin Extended, IPA, Greek or Cyrillic letters
-// ("ﾊｲ", CA B2, reads as "ʲ"; "ﾄｷ" as "ķ").
-bool isPlausibleText(const QString& text);
 
 TextEncoding textEncodingOf(const QByteArray& fileBytes);
 

@@ -1,10 +1,9 @@
 #include "platform/adapters/FfmpegStream.h"
 
 #include "platform/AppError.h"
+#include "platform/adapters/FfmpegInput.h"
 #include "platform/adapters/SpeakerOrder.h"
 #include "platform/codecs/MusepackHeader.h"
-
-#include <QFile>
 
 #include <optional>
 #include <vector>
@@ -20,9 +19,6 @@ extern "C" {
 namespace lccd {
 namespace {
 
-struct FormatCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
 struct CodecFreer {
     void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
 };
@@ -35,7 +31,6 @@ struct FrameFreer {
 struct ConverterFreer {
     void operator()(SwrContext* converter) const { swr_free(&converter); }
 };
-using FormatContext = std::unique_ptr<AVFormatContext, FormatCloser>;
 using CodecContext = std::unique_ptr<AVCodecContext, CodecFreer>;
 using Packet = std::unique_ptr<AVPacket, PacketFreer>;
 using Frame = std::unique_ptr<AVFrame, FrameFreer>;
@@ -60,20 +55,11 @@ struct Song {
 };
 
 std::optional<Song> openSong(const QString& path, bool refuseMpeg) {
-    // FFmpeg's own messages would go to standard error; the program tells failures itself.
-    static const bool quiet = (av_log_set_level(AV_LOG_QUIET), true);
-    Q_UNUSED(quiet);
-    // Local files only: a playlist posing as a song must not make FFmpeg reach the network.
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    AVFormatContext* opened = nullptr;
-    const int result =
-        avformat_open_input(&opened, QFile::encodeName(path).constData(), nullptr, &options);
-    av_dict_free(&options);
-    if (result < 0)
-        return std::nullopt;
     Song song;
-    song.container.reset(opened);
+    song.container = openLocalMedia(path);
+    AVFormatContext* opened = song.container.get();
+    if (opened == nullptr)
+        return std::nullopt;
     if (refuseMpeg && qstrcmp(opened->iformat->name, "mp3") == 0)
         return std::nullopt;
     if (avformat_find_stream_info(opened, nullptr) < 0)

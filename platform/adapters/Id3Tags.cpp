@@ -17,7 +17,6 @@
 #include <taglib/tfile.h>
 
 namespace lccd {
-namespace {
 
 TagFields id3v1Fields(const TagLib::ID3v1::Tag& tag) {
     return {{"INAM", rawBytes(tag.title())},
@@ -37,6 +36,8 @@ TagFields apeFields(const TagLib::APE::Tag& tag) {
             {"ICRD", tag.year() == 0 ? QByteArray() : QByteArray::number(tag.year())},
             {"IGNR", utf8Bytes(tag.genre())}};
 }
+
+namespace {
 
 // Whether the frame's text is stored as Latin-1. The encoding is compared as a number: TagLib
 // keeps an encoding byte it does not know as it is (and decodes such a text as UTF-16), and that
@@ -77,6 +78,8 @@ QByteArray id3v2Field(const TagLib::ID3v2::Tag& tag, const char* frameId) {
     return fieldBytes(text, isLatin1Frame(frame));
 }
 
+} // namespace
+
 TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag) {
     // TagLib reads an ID3v2.3 year (TYER) as a recording time (TDRC).
     const std::array<std::pair<const char*, const char*>, 6> frames = {{{"INAM", "TIT2"},
@@ -90,6 +93,8 @@ TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag) {
         fields.insert(id, id3v2Field(tag, frameId));
     return fields;
 }
+
+namespace {
 
 // A TagLib file over bytes in memory, so that a tag can be read from part of another file.
 class BytesFile : public TagLib::File {

@@ -6,7 +6,26 @@
 
 #include <optional>
 
+namespace TagLib {
+namespace APE {
+class Tag;
+}
+namespace ID3v1 {
+class Tag;
+}
+namespace ID3v2 {
+class Tag;
+}
+} // namespace TagLib
+
 namespace lccd {
+
+// The song fields of one tag, keyed by the INFO id of the same meaning. ID3 texts stored as
+// Latin-1 keep their bytes (useRawTagStrings for ID3v1); texts in a Unicode encoding, APE's
+// always, are given as UTF-8.
+TagFields id3v1Fields(const TagLib::ID3v1::Tag& tag);
+TagFields id3v2Fields(const TagLib::ID3v2::Tag& tag);
+TagFields apeFields(const TagLib::APE::Tag& tag);
 
 // The tags of a plain MP3 file, with their fields keyed by the INFO id of the same meaning.
 // Texts stored as Latin-1 keep their bytes; texts in a Unicode encoding are given as UTF-8.

@@ -51,11 +51,8 @@ int LoadedSongModule::SetValue(const QByteArray& name, const QByteArray& value) 
 int LoadedSongModule::Save(const QString& path) {
     return loaded().songs.tags.Save(path);
 }
-int LoadedSongModule::mp3_MakeId3v1(const QString& path) {
-    return loaded().songs.tags.mp3_MakeId3v1(path);
-}
-int LoadedSongModule::mp3_MakeRMP(const QString& path) {
-    return loaded().songs.tags.mp3_MakeRMP(path);
+int LoadedSongModule::makeId3v2(const QString& path) {
+    return loaded().songs.tags.makeId3v2(path);
 }
 
 std::optional<qint64> LoadedSongModule::milliseconds(const QString& path) {

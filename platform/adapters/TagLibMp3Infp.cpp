@@ -1,8 +1,9 @@
 #include "platform/adapters/TagLibMp3Infp.h"
 
-#include "platform/CodePage.h"
+#include "platform/StoredTextEncoding.h"
 #include "platform/adapters/Id3Tags.h"
 #include "platform/adapters/MediaLength.h"
+#include "platform/adapters/SongTagFile.h"
 #include "platform/adapters/VorbisCommentFile.h"
 #include "platform/codecs/CodedAudio.h"
 #include "platform/codecs/InfoTagFile.h"
@@ -16,6 +17,7 @@ namespace lccd {
 namespace {
 
 const QByteArray kRmpSuffix = QByteArrayLiteral("_rmp");
+const QByteArray kId3v2Suffix = QByteArrayLiteral("_v2");
 
 void addFields(QHash<QByteArray, QByteArray>& values, const TagFields& fields,
                const QByteArray& suffix) {
@@ -95,12 +97,19 @@ std::optional<TagLibMp3Infp::Song> TagLibMp3Infp::readSong(const QString& path) 
             return std::nullopt;
         song.type = SongFileType::Mp3;
         song.tags = id3->present;
+        if ((song.tags & TagTypeFlags::Id3v2) != 0)
+            song.writableSuffix = kId3v2Suffix;
         addFields(song.values, id3->v1, "_v1");
-        addFields(song.values, id3->v2, "_v2");
+        addFields(song.values, id3->v2, kId3v2Suffix);
         addFields(song.values, id3->ape, "_ape");
+    } else if (const std::optional<TagFields> fields = readSongTagFields(song.path)) {
+        // Known by the container's own mark: MPEG frames turn up by chance in the bytes of other
+        // formats (quiet PCM in an AIFF file is full of them), so such a file is never taken
+        // for an MP3 file.
+        song.type = SongFileType::Tagged;
+        song.writableSuffix = QByteArray();
+        addFields(song.values, *fields, *song.writableSuffix);
     } else {
-        // MPEG frames turn up by chance in the bytes of other formats (quiet PCM in an AIFF
-        // file is full of them): taken for an MP3 file, the song would be rewritten in RMP form.
         return std::nullopt;
     }
     song.values.insert("PATH", QFile::encodeName(info.absolutePath()));
@@ -127,12 +136,10 @@ QByteArray TagLibMp3Infp::GetValue(const QByteArray& name) {
 }
 
 TagEncoding TagLibMp3Infp::writeEncoding() {
-    if (!song_ || !song_->writableSuffix)
-        return TagEncoding::CodePage932; // a plain MP3 file's values go into a new INFO tag
-    if (song_->type == SongFileType::VorbisComment)
+    if (!song_ || !song_->hasInfoTag())
         return TagEncoding::Utf8;
     for (const QByteArray& id : kSongTagIds)
-        if (isMultiByteUtf8(song_->values.value(id + *song_->writableSuffix)))
+        if (readsAsUtf8(song_->values.value(id + *song_->writableSuffix)))
             return TagEncoding::Utf8;
     return TagEncoding::CodePage932;
 }
@@ -150,25 +157,18 @@ int TagLibMp3Infp::SetValue(const QByteArray& name, const QByteArray& value) {
 int TagLibMp3Infp::Save(const QString& path) {
     if (!song_ || QFileInfo(path).canonicalFilePath() != song_->path)
         return -1;
-    if (song_->held.isEmpty() && !song_->preparation)
+    if (song_->held.isEmpty())
         return 0;
-    // A plain MP3 file takes no values of its own, only the ID3v1 tag it was given.
-    if (!song_->writableSuffix && !(song_->preparation && song_->held.isEmpty()))
-        return -1;
     bool saved = false;
-    if (!song_->writableSuffix)
-        saved = saveWithId3v1Appended(song_->path);
-    else if (song_->preparation)
-        saved = saveInRmpForm(song_->path, *song_->preparation, song_->held);
+    if (song_->hasInfoTag())
+        saved = saveInfoFields(song_->path, song_->held);
     else if (song_->type == SongFileType::VorbisComment)
         saved = saveVorbisCommentFields(song_->path, song_->held);
     else
-        saved = saveInfoFields(song_->path, song_->held);
+        saved = saveSongTagFields(song_->path, song_->held);
     if (!saved)
         return -1;
-    song_->preparation.reset();
-    if (song_->writableSuffix)
-        addFields(song_->values, song_->held, *song_->writableSuffix);
+    addFields(song_->values, song_->held, *song_->writableSuffix);
     song_->held.clear();
     return 0;
 }
@@ -179,26 +179,12 @@ TagLibMp3Infp::Song* TagLibMp3Infp::loadedMp3(const QString& path) {
     return loaded ? &*song_ : nullptr;
 }
 
-int TagLibMp3Infp::mp3_MakeId3v1(const QString& path) {
+int TagLibMp3Infp::makeId3v2(const QString& path) {
     Song* song = loadedMp3(path);
-    if (song == nullptr)
+    if (song == nullptr || (song->tags & TagTypeFlags::RiffSif) != 0)
         return -1;
-    if ((song->tags & TagTypeFlags::Id3v1) == 0) {
-        song->preparing().appendId3v1 = true;
-        song->tags |= TagTypeFlags::Id3v1;
-    }
-    return 0;
-}
-
-int TagLibMp3Infp::mp3_MakeRMP(const QString& path) {
-    Song* song = loadedMp3(path);
-    if (song == nullptr)
-        return -1;
-    if ((song->tags & TagTypeFlags::RiffSif) == 0) {
-        song->preparing().fromPlainMp3 = true;
-        song->tags |= TagTypeFlags::RiffSif;
-        song->writableSuffix = kRmpSuffix;
-    }
+    song->tags |= TagTypeFlags::Id3v2;
+    song->writableSuffix = kId3v2Suffix;
     return 0;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Mp3Infp.h"
-#include "platform/codecs/RiffSif.h"
 #include "platform/codecs/SongTagFields.h"
 
 #include <QHash>
@@ -10,12 +9,12 @@
 
 namespace lccd {
 
-// The program's tag library, over TagLib: RIFF INFO of WAV files and of MP3 files in RMP form
-// and the Vorbis comment of FLAC and Ogg files (read and written), ID3v1, ID3v2 and APE tags of
-// plain MP3 files (read only). A file's kind is told by its content, not by its name. Every
-// change to a song, an MP3 file's new ID3v1 tag and RMP form included, is made by Save as one
-// new file that replaces the song only once complete and checked, and only the loaded file is
-// ever changed.
+// The program's tag library, over TagLib: RIFF INFO of WAV files and of MP3 files in RMP form,
+// the Vorbis comment of FLAC and Ogg files, the ID3v2 tag of plain MP3 files (their ID3v1 and
+// APE tags read), and the own tags of MP4, WMA, Monkey's Audio, WavPack, TTA, Musepack and AIFF
+// files (SongTagFile.h). A file's kind is told by its content, not by its name. Every change to
+// a song, a plain MP3 file's new ID3v2 tag included, is made by Save as one new file that
+// replaces the song only once complete and checked, and only the loaded file is ever changed.
 class TagLibMp3Infp : public Mp3Infp {
 public:
     static constexpr quint32 kVersion = 0x211;
@@ -28,8 +27,7 @@ public:
     TagEncoding writeEncoding() override;
     int SetValue(const QByteArray& name, const QByteArray& value) override;
     int Save(const QString& path) override;
-    int mp3_MakeId3v1(const QString& path) override;
-    int mp3_MakeRMP(const QString& path) override;
+    int makeId3v2(const QString& path) override;
 
 private:
     struct Song {
@@ -37,17 +35,15 @@ private:
         int type = SongFileType::None;
         quint32 tags = 0;
         QHash<QByteArray, QByteArray> values; // by value name
-        // The suffix of the values that can be written ("" for WAV and Vorbis comments, "_rmp"
-        // for RMP form); nothing for a plain MP3 file.
+        // The suffix of the values that can be written ("" for the formats with one tag,
+        // "_rmp" for RMP form, "_v2" for a plain MP3 file with an ID3v2 tag); nothing for a
+        // plain MP3 file without one.
         std::optional<QByteArray> writableSuffix;
         TagFields held; // by INFO id, for the next Save
-        // The ID3v1 tag and the RMP form made for an MP3 file, written with the next Save so
-        // that the song is replaced once.
-        std::optional<RmpPreparation> preparation;
-        RmpPreparation& preparing() {
-            if (!preparation)
-                preparation.emplace();
-            return *preparation;
+
+        // A WAV file, or an MP3 file in RMP form: tagged with RIFF INFO.
+        bool hasInfoTag() const {
+            return type == SongFileType::Wav || (tags & TagTypeFlags::RiffSif) != 0;
         }
     };
 

@@ -2,6 +2,7 @@
 
 #include "platform/FileReplace.h"
 #include "platform/ReplacementFile.h"
+#include "platform/adapters/SongInMemory.h"
 #include "platform/adapters/TagLibText.h"
 #include "platform/codecs/CodedAudio.h"
 
@@ -15,7 +16,6 @@
 #include <taglib/id3v2framefactory.h>
 #include <taglib/oggflacfile.h>
 #include <taglib/opusfile.h>
-#include <taglib/tbytevectorstream.h>
 #include <taglib/tfilestream.h>
 #include <taglib/vorbisfile.h>
 #include <taglib/xiphcomment.h>
@@ -106,30 +106,6 @@ void applyChanges(TagLib::Ogg::XiphComment& comment, const TagFields& changes) {
                              true);
     }
 }
-
-// The whole song, read into memory for TagLib to change: every byte of the new version is then
-// written, and checked, by the program's own writer.
-class SongInMemory {
-public:
-    explicit SongInMemory(const QString& path) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
-            if (bytes.size() == file.size())
-                stream_ = std::make_unique<TagLib::ByteVectorStream>(
-                    TagLib::ByteVector(bytes.constData(), uint(bytes.size())));
-        }
-    }
-    bool isRead() const { return stream_ != nullptr; }
-    TagLib::ByteVectorStream& stream() { return *stream_; }
-    QByteArray bytes() const {
-        const TagLib::ByteVector& data = *stream_->data();
-        return QByteArray(data.data(), qsizetype(data.size()));
-    }
-
-private:
-    std::unique_ptr<TagLib::ByteVectorStream> stream_;
-};
 
 std::optional<TagFields> fieldsOf(TagLib::IOStream& stream, CodedContainer container) {
     const CommentedSong song(stream, container);

@@ -10,19 +10,14 @@ namespace {
 
 // Formats whose audio the program plays but whose tags it does not read.
 bool hasUnreadTags(SongContainer container) {
-    switch (container) {
-    case SongContainer::Aiff:
-    case SongContainer::Mp4:
-    case SongContainer::Asf:
-    case SongContainer::Ape:
-    case SongContainer::WavPack:
-    case SongContainer::Tta:
-    case SongContainer::Musepack:
-    case SongContainer::Adts:
-        return true;
-    default:
-        return false;
-    }
+    return container == SongContainer::Adts;
+}
+
+// Formats known by a mark of their own, whose tags the program reads.
+bool hasReadTags(SongContainer container) {
+    return container != SongContainer::Unknown && container != SongContainer::Other &&
+           container != SongContainer::Wave && container != SongContainer::Rmp &&
+           container != SongContainer::Mpeg && !hasUnreadTags(container);
 }
 
 } // namespace
@@ -34,12 +29,11 @@ QString songFileProblem(const QString& path) {
     const QByteArray head = file.read(12);
     if (head.isEmpty())
         return QStringLiteral("空のファイルです");
-    if (const SongContainer container = songContainerOf(path); hasUnreadTags(container))
+    const SongContainer container = songContainerOf(path);
+    if (hasUnreadTags(container))
         return QStringLiteral("%1ファイルです").arg(songContainerName(container));
-    if (head.startsWith("fLaC"))
-        return QStringLiteral("FLACファイルとして読めません");
-    if (head.startsWith("OggS"))
-        return QStringLiteral("Oggファイルとして読めません");
+    if (hasReadTags(container))
+        return QStringLiteral("%1ファイルとして読めません").arg(songContainerName(container));
     if (head.startsWith("ID3") && head.size() >= 10 && file.seek(id3v2TagSize(head)) &&
         file.read(4) == "RIFF")
         return QStringLiteral("WAVの前にID3タグがあります");

@@ -115,17 +115,11 @@ const Writer kWriters[] = {
     {"CUE sheet", "Album.cue", someText, saveDisc},
     {"label layout", "Album.csv", someText, saveDisc},
     {"WAV tags", "song.wav", someSong, saveTitle},
-    {"ID3v1 tag for an MP3 file", "song.mp3", taglessMp3,
+    {"ID3v2 tag for an MP3 file", "song.mp3", taglessMp3,
      [](const QString& path) {
          TagLibMp3Infp library;
-         return library.Load(path) != 0 || library.mp3_MakeId3v1(path) != 0 ||
-                library.Save(path) != 0;
-     }},
-    {"RMP form of an MP3 file", "song.mp3", taglessMp3,
-     [](const QString& path) {
-         TagLibMp3Infp library;
-         return library.Load(path) != 0 || library.mp3_MakeRMP(path) != 0 ||
-                library.SetValue("INAM_rmp", "new") != 0 || library.Save(path) != 0;
+         return library.Load(path) != 0 || library.makeId3v2(path) != 0 ||
+                library.SetValue("INAM_v2", "new") != 0 || library.Save(path) != 0;
      }},
     {"PDF export", "sheet.pdf", someText,
      [](const QString& path) { return reported([&] { exportPagePdf(page(), path); }); }},

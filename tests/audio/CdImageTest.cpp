@@ -58,7 +58,8 @@ TEST_F(CdImageTest, TracksFollowEachOtherInWholeSectorsAfterTheirGaps) {
     for (const Case& disc : {Case{false, {0, 1, 2}, {0, 1, 2}, 4},
                              Case{true, {0, 151, 302}, {kGap, 151 + kGap, 302 + kGap}, 454}}) {
         SCOPED_TRACE(disc.gaps ? "gaps" : "no gaps");
-        const CdImageLayout layout = planCdImage(decoder_, {"one", "sector", "more"}, disc.gaps);
+        const CdImageLayout layout =
+            planCdImage(decoder_, {{"one"}, {"sector"}, {"more"}}, disc.gaps);
         ASSERT_EQ(layout.tracks.size(), 3);
         for (qsizetype i = 0; i < 3; ++i) {
             EXPECT_EQ(layout.tracks[i].gapStart, disc.gapStarts[i]) << i;
@@ -72,9 +73,9 @@ TEST_F(CdImageTest, TracksFollowEachOtherInWholeSectorsAfterTheirGaps) {
 TEST_F(CdImageTest, SongsLongerThanAnyDiscTogetherAreRefused) {
     const qint64 halfDisc = kCdMaxSectors / 2 * kCdSectorFrames;
     decoder_.add("half", cdSong(halfDisc, 0, 0));
-    EXPECT_NO_THROW(planCdImage(decoder_, {"half", "half"}, false));
-    EXPECT_THROW(planCdImage(decoder_, {"half", "half"}, true), AppError);
-    EXPECT_THROW(planCdImage(decoder_, {"half", "missing"}, false), AppError);
+    EXPECT_NO_THROW(planCdImage(decoder_, {{"half"}, {"half"}}, false));
+    EXPECT_THROW(planCdImage(decoder_, {{"half"}, {"half"}}, true), AppError);
+    EXPECT_THROW(planCdImage(decoder_, {{"half"}, {"missing"}}, false), AppError);
 }
 
 // The file is a plain PCM WAV file: silence in the gaps and after each song's last frame, every
@@ -84,7 +85,7 @@ TEST_F(CdImageTest, WritesEverySongWhereThePlanPutIt) {
     decoder_.add("a", cdSong(1000, 100));
     decoder_.add("short", cdSong(700, 200, 300));
     decoder_.add("b", cdSong(588, -300));
-    const CdImageLayout layout = planCdImage(decoder_, {"a", "short", "b"}, true);
+    const CdImageLayout layout = planCdImage(decoder_, {{"a"}, {"short"}, {"b"}}, true);
     EXPECT_EQ(writeCdImageWav(decoder_, layout, path("disc.wav")), QStringList{"short"});
 
     const QByteArray image = fileBytes("disc.wav");
@@ -124,7 +125,7 @@ TEST_F(CdImageTest, WritesEverySongWhereThePlanPutIt) {
 // written, and a file there before stays as it was.
 TEST_F(CdImageTest, SongThatChangedSincePlanningLeavesNoFile) {
     decoder_.add("a", cdSong(1000, 100));
-    const CdImageLayout layout = planCdImage(decoder_, {"a"}, false);
+    const CdImageLayout layout = planCdImage(decoder_, {{"a"}}, false);
     QFile before(path("disc.wav"));
     ASSERT_TRUE(before.open(QIODevice::WriteOnly));
     before.write("old image");

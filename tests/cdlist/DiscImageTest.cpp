@@ -34,10 +34,10 @@ protected:
 TEST_F(DiscImageTest, CueSheetMarksTrackStartsAndGapsInUtf8) {
     editor_.disc().albumTitle = QStringLiteral(" 海の歌 ");
     editor_.disc().discPerformer = QStringLiteral("山田 \"楽団\"");
-    const QList<DiscSong> songs = {{"a", QStringLiteral("朝\tの歌"), QStringLiteral("鈴木")},
-                                   {"b", QStringLiteral("夜"), QString()}};
+    const QList<DiscSong> songs = {{"a", QStringLiteral("朝\tの歌"), QStringLiteral("鈴木"), {}},
+                                   {"b", QStringLiteral("夜"), QString(), {}}};
     CdImageLayout layout;
-    layout.tracks = {{"a", 0, 150, 76}, {"b", 226, 376, 4501}};
+    layout.tracks = {{{"a"}, 0, 150, 76}, {{"b"}, 226, 376, 4501}};
     layout.sectors = 4877;
     EXPECT_EQ(QString::fromUtf8(discImageCueSheet(editor_.disc(), songs, layout, "disc.wav")),
               QStringLiteral("PERFORMER \"山田 '楽団'\"\r\n"
@@ -53,7 +53,7 @@ TEST_F(DiscImageTest, CueSheetMarksTrackStartsAndGapsInUtf8) {
                              "    INDEX 00 00:03:01\r\n"
                              "    INDEX 01 00:05:01\r\n"));
 
-    layout.tracks = {{"a", 0, 0, 76}, {"b", 76, 76, 4501}};
+    layout.tracks = {{{"a"}, 0, 0, 76}, {{"b"}, 76, 76, 4501}};
     editor_.disc().discPerformer.clear();
     const QString plain =
         QString::fromUtf8(discImageCueSheet(editor_.disc(), songs, layout, "disc.wav"));

@@ -10,6 +10,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
@@ -213,6 +214,21 @@ TEST_F(DiscSaveCommandTest, CharactersTheFilesCannotHoldStopOrAskFirst) {
     EXPECT_TRUE(test::fileBytes(editor_.disc().folderPath + QStringLiteral("/Caf\u00e9 \u301c.txt"))
                     .startsWith("TITLE:Caf? "));
     EXPECT_TRUE(editor_.status().text().startsWith(QStringLiteral("保存しました: ")));
+}
+
+// The folder's own path is written into none of the disc's files, so characters code page 932
+// lacks there stop nothing.
+TEST_F(DiscSaveCommandTest, FolderPathOutsideTheCodePageIsSaved) {
+    const QString folder = path(QStringLiteral("\u00c9t\u00e9/CD1"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    test::writeTestWav(folder + QStringLiteral("/01.wav"), 8000, {8000, 1, 8});
+    editor_.disc().setFolderPath(folder);
+    setSongs({song(QStringLiteral("One"), {}, "01.wav")});
+    ASSERT_TRUE(save_.run(settings_));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    const QByteArray cue = test::fileBytes(folder + QStringLiteral("/Album.cue"));
+    EXPECT_TRUE(cue.contains("FILE \"01.wav\" WAVE")) << cue.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/Album.txt")));
 }
 
 // The CD-TEXT file beside the CUE sheet is the one cdrecord-family burners take: cdrskin reads

@@ -132,8 +132,8 @@ TEST_F(FolderLoaderTest, UnreadableFilesKeepTheirRowsAndAreNamed) {
     for (int r = 1; r <= 4; ++r)
         EXPECT_EQ(row(r).title, titles[r - 1]);
     EXPECT_EQ(editor_.status().text(),
-              QStringLiteral("読み込めなかったファイル: 02.wav (AIFFファイルです), 03.wav "
-                             "(空のファイルです)"));
+              QStringLiteral("読み込めなかったファイル: 02.wav (AIFFファイルとして読めません), "
+                             "03.wav (空のファイルです)"));
     EXPECT_EQ(editor_.RecountTracks(), 4);
 }
 
@@ -214,10 +214,9 @@ TEST_F(FolderLoaderTest, SongsOfOtherFormatsListWithTheirLengthsAndOtherMusicIsN
     }
     EXPECT_EQ(row(names.size() + 1), TrackRow());
     EXPECT_EQ(editor_.status().text(),
-              QStringLiteral("タグを読めないため曲名をファイル名にしたファイル: ") +
-                  names.join(", ") +
-                  QStringLiteral(" / 対応していない形式のため読み込まなかったファイル: o.mid / "
-                                 "曲の拡張子ではないため読み込まなかった音楽ファイル: p.m4a.bak"));
+              QStringLiteral("タグを読めないため曲名をファイル名にしたファイル: n.aac / "
+                             "対応していない形式のため読み込まなかったファイル: o.mid / "
+                             "曲の拡張子ではないため読み込まなかった音楽ファイル: p.m4a.bak"));
 }
 
 // A name whose bytes are no UTF-8 (Shift-JIS from a Windows archive) cannot be opened again by

@@ -7,6 +7,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 // A music folder as Linux tools write it, judged by those tools: ffmpeg writes the songs (UTF-8
 // tags, one streamed to a pipe, one cut short), ffprobe reads back what the save left.
@@ -206,6 +207,56 @@ TEST_F(RealMusicFolderTest, EveryFormatAsItsOwnToolsSeeIt) {
         EXPECT_EQ(audioHash(name), hashes[name]);
     }
     EXPECT_EQ(test::fileBytes(path("2 natsu.mp3")), before["2 natsu.mp3"]);
+}
+
+// M4A (AAC, ALAC), AIFF, WMA, WavPack, TTA and Musepack songs as ffmpeg, wavpack and mpcenc
+// tag them: each lists with its title, an unedited save leaves every byte, and a title edit
+// changes only the title, as ffprobe reads it, and not the decoded audio. Monkey's Audio files
+// share the APE tag writer of WavPack, Musepack and TTA files; no tool of the system writes
+// them.
+TEST_F(RealMusicFolderTest, OtherFormatsAsTheirOwnToolsSeeThem) {
+    if (!test::toolInstalled("wavpack") || !test::toolInstalled("mpcenc"))
+        GTEST_SKIP() << "wavpack and musepack-tools are needed";
+    const QTemporaryDir sources;
+    const QString tone = sources.filePath("tone.wav");
+    ASSERT_TRUE(test::makeToneSong(tone, 2.5, {44100, 2, 16}));
+    const QStringList names = {"1.m4a", "2.alac.m4a",   "3.aiff", "4.wma",
+                               "5.wv",  "6.wavpack.wv", "7.tta",  "8.mpc"};
+    QMap<QString, QByteArray> before;
+    QMap<QString, QString> hashes;
+    for (const QString& name : names) {
+        ASSERT_TRUE(test::encodeOtherFormat(tone, path(name),
+                                            {QStringLiteral("title=歌 ") + name.left(1),
+                                             QStringLiteral("artist=山田太郎"),
+                                             QStringLiteral("comment=my note")}))
+            << name.toStdString();
+        before[name] = test::fileBytes(path(name));
+        hashes[name] = audioHash(name);
+    }
+
+    LoadFolder(editor_, dir_.path());
+    for (int r = 1; r <= names.size(); ++r) {
+        SCOPED_TRACE(names[r - 1].toStdString());
+        EXPECT_EQ(editor_.tracks().track(r).title, QStringLiteral("歌 %1").arg(r));
+        EXPECT_EQ(editor_.tracks().track(r).performer, QStringLiteral("山田太郎"));
+        EXPECT_EQ(editor_.tracks().track(r).time, QStringLiteral("000:02"));
+    }
+
+    save(); // nothing edited
+    for (const QString& name : names)
+        EXPECT_EQ(test::fileBytes(path(name)), before[name]) << name.toStdString();
+
+    for (int r = 1; r <= names.size(); ++r)
+        editor_.tracks().setField(r, TrackColumn::Title, QStringLiteral("新しい歌 %1 é").arg(r));
+    save();
+    for (int r = 1; r <= names.size(); ++r) {
+        const QString& name = names[r - 1];
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(probe(name, "format_tags=title"), QStringLiteral("新しい歌 %1 é").arg(r));
+        EXPECT_EQ(probe(name, "format_tags=artist"), QStringLiteral("山田太郎"));
+        EXPECT_EQ(probe(name, "format_tags=comment"), QStringLiteral("my note"));
+        EXPECT_EQ(audioHash(name), hashes[name]);
+    }
 }
 
 } // namespace

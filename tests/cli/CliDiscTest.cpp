@@ -253,7 +253,7 @@ TEST(CliDiscTest, UnreadableSongsAreNamedAndLossyValuesNeedTheOption) {
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("Not Music file\n")));
     EXPECT_TRUE(refused.err.contains(
-        QStringLiteral("読み込めなかったファイル: 02b.wav (AIFFファイルです)")))
+        QStringLiteral("読み込めなかったファイル: 02b.wav (AIFFファイルとして読めません)")))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains(QStringLiteral("アルバム (\u00e9)")));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 4);

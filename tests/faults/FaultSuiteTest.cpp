@@ -120,6 +120,8 @@ const Writer kWriters[] = {
     {"tags_flac", [](const QString& f) { return tagWriter(f, "01.flac"); }, "01.flac"},
     {"tags_mp3", [](const QString& f) { return tagWriter(f, "01.mp3"); }, "01.mp3"},
     {"tags_ogg", [](const QString& f) { return tagWriter(f, "01.ogg"); }, "01.ogg"},
+    {"tags_m4a", [](const QString& f) { return tagWriter(f, "01.m4a"); }, "01.m4a"},
+    {"tags_wv", [](const QString& f) { return tagWriter(f, "01.wv"); }, "01.wv"},
 };
 
 // What each kind of call is failed with. After a short write a writer may carry on and

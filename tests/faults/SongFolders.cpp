@@ -29,12 +29,14 @@ bool makeSongFolder(const QString& folder, const char* song) {
     bool made = false;
     if (path.endsWith(QLatin1String(".mp3"))) {
         made = makeVbrMp3WithoutXing(path, 1);
-    } else if (path.endsWith(QLatin1String(".ogg"))) {
-        const QString source = pathIn(folder, "source.wav");
-        made = makeToneSong(source, 1, {}) && encodeWithFfmpeg(source, path);
-        QFile::remove(source);
-    } else {
+    } else if (path.endsWith(QLatin1String(".wav")) || path.endsWith(QLatin1String(".flac"))) {
         made = makeToneSong(path, 1, {});
+    } else {
+        const QString source = pathIn(folder, "source.wav");
+        made = makeToneSong(source, 1, {}) &&
+               (path.endsWith(QLatin1String(".ogg")) ? encodeWithFfmpeg(source, path)
+                                                     : encodeOtherFormat(source, path));
+        QFile::remove(source);
     }
     writeProject(folder, {QString::fromUtf8(song)});
     return made;

@@ -12,8 +12,9 @@ QString pathIn(const QString& folder, const char* name);
 // the song's own (empty) tags do not hold, so that a tag save has something to write.
 void writeProject(const QString& folder, const QStringList& songs);
 
-// A second of tone in the format of the name's extension (.wav, .flac, .mp3, .ogg) made by
-// sox, lame or ffmpeg, and the project naming it; false when an encoder failed.
+// A second of tone in the format of the name's extension (.wav, .flac, .mp3, .ogg, and the
+// others encodeOtherFormat makes) made by sox, lame, ffmpeg, wavpack or mpcenc, and the project
+// naming it; false when an encoder failed.
 bool makeSongFolder(const QString& folder, const char* song);
 
 } // namespace lccd::test

@@ -106,7 +106,7 @@ TEST(TextEncodingTest, FileEncodingFromBomAndValidity) {
         {"plain ascii,1,2", TextEncoding::Sjis},
         {toSjis(QStringLiteral("春の海,矩形")), TextEncoding::Sjis},
         {toSjis(QStringLiteral("ﾊｲ")), TextEncoding::Sjis}, // CA B2 is valid UTF-8 too
-        {toSjis(QStringLiteral("ﾄｷﾒｷ")), TextEncoding::Sjis},
+        {toSjis(QStringLiteral("ﾄｷﾒｷ\r\nﾊｲ,1")), TextEncoding::Sjis},
         {QStringLiteral("春の海,矩形").toUtf8(), TextEncoding::Utf8},
         {QStringLiteral("Café").toUtf8(), TextEncoding::Utf8},
         {"\xEF\xBB\xBF"

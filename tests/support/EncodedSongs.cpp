@@ -65,15 +65,27 @@ bool makeSilentLayoutSong(const QString& path, const QString& layout) {
          QStringLiteral("-t"), QStringLiteral("1"), path});
 }
 
-bool encodeOtherFormat(const QString& source, const QString& path) {
+bool encodeOtherFormat(const QString& source, const QString& path, const QStringList& tags) {
+    QStringList tagging;
+    for (const QString& tag : tags) {
+        const QString key = tag.section(QLatin1Char('='), 0, 0);
+        const QString value = tag.section(QLatin1Char('='), 1);
+        if (path.endsWith(QLatin1String(".mpc")))
+            tagging << QStringLiteral("--") + key << value;
+        else if (path.endsWith(QLatin1String(".wavpack.wv")))
+            tagging << QStringLiteral("-w") << key + QLatin1Char('=') + value;
+        else
+            tagging << QStringLiteral("-metadata") << tag;
+    }
     if (path.endsWith(QLatin1String(".mpc")))
         return runToolSucceeded(
             QStringLiteral("mpcenc"),
-            {QStringLiteral("--silent"), QStringLiteral("--overwrite"), source, path});
+            QStringList{QStringLiteral("--silent"), QStringLiteral("--overwrite")} + tagging +
+                QStringList{source, path});
     if (path.endsWith(QLatin1String(".wavpack.wv")))
-        return runToolSucceeded(
-            QStringLiteral("wavpack"),
-            {QStringLiteral("-q"), QStringLiteral("-y"), source, QStringLiteral("-o"), path});
+        return runToolSucceeded(QStringLiteral("wavpack"),
+                                QStringList{QStringLiteral("-q"), QStringLiteral("-y")} + tagging +
+                                    QStringList{source, QStringLiteral("-o"), path});
     QStringList codec;
     if (path.endsWith(QLatin1String(".alac.m4a")))
         codec = {QStringLiteral("-c:a"), QStringLiteral("alac")};
@@ -82,10 +94,13 @@ bool encodeOtherFormat(const QString& source, const QString& path) {
     else if (path.endsWith(QLatin1String(".aifc")))
         codec = {QStringLiteral("-c:a"), QStringLiteral("pcm_f32be"), QStringLiteral("-f"),
                  QStringLiteral("aiff")};
+    if (!tags.isEmpty() &&
+        (path.endsWith(QLatin1String(".aiff")) || path.endsWith(QLatin1String(".aifc"))))
+        codec << QStringLiteral("-write_id3v2") << QStringLiteral("1");
     return runToolSucceeded(QStringLiteral("ffmpeg"),
                             QStringList{QStringLiteral("-v"), QStringLiteral("error"),
                                         QStringLiteral("-y"), QStringLiteral("-i"), source} +
-                                codec + QStringList{path});
+                                codec + tagging + QStringList{path});
 }
 
 } // namespace lccd::test

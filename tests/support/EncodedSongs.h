@@ -30,6 +30,8 @@ bool makeSilentLayoutSong(const QString& path, const QString& layout);
 // Encodes a WAV song as users' other tools make them, by the end of the file name: ".alac.m4a"
 // ALAC and ".m4a" AAC in MP4, ".aiff" 16-bit AIFF, ".aifc" 32-bit float AIFF-C, ".wma" WMA 2,
 // ".wavpack.wv" by wavpack and ".wv" by ffmpeg, ".tta", ".aac" (ADTS) by ffmpeg, ".mpc" by mpcenc.
-bool encodeOtherFormat(const QString& source, const QString& path);
+// tags ("title=...", "artist=...") are written as each tool tags its files (an ID3v2 chunk for
+// AIFF, APE tags for WavPack, TTA and Musepack).
+bool encodeOtherFormat(const QString& source, const QString& path, const QStringList& tags = {});
 
 } // namespace lccd::test

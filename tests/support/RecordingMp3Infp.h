@@ -29,8 +29,7 @@ public:
         saves.append(path);
         return library_.Save(path);
     }
-    int mp3_MakeId3v1(const QString& path) override { return library_.mp3_MakeId3v1(path); }
-    int mp3_MakeRMP(const QString& path) override { return library_.mp3_MakeRMP(path); }
+    int makeId3v2(const QString& path) override { return library_.makeId3v2(path); }
 
     QList<QByteArray> valueNames; // every GetValue, in order
     QList<QByteArray> setNames;   // every SetValue, in order

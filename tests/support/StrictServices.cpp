@@ -101,11 +101,7 @@ int StrictTags::Save(const QString& path) {
     unexpected("the tag library", path);
     return -1;
 }
-int StrictTags::mp3_MakeId3v1(const QString& path) {
-    unexpected("the tag library", path);
-    return -1;
-}
-int StrictTags::mp3_MakeRMP(const QString& path) {
+int StrictTags::makeId3v2(const QString& path) {
     unexpected("the tag library", path);
     return -1;
 }

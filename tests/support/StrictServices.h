@@ -44,8 +44,7 @@ public:
     TagEncoding writeEncoding() override;
     int SetValue(const QByteArray& name, const QByteArray& value) override;
     int Save(const QString& path) override;
-    int mp3_MakeId3v1(const QString& path) override;
-    int mp3_MakeRMP(const QString& path) override;
+    int makeId3v2(const QString& path) override;
 };
 
 class StrictLengths final : public MediaLengths {
