@@ -42,11 +42,14 @@ ColorComboBox::ColorComboBox(ColorValue defaultColor, QWidget* parent) : QComboB
         addColor(QString::fromLatin1(extra.name), extra.value);
     for (int i = 0; i < kSystemColorCount; ++i)
         addColor(QString::fromUtf16(systemColorNames()[i]), systemColor(i));
-    addColor(QStringLiteral("カスタム..."), kColorBlack);
+    namedCount_ = count();
+    // Opens the color chooser; it holds no color of its own.
+    addItem(QStringLiteral("その他の色..."));
     setMaxVisibleItems(20);
+    previousIndex_ = 0;
     connect(this, &QComboBox::activated, this, &ColorComboBox::entryChosen);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
+        if (index >= 0 && index != otherIndex())
             Q_EMIT colorChanged(itemData(index, kValueRole).toUInt());
     });
 }
@@ -55,34 +58,43 @@ void ColorComboBox::addColor(const QString& name, ColorValue value) {
     addItem(swatch(value), name, QVariant::fromValue(value));
 }
 
+int ColorComboBox::customIndex() const {
+    return count() > namedCount_ + 1 ? namedCount_ : -1;
+}
+
 void ColorComboBox::setColorValue(ColorValue value) {
     // The default entry is not chosen for a color that a named entry has.
-    for (int i = 1; i < customIndex(); ++i)
+    for (int i = 1; i < namedCount_; ++i)
         if (itemData(i, kValueRole).toUInt() == value) {
             setCurrentIndex(i);
             previousIndex_ = i;
             return;
         }
-    setItemData(customIndex(), QVariant::fromValue(value), kValueRole);
-    setItemIcon(customIndex(), swatch(value));
-    setItemText(customIndex(), colorToText(value));
-    setCurrentIndex(customIndex());
-    previousIndex_ = customIndex();
+    // Any other color has an entry of its own, named as the row writes it ("$00BBGGRR").
+    if (customIndex() < 0)
+        insertItem(namedCount_, QString());
+    const int custom = customIndex();
+    setItemData(custom, QVariant::fromValue(value), kValueRole);
+    setItemIcon(custom, swatch(value));
+    setItemText(custom, colorToText(value));
+    setCurrentIndex(custom);
+    previousIndex_ = custom;
     Q_EMIT colorChanged(value);
 }
 
 std::optional<ColorValue> ColorComboBox::colorValue() const {
-    if (currentIndex() < 0)
+    const int index = currentIndex() == otherIndex() ? previousIndex_ : currentIndex();
+    if (index < 0)
         return std::nullopt;
-    return itemData(currentIndex(), kValueRole).toUInt();
+    return itemData(index, kValueRole).toUInt();
 }
 
 void ColorComboBox::entryChosen(int index) {
-    if (index != customIndex()) {
+    if (index != otherIndex()) {
         previousIndex_ = index;
         return;
     }
-    const QColor current = toQColor(itemData(index, kValueRole).toUInt());
+    const QColor current = toQColor(colorValue().value_or(kColorBlack));
     const std::optional<QColor> chosen = dialogs().chooseColor(current);
     if (!chosen) {
         setCurrentIndex(previousIndex_);

@@ -36,6 +36,9 @@ AppSettings LoadSettings(const QString& iniPath) {
     s.width = readInteger(ini, kForm, QStringLiteral("Width"), s.width);
     s.height = readInteger(ini, kForm, QStringLiteral("Height"), s.height);
     s.windowState = readInteger(ini, kForm, QStringLiteral("WindowState"), s.windowState);
+    const int zoom = readInteger(ini, kForm, QStringLiteral("Zoom"), s.zoom);
+    if (zoom >= 25 && zoom <= 200)
+        s.zoom = zoom;
     s.hoseiX = readInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
     s.hoseiY = readInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
     s.templateName = ini.readString(kJacket, QStringLiteral("Template"), s.templateName);
@@ -56,6 +59,7 @@ void SaveSettings(const QString& iniPath, const AppSettings& s) {
     writeInteger(ini, kForm, QStringLiteral("Left"), s.left);
     writeInteger(ini, kForm, QStringLiteral("Width"), s.width);
     writeInteger(ini, kForm, QStringLiteral("Height"), s.height);
+    writeInteger(ini, kForm, QStringLiteral("Zoom"), s.zoom);
     writeInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
     writeInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
     ini.writeString(kJacket, QStringLiteral("Template"), s.templateName);

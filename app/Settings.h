@@ -11,6 +11,7 @@ struct AppSettings {
     int width = 870;
     int height = 606;
     int windowState = 0; // 0 normal, 1 minimised, 2 maximised
+    int zoom = 75;       // preview zoom, percent (25-200)
     int hoseiX = 0;      // print corrections, layout units
     int hoseiY = 0;
     QString templateName = QStringLiteral("LcJacketStd.lct");

@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/EditItem.h"
+#include "app/LayoutListView.h"
 #include "app/PrinterPanel.h"
 #include "app/UiFont.h"
 #include "app/Version.h"
@@ -29,15 +30,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -45,6 +50,9 @@
 #include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTableView>
+#include <QUndoStack>
+#include <QUrl>
+#include <QWheelEvent>
 
 namespace lccd {
 
@@ -69,6 +77,9 @@ TForm1::TForm1(const ProgramPaths& paths, const Services& services, QWidget* par
 TForm1::~TForm1() {
     FormDestroy();
     qApp->removeEventFilter(this);
+    // The children go after this window: what they tell as they go is no longer heard.
+    undoStack_->disconnect(this);
+    layoutList_->disconnect(this);
 }
 
 void TForm1::FormDestroy() {
@@ -91,6 +102,7 @@ void TForm1::connectCommands() {
     on("INIQ1", &TForm1::INIQ1Click);
     on("INIS1", &TForm1::INIS1Click);
     on("CSVV1", &TForm1::CSVV1Click);
+    on("Save1", &TForm1::saveClick);
     on("Export1", &TForm1::exportSheetClick);
     on("C1", &TForm1::C1Click);
     on("Print1", &TForm1::Print1Click);
@@ -123,13 +135,68 @@ void TForm1::connectCommands() {
     connect(Button2, &QPushButton::clicked, this, [this] { command([this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this, &QWidget::close);
     connect(GaugeBar1, &QSlider::valueChanged, this, &TForm1::GaugeBar1Change);
-    connect(spnHoseiX, &QSpinBox::valueChanged, LcPrnPrev1, &TLcPrnPrev::setHoseiX);
-    connect(spnHoseiY, &QSpinBox::valueChanged, LcPrnPrev1, &TLcPrnPrev::setHoseiY);
+    connect(edtPrevXZoom, &QLineEdit::editingFinished, this, &TForm1::zoomBoxEdited);
+    const std::pair<const char*, int> zooms[] = {{"ZoomIn1", 10}, {"ZoomOut1", -10}};
+    for (const auto& [name, step] : zooms)
+        connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, step = step] { zoomBy(step); });
+    connect(findChild<QAction*>(QStringLiteral("Zoom1001")), &QAction::triggered, this,
+            [this] { GaugeBar1->setValue(100); });
+    // The offsets move the page at once.
+    connect(spnHoseiX, &QSpinBox::valueChanged, this, [this](int units) {
+        LcPrnPrev1->setHoseiX(units);
+        requestRedraw(true);
+    });
+    connect(spnHoseiY, &QSpinBox::valueChanged, this, [this](int units) {
+        LcPrnPrev1->setHoseiY(units);
+        requestRedraw(true);
+    });
     connect(ComboBox1, &QComboBox::activated, this,
             [this] { command([this] { ComboBox1Change(); }); });
     for (QRadioButton* button : {rdoTateoki, rdoYokooki})
         connect(button, &QRadioButton::clicked, this,
                 [this] { command([this] { rdoTateokiClick(); }); });
+    connect(undoAction_, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(redoAction_, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    auto showSteps = [this] {
+        const QString undo = undoStack_->undoText();
+        const QString redo = undoStack_->redoText();
+        undoAction_->setText(undo.isEmpty() ? QStringLiteral("元に戻す(&Z)")
+                                            : QStringLiteral("「%1」を元に戻す(&Z)").arg(undo));
+        redoAction_->setText(redo.isEmpty() ? QStringLiteral("やり直し(&Y)")
+                                            : QStringLiteral("「%1」をやり直す(&Y)").arg(redo));
+        undoAction_->setEnabled(undoStack_->canUndo());
+        redoAction_->setEnabled(undoStack_->canRedo());
+    };
+    connect(undoStack_, &QUndoStack::indexChanged, this, showSteps);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, showSteps);
+    showSteps();
+    editor_->rowTouched = [this](int row) {
+        if (row >= 0)
+            selectRow(row);
+        else
+            TntListView1->clearSelection();
+    };
+
+    // Every change of the rows redraws the preview and may mark the title.
+    connect(layoutList_, &LayoutList::rowsInserted, this, &TForm1::listChanged);
+    connect(layoutList_, &LayoutList::rowsRemoved, this, &TForm1::listChanged);
+    connect(layoutList_, &LayoutList::rowsMoved, this, &TForm1::listChanged);
+    connect(layoutList_, &LayoutList::dataChanged, this, &TForm1::listChanged);
+    connect(layoutList_, &LayoutList::modelReset, this, &TForm1::listChanged);
+    connect(layoutList_, &LayoutList::printTicked, this, [this](int row, const LayoutItem& before) {
+        editor_->recordChangedRow(row, before, ListStep::Print);
+    });
+    connect(TntListView1, &LayoutListView::editRequested, this,
+            [this](int row) { command([=, this] { editRow(row); }); });
+    connect(TntListView1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
+        // A double click on the check box or icon only ticks.
+        if (at.column() == 0 && doubleClickX_ < labelLeft(at))
+            return;
+        command([=, this] { editRow(at.row()); });
+    });
+    connect(TntListView1, &LayoutListView::moveRequested, this,
+            [this](int from, int before) { command([=, this] { dropRow(from, before); }); });
     qApp->installEventFilter(this);
 }
 
@@ -153,10 +220,14 @@ void TForm1::FormCreate() {
     GaugeBar1Change(75);
     command([this] { settings_ = LoadSettings(paths_.iniPath); });
     applySettingsToWindow();
+    GaugeBar1->setValue(settings_.zoom);
     command([this] { RefreshPrinterInfo(); });
     LcPrnPrev1->setHoseiX(spnHoseiX->value());
     LcPrnPrev1->setHoseiY(spnHoseiY->value());
     command([this] { loadLayoutFromIni(); });
+    setListOrigin(ListOrigin::Ini);
+    // The window's own start draws at its first showing.
+    redrawPending_ = false;
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -199,14 +270,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::mayClose() {
-    if (layoutList_->items() == savedRows_)
+    return mayDiscardList();
+}
+
+bool TForm1::isListModified() const {
+    return layoutList_->items() != savedRows_;
+}
+
+bool TForm1::mayDiscardList() {
+    if (!isListModified())
         return true;
     switch (dialogs().messageBox(QStringLiteral("変更を保存しますか"), applicationTitle(),
                                  MessageBoxType::YesNoCancel | MessageBoxType::IconQuestion)) {
     case DialogResult::Yes:
-        // Stored where the next start finds it; a failed store keeps the window open.
-        INIS1Click();
-        return true;
+        // A failed save throws and so keeps the list.
+        return saveList();
     case DialogResult::No:
         return true;
     default:
@@ -214,8 +292,49 @@ bool TForm1::mayClose() {
     }
 }
 
+bool TForm1::saveList() {
+    switch (origin_) {
+    case ListOrigin::Csv:
+        writeLayoutFile(originPath_, layoutList_->items());
+        markListSaved();
+        showSaved(originPath_);
+        return true;
+    case ListOrigin::Ini:
+        // Stored where the next start finds it.
+        INIS1Click();
+        return true;
+    case ListOrigin::None:
+        break;
+    }
+    return SaveLayoutFile();
+}
+
+void TForm1::saveClick() {
+    saveList();
+}
+
+void TForm1::setListOrigin(ListOrigin origin, const QString& path) {
+    origin_ = origin;
+    originPath_ = origin == ListOrigin::Csv ? path : QString();
+    updateTitle();
+}
+
+void TForm1::updateTitle() {
+    QString name = QStringLiteral("無題");
+    if (origin_ == ListOrigin::Csv)
+        name = QFileInfo(originPath_).fileName();
+    else if (origin_ == ListOrigin::Ini)
+        name = QFileInfo(paths_.iniPath).fileName();
+    QString title = name + QStringLiteral("[*] - ") + applicationTitle();
+    if (!layoutTitle_.isEmpty())
+        title += QStringLiteral(" - ") + layoutTitle_;
+    setWindowTitle(title);
+    setWindowModified(isListModified());
+}
+
 void TForm1::markListSaved() {
     savedRows_ = layoutList_->items();
+    updateTitle();
 }
 
 void TForm1::showSaved(const QString& path) {
@@ -229,7 +348,6 @@ void TForm1::FormShow() {
 }
 
 void TForm1::applySettingsToWindow() {
-    setWindowTitle(applicationTitle());
     move(settings_.left, settings_.top);
     resize(settings_.width, settings_.height);
     if (settings_.windowState == 2)
@@ -249,6 +367,7 @@ AppSettings TForm1::settingsFromWindow() const {
     s.height = frameGeometry().height();
     s.hoseiX = spnHoseiX->value();
     s.hoseiY = spnHoseiY->value();
+    s.zoom = GaugeBar1->value();
     return s;
 }
 
@@ -259,6 +378,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         FormKeyUp();
     else if (event->type() == QEvent::MouseButtonPress && watched == TntListView1->viewport())
         TntListView1MouseDown(*static_cast<QMouseEvent*>(event));
+    else if (event->type() == QEvent::MouseButtonDblClick && watched == TntListView1->viewport())
+        doubleClickX_ = static_cast<QMouseEvent*>(event)->position().toPoint().x();
+    else if (event->type() == QEvent::Wheel &&
+             (watched == LcPrnPrev1 || watched == ScrollBox1->viewport())) {
+        // Ctrl and the wheel zoom the preview, a notch 10 percent.
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            wheelRemainder_ += wheel->angleDelta().y();
+            const int notches = wheelRemainder_ / 120;
+            wheelRemainder_ -= notches * 120;
+            if (notches != 0)
+                zoomBy(10 * notches);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && watched == edtPrevXZoom &&
+               !edtPrevXZoom->hasAcceptableInput()) {
+        // A zoom typed half is not kept.
+        edtPrevXZoom->setText(QString::number(GaugeBar1->value()));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -291,8 +429,10 @@ void TForm1::TntListView1MouseDown(const QMouseEvent& press) {
     const QModelIndex index = TntListView1->indexAt(at);
     if (!index.isValid() || index.column() != 0 || at.x() >= labelLeft(index))
         return;
+    const LayoutItem before = layoutList_->item(index.row());
     layoutList_->setField(index.row(), Field::Print,
                           yesNo(index.data(Qt::CheckStateRole).toInt() == Qt::Checked));
+    editor_->recordChangedRow(index.row(), before, ListStep::Print);
 }
 
 int TForm1::labelLeft(const QModelIndex& index) const {
@@ -313,12 +453,12 @@ int TForm1::labelLeft(const QModelIndex& index) const {
 
 // ---- Layout files and the INI store
 
-void TForm1::OpenLayoutFile() {
+bool TForm1::OpenLayoutFile() {
     if (currentLayoutPath_.isEmpty()) {
         const std::optional<QString> chosen =
             dialogs().openFile({QString(), layoutFileFilter(), QString()});
         if (!chosen)
-            return;
+            return false;
         currentLayoutPath_ = *chosen;
     }
     const LayoutFileRead read = readLayoutFile(currentLayoutPath_);
@@ -327,43 +467,67 @@ void TForm1::OpenLayoutFile() {
     // A file that is no layout file is passed over without a word, as it always has been.
     if (!read.content) {
         currentLayoutPath_.clear();
-        return;
+        return false;
     }
-    layoutList_->clear();
-    for (const QString& line : read.content->rowLines)
-        AddLayoutRow(line, read.content->headerFieldCount);
+    {
+        ++loading_;
+        const auto loaded = qScopeGuard([this] { --loading_; });
+        layoutList_->clear();
+        for (const QString& line : read.content->rowLines)
+            AddLayoutRow(line, read.content->headerFieldCount);
+    }
+    undoStack_->clear();
     markListSaved();
     if (read.content->utf8)
         statusPanels[2]->setText(readAsUtf8Note(currentLayoutPath_));
+    setListOrigin(ListOrigin::Csv, currentLayoutPath_);
+    return true;
 }
 
-void TForm1::SaveLayoutFile() {
+bool TForm1::SaveLayoutFile() {
     const std::optional<QString> chosen =
-        dialogs().saveFile({QString(), layoutFileFilter(), currentLayoutPath_});
+        dialogs().saveFile({QString(), layoutFileFilter(),
+                            origin_ == ListOrigin::Csv ? originPath_ : currentLayoutPath_});
     if (!chosen)
-        return;
+        return false;
     // The dialog asked about the name as chosen; a name that gets ".csv" only now is asked
     // about here.
     const QString path = layoutSavePath(*chosen);
     if (path != *chosen && !confirmReplace(path))
-        return;
+        return false;
     writeLayoutFile(path, layoutList_->items());
+    // The list is now that file's.
+    origin_ = ListOrigin::Csv;
+    originPath_ = path;
     markListSaved();
     showSaved(path);
+    return true;
 }
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
     const std::optional<LoadedSettingsRow> settingsRow =
         appendLoadedRow(*layoutList_, surface(), paperNames(), line, fieldCount);
-    if (!settingsRow)
-        return;
-    if (settingsRow->title)
-        setWindowTitle(applicationTitle() + QStringLiteral(" - ") + *settingsRow->title);
-    if (settingsRow->paperIndex >= 0) {
-        (settingsRow->portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
+    if (settingsRow)
+        showLoadedSettingsRow(*settingsRow);
+}
+
+void TForm1::showLoadedSettingsRow(const LoadedSettingsRow& settingsRow) {
+    if (settingsRow.title) {
+        layoutTitle_ = *settingsRow.title;
+        updateTitle();
+    }
+    if (settingsRow.paperIndex >= 0) {
+        (settingsRow.portrait ? rdoTateoki : rdoYokooki)->setChecked(true);
         // The newly selected paper shows while the rest of the layout loads.
         QCoreApplication::processEvents();
     }
+}
+
+void TForm1::addRows(const QList<LayoutItem>& rows, const QString& step) {
+    editor_->appendRows(rows, step);
+    for (const LayoutItem& row : rows)
+        if (const auto settingsRow = applyLoadedSettingsRow(surface(), paperNames(), row))
+            showLoadedSettingsRow(*settingsRow);
 }
 
 int TForm1::firstSettingsRow() const {
@@ -373,24 +537,101 @@ int TForm1::firstSettingsRow() const {
     return -1;
 }
 
+// ---- Drawing passes
+
 void TForm1::RedrawLayout(bool skipSettingsRows) {
-    calibrationShown_ = false;
-    pass_->RedrawLayout(*layoutList_, skipSettingsRows, sheetInputs());
+    runPass(*layoutList_, skipSettingsRows, true);
 }
 
+void TForm1::runPass(const LayoutList& rows, bool skipSettingsRows, bool explicitPass) {
+    if (passRunning_) {
+        // The pass that runs lets events through; this one follows it.
+        requestRedraw(skipSettingsRows);
+        return;
+    }
+    // This pass draws whatever a pending request asked for.
+    redrawPending_ = false;
+    listChangedSincePass_ = false;
+    calibrationShown_ = false;
+    passRunning_ = true;
+    explicitPass_ = explicitPass;
+    paperChangedInPass_ = false;
+    const auto ended = qScopeGuard([this] {
+        passRunning_ = false;
+        if (redrawPending_)
+            QMetaObject::invokeMethod(this, &TForm1::flushRedraw, Qt::QueuedConnection);
+    });
+    ++passCount_;
+    pass_->RedrawLayout(rows, skipSettingsRows, sheetInputs());
+    // A settings row chose another paper: the panel shows it, and the next pass knows it.
+    if (paperChangedInPass_)
+        RefreshPrinterInfo();
+}
+
+void TForm1::requestRedraw(bool skipSettingsRows) {
+    if (loading_ > 0)
+        return;
+    // Requests of one turn make one pass, which applies settings rows if any of them asks to.
+    redrawSkipsSettings_ =
+        redrawPending_ ? redrawSkipsSettings_ && skipSettingsRows : skipSettingsRows;
+    if (redrawPending_)
+        return;
+    redrawPending_ = true;
+    if (!passRunning_)
+        QMetaObject::invokeMethod(this, &TForm1::flushRedraw, Qt::QueuedConnection);
+}
+
+void TForm1::flushRedraw() {
+    if (!redrawPending_ || passRunning_)
+        return;
+    command([this] {
+        // The calibration sheet follows the offsets and the printer until the list changes.
+        if (calibrationShown_ && !listChangedSincePass_) {
+            drawCalibrationSheet(false);
+            return;
+        }
+        runPass(*layoutList_, redrawSkipsSettings_, false);
+    });
+}
+
+void TForm1::listChanged() {
+    if (loading_ > 0)
+        return;
+    listChangedSincePass_ = true;
+    setWindowModified(isListModified());
+    requestRedraw(false);
+}
+
+// ---- Opening and saving
+
 void TForm1::Button1Click() {
+    if (!mayDiscardList())
+        return;
     currentLayoutPath_.clear();
     OpenLayoutFile();
     RedrawLayout(false);
 }
 
+// The open dialog starts on the layout last opened, so that Enter reads it again.
 void TForm1::CSVO1Click() {
+    if (!mayDiscardList())
+        return;
+    const std::optional<QString> chosen =
+        dialogs().openFile({QString(), layoutFileFilter(), currentLayoutPath_});
+    if (!chosen)
+        return;
+    currentLayoutPath_ = *chosen;
     OpenLayoutFile();
     RedrawLayout(true);
 }
 
 void TForm1::Close1Click() {
+    if (!mayDiscardList())
+        return;
     layoutList_->clear();
+    undoStack_->clear();
+    markListSaved();
+    setListOrigin(ListOrigin::None);
     RedrawLayout(false);
     EditorEx1->clear();
 }
@@ -399,13 +640,21 @@ void TForm1::loadLayoutFromIni() {
     const std::optional<QStringList> lines = LoadLayoutFromIni(paths_.iniPath);
     if (!lines)
         return;
-    layoutList_->clear();
-    for (const QString& line : *lines)
-        AddLayoutRow(line, kLayoutFieldCount);
+    {
+        ++loading_;
+        const auto loaded = qScopeGuard([this] { --loading_; });
+        layoutList_->clear();
+        for (const QString& line : *lines)
+            AddLayoutRow(line, kLayoutFieldCount);
+    }
+    undoStack_->clear();
     markListSaved();
+    setListOrigin(ListOrigin::Ini);
 }
 
 void TForm1::INIQ1Click() {
+    if (!mayDiscardList())
+        return;
     loadLayoutFromIni();
     RedrawLayout(true);
 }
@@ -420,12 +669,64 @@ void TForm1::INIS1Click() {
     if (outcome == IniStoreOutcome::StoredInNewFile)
         dialogs().messageBox(describeIniStoreOutcome(outcome, paths_.iniPath), applicationTitle(),
                              MessageBoxType::Ok | MessageBoxType::IconInformation);
-    markListSaved();
+    // The stored copy is what the list is now compared with and saved into.
+    savedRows_ = rows;
+    setListOrigin(ListOrigin::Ini);
     showSaved(paths_.iniPath);
 }
 
 void TForm1::CSVV1Click() {
     SaveLayoutFile();
+}
+
+std::optional<QString> TForm1::droppedLayoutPath(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return std::nullopt;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return std::nullopt;
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedLayoutPath(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedLayoutPath(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = droppedLayoutPath(event->mimeData());
+    if (!path) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The file manager's drag ends first; the question and the loading follow.
+    QMetaObject::invokeMethod(
+        this, [this, file = *path] { command([&] { openDroppedLayout(file); }); },
+        Qt::QueuedConnection);
+}
+
+void TForm1::openDroppedLayout(const QString& path) {
+    if (!mayDiscardList())
+        return;
+    currentLayoutPath_ = path;
+    if (!OpenLayoutFile()) {
+        // Not silent here: the user gave this very file.
+        const LayoutFileRead read = readLayoutFile(path);
+        statusPanels[2]->setText(describeLayoutFileRefusal(read, path));
+        return;
+    }
+    RedrawLayout(false);
 }
 
 void TForm1::exportSheetClick() {
@@ -494,9 +795,13 @@ void TForm1::ComboBox1Change() {
     const int row = firstSettingsRow();
     if (row < 0)
         return;
-    clearPreviewNow();
+    // The choice as made; the redraw below draws whatever waited for a pass too.
     const QString text = ComboBox1->currentText();
+    redrawPending_ = false;
+    clearPreviewNow();
+    const LayoutItem before = layoutList_->item(row);
     layoutList_->setField(row, Field::Value, text.section(QLatin1Char(' '), 0, 0));
+    editor_->recordChangedRow(row, before, ListStep::Paper);
     SelectPaperByName(text, rdoTateoki->isChecked() ? PaperOrientation::Portrait
                                                     : PaperOrientation::Landscape);
     RedrawLayout(true);
@@ -506,10 +811,13 @@ void TForm1::rdoTateokiClick() {
     const int row = firstSettingsRow();
     if (row < 0)
         return;
-    clearPreviewNow();
     const QString name = ComboBox1->currentText();
     const bool portrait = rdoTateoki->isChecked();
+    redrawPending_ = false;
+    clearPreviewNow();
+    const LayoutItem before = layoutList_->item(row);
     layoutList_->setField(row, Field::Vertical, yesNo(portrait));
+    editor_->recordChangedRow(row, before, ListStep::Orientation);
     SelectPaperByName(name, portrait ? PaperOrientation::Portrait : PaperOrientation::Landscape);
     RedrawLayout(false);
 }
@@ -517,11 +825,15 @@ void TForm1::rdoTateokiClick() {
 void TForm1::C1Click() {
     dialogs().printSetup(services_.printers);
     RefreshPrinterInfo();
+    // The printer and paper chosen stand: the settings rows are not applied over them.
+    requestRedraw(true);
 }
 
 // ---- Printing, view and zoom
 
 void TForm1::Print1Click() {
+    // What prints is the list as it is, as the preview shows it.
+    flushRedraw();
     PrintCopies(surface(), spnMaisu->value());
     // The calibration sheet is shown to be printed; once it is, the layout comes back.
     if (calibrationShown_)
@@ -552,6 +864,19 @@ void TForm1::GaugeBar1Change(int position) {
     LcPrnPrev1->repaint();
 }
 
+void TForm1::zoomBy(int percent) {
+    GaugeBar1->setValue(
+        qBound(GaugeBar1->minimum(), GaugeBar1->value() + percent, GaugeBar1->maximum()));
+}
+
+void TForm1::zoomBoxEdited() {
+    bool ok = false;
+    const int typed = edtPrevXZoom->text().toInt(&ok);
+    if (ok)
+        GaugeBar1->setValue(typed);
+    edtPrevXZoom->setText(QString::number(GaugeBar1->value()));
+}
+
 // ---- List editing, help and version
 
 int TForm1::selectedRow() const {
@@ -565,11 +890,20 @@ void TForm1::selectRow(int row) {
 }
 
 void TForm1::E1Click() {
-    frmEditItem_->EditLayoutRow(*layoutList_, selectedRow());
+    editRow(selectedRow());
+}
+
+void TForm1::editRow(int row) {
+    if (row < 0 || row >= layoutList_->count())
+        return;
+    selectRow(row);
+    const LayoutItem before = layoutList_->item(row);
+    frmEditItem_->EditLayoutRow(*layoutList_, row);
+    editor_->recordChangedRow(row, before, ListStep::Edit);
 }
 
 void TForm1::addSampleRow(SampleRow sample) {
-    AddLayoutRow(sampleRowLine(sample), kLayoutFieldCount);
+    addRows({LayoutItem::fromRowLine(sampleRowLine(sample))}, ListStep::Add);
 }
 
 void TForm1::C2Click() {
@@ -581,27 +915,33 @@ void TForm1::C2Click() {
 }
 
 void TForm1::V3Click() {
-    AddLayoutRow(copiedRow_, kLayoutFieldCount);
+    addRows({LayoutItem::fromRowLine(copiedRow_)}, ListStep::Paste);
 }
 
 void TForm1::U1Click() {
     const int row = selectedRow();
     if (row >= 0)
-        selectRow(moveRowUp(*layoutList_, row));
+        selectRow(editor_->moveRowUp(row));
     TntListView1->setFocus();
 }
 
 void TForm1::D1Click() {
     const int row = selectedRow();
     if (row >= 0)
-        selectRow(moveRowDown(*layoutList_, row));
+        selectRow(editor_->moveRowDown(row));
     TntListView1->setFocus();
+}
+
+void TForm1::dropRow(int from, int before) {
+    if (from < 0 || from >= layoutList_->count())
+        return;
+    selectRow(editor_->moveRow(from, before > from ? before - 1 : before, ListStep::Drag));
 }
 
 void TForm1::X1Click() {
     const int row = selectedRow();
     if (row >= 0)
-        layoutList_->remove(row);
+        editor_->removeRow(row);
     TntListView1->setFocus();
 }
 
@@ -631,12 +971,21 @@ void TForm1::CDT1Click() {
     settings_.setId3Tag = options.setId3Tag;
     settings_.writeCdText = options.writeCdText;
     settings_.lastProject = frmEditCdList_->lastProject();
-    // The label layout the editor's save wrote opens for printing.
-    currentLayoutPath_ = frmEditCdList_->savedLayoutPath();
-    if (QFileInfo(currentLayoutPath_).isFile()) {
-        OpenLayoutFile();
-        RedrawLayout(false);
+    // The label layout the editor's save wrote opens for printing, once the list's changes are
+    // saved or given up.
+    const QString jacket = frmEditCdList_->savedLayoutPath();
+    if (!QFileInfo(jacket).isFile())
+        return;
+    // The file of the list is now the editor's new jacket: saving the list goes elsewhere.
+    if (origin_ == ListOrigin::Csv && QFileInfo(originPath_) == QFileInfo(jacket))
+        origin_ = ListOrigin::None;
+    if (!mayDiscardList()) {
+        updateTitle();
+        return;
     }
+    currentLayoutPath_ = jacket;
+    OpenLayoutFile();
+    RedrawLayout(false);
 }
 
 // ---- What the drawing pass reads and tells
@@ -669,15 +1018,20 @@ SheetInputs TForm1::sheetInputs() const {
 // The printer's new paper shows before the rest of the page is drawn; the pass draws from a
 // copy of the rows, so what the events do to the list waits for the next pass.
 void TForm1::paperSelected() {
+    paperChangedInPass_ = true;
     QCoreApplication::processEvents();
 }
 
+// The tabs follow the passes the user asked for; a pass that follows an edit leaves the user
+// where the edit was made.
 void TForm1::passEnded() {
-    PageControl1->setCurrentWidget(tbsPreview);
+    if (explicitPass_)
+        PageControl1->setCurrentWidget(tbsPreview);
 }
 
 void TForm1::paragraphStarted() {
-    PageControl1->setCurrentWidget(tbsWork);
+    if (explicitPass_)
+        PageControl1->setCurrentWidget(tbsWork);
 }
 
 void TForm1::paragraphWrapped(const QString& wrappedText, const QString& face, int points,

@@ -7,6 +7,7 @@
 #include "platform/ProgramPaths.h"
 #include "platform/Services.h"
 #include "render/DrawingPass.h"
+#include "render/LoadedSettingsRow.h"
 
 #include <QMainWindow>
 
@@ -14,6 +15,11 @@
 
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+class QUndoStack;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -30,6 +36,7 @@ class QTableView;
 
 namespace lccd {
 
+class LayoutListView;
 class TLcPrnPrev;
 class TfrmCheckWavFile;
 class TfrmEditCdList;
@@ -49,12 +56,20 @@ public:
     ~TForm1() override;
 
     LayoutList& layoutList() { return *layoutList_; }
+    // Every edit of the list is a step on it.
+    QUndoStack& undoStack() { return *undoStack_; }
     TLcPrnPrev& preview() { return *LcPrnPrev1; }
     SheetSurface& surface();
     const AppSettings& settings() const { return settings_; }
     const QString& CurrentLayoutPath() const { return currentLayoutPath_; }
     void setCurrentLayoutPath(const QString& path) { currentLayoutPath_ = path; }
     bool shiftHeld() const { return shiftFlag_; }
+    // The list differs from what was last opened, stored or saved.
+    bool isListModified() const;
+    // A drawing pass waits for the event loop (a change of the list, printer or offsets).
+    bool redrawPending() const { return redrawPending_; }
+    // How many drawing passes of the layout have run.
+    int passCount() const { return passCount_; }
 
     // Commands of the top panel and the main menu.
     void Button1Click();                // "CSV開く"
@@ -64,6 +79,7 @@ public:
     void INIQ1Click();                  // "INIから開く(&Q)"
     void INIS1Click();                  // "INIに保存(&S)"
     void CSVV1Click();                  // "CSVに保存(&V)"
+    void saveClick();                   // "上書き保存(&A)": where the list came from
     void exportSheetClick();            // "PDF/PNGに書き出し(&W)..."
     void C1Click();                     // "プリンター設定(&C)"
     void Print1Click();                 // "印刷(&P)"
@@ -93,8 +109,11 @@ public:
     TfrmEditCdList& frmEditCdList() { return *frmEditCdList_; }
     const QString& helpPath() const { return helpPath_; }
 
-    void OpenLayoutFile();
-    void SaveLayoutFile();
+    // Reads CurrentLayoutPath (asking for a file when it is empty) into the list; false when
+    // nothing was read.
+    bool OpenLayoutFile();
+    // Saves into a file the user names; false when cancelled.
+    bool SaveLayoutFile();
     void AddLayoutRow(const QString& line, int fieldCount);
     void RedrawLayout(bool skipSettingsRows);
     void RefreshPrinterInfo();
@@ -106,6 +125,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A layout file dropped from a file manager opens, as "CSV開く" opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // What the drawing pass reads, from the controls as they stand.
@@ -136,9 +159,22 @@ private:
     void applySettingsToWindow();
     AppSettings settingsFromWindow() const;
     void loadLayoutFromIni();
+    // Where the list came from, and so where "save" writes it.
+    enum class ListOrigin { None, Csv, Ini };
+    void setListOrigin(ListOrigin origin, const QString& path = QString());
     // The list as it was last opened, stored or saved: what closing compares against.
     void markListSaved();
+    // The title names where the list came from and marks unsaved changes.
+    void updateTitle();
+    // Before the list is replaced or dropped: asks whether to save unsaved changes first.
+    // False when the user cancels (or the save does not happen).
+    bool mayDiscardList();
+    // Saves the list where it came from; false when cancelled.
+    bool saveList();
     bool mayClose();
+    // Replaces the list by a layout file dropped on the window.
+    void openDroppedLayout(const QString& path);
+    static std::optional<QString> droppedLayoutPath(const QMimeData* data);
     void showSaved(const QString& path);
     // Gives the window the outer size of the settings; false while the frame is not known.
     bool applyFrameSize();
@@ -146,6 +182,23 @@ private:
     int selectedRow() const;
     void selectRow(int row);
     void clearPreviewNow();
+    // Redraws once the event loop comes round: every request of one turn makes one pass,
+    // and no pass starts while another runs.
+    void requestRedraw(bool skipSettingsRows);
+    void flushRedraw();
+    // One drawing pass; an explicit one shows the preview tab.
+    void runPass(const LayoutList& rows, bool skipSettingsRows, bool explicitPass);
+    void listChanged();
+    // Rows the user adds: one step, and a settings row among them applies as when loaded.
+    void addRows(const QList<LayoutItem>& rows, const QString& step);
+    void showLoadedSettingsRow(const LoadedSettingsRow& row);
+    // Draws the calibration sheet for the printer's paper and the offsets; false when the
+    // paper is not known.
+    bool drawCalibrationSheet(bool explicitPass);
+    void editRow(int row);
+    void dropRow(int from, int before);
+    void zoomBy(int percent);
+    void zoomBoxEdited();
     // Lets the CD list options choose a label product and the save find it.
     void connectLabelProducts(TfrmOption& options);
     // Runs a command; an error that stops it is shown in the error box.
@@ -156,6 +209,10 @@ private:
     Services services_;
     AppSettings settings_;
     QString currentLayoutPath_;
+    ListOrigin origin_ = ListOrigin::Ini;
+    QString originPath_;
+    // The title a settings row gave on loading; it stays until another one gives one.
+    QString layoutTitle_;
     QString helpPath_;
     QString copiedRow_;
     TfrmEditItem* frmEditItem_ = nullptr;
@@ -169,6 +226,21 @@ private:
     bool calibrationShown_ = false;
     bool frameSizePending_ = false;
     QList<LayoutItem> savedRows_;
+    QUndoStack* undoStack_ = nullptr;
+    std::unique_ptr<LayoutListEditor> editor_;
+    // The coalesced redraw: a pass is asked for, whether it skips settings rows, whether one
+    // runs now, whether the list changed since the last pass.
+    bool redrawPending_ = false;
+    bool redrawSkipsSettings_ = false;
+    bool passRunning_ = false;
+    int passCount_ = 0;
+    bool explicitPass_ = false;
+    bool paperChangedInPass_ = false;
+    bool listChangedSincePass_ = false;
+    // While a layout loads, its rows make no redraw of their own.
+    int loading_ = 0;
+    int wheelRemainder_ = 0;
+    int doubleClickX_ = 0; // where the last double click on the list was
     int dpiX_ = 0;
     LayoutList* layoutList_ = nullptr;
     std::unique_ptr<LayoutDrawingPass> pass_;
@@ -205,13 +277,15 @@ private:
     QWidget* tbsListView = nullptr;
     QWidget* tbsPreview = nullptr;
     QWidget* tbsWork = nullptr;
-    QTableView* TntListView1 = nullptr;
+    LayoutListView* TntListView1 = nullptr;
     QList<QIcon> ImageList1; // the list's icons, one per kind
     QScrollArea* ScrollBox1 = nullptr;
     TLcPrnPrev* LcPrnPrev1 = nullptr;
     QPlainTextEdit* EditorEx1 = nullptr;
     QLabel* statusPanels[3] = {};
     QMenu* PopupMenu1 = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 } // namespace lccd

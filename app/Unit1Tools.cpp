@@ -24,13 +24,13 @@ void TForm1::connectLabelProducts(TfrmOption& options) {
 
 void TForm1::labelSheetClick() {
     TfrmLabelSheet dialog(labels_.database(), surface().paperInfos(), this);
-    // A settings row among the rows selects its paper and orientation as it is added.
-    const std::optional<QString> message =
-        addRowsFromLabelSheet(dialog, dialogs(), [this](const LayoutItem& row) {
-            AddLayoutRow(row.toRowLine(), kLayoutFieldCount);
-        });
+    QList<LayoutItem> rows;
+    const std::optional<QString> message = addRowsFromLabelSheet(
+        dialog, dialogs(), [&rows](const LayoutItem& row) { rows.append(row); });
     if (!message)
         return;
+    // One step; a settings row among the rows selects its paper and orientation.
+    addRows(rows, ListStep::LabelSheet);
     RefreshPrinterInfo();
     if (!message->isEmpty())
         dialogs().messageBox(*message, applicationTitle(),
@@ -39,13 +39,16 @@ void TForm1::labelSheetClick() {
 }
 
 void TForm1::calibrationSheetClick() {
-    PrinterInfo info;
-    if (surface().GetPrinterInfo(info) < 0 || info.paperWidth <= 0) {
+    if (!drawCalibrationSheet(true))
         dialogs().messageBox(
             QStringLiteral("プリンターの用紙がわからないため、印刷位置調整シートを作れません。"),
             applicationTitle(), MessageBoxType::Ok | MessageBoxType::IconWarning);
-        return;
-    }
+}
+
+bool TForm1::drawCalibrationSheet(bool explicitPass) {
+    PrinterInfo info;
+    if (surface().GetPrinterInfo(info) < 0 || info.paperWidth <= 0)
+        return false;
     const QSize portrait(info.paperWidth, info.paperHeight);
     LayoutList sheet;
     for (const LayoutItem& row :
@@ -53,9 +56,10 @@ void TForm1::calibrationSheetClick() {
                               spnHoseiY->value()))
         sheet.append(row);
     // Drawn over the printer's current paper and offsets, like the layout; the list stays as it
-    // is, and printing (or any redraw) brings the layout back.
-    pass_->RedrawLayout(sheet, true, sheetInputs());
+    // is, and printing (or any change of the list) brings the layout back.
+    runPass(sheet, true, explicitPass);
     calibrationShown_ = true;
+    return true;
 }
 
 } // namespace lccd

@@ -1,5 +1,6 @@
 // The main window's controls, menus and their layout.
 #include "app/KindIcons.h"
+#include "app/LayoutListView.h"
 #include "app/Unit1.h"
 #include "cdlist/ColumnWidth.h"
 #include "platform/NamedWidget.h"
@@ -10,6 +11,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +24,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QUndoStack>
 
 namespace lccd {
 namespace {
@@ -45,9 +48,11 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int value, QWidget* p
     return box;
 }
 
-QAction* action(QMenu* menu, const char* name, const QString& caption) {
+QAction* action(QMenu* menu, const char* name, const QString& caption,
+                const QList<QKeySequence>& keys = {}) {
     QAction* entry = menu->addAction(caption);
     entry->setObjectName(QString::fromLatin1(name));
+    entry->setShortcuts(keys);
     return entry;
 }
 
@@ -115,9 +120,11 @@ void TForm1::buildUi() {
     setCentralWidget(central);
 
     layoutList_ = new LayoutList(this);
+    undoStack_ = new QUndoStack(this);
+    editor_ = std::make_unique<LayoutListEditor>(*layoutList_, *undoStack_);
     ImageList1 = kindIcons();
     layoutList_->setKindIcons(ImageList1);
-    TntListView1 = named(new QTableView(tbsListView), "TntListView1");
+    TntListView1 = named(new LayoutListView(tbsListView), "TntListView1");
     TntListView1->setModel(layoutList_);
     TntListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TntListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -158,8 +165,10 @@ void TForm1::buildUi() {
     }
     setStatusBar(status);
 
-    buildMenus();
+    // The list's commands are in the popup menu and in the edit menu.
     buildPopupMenu();
+    buildMenus();
+    setAcceptDrops(true);
 }
 
 void TForm1::buildTopPanel(QWidget* panel) {
@@ -188,7 +197,7 @@ void TForm1::buildTopPanel(QWidget* panel) {
     GaugeBar1->setRange(25, 200);
     GaugeBar1->setFixedWidth(140);
     edtPrevXZoom = edit("edtPrevXZoom", QString(), 36, panel);
-    edtPrevXZoom->setReadOnly(true);
+    edtPrevXZoom->setValidator(new QIntValidator(25, 200, edtPrevXZoom));
     Label4 = label("Label4", QStringLiteral("％"), panel);
     Label5 = label("Label5", QStringLiteral("(25～200%)"), panel);
     Label6 = label("Label6", QStringLiteral("補横"), panel);
@@ -227,23 +236,48 @@ void TForm1::buildTopPanel(QWidget* panel) {
 }
 
 void TForm1::buildMenus() {
+    using Keys = QList<QKeySequence>;
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    action(file, "CSVO1", QStringLiteral("CSV開く(&O)"));
-    action(file, "CSVV1", QStringLiteral("CSVに保存(&V)"));
+    action(file, "CSVO1", QStringLiteral("CSV開く(&O)"), {QKeySequence::Open});
+    action(file, "Save1", QStringLiteral("上書き保存(&A)"), {QKeySequence::Save});
+    action(file, "CSVV1", QStringLiteral("CSVに保存(&V)"),
+           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     action(file, "Export1", QStringLiteral("PDF/PNGに書き出し(&W)..."));
-    action(file, "Close1", QStringLiteral("閉じる(&E)"));
+    action(file, "Close1", QStringLiteral("閉じる(&E)"), {QKeySequence(Qt::CTRL | Qt::Key_W)});
     file->addSeparator();
     action(file, "INIQ1", QStringLiteral("INIから開く(&Q)"));
     action(file, "INIS1", QStringLiteral("INIに保存(&S)"));
     file->addSeparator();
     action(file, "C1", QStringLiteral("プリンター設定(&C)"));
-    action(file, "Print1", QStringLiteral("印刷(&P)"));
+    action(file, "Print1", QStringLiteral("印刷(&P)"), {QKeySequence::Print});
     file->addSeparator();
-    action(file, "Exit1", QStringLiteral("終了(&X)"));
+    action(file, "Exit1", QStringLiteral("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("EditMenu1"));
+    undoAction_ = action(edit, "Undo1", QStringLiteral("元に戻す(&Z)"), {QKeySequence::Undo});
+    redoAction_ = action(
+        edit, "Redo1", QStringLiteral("やり直し(&Y)"),
+        Keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
+    const char* const entries[] = {"E1",    "N1", nullptr, "C2",    "V3",
+                                   nullptr, "U1", "D1",    nullptr, "X1"};
+    for (const char* name : entries) {
+        if (!name) {
+            edit->addSeparator();
+            continue;
+        }
+        edit->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+    }
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    action(view, "R1", QStringLiteral("再表示(&R)"));
+    action(view, "R1", QStringLiteral("再表示(&R)"), {QKeySequence(Qt::Key_F5)});
     action(view, "N7", QStringLiteral("プレビュー・クリア"));
+    view->addSeparator();
+    action(view, "ZoomIn1", QStringLiteral("拡大(&I)"),
+           Keys{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    action(view, "ZoomOut1", QStringLiteral("縮小(&O)"), {QKeySequence::ZoomOut});
+    action(view, "Zoom1001", QStringLiteral("100%(&1)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     action(tools, "CDT1", QStringLiteral("音楽CDリストの作成(&T)"));
@@ -258,7 +292,17 @@ void TForm1::buildMenus() {
 
 void TForm1::buildPopupMenu() {
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
-    action(PopupMenu1, "E1", QStringLiteral("項目編集(&E)"));
+    // The list's keys work while the list has the focus: elsewhere Delete, Enter and the
+    // clipboard keys are the focused box's.
+    std::vector<QAction*> listKeys;
+    auto listAction = [&](QMenu* menu, const char* name, const QString& caption,
+                          const QList<QKeySequence>& keys) {
+        QAction* entry = action(menu, name, caption, keys);
+        entry->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        TntListView1->addAction(entry);
+        return entry;
+    };
+    listAction(PopupMenu1, "E1", QStringLiteral("項目編集(&E)"), {QKeySequence(Qt::Key_F2)});
     QMenu* add = PopupMenu1->addMenu(QStringLiteral("項目追加..."));
     add->menuAction()->setObjectName(QStringLiteral("N1"));
     action(add, "N3", QStringLiteral("文字(&M)"));
@@ -269,13 +313,15 @@ void TForm1::buildPopupMenu() {
     action(add, "A1", QStringLiteral("設定(&A)"));
     action(add, "P1", QStringLiteral("カスタマーバーコード(&C)"));
     PopupMenu1->addSeparator();
-    action(PopupMenu1, "C2", QStringLiteral("項目コピー(&C)"));
-    action(PopupMenu1, "V3", QStringLiteral("項目貼付(追加)(&V)"));
+    listAction(PopupMenu1, "C2", QStringLiteral("項目コピー(&C)"), {QKeySequence::Copy});
+    listAction(PopupMenu1, "V3", QStringLiteral("項目貼付(追加)(&V)"), {QKeySequence::Paste});
     PopupMenu1->addSeparator();
-    action(PopupMenu1, "U1", QStringLiteral("上へ移動(&U)"));
-    action(PopupMenu1, "D1", QStringLiteral("下に移動(&D)"));
+    listAction(PopupMenu1, "U1", QStringLiteral("上へ移動(&U)"),
+               {QKeySequence(Qt::ALT | Qt::Key_Up)});
+    listAction(PopupMenu1, "D1", QStringLiteral("下に移動(&D)"),
+               {QKeySequence(Qt::ALT | Qt::Key_Down)});
     PopupMenu1->addSeparator();
-    action(PopupMenu1, "X1", QStringLiteral("項目削除(&X)"));
+    listAction(PopupMenu1, "X1", QStringLiteral("項目削除(&X)"), {QKeySequence::Delete});
     connect(TntListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(TntListView1->viewport()->mapToGlobal(at));
     });

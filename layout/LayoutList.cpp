@@ -32,6 +32,15 @@ void LayoutList::remove(int row) {
     endRemoveRows();
 }
 
+void LayoutList::move(int from, int to) {
+    if (from == to)
+        return;
+    // beginMoveRows names the place before which the row goes, in the rows as they are.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    rows_.move(from, to);
+    endMoveRows();
+}
+
 void LayoutList::clear() {
     beginResetModel();
     rows_.clear();
@@ -96,6 +105,9 @@ QVariant LayoutList::headerData(int section, Qt::Orientation orientation, int ro
 
 Qt::ItemFlags LayoutList::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    // A row may be dragged to another place (the view asks for the move).
+    if (index.isValid())
+        flags |= Qt::ItemIsDragEnabled;
     if (index.column() == 0)
         flags |= Qt::ItemIsUserCheckable;
     return flags;
@@ -105,7 +117,9 @@ bool LayoutList::setData(const QModelIndex& index, const QVariant& value, int ro
     if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
         return false;
     const bool ticked = value.toInt() == Qt::Checked;
+    const LayoutItem before = rows_[index.row()];
     setField(index.row(), Field::Print, yesNo(ticked));
+    Q_EMIT printTicked(index.row(), before);
     return true;
 }
 

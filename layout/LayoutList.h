@@ -35,6 +35,9 @@ public:
     void append(const LayoutItem& item);
     void insert(int row, const LayoutItem& item);
     void remove(int row);
+    // Moves a row so that it ends at position to, its fields (and so its check box and icon)
+    // whole; the view keeps its selection on it.
+    void move(int from, int to);
     void clear();
     void setItem(int row, const LayoutItem& item);
     void setField(int row, Field field, const QString& text);
@@ -47,8 +50,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Ticking or clearing a row's check box writes "Yes" or "No" into field 3.
+    // Ticking or clearing a row's check box writes "Yes" or "No" into field 3, and tells
+    // printTicked what the row was before.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+Q_SIGNALS:
+    // The user ticked or cleared a row's check box: the row now holds the new field 3.
+    void printTicked(int row, const lccd::LayoutItem& before);
 
 private:
     QList<LayoutItem> rows_;

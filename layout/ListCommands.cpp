@@ -1,5 +1,7 @@
 #include "layout/ListCommands.h"
 
+#include <QUndoStack>
+
 namespace lccd {
 
 QString sampleRowLine(SampleRow sample) {
@@ -28,22 +30,153 @@ QString sampleRowLine(SampleRow sample) {
     return QString();
 }
 
-int moveRowUp(LayoutList& list, int row) {
-    if (row <= 0 || row >= list.count())
-        return row;
-    const LayoutItem moved = list.item(row);
-    list.insert(row - 1, moved);
-    list.remove(row + 1);
-    return row - 1;
+namespace {
+
+using Touch = std::function<void(int)>;
+
+void touch(const Touch& rowTouched, int row) {
+    if (rowTouched)
+        rowTouched(row);
 }
 
-int moveRowDown(LayoutList& list, int row) {
-    if (row < 0 || row >= list.count() - 1)
-        return row;
-    const LayoutItem moved = list.item(row);
-    list.insert(row + 2, moved);
-    list.remove(row);
-    return row + 1;
+// Rows put at the end; undone by taking them off again.
+class AppendRows : public QUndoCommand {
+public:
+    AppendRows(LayoutList& list, const Touch& touched, const QList<LayoutItem>& rows,
+               const QString& step)
+        : QUndoCommand(step), list_(list), touched_(touched), rows_(rows), first_(list.count()) {}
+
+    void redo() override {
+        for (const LayoutItem& row : rows_)
+            list_.append(row);
+        touch(touched_, list_.count() - 1);
+    }
+    void undo() override {
+        for (qsizetype i = 0; i < rows_.size(); ++i)
+            list_.remove(list_.count() - 1);
+        touch(touched_, qMin(first_, list_.count() - 1));
+    }
+
+private:
+    LayoutList& list_;
+    const Touch& touched_;
+    const QList<LayoutItem> rows_;
+    const int first_;
+};
+
+// One row exchanged for another.
+class ReplaceRow : public QUndoCommand {
+public:
+    ReplaceRow(LayoutList& list, const Touch& touched, int row, const LayoutItem& before,
+               const LayoutItem& after, const QString& step)
+        : QUndoCommand(step), list_(list), touched_(touched), row_(row), before_(before),
+          after_(after) {}
+
+    void redo() override { put(after_); }
+    void undo() override { put(before_); }
+
+private:
+    void put(const LayoutItem& item) {
+        // A change the list already holds is not written again.
+        if (!(list_.item(row_) == item))
+            list_.setItem(row_, item);
+        touch(touched_, row_);
+    }
+
+    LayoutList& list_;
+    const Touch& touched_;
+    const int row_;
+    const LayoutItem before_;
+    const LayoutItem after_;
+};
+
+// A row taken out; undone by putting it back where it was.
+class RemoveRow : public QUndoCommand {
+public:
+    RemoveRow(LayoutList& list, const Touch& touched, int row)
+        : QUndoCommand(ListStep::Remove), list_(list), touched_(touched), row_(row),
+          removed_(list.item(row)) {}
+
+    void redo() override {
+        list_.remove(row_);
+        touch(touched_, qMin(row_, list_.count() - 1));
+    }
+    void undo() override {
+        list_.insert(row_, removed_);
+        touch(touched_, row_);
+    }
+
+private:
+    LayoutList& list_;
+    const Touch& touched_;
+    const int row_;
+    const LayoutItem removed_;
+};
+
+class MoveRow : public QUndoCommand {
+public:
+    MoveRow(LayoutList& list, const Touch& touched, int from, int to, const QString& step)
+        : QUndoCommand(step), list_(list), touched_(touched), from_(from), to_(to) {}
+
+    void redo() override {
+        list_.move(from_, to_);
+        touch(touched_, to_);
+    }
+    void undo() override {
+        list_.move(to_, from_);
+        touch(touched_, from_);
+    }
+
+private:
+    LayoutList& list_;
+    const Touch& touched_;
+    const int from_;
+    const int to_;
+};
+
+} // namespace
+
+LayoutListEditor::LayoutListEditor(LayoutList& list, QUndoStack& stack)
+    : list_(list), stack_(stack) {}
+
+void LayoutListEditor::appendRows(const QList<LayoutItem>& rows, const QString& step) {
+    if (!rows.isEmpty())
+        stack_.push(new AppendRows(list_, rowTouched, rows, step));
+}
+
+void LayoutListEditor::replaceRow(int row, const LayoutItem& item, const QString& step) {
+    if (row < 0 || row >= list_.count() || list_.item(row) == item)
+        return;
+    stack_.push(new ReplaceRow(list_, rowTouched, row, list_.item(row), item, step));
+}
+
+void LayoutListEditor::recordChangedRow(int row, const LayoutItem& before, const QString& step) {
+    if (row < 0 || row >= list_.count() || list_.item(row) == before)
+        return;
+    stack_.push(new ReplaceRow(list_, rowTouched, row, before, list_.item(row), step));
+}
+
+void LayoutListEditor::removeRow(int row) {
+    if (row >= 0 && row < list_.count())
+        stack_.push(new RemoveRow(list_, rowTouched, row));
+}
+
+int LayoutListEditor::moveRow(int from, int to, const QString& step) {
+    if (from < 0 || from >= list_.count())
+        return from;
+    to = qBound(0, to, list_.count() - 1);
+    if (to == from)
+        return from;
+    stack_.push(new MoveRow(list_, rowTouched, from, to, step));
+    return to;
+}
+
+int LayoutListEditor::moveRowUp(int row) {
+    return row <= 0 ? row : moveRow(row, row - 1, ListStep::MoveUp);
+}
+
+int LayoutListEditor::moveRowDown(int row) {
+    return row < 0 || row >= list_.count() - 1 ? row : moveRow(row, row + 1, ListStep::MoveDown);
 }
 
 } // namespace lccd

@@ -26,11 +26,9 @@ LoadedSettingsRow interpretLoadedSettingsRow(const LayoutItem& row, const QStrin
     return result;
 }
 
-std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface& surface,
-                                                 const QStringList& paperNames, const QString& line,
-                                                 int fieldCount) {
-    const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
-    list.append(row);
+std::optional<LoadedSettingsRow> applyLoadedSettingsRow(SheetSurface& surface,
+                                                        const QStringList& paperNames,
+                                                        const LayoutItem& row) {
     if (!isSettingsCaption(row.field(Field::Id)))
         return std::nullopt;
     const LoadedSettingsRow settingsRow = interpretLoadedSettingsRow(row, paperNames);
@@ -40,6 +38,14 @@ std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface&
                                                                     : PaperOrientation::Landscape);
     }
     return settingsRow;
+}
+
+std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface& surface,
+                                                 const QStringList& paperNames, const QString& line,
+                                                 int fieldCount) {
+    const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
+    list.append(row);
+    return applyLoadedSettingsRow(surface, paperNames, row);
 }
 
 } // namespace lccd

@@ -24,6 +24,11 @@ int findLoadedPaperIndex(const QStringList& paperNames, QString name);
 
 LoadedSettingsRow interpretLoadedSettingsRow(const LayoutItem& row, const QStringList& paperNames);
 
+// What a settings row does as it joins the list: the paper it names is selected on the
+// surface. Nothing for any other row.
+std::optional<LoadedSettingsRow>
+applyLoadedSettingsRow(SheetSurface& surface, const QStringList& paperNames, const LayoutItem& row);
+
 // Appends a row line of fieldCount fields to the list as a layout is loaded. A settings row
 // (caption exactly "設定") takes effect at once: the paper it names is selected on the surface
 // and what it says is returned, for the main window to show its title and orientation.

@@ -38,7 +38,7 @@ protected:
     void openLayout(const QStringList& rows) {
         const QString layout = writeLayout(QStringLiteral("cups.csv"), rows);
         open();
-        form->setCurrentLayoutPath(layout);
+        dialogs.answerFile(layout);
         trigger("CSVO1");
         form->RefreshPrinterInfo();
         form->RedrawLayout(false);

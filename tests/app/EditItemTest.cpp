@@ -106,6 +106,37 @@ TEST_F(EditItemTest, MissingFaceStaysTheRowsFaceAndControlsWriteBack) {
     EXPECT_EQ(row.field(Field::Value), QStringLiteral("新しい値"));
 }
 
+// The color boxes keep their named colors and end in "その他の色...", the color chooser: a color
+// chosen there is written in the row's own "$00BBGGRR" form (a named one by its name), and a
+// cancelled chooser leaves the color as it was.
+TEST_F(EditItemTest, OtherColorsComeFromTheChooserInTheRowsOwnForm) {
+    const struct {
+        std::optional<QColor> chosen;
+        const char* written;
+    } cases[] = {
+        {QColor(0x12, 0x34, 0x56), "$00563412"},
+        {QColor(0xFF, 0x00, 0x00), "clRed"},
+        {std::nullopt, "clNavy"},
+    };
+    for (const auto& test : cases) {
+        QStringList entries;
+        dialogs.answerColor(test.chosen);
+        const LayoutItem row =
+            edit(QStringLiteral("矩形,,,,,,,,,,,,,,,clBlack,clNavy"), [&](QDialog& d) {
+                auto* box = in<ColorComboBox>(d, "ColorComboBox2");
+                for (int i = 0; i < box->count(); ++i)
+                    entries.append(box->itemText(i));
+                box->setCurrentIndex(box->count() - 1);
+                Q_EMIT box->activated(box->count() - 1);
+            });
+        EXPECT_EQ(row.field(Field::FillColor), QString::fromLatin1(test.written));
+        EXPECT_EQ(entries.last(), QStringLiteral("その他の色..."));
+        EXPECT_TRUE(entries.contains(QStringLiteral("clNavy")));
+        EXPECT_TRUE(entries.contains(QStringLiteral("clBtnFace")));
+    }
+    EXPECT_EQ(dialogs.unanswered(), 0);
+}
+
 // A designer's face this desktop lacks (the HG faces of the built-in template, for one) is kept
 // by OK; only a face the user picks replaces it, and the marked entry is gone next time.
 TEST_F(EditItemTest, OnlyAPickedFaceReplacesOneThatIsNotInstalled) {

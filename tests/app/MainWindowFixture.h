@@ -8,6 +8,7 @@
 #include "platform/adapters/QtFonts.h"
 #include "platform/adapters/SongDecoder.h"
 #include "platform/adapters/TagLibMp3Infp.h"
+#include "render/PagePicture.h"
 #include "tests/support/FakePrinters.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -22,6 +23,24 @@
 #include <memory>
 
 namespace lccd::test {
+
+// Where a recorded page puts its ink, in printer pixels: the corners of its shapes and lines,
+// its images' targets and its characters' origins.
+inline QRect inkBounds(const PagePicture& page) {
+    QRect bounds;
+    auto add = [&bounds](const QRect& rect) { bounds |= rect.normalized(); };
+    for (const Primitive& primitive : page.primitives()) {
+        if (const auto* line = std::get_if<primitive::Line>(&primitive))
+            add(QRect(line->from, line->to));
+        else if (const auto* shape = std::get_if<primitive::Shape>(&primitive))
+            add(QRect(shape->corner1, shape->corner2));
+        else if (const auto* image = std::get_if<primitive::Image>(&primitive))
+            add(image->target);
+        else if (const auto* text = std::get_if<primitive::Text>(&primitive))
+            add(QRect(text->origin, QSize(1, 1)));
+    }
+    return bounds;
+}
 
 // A main window over a fake printer, a recording shell and scripted dialogs, with the desktop's
 // fonts and the program's own tag library, lengths and decoder; burning fails the test. Its
