@@ -230,7 +230,13 @@ TEST_F(FolderLoaderTest, SongsOfOtherFormatsListWithTheirLengthsAndOtherMusicIsN
             test::runTool("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of",
                                       "csv=p=0", judged})
                 .toDouble();
-        EXPECT_EQ(row(r).time, FormatPlayingTime(int(seconds)));
+        // A raw ADTS stream states neither its length nor the encoder's delay, and ffprobe
+        // estimates its length from the bit rate: only a second's agreement is to be had.
+        if (file.endsWith(".aac"))
+            EXPECT_NEAR(row(r).time.section(':', 1).toInt(), seconds, 1.0)
+                << row(r).time.toStdString();
+        else
+            EXPECT_EQ(row(r).time, FormatPlayingTime(int(seconds)));
     }
     EXPECT_EQ(row(names.size() + 1), TrackRow());
     EXPECT_EQ(editor_.status().text(),
