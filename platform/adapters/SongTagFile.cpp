@@ -10,6 +10,7 @@
 #include "platform/adapters/SongInMemory.h"
 #include "platform/adapters/SongTagEdits.h"
 #include "platform/adapters/TagLibText.h"
+#include "platform/codecs/Mp4Atoms.h"
 #include "platform/codecs/SongContainer.h"
 
 #include <QFile>
@@ -280,6 +281,8 @@ bool saveSongTagFields(const QString& path, const TagFields& changes) {
     if (!song.isRead())
         return false;
     const QByteArray original = song.bytes();
+    if (container == SongContainer::Mp4 && !mp4AtomsFitTheirFile(original))
+        return false;
     std::unique_ptr<SongTags> tags = openSongTags(song.stream(), container);
     if (!tags)
         return false;

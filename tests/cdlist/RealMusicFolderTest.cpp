@@ -259,5 +259,39 @@ TEST_F(RealMusicFolderTest, OtherFormatsAsTheirOwnToolsSeeThem) {
     }
 }
 
+// Songs cut short, as a broken-off download leaves them: a title edit either goes in whole (the
+// audio left as it was) or leaves every byte and the save names the song. MP4 files keep their
+// index last, so theirs is what is cut: they are left alone.
+TEST_F(RealMusicFolderTest, SongsCutShortTakeATagWholeOrKeepEveryByte) {
+    const QTemporaryDir sources;
+    const QString tone = sources.filePath("tone.wav");
+    ASSERT_TRUE(test::makeToneSong(tone, 2.5, {44100, 2, 16}));
+    const QStringList names = {"1.m4a", "2.alac.m4a", "3.aiff", "4.wma", "5.tta"};
+    QMap<QString, QByteArray> before;
+    QMap<QString, QString> hashes;
+    for (const QString& name : names) {
+        ASSERT_TRUE(test::encodeOtherFormat(tone, path(name), {QStringLiteral("title=old")}));
+        const QByteArray whole = test::fileBytes(path(name));
+        before[name] = whole.left(whole.size() - 1);
+        test::writeFileBytes(path(name), before[name]);
+        hashes[name] = audioHash(name);
+    }
+
+    LoadFolder(editor_, dir_.path());
+    for (int r = 1; r <= names.size(); ++r)
+        editor_.tracks().setField(r, TrackColumn::Title, QStringLiteral("new"));
+    save();
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const bool kept = test::fileBytes(path(name)) == before[name];
+        EXPECT_EQ(kept, name.endsWith(".m4a"));
+        if (kept)
+            EXPECT_TRUE(editor_.status().text().contains(name + " にタグを書き込めませんでした"));
+        else
+            EXPECT_EQ(probe(name, "format_tags=title"), QStringLiteral("new"));
+        EXPECT_EQ(audioHash(name), hashes[name]);
+    }
+}
+
 } // namespace
 } // namespace lccd
