@@ -10,6 +10,7 @@
 #include "render/PageExport.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DesktopSongs.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestSongs.h"
 
@@ -22,11 +23,6 @@
 
 namespace lccd {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The previous file a writer is about to replace.
 using MakeOld = std::function<void(const QString& path)>;
@@ -136,7 +132,7 @@ TEST(CrashSafeFilesTest, AFailedWriteKeepsThePreviousFile) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QString::fromUtf8(writer.file));
         writer.makeOld(path);
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = test::fileBytes(path);
         const QStringList entriesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
 
         setWriteFaultForTests([&](const QString& written) {
@@ -145,7 +141,7 @@ TEST(CrashSafeFilesTest, AFailedWriteKeepsThePreviousFile) {
         EXPECT_TRUE(writer.write(path)) << "the failure was not reported";
         setWriteFaultForTests({});
 
-        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_EQ(test::fileBytes(path), before);
         const QStringList leftOver = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         for (const QString& entry : leftOver)
             EXPECT_TRUE(entriesBefore.contains(entry) || entry.startsWith(QLatin1String("Album.")))
@@ -153,7 +149,7 @@ TEST(CrashSafeFilesTest, AFailedWriteKeepsThePreviousFile) {
 
         // Without the fault the same writer replaces the file.
         EXPECT_FALSE(writer.write(path));
-        EXPECT_NE(bytesOf(path), before);
+        EXPECT_NE(test::fileBytes(path), before);
     }
 }
 
@@ -166,7 +162,7 @@ TEST_F(CancelTest, CancelledDialogsChangeNothing) {
     open();
     dialogs.answerFile(layout);
     trigger("CSVO1");
-    const QByteArray before = bytesOf(layout);
+    const QByteArray before = test::fileBytes(layout);
     const QStringList entries = QDir(dir.path()).entryList(QDir::Files);
 
     child<QPushButton>("Button1")->click(); // opening another layout
@@ -178,7 +174,7 @@ TEST_F(CancelTest, CancelledDialogsChangeNothing) {
 
     EXPECT_EQ(form->layoutList().count(), 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), entries);
-    EXPECT_EQ(bytesOf(layout), before);
+    EXPECT_EQ(test::fileBytes(layout), before);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cdlist/CdListPresenter.h"
 #include "platform/CodePage.h"
 #include "tests/support/DesktopSongs.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestSongs.h"
 
 #include <QFile>
@@ -26,17 +27,6 @@ inline void PrintTo(const TrackRow& row, std::ostream* out) {
 // A disc folder in a temporary directory with the CD list editor pointed at it, for the tests
 // of the files the editor reads and writes.
 namespace lccd::test {
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeFileBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // What a text file of these lines holds: Shift-JIS, CR LF after every line, no byte-order mark.
 inline QByteArray sjisFileBytes(const QStringList& lines) {

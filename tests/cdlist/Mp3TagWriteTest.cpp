@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/RecordingMp3Infp.h"
 
 #include <QFile>
@@ -19,17 +20,6 @@
 // is in the file's own tag, the other values stay, and the decoded audio is the same.
 namespace lccd {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Every sample ffmpeg decodes, as 16-bit PCM.
 QByteArray decodedPcm(const QString& path) {
@@ -98,9 +88,9 @@ TEST_F(Mp3TagWriteTest, TitleEditGoesIntoTheOwnTagAndKeepsTheAudio) {
     ASSERT_TRUE(lame("xing.mp3", QStringList{"-V", "2", "--id3v2-only"} + oldTags)); // ID3v2.3
     ASSERT_TRUE(lame("id3v1.mp3", QStringList{"-b", "128", "--id3v1-only"} + oldTags));
     ASSERT_TRUE(lame("plain.mp3", {"-t", "-b", "128"})); // no header frame
-    writeBytes(path("vbri.mp3"), withVbriHeader(bytesOf(path("plain.mp3"))));
-    writeBytes(path("id3v22.mp3"),
-               id3v22Tag({{"TT2", "Old"}, {"TP1", "Artist"}}) + bytesOf(path("cbr.mp3")));
+    test::writeFileBytes(path("vbri.mp3"), withVbriHeader(test::fileBytes(path("plain.mp3"))));
+    test::writeFileBytes(path("id3v22.mp3"), id3v22Tag({{"TT2", "Old"}, {"TP1", "Artist"}}) +
+                                                 test::fileBytes(path("cbr.mp3")));
     ASSERT_TRUE(test::runToolSucceeded("ffmpeg", {"-v", "error", "-i", path("tone.wav"),
                                                   "-metadata", "title=Old", "-metadata",
                                                   "artist=Artist", path("id3v24.mp3")}));
@@ -123,17 +113,17 @@ TEST_F(Mp3TagWriteTest, TitleEditGoesIntoTheOwnTagAndKeepsTheAudio) {
     for (const auto& song : songs) {
         SCOPED_TRACE(song.name);
         const QString file = path(song.name);
-        const QByteArray before = bytesOf(file);
+        const QByteArray before = test::fileBytes(file);
         const QByteArray pcm = decodedPcm(file);
         ASSERT_GT(pcm.size(), 44100 * 4);
 
         TrackTags tags = ReadTrackTags(library_, file, status_);
         EXPECT_EQ(WriteTrackTags(library_, file, tags, true), TagWriteResult::Unchanged);
-        EXPECT_EQ(bytesOf(file), before);
+        EXPECT_EQ(test::fileBytes(file), before);
 
         tags.title = newTitle;
         ASSERT_EQ(WriteTrackTags(library_, file, tags, true), TagWriteResult::Written);
-        const QByteArray after = bytesOf(file);
+        const QByteArray after = test::fileBytes(file);
         EXPECT_TRUE(after.startsWith(QByteArray("ID3") + song.versionAfter)) << "no RIFF form";
         EXPECT_EQ(probedTag(file, "title"), newTitle);
         EXPECT_EQ(probedTag(file, "artist"), song.artist);

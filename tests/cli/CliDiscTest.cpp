@@ -6,6 +6,7 @@
 #include "tests/cli/CliProcess.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/ExternalTools.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestSongs.h"
 
 #include <QDir>
@@ -20,11 +21,6 @@ namespace lccd {
 namespace {
 
 using test::runCli;
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A folder "海の歌" of three tagged WAV songs under root.
 QString makeDiscFolder(const QString& root) {
@@ -189,7 +185,7 @@ TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
                 QDir(folder).filePath(QStringLiteral("夏の記録") + QLatin1String(file.extension));
             if (folder == cliFolder)
                 written.append(path);
-            EXPECT_EQ(fileBytes(path), file.bytes) << path.toStdString();
+            EXPECT_EQ(test::fileBytes(path), file.bytes) << path.toStdString();
         }
     }
     EXPECT_EQ(run.out, written.join(QLatin1Char('\n')) + QLatin1Char('\n'));
@@ -223,7 +219,7 @@ TEST(CliDiscTest, AlbumTitleNamesFilesOnlyInsideTheFolder) {
             EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
         EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList{QStringLiteral("海の歌")});
-        EXPECT_TRUE(fileBytes(written[0]).startsWith(toSjis("TITLE:" + c.album) + "\r\n"));
+        EXPECT_TRUE(test::fileBytes(written[0]).startsWith(toSjis("TITLE:" + c.album) + "\r\n"));
     }
 }
 
@@ -260,7 +256,7 @@ TEST(CliDiscTest, UnreadableSongsAreNamedAndLossyValuesNeedTheOption) {
 
     const test::CliRun lossy = runCli(disc + QStringList{QStringLiteral("--lossy")});
     ASSERT_EQ(lossy.exitCode, 0) << lossy.err.toStdString();
-    const QByteArray cue = fileBytes(QDir(folder).filePath(QStringLiteral("Caf\u00e9.cue")));
+    const QByteArray cue = test::fileBytes(QDir(folder).filePath(QStringLiteral("Caf\u00e9.cue")));
     EXPECT_TRUE(cue.contains("TITLE \"Caf?\""));
     // The file that is no song stays out of the sheet; the songs after it follow on.
     EXPECT_FALSE(cue.contains("02b.wav"));

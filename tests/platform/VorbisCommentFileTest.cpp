@@ -3,6 +3,7 @@
 
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,17 +13,6 @@
 
 namespace lccd {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Tagged songs that ffmpeg encodes once for the suite; each test works on its own copies.
 class VorbisCommentFileTest : public ::testing::Test {
@@ -88,40 +78,40 @@ TEST_F(VorbisCommentFileTest, SameCodedAudioSeesAnyChangeToTheAudio) {
     for (const char* name : kSongs) {
         SCOPED_TRACE(name);
         const QString original = songs_->filePath(name);
-        const QByteArray bytes = bytesOf(original);
+        const QByteArray bytes = test::fileBytes(original);
         const QString changed = dir_.filePath(QStringLiteral("changed"));
         QByteArray flipped = bytes;
         flipped[flipped.size() - 100] = char(flipped[flipped.size() - 100] ^ 0x01);
-        writeBytes(changed, flipped);
+        test::writeFileBytes(changed, flipped);
         EXPECT_FALSE(sameCodedAudio(original, changed)) << "a byte of the last frame or page";
-        writeBytes(changed, bytes.chopped(200));
+        test::writeFileBytes(changed, bytes.chopped(200));
         EXPECT_FALSE(sameCodedAudio(original, changed)) << "cut short";
-        writeBytes(changed, bytes + QByteArray(10, 'x'));
+        test::writeFileBytes(changed, bytes + QByteArray(10, 'x'));
         EXPECT_FALSE(sameCodedAudio(original, changed)) << "bytes added after the audio";
-        writeBytes(changed, bytes);
+        test::writeFileBytes(changed, bytes);
         EXPECT_TRUE(sameCodedAudio(original, changed));
     }
     EXPECT_FALSE(sameCodedAudio(songs_->filePath("song.ogg"), songs_->filePath("song.flac")));
 
     // A FLAC file may start with an ID3v2 tag; its audio is the same.
     const QString tagged = dir_.filePath("tagged.flac");
-    writeBytes(tagged, QByteArray("ID3\x03\x00\x00\x00\x00\x00\x02\x00\x00", 12) +
-                           bytesOf(songs_->filePath("song.flac")));
+    test::writeFileBytes(tagged, QByteArray("ID3\x03\x00\x00\x00\x00\x00\x02\x00\x00", 12) +
+                                     test::fileBytes(songs_->filePath("song.flac")));
     EXPECT_EQ(codedContainerOf(tagged), CodedContainer::Flac);
     EXPECT_TRUE(sameCodedAudio(songs_->filePath("song.flac"), tagged));
 }
 
 TEST_F(VorbisCommentFileTest, OtherFilesAreNeitherReadNorWritten) {
     const QString notes = dir_.filePath("notes.flac");
-    writeBytes(notes, "fLaC but nothing after it");
+    test::writeFileBytes(notes, "fLaC but nothing after it");
     const QString wav = dir_.filePath("tone.wav");
     QFile::copy(songs_->filePath("tone.wav"), wav);
     for (const QString& path : {notes, wav, dir_.filePath("missing.ogg")}) {
         SCOPED_TRACE(path.toStdString());
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = test::fileBytes(path);
         EXPECT_EQ(readVorbisCommentFields(path), std::nullopt);
         EXPECT_FALSE(saveVorbisCommentFields(path, {{"INAM", "x"}}));
-        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_EQ(test::fileBytes(path), before);
     }
 }
 
