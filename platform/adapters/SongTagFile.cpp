@@ -294,7 +294,7 @@ bool saveSongTagFields(const QString& path, const TagFields& changes) {
     const QByteArray oldId3v1 = original.right(kId3v1Size);
     if (withId3v1 && !oldId3v1.startsWith("TAG"))
         return false;
-    if (!tags->save(effective))
+    if (!tags->save(effective) || song.wasOverrun())
         return false;
     tags.reset();
     const QByteArray changed =

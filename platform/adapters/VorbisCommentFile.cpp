@@ -140,7 +140,7 @@ bool saveVorbisCommentFields(const QString& path, const TagFields& changes) {
         if (commented.comment() == nullptr)
             return false;
         applyChanges(*commented.comment(), changes);
-        if (!commented.save())
+        if (!commented.save() || song.wasOverrun())
             return false;
     }
     const QByteArray changed = song.bytes();

@@ -115,5 +115,20 @@ TEST_F(VorbisCommentFileTest, OtherFilesAreNeitherReadNorWritten) {
     }
 }
 
+// A song that ends inside its comment page, as a broken-off download leaves it: the page claims
+// bytes the file lacks, so the save is refused and the file keeps its bytes.
+TEST_F(VorbisCommentFileTest, ASongCutInsideItsCommentIsNotWritten) {
+    for (const char* name : {"song.ogg", "song.opus"}) {
+        SCOPED_TRACE(name);
+        const QByteArray whole = test::fileBytes(songs_->filePath(name));
+        const qsizetype thirdPage = whole.indexOf("OggS", whole.indexOf("OggS", 4) + 4);
+        ASSERT_GT(thirdPage, 0);
+        const QString song = dir_.filePath(name);
+        test::writeFileBytes(song, whole.left(thirdPage - 1));
+        EXPECT_FALSE(saveVorbisCommentFields(song, {{"INAM", "a longer title than before"}}));
+        EXPECT_EQ(test::fileBytes(song), whole.left(thirdPage - 1));
+    }
+}
+
 } // namespace
 } // namespace lccd
