@@ -597,6 +597,7 @@ void TfrmEditCdList::Button1Click() {
     if (!jacket)
         return;
     presenter_.disc().setJacketPath(*jacket);
+    modified_ = true; // the project keeps the jacket
     showPathBoxes();
     showJacketOffer();
 }
@@ -616,6 +617,7 @@ void TfrmEditCdList::btnTakeJacketClick() {
         writeFileAtomically(jacket, jacketOffer_->picture);
     }
     presenter_.disc().setJacketPath(jacket);
+    modified_ = true;
     showPathBoxes();
     showJacketOffer();
 }

@@ -617,6 +617,20 @@ TEST_F(EditCdListTest, ASongsCoverIsOfferedBesideTheEmptyJacketBoxAndWrittenOnly
     EXPECT_EQ(test::fileBytes(written), covers.picture);
     EXPECT_EQ(window.presenter().disc().jacketPath, written);
     EXPECT_FALSE(take->isVisible()); // the box shows the jacket now
+    dialogs.answerMessage(DialogResult::No);
+    window.done(QDialog::Accepted);
+    EXPECT_EQ(dialogs.messages().value(2), QStringLiteral("変更を保存しますか"));
+}
+
+TEST_F(EditCdListTest, AChosenJacketIsAnEditThatClosingAsksAbout) {
+    editor.setLastProject(dir.path());
+    editor.show();
+    dialogs.answerFile(dir.filePath(QStringLiteral("front.jpg")))
+        .answerMessage(DialogResult::Cancel);
+    press("Button1");
+    editor.done(QDialog::Accepted);
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("変更を保存しますか")});
+    EXPECT_TRUE(editor.isVisible());
 }
 
 } // namespace
