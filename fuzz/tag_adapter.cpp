@@ -61,9 +61,9 @@ void changeVorbisCommentTitle(lccd::Mp3Infp& library, const QString& path, lccd:
 } // namespace
 
 // The tag library's load of a song file of any bytes, named as a WAV or as an MP3 file (the
-// other formats are known by their first bytes), every value and the front cover read. Then the two promises a tag save
-// makes: with no value changed the file keeps every byte, and a changed title leaves the other
-// values' bytes and the audio as they were.
+// other formats are known by their first bytes), every value and the front cover read. Then the two
+// promises a tag save makes: with no value changed the file keeps every byte, and a changed title
+// leaves the other values' bytes and the audio as they were.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     FuzzedDataProvider input(data, size);
