@@ -18,8 +18,10 @@ std::optional<DiscLabelSheet> discLabelSheet(const LabelDatabase& database,
     if (!product || product->labelCount() == 0)
         return std::nullopt;
     const ProductSheet sheet = productSheetRows(*product, papers);
-    const QPointF centre = product->labelBoxes().first().center();
-    return DiscLabelSheet{sheet.rows, QPointF(centre.x() * 10, centre.y() * 10), sheet.message};
+    QList<QPointF> centres; // layout units
+    for (const QRectF& box : product->labelBoxes())
+        centres.append(box.center() * 10);
+    return DiscLabelSheet{sheet.rows, centres.first(), sheet.message, centres.mid(1)};
 }
 
 std::optional<QString> chooseDiscLabelProduct(const LabelDatabase& database,

@@ -26,7 +26,7 @@ private:
 };
 
 // What the product of that name ("BRAND PART") adds to a disc's label layout with the printer's
-// papers; nothing when the database has no such product.
+// papers, with the centres of all its labels; nothing when the database has no such product.
 std::optional<DiscLabelSheet> discLabelSheet(const LabelDatabase& database,
                                              const TPaperInfos& papers, const QString& name);
 

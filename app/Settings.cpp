@@ -43,6 +43,7 @@ AppSettings LoadSettings(const QString& iniPath) {
     s.hoseiY = readInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
     s.templateName = ini.readString(kJacket, QStringLiteral("Template"), s.templateName);
     s.labelProduct = ini.readString(kJacket, QStringLiteral("LabelProduct"), s.labelProduct);
+    s.everyLabel = readBool(ini, kJacket, QStringLiteral("EveryLabel"), s.everyLabel);
     s.lastProject = ini.readString(kOption, QStringLiteral("LastProject"), s.lastProject);
     s.noCut = readBool(ini, kOption, QStringLiteral("NoCut"), s.noCut);
     s.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.addGap);
@@ -64,6 +65,7 @@ void SaveSettings(const QString& iniPath, const AppSettings& s) {
     writeInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
     ini.writeString(kJacket, QStringLiteral("Template"), s.templateName);
     ini.writeString(kJacket, QStringLiteral("LabelProduct"), s.labelProduct);
+    writeInteger(ini, kJacket, QStringLiteral("EveryLabel"), s.everyLabel);
     ini.writeString(kOption, QStringLiteral("LastProject"), s.lastProject);
     writeInteger(ini, kOption, QStringLiteral("NoCut"), s.noCut);
     writeInteger(ini, kOption, QStringLiteral("AddGap"), s.addGap);

@@ -15,7 +15,8 @@ struct AppSettings {
     int hoseiX = 0;      // print corrections, layout units
     int hoseiY = 0;
     QString templateName = QStringLiteral("LcJacketStd.lct");
-    QString labelProduct; // "BRAND PART" of the disc label's product; empty for none
+    QString labelProduct;    // "BRAND PART" of the disc label's product; empty for none
+    bool everyLabel = false; // the disc label on every label of the product's sheet
     QString lastProject;
     bool noCut = false;
     bool addGap = false;

@@ -956,8 +956,8 @@ void TForm1::V2Click() {
 
 void TForm1::CDT1Click() {
     frmEditCdList_->setOptions({settings_.templateName, settings_.noCut, settings_.addGap,
-                                settings_.setId3Tag, settings_.labelProduct,
-                                settings_.writeCdText});
+                                settings_.setId3Tag, settings_.labelProduct, settings_.writeCdText,
+                                settings_.everyLabel});
     frmEditCdList_->setLastProject(settings_.lastProject);
     currentLayoutPath_.clear();
     frmEditCdList_->forgetSavedLayout();
@@ -966,6 +966,7 @@ void TForm1::CDT1Click() {
     const CdListOptions options = frmEditCdList_->options();
     settings_.templateName = options.templateName;
     settings_.labelProduct = options.labelProduct;
+    settings_.everyLabel = options.everyLabel;
     settings_.noCut = options.noCut;
     settings_.addGap = options.addGap;
     settings_.setId3Tag = options.setId3Tag;

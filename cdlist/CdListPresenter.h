@@ -29,6 +29,7 @@ public:
 
     Mp3Infp& tagLibrary() { return songs_.tags; }
     AudioDecoder& decoder() { return songs_.decoder; }
+    CoverPictures& coverPictures() { return songs_.covers; }
 
     TrackTableModel& tracks() { return tracks_; }
     const TrackTableModel& tracks() const { return tracks_; }

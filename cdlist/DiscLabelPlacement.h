@@ -28,6 +28,9 @@ struct DiscLabelSheet {
     QList<LayoutItem> rows; // the settings row for the product's paper, then a guide per label
     QPointF labelCentre;    // the centre of the product's first label, layout units
     QString message;        // how the paper was chosen, when the user should know
+    // The centres of the product's other labels, layout units: where the design is repeated
+    // (empty: on the first label only).
+    QList<QPointF> otherLabelCentres = {};
 };
 
 // Finds the label product of that name ("BRAND PART") with its rows for the current printer;

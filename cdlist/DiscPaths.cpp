@@ -42,13 +42,17 @@ QString composedName(const QString& name) {
     return name.normalized(QString::NormalizationForm_C);
 }
 
-QString discFileBase(const DiscInfo& disc) {
+QString fileNameOfTitle(const QString& title) {
     // A title such as "../x" must not write beside the folder or anywhere else.
-    QString name = disc.albumTitle;
+    QString name = title;
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         name = QStringLiteral("_");
     name.replace(QLatin1Char('/'), QChar(u'\uFF0F'));
-    return pathInFolder(disc.folderPath, name);
+    return name;
+}
+
+QString discFileBase(const DiscInfo& disc) {
+    return pathInFolder(disc.folderPath, fileNameOfTitle(disc.albumTitle));
 }
 
 } // namespace lccd

@@ -26,10 +26,12 @@ std::optional<QString> existingFileInFolder(const QString& folder, const QString
 // A file name as the disc's files store it: with composed characters (NFC).
 QString composedName(const QString& name);
 
+// A title as one name in a folder: every "/" written as the full-width "／" (which code page 932
+// holds), a title of "." or ".." as "_", anything else (blanks included) as typed.
+QString fileNameOfTitle(const QString& title);
+
 // The project, CUE sheet and label layout of a disc share this path and differ in extension:
-// the folder, a separator and the album title as one name in that folder: every "/" written as
-// the full-width "／" (which code page 932 holds), a title of "." or ".." as "_", anything else
-// (blanks included) as typed.
+// the folder, a separator and the album title as one name in that folder (fileNameOfTitle).
 QString discFileBase(const DiscInfo& disc);
 
 } // namespace lccd

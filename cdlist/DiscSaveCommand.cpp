@@ -152,6 +152,8 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
                     .arg(settings.labelProduct));
             return std::nullopt;
         }
+        if (!settings.everyLabel)
+            labelSheet->otherLabelCentres.clear();
     }
     if (!namesFit(tracks) || !valuesFit(disc, tracks, settings.writeLossy))
         return std::nullopt;

@@ -35,6 +35,8 @@ struct DiscSaveSettings {
     // template's own sheet. labelSheets finds it.
     QString labelProduct;
     DiscLabelSheetSource labelSheets;
+    // The disc label on every label of the product's sheet, not only on the first.
+    bool everyLabel = false;
     // Also write the disc's CD-TEXT packs as a ".cdt" file, for burners that take one.
     bool writeCdText = true;
 };

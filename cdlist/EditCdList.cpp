@@ -6,6 +6,7 @@
 #include "cdlist/DiscBurnPlan.h"
 #include "cdlist/DiscImageExport.h"
 #include "cdlist/DiscInfo.h"
+#include "cdlist/DiscPaths.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
@@ -13,6 +14,7 @@
 #include "common/FileHelpers.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
+#include "platform/FileIO.h"
 #include "platform/Messages.h"
 #include "platform/NamedWidget.h"
 #include "platform/PathEllipsis.h"
@@ -30,6 +32,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStatusBar>
@@ -188,6 +191,20 @@ QWidget* TfrmEditCdList::buildDiscPanel() {
     edtFolderName->setReadOnly(true);
     edtJacketFilename = box("edtJacketFilename", panel);
     edtJacketFilename->setReadOnly(true);
+    // The cover offered while the jacket box is empty stands beside it.
+    auto* jacketField = new QWidget(panel);
+    auto* jacketRow = new QHBoxLayout(jacketField);
+    jacketRow->setContentsMargins(0, 0, 0, 0);
+    imgJacketOffer = named(new QLabel(jacketField), "imgJacketOffer");
+    imgJacketOffer->setFixedSize(48, 48);
+    imgJacketOffer->setAlignment(Qt::AlignCenter);
+    btnTakeJacket =
+        named(new QPushButton(QStringLiteral("この画像を使う"), jacketField), "btnTakeJacket");
+    jacketRow->addWidget(edtJacketFilename, 1);
+    jacketRow->addWidget(imgJacketOffer);
+    jacketRow->addWidget(btnTakeJacket);
+    imgJacketOffer->hide();
+    btnTakeJacket->hide();
     auto* folderButton = named(new QPushButton(QStringLiteral(",,,"), panel), "Button7");
     auto* jacketButton = named(new QPushButton(QStringLiteral(",,,"), panel), "Button1");
     folderButton->setFixedWidth(28);
@@ -198,7 +215,7 @@ QWidget* TfrmEditCdList::buildDiscPanel() {
     cmbGenre = named(new QComboBox(panel), "cmbGenre");
     cmbGenre->setEditable(true);
     addRow(0, 0, QStringLiteral("フォルダ"), edtFolderName, folderButton);
-    addRow(1, 0, QStringLiteral("ジャケット画像"), edtJacketFilename, jacketButton);
+    addRow(1, 0, QStringLiteral("ジャケット画像"), jacketField, jacketButton);
     addRow(2, 0, QStringLiteral("DISCID:"), edtDiscId);
     addRow(3, 0, QStringLiteral("CATALOG:"), edtCATALOG);
     addRow(4, 0, QStringLiteral("RELEASE:"), edtRelease);
@@ -277,6 +294,7 @@ void TfrmEditCdList::connectCommands() {
     on("Button7", &TfrmEditCdList::Button7Click);
     on("BitBtn1", &TfrmEditCdList::Button7Click);
     on("Button1", &TfrmEditCdList::Button1Click);
+    on("btnTakeJacket", &TfrmEditCdList::btnTakeJacketClick);
     on("SpeedButton2", &TfrmEditCdList::SpeedButton2Click);
     on("SpeedButton3", &TfrmEditCdList::SpeedButton3Click);
     on("SpeedButton4", &TfrmEditCdList::SpeedButton4Click);
@@ -317,7 +335,10 @@ void TfrmEditCdList::connectCommands() {
     connect(cmbGenre, &QComboBox::currentTextChanged, this, edited);
     connect(&presenter_.tracks(), &QAbstractItemModel::dataChanged, this,
             [this] { modified_ = true; });
-    connect(&presenter_, &CdListPresenter::discChanged, this, &TfrmEditCdList::showDisc);
+    connect(&presenter_, &CdListPresenter::discChanged, this, [this] {
+        showDisc();
+        showJacketOffer();
+    });
     connect(&presenter_, &CdListPresenter::totalsChanged, this, [this] {
         Label12->setText(presenter_.totalsText());
         QPalette palette = Label12->palette();
@@ -354,6 +375,31 @@ void TfrmEditCdList::showPathBoxes() {
                                     std::pair{edtJacketFilename, disc.jacketBoxText}})
         box->setText(shortenPath(text, box->fontMetrics(), box->width() - 4));
     edtFolderName->setToolTip(disc.folderPath);
+}
+
+void TfrmEditCdList::showJacketOffer() {
+    const DiscInfo& disc = presenter_.disc();
+    jacketOffer_ = disc.folderBoxText.isEmpty() ? std::nullopt
+                                                : jacketOfferFor(disc, presenter_.tracks().rows(),
+                                                                 presenter_.coverPictures());
+    QPixmap thumbnail;
+    if (jacketOffer_ && jacketOffer_->file.isEmpty())
+        thumbnail.loadFromData(jacketOffer_->picture);
+    else if (jacketOffer_)
+        thumbnail.load(jacketOffer_->file);
+    imgJacketOffer->setPixmap(thumbnail.isNull()
+                                  ? QPixmap()
+                                  : thumbnail.scaled(imgJacketOffer->size(), Qt::KeepAspectRatio,
+                                                     Qt::SmoothTransformation));
+    const QString source = jacketOffer_ ? (jacketOffer_->file.isEmpty()
+                                               ? QStringLiteral("曲 %1 のジャケット画像")
+                                                     .arg(lastPathComponent(jacketOffer_->song))
+                                               : jacketOffer_->file)
+                                        : QString();
+    imgJacketOffer->setToolTip(source);
+    btnTakeJacket->setToolTip(source);
+    imgJacketOffer->setVisible(bool(jacketOffer_));
+    btnTakeJacket->setVisible(bool(jacketOffer_));
 }
 
 void TfrmEditCdList::readDiscBoxes() {
@@ -492,6 +538,7 @@ void TfrmEditCdList::loadDropped(const QStringList& paths) {
         showPathBoxes();
     }
     appendSongFiles(presenter_, files);
+    showJacketOffer();
 }
 
 // Every press toggles: a double click's second press arrives as MouseButtonDblClick. Only the left
@@ -522,6 +569,7 @@ void TfrmEditCdList::loadFolder(const QString& folder) {
     if (const std::optional<QString> caption = LoadFolder(presenter_, folder))
         setWindowTitle(*caption);
     modified_ = false;
+    showJacketOffer();
 }
 
 void TfrmEditCdList::Button7Click() {
@@ -549,7 +597,29 @@ void TfrmEditCdList::Button1Click() {
     if (!jacket)
         return;
     presenter_.disc().setJacketPath(*jacket);
+    modified_ = true; // the project keeps the jacket
     showPathBoxes();
+    showJacketOffer();
+}
+
+void TfrmEditCdList::btnTakeJacketClick() {
+    if (!jacketOffer_)
+        return;
+    QString jacket = jacketOffer_->file;
+    if (jacket.isEmpty()) {
+        readDiscBoxes();
+        jacket = coverFilePath(*jacketOffer_, presenter_.disc().albumTitle);
+        if (!AskOkCancel(QStringLiteral("曲 %1 のジャケット画像をファイル %2 として保存し、"
+                                        "ジャケット画像にしますか")
+                             .arg(lastPathComponent(jacketOffer_->song), jacket),
+                         QStringLiteral("確認")))
+            return;
+        writeFileAtomically(jacket, jacketOffer_->picture);
+    }
+    presenter_.disc().setJacketPath(jacket);
+    modified_ = true;
+    showPathBoxes();
+    showJacketOffer();
 }
 
 void TfrmEditCdList::SpeedButton2Click() {
@@ -597,6 +667,7 @@ void TfrmEditCdList::BitBtn2Click() {
                               .programPaths = paths_,
                               .labelProduct = settings_.labelProduct,
                               .labelSheets = labelSheets_,
+                              .everyLabel = settings_.everyLabel,
                               .writeCdText = settings_.writeCdText};
     // The user's answer to the unsplit question stands even when a later step of the save fails.
     const auto keepNoCut = qScopeGuard([&] {
@@ -630,6 +701,7 @@ void TfrmEditCdList::BitBtn8Click() {
     settings_.addGap = chosen.addGap;
     settings_.setId3Tag = chosen.setId3Tag;
     settings_.writeCdText = chosen.writeCdText;
+    settings_.everyLabel = chosen.everyLabel;
     setNoCut(chosen.noCut);
 }
 

@@ -2,6 +2,7 @@
 
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscSaveCommand.h"
+#include "cdlist/JacketOffer.h"
 #include "cdlist/Option.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Services.h"
@@ -47,8 +48,11 @@ public:
     void forgetSavedLayout() { savedLayoutPath_.clear(); }
 
     // Commands.
-    void Button7Click();      // ",,," beside the folder box
-    void Button1Click();      // ",,," beside the jacket box
+    void Button7Click(); // ",,," beside the folder box
+    void Button1Click(); // ",,," beside the jacket box
+    // "この画像を使う" beside the empty jacket box: the folder's or a song's cover becomes the
+    // jacket; a song's is first written as a picture file beside it, when the user agrees.
+    void btnTakeJacketClick();
     void SpeedButton2Click(); // "↑"
     void SpeedButton3Click(); // "↓"
     void SpeedButton4Click(); // "ｸﾘｱ"
@@ -85,6 +89,8 @@ private:
     void loadFolder(const QString& folder);
     void showDisc();
     void showPathBoxes();
+    // Looks for a cover to offer while the jacket box is empty, and shows it beside the box.
+    void showJacketOffer();
     void readDiscBoxes();
     int selectedRow() const;
     void selectRow(int songNumber);
@@ -114,9 +120,12 @@ private:
     bool loadOnShow_ = true;
     // The rows or disc fields changed since the folder was loaded or the disc saved.
     bool modified_ = false;
+    std::optional<JacketOffer> jacketOffer_;
 
     QLineEdit* edtFolderName = nullptr;
     QLineEdit* edtJacketFilename = nullptr;
+    QLabel* imgJacketOffer = nullptr;
+    QPushButton* btnTakeJacket = nullptr;
     QLineEdit* edtDiscId = nullptr;
     QLineEdit* edtCATALOG = nullptr;
     QLineEdit* edtRelease = nullptr;

@@ -92,8 +92,9 @@ QList<QByteArray> labelLayoutLines(const QStringList& templateLines, const DiscI
     lines = {lines.value(0)};
     for (const LayoutItem& row : product->rows)
         lines.append(toSjis(row.toRowLine()));
-    for (const QString& row : placeDiscLabel(rows, product->labelCentre))
-        lines.append(toSjisLossless(row));
+    for (const QPointF& centre : QList<QPointF>{product->labelCentre} + product->otherLabelCentres)
+        for (const QString& row : placeDiscLabel(rows, centre))
+            lines.append(toSjisLossless(row));
     return lines;
 }
 

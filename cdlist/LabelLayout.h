@@ -10,7 +10,8 @@
 // The label layout written for a disc: the template with the disc's fields filled in, then one
 // text row per printed song with its number, playing time and title. On a label product, the
 // layout is the product's settings row and label guides, then the template's disc label placed
-// on the product's first label (DiscLabelPlacement.h).
+// on the product's first label (DiscLabelPlacement.h), and again on each of its other labels
+// that the product sheet names.
 namespace lccd {
 
 struct DiscInfo;
@@ -27,7 +28,8 @@ QStringList labelSongRows(const TrackRows& tracks,
                           const SjisSpellings& spellings = SjisSpellings());
 
 // The layout's lines in Shift-JIS: the filled template, then the song rows. With a label
-// product: the template's header line, the product's rows, then the disc label placed on it.
+// product: the template's header line, the product's rows, then the disc label placed on its
+// first label, then on each of its other labels given.
 QList<QByteArray> labelLayoutLines(const QStringList& templateLines, const DiscInfo& disc,
                                    const TrackRows& tracks,
                                    const DiscLabelSheet* product = nullptr);

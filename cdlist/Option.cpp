@@ -42,6 +42,10 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(
         QStringLiteral("(選ぶと、テンプレートの表紙をその用紙の1枚目のディスクラベルに置く)"),
         this));
+    chkEveryLabel =
+        named(new QCheckBox(QStringLiteral("用紙のすべてのラベルに同じデザインを印刷する"), this),
+              "chkEveryLabel");
+    layout->addWidget(chkEveryLabel);
 
     chkNoCut = named(new QCheckBox(QStringLiteral("無分割"), this), "chkNoCut");
     layout->addWidget(chkNoCut);
@@ -77,11 +81,17 @@ void TfrmOption::setOptions(const CdListOptions& options) {
     CheckBox1->setChecked(options.addGap);
     CheckBox2->setChecked(options.setId3Tag);
     chkCdText->setChecked(options.writeCdText);
+    chkEveryLabel->setChecked(options.everyLabel);
 }
 
 CdListOptions TfrmOption::options() const {
-    return {Edit1->text(),          chkNoCut->isChecked(), CheckBox1->isChecked(),
-            CheckBox2->isChecked(), edtLabelSheet->text(), chkCdText->isChecked()};
+    return {Edit1->text(),
+            chkNoCut->isChecked(),
+            CheckBox1->isChecked(),
+            CheckBox2->isChecked(),
+            edtLabelSheet->text(),
+            chkCdText->isChecked(),
+            chkEveryLabel->isChecked()};
 }
 
 void TfrmOption::setLabelProductChooser(LabelProductChooser chooser) {

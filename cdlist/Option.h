@@ -21,6 +21,8 @@ struct CdListOptions {
     QString labelProduct = {};
     // Write the disc's CD-TEXT as a file beside the CUE sheet when saving.
     bool writeCdText = true;
+    // Repeat the disc label on every label of the product's sheet.
+    bool everyLabel = false;
 };
 
 // Lets the user choose a label product, starting from the current one (empty for none); gives
@@ -56,6 +58,7 @@ private:
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* chkCdText = nullptr;
+    QCheckBox* chkEveryLabel = nullptr;
 };
 
 } // namespace lccd

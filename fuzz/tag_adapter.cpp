@@ -2,6 +2,7 @@
 #include "cdlist/TrackTags.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/Mp3Infp.h"
+#include "platform/adapters/TagLibCoverPictures.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 #include "platform/codecs/CodedAudio.h"
 #include "platform/codecs/Riff.h"
@@ -60,9 +61,9 @@ void changeVorbisCommentTitle(lccd::Mp3Infp& library, const QString& path, lccd:
 } // namespace
 
 // The tag library's load of a song file of any bytes, named as a WAV or as an MP3 file (the
-// other formats are known by their first bytes), every value read. Then the two promises a tag save
-// makes: with no value changed the file keeps every byte, and a changed title leaves the other
-// values' bytes and the audio as they were.
+// other formats are known by their first bytes), every value and the front cover read. Then the two
+// promises a tag save makes: with no value changed the file keeps every byte, and a changed title
+// leaves the other values' bytes and the audio as they were.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     FuzzedDataProvider input(data, size);
@@ -70,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         input.ConsumeBool() ? QStringLiteral("song.wav") : QStringLiteral("song.mp3");
     const std::vector<uint8_t> bytes = input.ConsumeRemainingBytes<uint8_t>();
     const QString path = fuzz::scratchFile(bytes.data(), bytes.size(), name);
+    TagLibCoverPictures().frontCover(path);
     TagLibMp3Infp library;
     if (library.Load(path) != 0)
         return 0;

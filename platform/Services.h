@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AudioDecoder.h"
+#include "platform/CoverPictures.h"
 #include "platform/DiscBurner.h"
 #include "platform/Fonts.h"
 #include "platform/MediaLengths.h"
@@ -10,11 +11,13 @@
 
 namespace lccd {
 
-// What the CD list works with on song files: their tags, their playing times and their audio.
+// What the CD list works with on song files: their tags, their playing times, their audio and
+// their cover pictures.
 struct SongServices {
     Mp3Infp& tags;
     MediaLengths& lengths;
     AudioDecoder& decoder;
+    CoverPictures& covers;
 };
 
 // The desktop services the program runs on. main() chooses the implementations and hands them

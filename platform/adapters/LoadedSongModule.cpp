@@ -63,6 +63,10 @@ std::unique_ptr<AudioStream> LoadedSongModule::open(const QString& path) {
     return loaded().songs.decoder.open(path);
 }
 
+QByteArray LoadedSongModule::frontCover(const QString& path) {
+    return loaded().songs.covers.frontCover(path);
+}
+
 QList<BurnDrive> LoadedSongModule::drives() {
     return loaded().burner.drives();
 }

@@ -12,9 +12,10 @@ struct SongModuleServices;
 class LoadedSongModule final : public Mp3Infp,
                                public MediaLengths,
                                public AudioDecoder,
+                               public CoverPictures,
                                public DiscBurner {
 public:
-    SongServices songs() { return {*this, *this, *this}; }
+    SongServices songs() { return {*this, *this, *this, *this}; }
     DiscBurner& burner() { return *this; }
 
     quint32 GetVer() override;
@@ -30,6 +31,8 @@ public:
     std::optional<qint64> milliseconds(const QString& path) override;
 
     std::unique_ptr<AudioStream> open(const QString& path) override;
+
+    QByteArray frontCover(const QString& path) override;
 
     QList<BurnDrive> drives() override;
     BurnMedium inspect(const QString& address) override;

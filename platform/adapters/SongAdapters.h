@@ -3,6 +3,7 @@
 #include "platform/adapters/LibBurnDiscBurner.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibCoverPictures.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 
 namespace lccd {
@@ -12,6 +13,7 @@ struct SongAdapters {
     TagLibMp3Infp tags;
     HeaderMediaLengths lengths;
     SongDecoder decoder;
+    TagLibCoverPictures covers;
     LibBurnDiscBurner burner;
 };
 

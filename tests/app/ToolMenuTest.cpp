@@ -105,7 +105,7 @@ TEST_F(ToolMenuTest, CalibrationSheetIsPreviewedOnThePaperPrintedAndThenTheLayou
     EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("印刷位置調整シート")));
 }
 
-// From the CD list options to a disc label on the product's first label, and the product kept
+// From the CD list options to a disc label on each label of the product, and the choice kept
 // for the next run.
 TEST_F(ToolMenuTest, TheCdOptionsPutTheDiscLabelOnAProductAndKeepTheChoice) {
     if (!databaseInstalled())
@@ -133,6 +133,7 @@ TEST_F(ToolMenuTest, TheCdOptionsPutTheDiscLabelOnAProductAndKeepTheChoice) {
             in<QAbstractButton>(options, "btnLabelSheet")->click();
             EXPECT_EQ(in<QLineEdit>(options, "edtLabelSheet")->text(),
                       QStringLiteral("Avery L6043"));
+            in<QAbstractButton>(options, "chkEveryLabel")->click();
             return int(QDialog::Accepted);
         });
         click("BitBtn8");
@@ -153,6 +154,10 @@ TEST_F(ToolMenuTest, TheCdOptionsPutTheDiscLabelOnAProductAndKeepTheChoice) {
     ASSERT_TRUE(rim && picture);
     EXPECT_TRUE(picture->contains(*rim));
     EXPECT_EQ(form->surface().currentPage()->screenOnlyPrimitives().size(), 4u);
+    int pictures = 0;
+    for (const LayoutItem& row : rows.items())
+        pictures += row.field(Field::Id) == QStringLiteral("画像") ? 1 : 0;
+    EXPECT_EQ(pictures, 2); // the front of the jacket on both discs of the sheet
 
     form.reset();
     IniFile ini(paths.iniPath);
@@ -160,6 +165,9 @@ TEST_F(ToolMenuTest, TheCdOptionsPutTheDiscLabelOnAProductAndKeepTheChoice) {
     EXPECT_EQ(ini.readString(QStringLiteral("Jacket"), QStringLiteral("LabelProduct"), QString()),
               QStringLiteral("Avery L6043"));
     EXPECT_EQ(LoadSettings(paths.iniPath).labelProduct, QStringLiteral("Avery L6043"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Jacket"), QStringLiteral("EveryLabel"), QString()),
+              QStringLiteral("1"));
+    EXPECT_TRUE(LoadSettings(paths.iniPath).everyLabel);
 }
 
 } // namespace

@@ -3,9 +3,13 @@
 #include "cdlist/LabelLayout.h"
 #include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
+#include "layout/LabelDatabase.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutItem.h"
 #include "tests/cdlist/DiscFolderFixture.h"
+#include "tests/support/ExternalTools.h"
+
+#include <QProcess>
 
 namespace lccd {
 namespace {
@@ -138,6 +142,37 @@ TEST_F(ProductLabelLayoutTest, TheBuiltInJacketGivesItsFrontCover) {
     EXPECT_TRUE(picture.contains(rim)) << picture.x() << "," << picture.y();
     EXPECT_TRUE(CsvFieldW(read->rowLines[7], fieldNumber(Field::Value))
                     .startsWith(QStringLiteral("MNGD-")));
+}
+
+// Avery L6043, two CD labels on A4: the design on each, as lccdtool-cli renders the layout.
+TEST_F(ProductLabelLayoutTest, EveryLabelOfATwoUpSheetPrintsTheDesign) {
+    if (installedLabelTemplatesFolder().isEmpty() || !test::toolInstalled("pdftotext"))
+        GTEST_SKIP() << "glabels-data or pdftotext is not installed";
+    const LabelDatabase database = loadLabelDatabase(installedLabelTemplatesFolder());
+    const LabelProduct* product = database.find(QStringLiteral("Avery L6043"));
+    ASSERT_TRUE(product);
+    QList<QPointF> centres;
+    for (const QRectF& label : product->labelBoxes())
+        centres.append(label.center() * 10);
+    ASSERT_EQ(centres.size(), 2);
+    editor_.disc().discId = QStringLiteral("TWOFOLD");
+    for (const int labels : {1, 2}) {
+        const DiscLabelSheet sheet{
+            {LayoutItem::fromRowLine(QStringLiteral("設定,,,,,,,,,,Yes,,A4"))},
+            centres[0],
+            {},
+            centres.mid(1, labels - 1)};
+        writeLabelLayout(path("disc.csv"), builtInLabelTemplate(), editor_.disc(),
+                         editor_.tracks().rows(), &sheet);
+        QProcess render;
+        render.start(QStringLiteral(LCCD_CLI_PATH), {QStringLiteral("render"), path("disc.csv"),
+                                                     QStringLiteral("-o"), path("disc.pdf")});
+        ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0)
+            << render.readAllStandardError().toStdString();
+        const QString text =
+            test::runTool(QStringLiteral("pdftotext"), {path("disc.pdf"), QStringLiteral("-")});
+        EXPECT_EQ(text.count(QStringLiteral("MNGD-TWOFOLD")), labels) << text.toStdString();
+    }
 }
 
 } // namespace

@@ -310,6 +310,14 @@ TEST_F(DiscSaveCommandTest, ALabelProductIsFoundBeforeAnythingIsWrittenAndCarrie
                     .startsWith(toSjis(builtInLabelTemplate()[0] +
                                        QStringLiteral("\r\n設定,,,,,,,,,,Yes,,A4,,,,\r\n画像,"))));
     EXPECT_TRUE(editor_.status().text().endsWith(QStringLiteral(" / ") + paperNote));
+    // The sheet's other labels carry the disc too only when asked.
+    found->otherLabelCentres = {QPointF(1050, 2200)};
+    for (const bool everyLabel : {false, true}) {
+        settings_.everyLabel = everyLabel;
+        ASSERT_TRUE(save_.run(settings_));
+        EXPECT_EQ(test::fileBytes(path("Album.csv")).count(toSjis(QStringLiteral("\r\n画像,"))),
+                  everyLabel ? 2 : 1);
+    }
 
     // Without a product the label is the template's as it always was.
     settings_.labelProduct.clear();
@@ -317,7 +325,7 @@ TEST_F(DiscSaveCommandTest, ALabelProductIsFoundBeforeAnythingIsWrittenAndCarrie
     EXPECT_EQ(test::fileBytes(path("Album.csv")),
               joinLinesCrLf(labelLayoutLines(builtInLabelTemplate(), editor_.disc(),
                                              editor_.tracks().rows())));
-    EXPECT_EQ(asked, QStringList({"Acme CD2", "Acme CD2"}));
+    EXPECT_EQ(asked, QStringList(4, QStringLiteral("Acme CD2")));
 }
 
 } // namespace

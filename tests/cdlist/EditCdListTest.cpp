@@ -13,10 +13,12 @@
 #include "tests/support/StrictServices.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -573,6 +575,62 @@ TEST_F(EditCdListTest, ALabelProductIsChosenClearedOrKeptOnCancel) {
     answer(false, true, QDialog::Accepted);
     EXPECT_TRUE(editor.options().labelProduct.isEmpty());
     EXPECT_EQ(startedFrom, QStringList({"", "Acme CD2"}));
+}
+
+// The same picture in every song.
+class OneCover final : public CoverPictures {
+public:
+    QByteArray picture;
+    QByteArray frontCover(const QString&) override { return picture; }
+};
+
+TEST_F(EditCdListTest, ASongsCoverIsOfferedBesideTheEmptyJacketBoxAndWrittenOnlyWhenAgreed) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    OneCover covers;
+    covers.picture = png.data();
+    TfrmEditCdList window{paths, editItems, options, checkWavFile,
+                          test::TestServices()
+                              .with(desktop.tags)
+                              .with(desktop.lengths)
+                              .with(decoder)
+                              .with(burner)
+                              .with(covers)
+                              .services()};
+    test::writeTestWav(dir.filePath(QStringLiteral("01.wav")), 4410);
+    window.setLastProject(dir.path());
+    window.show(); // loads the folder
+    auto* take = child<QPushButton>(window, "btnTakeJacket");
+    ASSERT_TRUE(take->isVisible());
+    EXPECT_FALSE(child<QLabel>(window, "imgJacketOffer")->pixmap().isNull());
+    child<QLineEdit>(window, "editAlubm")->setText(QStringLiteral("夏"));
+    const QString written = dir.filePath(QStringLiteral("夏.png"));
+    dialogs.answerMessage(DialogResult::Cancel).answerMessage(DialogResult::Ok);
+    take->click();
+    EXPECT_FALSE(QFileInfo::exists(written));
+    take->click();
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_TRUE(dialogs.messages()[1].contains(written)) << dialogs.messages()[1].toStdString();
+    EXPECT_EQ(test::fileBytes(written), covers.picture);
+    EXPECT_EQ(window.presenter().disc().jacketPath, written);
+    EXPECT_FALSE(take->isVisible()); // the box shows the jacket now
+    dialogs.answerMessage(DialogResult::No);
+    window.done(QDialog::Accepted);
+    EXPECT_EQ(dialogs.messages().value(2), QStringLiteral("変更を保存しますか"));
+}
+
+TEST_F(EditCdListTest, AChosenJacketIsAnEditThatClosingAsksAbout) {
+    editor.setLastProject(dir.path());
+    editor.show();
+    dialogs.answerFile(dir.filePath(QStringLiteral("front.jpg")))
+        .answerMessage(DialogResult::Cancel);
+    press("Button1");
+    editor.done(QDialog::Accepted);
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("変更を保存しますか")});
+    EXPECT_TRUE(editor.isVisible());
 }
 
 } // namespace

@@ -3,18 +3,20 @@
 #include "platform/Services.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/SongDecoder.h"
+#include "platform/adapters/TagLibCoverPictures.h"
 #include "platform/adapters/TagLibMp3Infp.h"
 
 namespace lccd::test {
 
 // The program's own song services, for tests that read, measure and decode real song files:
-// TagLib's tags, lengths from the headers and the system's decoders.
+// TagLib's tags and covers, lengths from the headers and the system's decoders.
 struct DesktopSongs {
     TagLibMp3Infp tags;
     HeaderMediaLengths lengths;
     SongDecoder decoder;
+    TagLibCoverPictures covers;
 
-    SongServices services() { return {tags, lengths, decoder}; }
+    SongServices services() { return {tags, lengths, decoder, covers}; }
 };
 
 } // namespace lccd::test

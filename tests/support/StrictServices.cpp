@@ -175,12 +175,14 @@ TestServices::TestServices() {
     static StrictLengths strictLengths;
     static StrictDecoder strictDecoder;
     static StrictBurner strictBurner;
+    static NoCovers noCovers;
     printers_ = &strictPrinters;
     fonts_ = &strictFonts;
     shell_ = &strictShell;
     tags_ = &strictTags;
     lengths_ = &strictLengths;
     decoder_ = &strictDecoder;
+    covers_ = &noCovers;
     burner_ = &strictBurner;
 }
 
@@ -206,6 +208,10 @@ TestServices& TestServices::with(MediaLengths& lengths) {
 }
 TestServices& TestServices::with(AudioDecoder& decoder) {
     decoder_ = &decoder;
+    return *this;
+}
+TestServices& TestServices::with(CoverPictures& covers) {
+    covers_ = &covers;
     return *this;
 }
 TestServices& TestServices::with(DiscBurner& burner) {

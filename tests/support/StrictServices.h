@@ -57,6 +57,13 @@ public:
     std::unique_ptr<AudioStream> open(const QString& path) override;
 };
 
+// Songs without pictures. Unlike the strict services it fails nothing: the CD list editor looks
+// for a cover after every load, and reading a picture changes nothing anywhere.
+class NoCovers final : public CoverPictures {
+public:
+    QByteArray frontCover(const QString&) override { return {}; }
+};
+
 class StrictBurner final : public DiscBurner {
 public:
     QList<BurnDrive> drives() override;
@@ -81,8 +88,8 @@ public:
     int execDialog(QDialog& dialog) override;
 };
 
-// The services a test hands to the code under test: strict ones (shared, as they hold nothing)
-// until the test gives its own fake or a real implementation for a slot:
+// The services a test hands to the code under test: strict ones (shared, as they hold nothing;
+// covers: NoCovers) until the test gives its own fake or a real implementation for a slot:
 //
 //     const Services services = TestServices().with(printers).with(fonts).services();
 class TestServices {
@@ -95,10 +102,11 @@ public:
     TestServices& with(Mp3Infp& tags);
     TestServices& with(MediaLengths& lengths);
     TestServices& with(AudioDecoder& decoder);
+    TestServices& with(CoverPictures& covers);
     TestServices& with(DiscBurner& burner);
 
     Services services() const {
-        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_}, *burner_};
+        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_, *covers_}, *burner_};
     }
 
 private:
@@ -108,6 +116,7 @@ private:
     Mp3Infp* tags_;
     MediaLengths* lengths_;
     AudioDecoder* decoder_;
+    CoverPictures* covers_;
     DiscBurner* burner_;
 };
 
