@@ -30,6 +30,7 @@ protected:
                            kLayoutFieldCount);
         form->AddLayoutRow(kBox, kLayoutFieldCount);
         form->AddLayoutRow(kText, kLayoutFieldCount);
+        zoom_ = zoom;
         child<QSlider>("GaugeBar1")->setValue(zoom);
         form->RedrawLayout(false);
         QCoreApplication::processEvents();
@@ -43,13 +44,10 @@ protected:
         return rows.isEmpty() ? -1 : rows.first().row();
     }
 
-    // Where a point of the sheet (layout units) shows on the preview.
-    QPointF at(int x, int y) {
-        const SheetSurface& sheet = form->surface();
-        const SheetView view = preview().view();
-        return view.origin + view.scale * QPointF(sheet.ToDeviceX(x) - sheet.PrintOffsetX(),
-                                                  sheet.ToDeviceY(y) - sheet.PrintOffsetY());
-    }
+    // Where a point of the sheet (layout units from the paper's corner) shows: the paper lies
+    // 10 pixels in, the 600-dpi page at the zoom's share of the screen's resolution.
+    double scale() { return preview().logicalDpiY() / 600.0 * zoom_ / 100.0; }
+    QPointF at(int x, int y) { return QPointF(10, 10) + scale() * QPointF(x, y) * 600 / 254.0; }
 
     void mouse(QEvent::Type type, QPointF point, Qt::KeyboardModifiers modifiers = {}) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -67,9 +65,9 @@ protected:
     }
 
     // Layout units one screen pixel spans at the current zoom.
-    double unitsPerPixel() {
-        return 254.0 / form->surface().printerDpiX() / preview().view().scale;
-    }
+    double unitsPerPixel() { return 254.0 / 600 / scale(); }
+
+    int zoom_ = 0;
 };
 
 // A drag moves the row under the pointer onto whole millimetres (with Alt to within a pixel
