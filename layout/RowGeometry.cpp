@@ -86,13 +86,13 @@ LayoutItem movedRow(const LayoutItem& item, QPoint delta, bool snap) {
         return item;
     int dx = delta.x();
     int dy = delta.y();
+    // The first corner as written is the one snapped, whichever way round a rectangle is.
     if (snap) {
         dx = wholeMillimetres(row.x + dx) - row.x;
         dy = wholeMillimetres(row.y + dy) - row.y;
     }
     RowSpan span = rowSpan(row);
     span = {span.left + dx, span.top + dy, span.right + dx, span.bottom + dy};
-    // The first corner is the one snapped, whichever way round a rectangle is written.
     return withSpan(item, row, span);
 }
 
