@@ -145,7 +145,10 @@ void TLcPrnPrev::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TLcPrnPrev::keyPressEvent(QKeyEvent* event) {
-    if (!editing_ || !editing_->nudge(event->key(), event->modifiers()))
+    const bool taken = editing_ && (event->key() == Qt::Key_Escape
+                                        ? editing_->cancel()
+                                        : editing_->nudge(event->key(), event->modifiers()));
+    if (!taken)
         QWidget::keyPressEvent(event);
 }
 

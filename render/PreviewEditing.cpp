@@ -122,6 +122,14 @@ void PreviewEditing::release(QPointF at, Qt::KeyboardModifiers modifiers, const 
     changed();
 }
 
+bool PreviewEditing::cancel() {
+    if (!gesture_)
+        return false;
+    gesture_.reset();
+    changed();
+    return true;
+}
+
 bool PreviewEditing::cycle(QPointF at, const SheetView& view) {
     const QList<int> rows = rowsAt(placed(), at, view);
     if (rows.isEmpty())

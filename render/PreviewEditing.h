@@ -32,6 +32,8 @@ public:
     // The pointer moved with the button held; Alt keeps the row off the millimetre grid.
     void drag(QPointF at, Qt::KeyboardModifiers modifiers, const SheetView& view);
     void release(QPointF at, Qt::KeyboardModifiers modifiers, const SheetView& view);
+    // Esc: the drag under way ends without changing the row; false when none is.
+    bool cancel();
     // Tab: the next of the rows under the point, below the selected one (round again); false
     // when there is none.
     bool cycle(QPointF at, const SheetView& view);

@@ -112,7 +112,8 @@ TEST_F(PreviewEditingTest, DragsMoveAndResizeAtEveryZoomAndOrientation) {
 }
 
 // A click selects the topmost row under it in the list, Tab the ones below it in turn, and a
-// click on empty paper none; the list's selection is what the arrows move.
+// click on empty paper none; the list's selection is what the arrows move, and Esc drops a
+// drag.
 TEST_F(PreviewEditingTest, ClicksAndTabChooseRowsAndArrowsNudge) {
     openSheet(true, 75);
     const QPointF onBoth = at(550, 460);
@@ -131,6 +132,12 @@ TEST_F(PreviewEditingTest, ClicksAndTabChooseRowsAndArrowsNudge) {
     EXPECT_EQ(row(2), QStringLiteral("文字,Yes,Yes,Yes,501,440,200,53,1,左寄せ,No,,Top,"
                                      "MS UI Gothic,8,clBlack,clWhite"));
     EXPECT_EQ(form->undoStack().count(), 2);
+
+    mouse(QEvent::MouseButtonPress, at(550, 460));
+    mouse(QEvent::MouseMove, at(750, 660));
+    QTest::keyClick(&preview(), Qt::Key_Escape);
+    mouse(QEvent::MouseButtonRelease, at(750, 660));
+    EXPECT_EQ(form->undoStack().count(), 2) << "Esc drops the drag";
 
     mouse(QEvent::MouseButtonPress, at(1500, 1500));
     mouse(QEvent::MouseButtonRelease, at(1500, 1500));
