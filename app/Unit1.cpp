@@ -24,6 +24,7 @@
 #include "render/LcPrnPrev.h"
 #include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
+#include "render/PreviewEditing.h"
 #include "render/PrintJob.h"
 
 #include <QAction>
@@ -80,6 +81,8 @@ TForm1::~TForm1() {
     // The children go after this window: what they tell as they go is no longer heard.
     undoStack_->disconnect(this);
     layoutList_->disconnect(this);
+    TntListView1->selectionModel()->disconnect(this);
+    LcPrnPrev1->setEditing(nullptr);
 }
 
 void TForm1::FormDestroy() {
@@ -197,6 +200,19 @@ void TForm1::connectCommands() {
     });
     connect(TntListView1, &LayoutListView::moveRequested, this,
             [this](int from, int before) { command([=, this] { dropRow(from, before); }); });
+    // A click on the preview selects the row in the list, and the list's selection shows on
+    // the preview.
+    previewEditing_ = std::make_unique<PreviewEditing>(*editor_, LcPrnPrev1->sheet());
+    LcPrnPrev1->setEditing(previewEditing_.get());
+    previewEditing_->rowChosen = [this](int row) {
+        if (row >= 0)
+            selectRow(row);
+        else
+            TntListView1->clearSelection();
+    };
+    previewEditing_->overlayChanged = [this] { LcPrnPrev1->update(); };
+    connect(TntListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { previewEditing_->select(selectedRow()); });
     qApp->installEventFilter(this);
 }
 
@@ -562,6 +578,8 @@ void TForm1::runPass(const LayoutList& rows, bool skipSettingsRows, bool explici
             QMetaObject::invokeMethod(this, &TForm1::flushRedraw, Qt::QueuedConnection);
     });
     ++passCount_;
+    // Only the list's own rows can be taken on the page.
+    previewEditing_->setActive(&rows == layoutList_);
     pass_->RedrawLayout(rows, skipSettingsRows, sheetInputs());
     // A settings row chose another paper: the panel shows it, and the next pass knows it.
     if (paperChangedInPass_)

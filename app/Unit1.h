@@ -37,6 +37,7 @@ class QTableView;
 namespace lccd {
 
 class LayoutListView;
+class PreviewEditing;
 class TLcPrnPrev;
 class TfrmCheckWavFile;
 class TfrmEditCdList;
@@ -228,6 +229,8 @@ private:
     QList<LayoutItem> savedRows_;
     QUndoStack* undoStack_ = nullptr;
     std::unique_ptr<LayoutListEditor> editor_;
+    // Clicks, drags and keys on the preview, as steps of the same editor.
+    std::unique_ptr<PreviewEditing> previewEditing_;
     // The coalesced redraw: a pass is asked for, whether it skips settings rows, whether one
     // runs now, whether the list changed since the last pass.
     bool redrawPending_ = false;

@@ -2,6 +2,7 @@
 
 #include "render/BarcodeItem.h"
 #include "render/ImageItem.h"
+#include "render/ItemBox.h"
 #include "render/PaperMatch.h"
 #include "render/ParagraphItem.h"
 #include "render/RenderLog.h"
@@ -30,14 +31,16 @@ void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRo
         surface_.EndPage();
         observer_.passEnded();
     });
-    for (const LayoutItem& item : rows) {
+    for (int index = 0; index < rows.size(); ++index) {
+        const LayoutItem& item = rows[index];
         if (skipSettingsRows && isSettingsCaption(item.field(Field::Id)))
             continue;
-        DrawLayoutItem(item.toRowLine(), inputs);
+        DrawLayoutItem(item.toRowLine(), inputs, index);
     }
 }
 
-void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& inputs) {
+void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& inputs,
+                                       int listRow) {
     DecodedRow row = decodeRow(line);
     if (!row.kind) {
         qCDebug(lcRender) << "a row of no known kind is passed over:" << line.left(40);
@@ -56,6 +59,8 @@ void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& i
 
     const ItemContext context{surface_, inputs.correctionX, inputs.correctionY, inputs.printerDpiX,
                               inputs.screenDpi};
+    if (listRow >= 0)
+        canvas.place({listRow, placedBox(context, row)});
     switch (*row.kind) {
     case ItemKind::Rectangle:
         drawRectangleRow(context, row);

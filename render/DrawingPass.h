@@ -55,8 +55,9 @@ public:
     // of the list when the pass starts, whatever an observer lets happen to the list meanwhile.
     void RedrawLayout(const LayoutList& list, bool skipSettingsRows, const SheetInputs& inputs);
 
-    // Draws one row given as a row line.
-    void DrawLayoutItem(const QString& line, const SheetInputs& inputs);
+    // Draws one row given as a row line; listRow, when given, is noted on the page with the
+    // row's box.
+    void DrawLayoutItem(const QString& line, const SheetInputs& inputs, int listRow = -1);
 
 private:
     void applySettingsRow(const DecodedRow& row, const SheetInputs& inputs);

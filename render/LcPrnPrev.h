@@ -1,10 +1,13 @@
 #pragma once
 
+#include "render/SheetHitTest.h"
 #include "render/SheetSurface.h"
 
 #include <QWidget>
 
 namespace lccd {
+
+class PreviewEditing;
 
 // The preview control of a label sheet: it shows its sheet surface's recorded page on the
 // paper and printable frame, scaled to the zoom, and resizes itself to the sheet so that a
@@ -32,13 +35,25 @@ public:
 
     // The scale from printer pixels to screen pixels at the current zoom.
     double screenScale() const;
+    // Where the page's printable area shows on the control, at the current zoom.
+    SheetView view() const;
+
+    // Hands the mouse and keys to the editing of the layout, whose selection it draws above
+    // the page; null: the preview only shows.
+    void setEditing(PreviewEditing* editing);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateGeometry();
     void paintSheet(QPainter& painter);
+    void paintSelection(QPainter& painter);
 
     SheetSurface sheet_;
     int zoomScale_ = 25;
@@ -47,6 +62,8 @@ private:
     QPoint screenOffset_;
     QSize screenPrintable_;
     bool showPicture_ = true;
+    PreviewEditing* editing_ = nullptr;
+    QPointF pointer_; // where the mouse was last seen over the control
 };
 
 } // namespace lccd

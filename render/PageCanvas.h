@@ -57,6 +57,8 @@ public:
     // A filled rectangle without outline, leaving pen and brush as they are.
     void fillRect(const QRect& rect, const QColor& color);
     void drawCharacter(const primitive::Text& text);
+    // Notes where a row was placed.
+    void place(const PlacedItem& item) { page_.place(item); }
 
 private:
     void shape(primitive::Shape::Kind kind, QPoint corner1, QPoint corner2, QSize cornerEllipse);

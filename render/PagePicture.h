@@ -84,6 +84,13 @@ struct Text {
 using Primitive =
     std::variant<primitive::Line, primitive::Shape, primitive::Image, primitive::Text>;
 
+// Where the drawing pass placed one row: its box in printer pixels of the printable area,
+// and the row's position in the list the pass drew.
+struct PlacedItem {
+    int row = -1;
+    QRect box;
+};
+
 // The printed page, and above it what rows shown on screen only (guides) drew: the preview shows
 // both, printing and exports the page alone unless asked.
 enum class PageLayer { Print, ScreenOnly };
@@ -103,6 +110,10 @@ public:
     void append(Primitive primitive, PageLayer layer = PageLayer::Print) {
         (layer == PageLayer::Print ? primitives_ : screenOnly_).push_back(std::move(primitive));
     }
+    // The rows' boxes in drawing order, so the last one that holds a point lies on top. They
+    // are never drawn.
+    const std::vector<PlacedItem>& placedItems() const { return placed_; }
+    void place(PlacedItem item) { placed_.push_back(item); }
 
     // Draws the page with the painter's current transformation: one unit is one printer pixel.
     // withScreenOnly: the screen-only layer too, above the page.
@@ -119,6 +130,7 @@ private:
     QPoint printableOrigin_;
     std::vector<Primitive> primitives_;
     std::vector<Primitive> screenOnly_;
+    std::vector<PlacedItem> placed_;
 };
 
 } // namespace lccd
