@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AudioDecoder.h"
+#include "platform/AudioOutput.h"
 #include "platform/DiscBurner.h"
 #include "platform/Fonts.h"
 #include "platform/MediaLengths.h"
@@ -25,6 +26,7 @@ struct Services {
     DesktopShell& shell;
     SongServices songs;
     DiscBurner& burner;
+    AudioOutput& sound;
 };
 
 } // namespace lccd

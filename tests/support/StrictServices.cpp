@@ -130,6 +130,11 @@ std::unique_ptr<BurnJob> StrictBurner::start(const QString& address, BurnSession
     return nullptr;
 }
 
+std::optional<QString> StrictSound::start(QIODevice&) {
+    unexpected("the sound output");
+    return noAudioDeviceMessage();
+}
+
 int StrictDialogs::messageBox(const QString& text, const QString&, int) {
     unexpected("a message box", text);
     return DialogResult::Cancel;
@@ -175,6 +180,7 @@ TestServices::TestServices() {
     static StrictLengths strictLengths;
     static StrictDecoder strictDecoder;
     static StrictBurner strictBurner;
+    static StrictSound strictSound;
     printers_ = &strictPrinters;
     fonts_ = &strictFonts;
     shell_ = &strictShell;
@@ -182,6 +188,7 @@ TestServices::TestServices() {
     lengths_ = &strictLengths;
     decoder_ = &strictDecoder;
     burner_ = &strictBurner;
+    sound_ = &strictSound;
 }
 
 TestServices& TestServices::with(PrinterSystem& printers) {
@@ -210,6 +217,10 @@ TestServices& TestServices::with(AudioDecoder& decoder) {
 }
 TestServices& TestServices::with(DiscBurner& burner) {
     burner_ = &burner;
+    return *this;
+}
+TestServices& TestServices::with(AudioOutput& sound) {
+    sound_ = &sound;
     return *this;
 }
 

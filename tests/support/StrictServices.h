@@ -65,6 +65,13 @@ public:
                                    const BurnOptions& options) override;
 };
 
+class StrictSound final : public AudioOutput {
+public:
+    std::optional<QString> start(QIODevice& source) override;
+    void stop() override {}
+    qint64 playedBytes() const override { return 0; }
+};
+
 // Every dialog fails the test: installed for the whole test program, under the scripted
 // dialogs a test installs for itself.
 class StrictDialogs final : public DialogAdapter {
@@ -96,9 +103,10 @@ public:
     TestServices& with(MediaLengths& lengths);
     TestServices& with(AudioDecoder& decoder);
     TestServices& with(DiscBurner& burner);
+    TestServices& with(AudioOutput& sound);
 
     Services services() const {
-        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_}, *burner_};
+        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_}, *burner_, *sound_};
     }
 
 private:
@@ -109,6 +117,7 @@ private:
     MediaLengths* lengths_;
     AudioDecoder* decoder_;
     DiscBurner* burner_;
+    AudioOutput* sound_;
 };
 
 } // namespace lccd::test
