@@ -12,6 +12,8 @@ constexpr int kCdFrameBytes = 4;
 constexpr int kCdSectorBytes = 2352;
 constexpr int kCdSectorFrames = kCdSectorBytes / kCdFrameBytes;
 constexpr int kCdSectorsPerSecond = kCdSampleRate / kCdSectorFrames;
+// The silence before every track of a disc burnt with gaps.
+constexpr int kCdGapSectors = 2 * kCdSectorsPerSecond;
 // No disc holds more than 100 minutes.
 constexpr qint64 kCdMaxSeconds = 100 * 60;
 constexpr qint64 kCdMaxSectors = kCdMaxSeconds * kCdSectorsPerSecond;

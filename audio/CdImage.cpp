@@ -13,7 +13,6 @@
 namespace lccd {
 namespace {
 
-constexpr qint64 kGapSectors = 2 * kCdSectorsPerSecond;
 constexpr qint64 kBlockSectors = 64;
 
 template <typename Number> QByteArray littleEndian(Number value) {
@@ -82,7 +81,7 @@ CdImageLayout planCdImage(AudioDecoder& decoder, const QList<TrackSource>& songs
         CdImageTrack track;
         track.song = song;
         track.gapStart = layout.sectors;
-        track.start = track.gapStart + (gaps ? kGapSectors : 0);
+        track.start = track.gapStart + (gaps ? kCdGapSectors : 0);
         track.sectors = CdTrackAudio(decoder, song.path, song.segment).sectorCount();
         layout.sectors = track.start + track.sectors;
         layout.tracks.append(track);

@@ -15,7 +15,6 @@
 namespace lccd {
 namespace {
 
-constexpr int kGapSectors = 2 * kCdSectorsPerSecond;
 constexpr int kCatalogDigits = 13;
 // What a disc that does not tell its size is taken to hold: the 80-minute CD-R less a margin.
 constexpr qint64 kUnknownCapacitySectors = (79 * 60 + 57) * qint64(kCdSectorsPerSecond);
@@ -76,7 +75,7 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
     if (discTrackList.isEmpty())
         throw AppError(QStringLiteral("CDに書き込む曲がありません"));
     DiscBurnPlan plan;
-    plan.pregapSectors = options.addGap ? kGapSectors : 0;
+    plan.pregapSectors = options.addGap ? kCdGapSectors : 0;
     for (int number = 1; number <= discTrackList.size(); ++number) {
         const TrackSource song = trackSong(disc, discTrackList[number - 1], number);
         plan.tracks.append({song, CdTrackAudio(decoder, song.path, song.segment).sectorCount()});

@@ -29,26 +29,32 @@ QString quotedLine(const QString& indent, const char* keyword, const QString& te
 
 } // namespace
 
+int discSongCount(const TrackRows& tracks) {
+    int count = 0;
+    while (count < kTrackRowCount && !isTitleEmptyTrimmed(tracks[count].title))
+        ++count;
+    return count;
+}
+
+DiscSong discSong(const DiscInfo& disc, const TrackRows& tracks, int songNumber) {
+    const TrackRow& row = tracks[songNumber - 1];
+    const QString name = trimW(row.fileName);
+    if (const std::optional<AlbumTrack> album = albumTrackNamed(disc.folderPath, name))
+        return {album->imagePath, trimW(row.title), trimW(row.performer), album->segment};
+    const QString path =
+        existingFileInFolder(disc.folderPath, name).value_or(songFilePath(disc.folderPath, name));
+    if (name.isEmpty() || !QFileInfo(path).isFile())
+        throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
+                           .arg(songNumber)
+                           .arg(trimW(row.title)));
+    return {path, trimW(row.title), trimW(row.performer), {}};
+}
+
 QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
     QList<DiscSong> songs;
-    for (int songNumber = 1;
-         songNumber <= kTrackRowCount && !isTitleEmptyTrimmed(tracks[songNumber - 1].title);
-         ++songNumber) {
-        const TrackRow& row = tracks[songNumber - 1];
-        const QString name = trimW(row.fileName);
-        if (const std::optional<AlbumTrack> album = albumTrackNamed(disc.folderPath, name)) {
-            songs.append(
-                {album->imagePath, trimW(row.title), trimW(row.performer), album->segment});
-            continue;
-        }
-        const QString path = existingFileInFolder(disc.folderPath, name)
-                                 .value_or(songFilePath(disc.folderPath, name));
-        if (name.isEmpty() || !QFileInfo(path).isFile())
-            throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
-                               .arg(songNumber)
-                               .arg(trimW(row.title)));
-        songs.append({path, trimW(row.title), trimW(row.performer), {}});
-    }
+    const int count = discSongCount(tracks);
+    for (int songNumber = 1; songNumber <= count; ++songNumber)
+        songs.append(discSong(disc, tracks, songNumber));
     return songs;
 }
 

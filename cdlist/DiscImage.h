@@ -24,6 +24,13 @@ struct DiscSong {
     SongSegment segment; // of an album image: where in the file the track lies
 };
 
+// The number of the disc's songs: the rows down to the first title blank after trimming.
+int discSongCount(const TrackRows& tracks);
+
+// Song songNumber (from 1, at most discSongCount) with its file, as discSongs gives it.
+// Throws AppError when its file is missing.
+DiscSong discSong(const DiscInfo& disc, const TrackRows& tracks, int songNumber);
+
 // The disc's songs in list order, as its CUE sheet lists them: the rows down to the first title
 // that is blank after trimming; a track of an album image as the part of the image it plays.
 // Throws AppError naming a song whose file is missing.

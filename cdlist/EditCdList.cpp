@@ -1,5 +1,6 @@
 #include "cdlist/EditCdList.h"
 
+#include "audio/CdFormat.h"
 #include "cdlist/BurnCd.h"
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/ColumnWidth.h"
@@ -35,6 +36,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
+#include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -48,6 +51,10 @@ namespace {
 
 const QString kAskTitle = QStringLiteral("問合わせ");
 const QString kFolderPrompt = QStringLiteral("フォルダを指定してください");
+// A click beside the position slider's handle moves this far.
+constexpr int kSeekPageSeconds = 10;
+// The slider's clicks and keys seek once they pause this long.
+constexpr int kSeekDelayMs = 250;
 
 // The print check column: a box with a green tick.
 class CheckMarkDelegate : public QStyledItemDelegate {
@@ -94,6 +101,15 @@ ColumnContent gridColumnContent(TrackColumn column) {
     }
 }
 
+// "m:ss / m:ss": where playing is in what plays.
+QString playTimeText(qint64 position, qint64 length) {
+    const auto clock = [](qint64 bytes) {
+        const qint64 seconds = bytes / (qint64(kCdSampleRate) * kCdFrameBytes);
+        return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    };
+    return clock(position) + QStringLiteral(" / ") + clock(length);
+}
+
 } // namespace
 
 TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editItems,
@@ -107,6 +123,7 @@ TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editIte
     settings_.templateName = defaultTemplateName();
     buildUi();
     connectCommands();
+    connectPlayer();
     // Enter in a box ends the typing there and runs no command; songs and folders come in by
     // drop on any control (the burn window's controls are that window's own).
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -128,6 +145,7 @@ void TfrmEditCdList::buildUi() {
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(buildDiscPanel());
     layout->addWidget(buildToolbar());
+    layout->addWidget(buildPlayBar());
 
     CtrlGrid1 = named(new QTableView(this), "CtrlGrid1");
     CtrlGrid1->setModel(&presenter_.tracks());
@@ -282,6 +300,29 @@ QWidget* TfrmEditCdList::buildToolbar() {
     return bar;
 }
 
+QWidget* TfrmEditCdList::buildPlayBar() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 2);
+    btnPlay = named(new QToolButton(bar), "btnPlay");
+    btnPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    btnPlay->setToolTip(QStringLiteral("選んだ曲を聴く／止める (スペースキー、ダブルクリック)"));
+    row->addWidget(btnPlay);
+    sldPlayPosition = named(new QSlider(Qt::Horizontal, bar), "sldPlayPosition");
+    sldPlayPosition->setEnabled(false);
+    sldPlayPosition->setSingleStep(kCdSectorsPerSecond);
+    sldPlayPosition->setPageStep(kSeekPageSeconds * kCdSectorsPerSecond);
+    sldPlayPosition->setToolTip(QStringLiteral("再生位置"));
+    row->addWidget(sldPlayPosition, 1);
+    lblPlayTime = named(new QLabel(playTimeText(0, 0), bar), "lblPlayTime");
+    row->addWidget(lblPlayTime);
+    auto* join = named(new QPushButton(QStringLiteral("曲のつなぎを聴く"), bar), "btnPlayJoin");
+    join->setToolTip(QStringLiteral("選んだ曲の終わり%1秒と次の曲の始め%1秒を、曲間を入れて聴く")
+                         .arg(kJoinSeconds));
+    row->addWidget(join);
+    return bar;
+}
+
 void TfrmEditCdList::connectCommands() {
     auto on = [this](const char* name, void (TfrmEditCdList::*command)()) {
         QObject* control = findChild<QObject*>(QString::fromLatin1(name));
@@ -309,6 +350,8 @@ void TfrmEditCdList::connectCommands() {
     on("btnBurnCd", &TfrmEditCdList::btnBurnCdClick);
     on("CDW1", &TfrmEditCdList::btnBurnCdClick);
     on("mnuWriteImage", &TfrmEditCdList::mnuWriteImageClick);
+    on("btnPlay", &TfrmEditCdList::btnPlayClick);
+    on("btnPlayJoin", &TfrmEditCdList::btnPlayJoinClick);
     connect(findChild<QToolButton*>(QStringLiteral("BitBtn7")), &QToolButton::clicked, this,
             &QDialog::accept);
     connect(chkNoCut, &QCheckBox::toggled, this, [this](bool on) {
@@ -350,6 +393,52 @@ void TfrmEditCdList::connectCommands() {
     connect(&presenter_, &CdListPresenter::positionChanged, this,
             [this] { Edit1->setText(presenter_.positionText()); });
     connect(&presenter_.status(), &StatusPanel::textChanged, statusPanels_[2], &QLabel::setText);
+}
+
+void TfrmEditCdList::connectPlayer() {
+    connect(&player_, &CdAudioPlayer::playingChanged, this, [this](bool playing) {
+        btnPlay->setIcon(
+            style()->standardIcon(playing ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+        sldPlayPosition->setEnabled(playing);
+    });
+    connect(&player_, &CdAudioPlayer::positionChanged, this, &TfrmEditCdList::showPlayPosition);
+    connect(&player_, &CdAudioPlayer::message, &presenter_, &CdListPresenter::ShowStatusMessage);
+    // The slider seeks when let go, and a moment after the last click beside the handle or
+    // key, so that a held button does not start over at every step.
+    const auto seek = [this] {
+        seekDelay_.stop();
+        player_.seek(qint64(sldPlayPosition->sliderPosition()) * kCdSectorBytes);
+    };
+    seekDelay_.setSingleShot(true);
+    seekDelay_.setInterval(kSeekDelayMs);
+    connect(&seekDelay_, &QTimer::timeout, this, seek);
+    connect(sldPlayPosition, &QSlider::sliderReleased, this, seek);
+    connect(sldPlayPosition, &QSlider::actionTriggered, this, [this] {
+        if (!sldPlayPosition->isSliderDown())
+            seekDelay_.start();
+    });
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), CtrlGrid1);
+    space->setContext(Qt::WidgetShortcut);
+    connect(space, &QShortcut::activated, this, [this] { runGuarded([this] { btnPlayClick(); }); });
+    TrackTableModel& tracks = presenter_.tracks();
+    connect(&tracks, &QAbstractItemModel::dataChanged, this, &TfrmEditCdList::stopIfSongGone);
+    connect(&tracks, &QAbstractItemModel::modelReset, this, &TfrmEditCdList::stopIfSongGone);
+}
+
+void TfrmEditCdList::showPlayPosition() {
+    const qint64 length = player_.length();
+    if (!sldPlayPosition->isSliderDown()) {
+        const QSignalBlocker block(sldPlayPosition);
+        sldPlayPosition->setRange(0, int(length / kCdSectorBytes));
+        sldPlayPosition->setValue(int(player_.position() / kCdSectorBytes));
+    }
+    lblPlayTime->setText(playTimeText(player_.position(), length));
+}
+
+void TfrmEditCdList::stopIfSongGone() {
+    if (player_.isPlaying() &&
+        !listHoldsSong(presenter_.disc(), presenter_.tracks().rows(), playingPath_))
+        player_.stop();
 }
 
 void TfrmEditCdList::showDisc() {
@@ -457,6 +546,7 @@ void TfrmEditCdList::done(int result) {
     if (!mayDropUnsaved())
         return;
     loadOnShow_ = true;
+    player_.stop();
     QDialog::done(result);
 }
 
@@ -553,19 +643,22 @@ bool TfrmEditCdList::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
     const bool left = mouse->button() == Qt::LeftButton;
-    if (left) {
-        const QModelIndex cell = CtrlGrid1->indexAt(at);
-        if (cell.isValid())
-            CtrlGrid1->setCurrentIndex(cell);
-    }
+    const QModelIndex cell = CtrlGrid1->indexAt(at);
+    if (left && cell.isValid())
+        CtrlGrid1->setCurrentIndex(cell);
     presenter_.pressInGrid(selectedRow(), at.x() + CtrlGrid1->horizontalHeader()->offset(),
                            CtrlGrid1->columnWidth(0), CtrlGrid1->columnWidth(1));
+    // A double click on the print check toggles it twice; on the song's other cells it plays.
+    if (left && event->type() == QEvent::MouseButtonDblClick && cell.isValid() &&
+        cell.column() != int(TrackColumn::Check))
+        runGuarded([&] { playSong(cell.row() + 1); });
     return !left;
 }
 
 // ---- Commands
 
 void TfrmEditCdList::loadFolder(const QString& folder) {
+    player_.stop();
     if (const std::optional<QString> caption = LoadFolder(presenter_, folder))
         setWindowTitle(*caption);
     modified_ = false;
@@ -754,6 +847,53 @@ void TfrmEditCdList::mnuWriteImageClick() {
     }
     if (written)
         presenter_.ShowStatusMessage(*written);
+}
+
+void TfrmEditCdList::btnPlayClick() {
+    if (player_.isPlaying())
+        player_.stop();
+    else
+        playSong(selectedRow());
+}
+
+void TfrmEditCdList::playSong(int songNumber) {
+    const std::optional<QList<DiscSong>> songs = songsToPlay(songNumber, 1);
+    if (!songs)
+        return;
+    playingPath_ = songs->first().path;
+    player_.play(songPlayback(songs->first()));
+    presenter_.ShowStatusMessage(QStringLiteral("再生: %1").arg(songs->first().title));
+}
+
+void TfrmEditCdList::btnPlayJoinClick() {
+    const std::optional<QList<DiscSong>> songs = songsToPlay(selectedRow(), 2);
+    if (!songs)
+        return;
+    playingPath_ = songs->first().path;
+    player_.play(joinPlayback(songs->at(0), songs->at(1), settings_.addGap));
+    presenter_.ShowStatusMessage(
+        QStringLiteral("つなぎを再生: %1 → %2").arg(songs->at(0).title, songs->at(1).title));
+}
+
+std::optional<QList<DiscSong>> TfrmEditCdList::songsToPlay(int songNumber, int count) {
+    const TrackRows& rows = presenter_.tracks().rows();
+    if (songNumber < 1 || songNumber > discSongCount(rows)) {
+        presenter_.ShowStatusMessage(QStringLiteral("聴く曲を選んでください"));
+        return std::nullopt;
+    }
+    if (songNumber + count - 1 > discSongCount(rows)) {
+        presenter_.ShowStatusMessage(QStringLiteral("次の曲がありません"));
+        return std::nullopt;
+    }
+    QList<DiscSong> songs;
+    try {
+        for (int i = 0; i < count; ++i)
+            songs.append(discSong(presenter_.disc(), rows, songNumber + i));
+    } catch (const AppError& missing) {
+        presenter_.ShowStatusMessage(missing.message());
+        return std::nullopt;
+    }
+    return songs;
 }
 
 void TfrmEditCdList::btnBurnCdClick() {

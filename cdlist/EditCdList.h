@@ -1,13 +1,16 @@
 #pragma once
 
+#include "audio/CdAudioPlayer.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/JacketOffer.h"
 #include "cdlist/Option.h"
+#include "cdlist/SongPlayback.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Services.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QAction;
 class QCheckBox;
@@ -16,7 +19,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSlider;
 class QTableView;
+class QToolButton;
 
 namespace lccd {
 
@@ -68,6 +73,12 @@ public:
     void btnBurnCdClick();
     // "ディスクイメージを書き出す(&I)...": the disc as one WAV file with its CUE sheet.
     void mnuWriteImageClick();
+    // Plays the selected song as the disc holds it, or stops what plays.
+    void btnPlayClick();
+    // "曲のつなぎを聴く": the end of the selected song, the gap and the start of the next.
+    void btnPlayJoinClick();
+
+    CdAudioPlayer& player() { return player_; }
 
     // Closing with changes not yet saved asks whether to save them first.
     void done(int result) override;
@@ -85,6 +96,15 @@ private:
     void buildUi();
     QWidget* buildDiscPanel();
     QWidget* buildToolbar();
+    QWidget* buildPlayBar();
+    void connectPlayer();
+    void playSong(int songNumber);
+    // Songs songNumber on, count of them, with their files; nothing (said on the status panel)
+    // when there are not so many, or one has no file.
+    std::optional<QList<DiscSong>> songsToPlay(int songNumber, int count);
+    void showPlayPosition();
+    // A song that is no longer in the list stops playing.
+    void stopIfSongGone();
     void connectCommands();
     void loadFolder(const QString& folder);
     void showDisc();
@@ -113,6 +133,11 @@ private:
     TfrmBurnCd* burnCd_ = nullptr;
     CdListPresenter presenter_{services_.songs};
     DiscSaveCommand save_{presenter_};
+    CdAudioPlayer player_{services_.sound, [this](const TrackSource& song) {
+                              return openPlaybackTrack(services_.songs.decoder, song);
+                          }};
+    QString playingPath_; // the file of the song that plays first
+    QTimer seekDelay_;
     CdListOptions settings_;
     DiscLabelSheetSource labelSheets_;
     QString savedLayoutPath_;
@@ -138,6 +163,9 @@ private:
     QLabel* Label8 = nullptr;
     QLabel* Label12 = nullptr;
     QCheckBox* chkNoCut = nullptr;
+    QToolButton* btnPlay = nullptr;
+    QSlider* sldPlayPosition = nullptr;
+    QLabel* lblPlayTime = nullptr;
     QTableView* CtrlGrid1 = nullptr;
     QMenu* gridMenu_ = nullptr;
     QAction* WAVW1 = nullptr;

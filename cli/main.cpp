@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
     lccd::QtFontSystem fonts;
     lccd::QtDesktopShell shell;
     lccd::LoadedSongModule songs;
-    const lccd::Services services{printers, fonts, shell, songs.songs(), songs.burner()};
+    lccd::NoAudioOutput sound;
+    const lccd::Services services{printers, fonts, shell, songs.songs(), songs.burner(), sound};
 
     QTextStream out(stdout);
     QTextStream err(stderr);

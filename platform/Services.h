@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AudioDecoder.h"
+#include "platform/AudioOutput.h"
 #include "platform/CoverPictures.h"
 #include "platform/DiscBurner.h"
 #include "platform/Fonts.h"
@@ -28,6 +29,7 @@ struct Services {
     DesktopShell& shell;
     SongServices songs;
     DiscBurner& burner;
+    AudioOutput& sound;
 };
 
 } // namespace lccd

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/adapters/QtAudioOutput.h"
 #include "platform/adapters/QtDesktopShell.h"
 #include "platform/adapters/QtFonts.h"
 #include "platform/adapters/QtPrinters.h"
@@ -15,13 +16,12 @@ struct DesktopServices {
     QtFontSystem fonts;
     QtDesktopShell shell;
     SongAdapters songs;
+    QtAudioOutput sound;
 
     Services services() {
-        return {printers,
-                fonts,
-                shell,
-                {songs.tags, songs.lengths, songs.decoder, songs.covers},
-                songs.burner};
+        return {printers,     fonts,
+                shell,        {songs.tags, songs.lengths, songs.decoder, songs.covers},
+                songs.burner, sound};
     }
 };
 

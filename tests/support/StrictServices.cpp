@@ -130,6 +130,11 @@ std::unique_ptr<BurnJob> StrictBurner::start(const QString& address, BurnSession
     return nullptr;
 }
 
+std::optional<QString> StrictSound::start(QIODevice&) {
+    unexpected("the sound output");
+    return noAudioDeviceMessage();
+}
+
 int StrictDialogs::messageBox(const QString& text, const QString&, int) {
     unexpected("a message box", text);
     return DialogResult::Cancel;
@@ -176,6 +181,7 @@ TestServices::TestServices() {
     static StrictDecoder strictDecoder;
     static StrictBurner strictBurner;
     static NoCovers noCovers;
+    static StrictSound strictSound;
     printers_ = &strictPrinters;
     fonts_ = &strictFonts;
     shell_ = &strictShell;
@@ -184,6 +190,7 @@ TestServices::TestServices() {
     decoder_ = &strictDecoder;
     covers_ = &noCovers;
     burner_ = &strictBurner;
+    sound_ = &strictSound;
 }
 
 TestServices& TestServices::with(PrinterSystem& printers) {
@@ -216,6 +223,10 @@ TestServices& TestServices::with(CoverPictures& covers) {
 }
 TestServices& TestServices::with(DiscBurner& burner) {
     burner_ = &burner;
+    return *this;
+}
+TestServices& TestServices::with(AudioOutput& sound) {
+    sound_ = &sound;
     return *this;
 }
 

@@ -72,6 +72,13 @@ public:
                                    const BurnOptions& options) override;
 };
 
+class StrictSound final : public AudioOutput {
+public:
+    std::optional<QString> start(QIODevice& source) override;
+    void stop() override {}
+    qint64 playedBytes() const override { return 0; }
+};
+
 // Every dialog fails the test: installed for the whole test program, under the scripted
 // dialogs a test installs for itself.
 class StrictDialogs final : public DialogAdapter {
@@ -104,9 +111,11 @@ public:
     TestServices& with(AudioDecoder& decoder);
     TestServices& with(CoverPictures& covers);
     TestServices& with(DiscBurner& burner);
+    TestServices& with(AudioOutput& sound);
 
     Services services() const {
-        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_, *covers_}, *burner_};
+        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_, *covers_},
+                *burner_,   *sound_};
     }
 
 private:
@@ -118,6 +127,7 @@ private:
     AudioDecoder* decoder_;
     CoverPictures* covers_;
     DiscBurner* burner_;
+    AudioOutput* sound_;
 };
 
 } // namespace lccd::test
