@@ -3,6 +3,7 @@
 #include "platform/AudioDecoder.h"
 #include "platform/DiscBurner.h"
 #include "platform/Fonts.h"
+#include "platform/LoudnessMeter.h"
 #include "platform/MediaLengths.h"
 #include "platform/Mp3Infp.h"
 #include "platform/Printer.h"
@@ -10,11 +11,13 @@
 
 namespace lccd {
 
-// What the CD list works with on song files: their tags, their playing times and their audio.
+// What the CD list works with on song files: their tags, their playing times, their audio and
+// its loudness.
 struct SongServices {
     Mp3Infp& tags;
     MediaLengths& lengths;
     AudioDecoder& decoder;
+    LoudnessMeter& loudness;
 };
 
 // The desktop services the program runs on. main() chooses the implementations and hands them

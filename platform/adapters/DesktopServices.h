@@ -17,7 +17,11 @@ struct DesktopServices {
     SongAdapters songs;
 
     Services services() {
-        return {printers, fonts, shell, {songs.tags, songs.lengths, songs.decoder}, songs.burner};
+        return {printers,
+                fonts,
+                shell,
+                {songs.tags, songs.lengths, songs.decoder, songs.loudness},
+                songs.burner};
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 
+#include <mutex>
+
 namespace lccd {
 
 struct SongModuleServices;
@@ -12,9 +14,10 @@ struct SongModuleServices;
 class LoadedSongModule final : public Mp3Infp,
                                public MediaLengths,
                                public AudioDecoder,
+                               public LoudnessMeter,
                                public DiscBurner {
 public:
-    SongServices songs() { return {*this, *this, *this}; }
+    SongServices songs() { return {*this, *this, *this, *this}; }
     DiscBurner& burner() { return *this; }
 
     quint32 GetVer() override;
@@ -31,6 +34,8 @@ public:
 
     std::unique_ptr<AudioStream> open(const QString& path) override;
 
+    std::unique_ptr<LoudnessMeasurement> startCdAudio() override;
+
     QList<BurnDrive> drives() override;
     BurnMedium inspect(const QString& address) override;
     std::unique_ptr<BurnJob> start(const QString& address, BurnSession session,
@@ -39,6 +44,7 @@ public:
 private:
     const SongModuleServices& loaded();
 
+    std::once_flag loading_; // songs are measured on several threads
     const SongModuleServices* services_ = nullptr;
 };
 

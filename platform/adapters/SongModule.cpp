@@ -5,6 +5,6 @@
 const lccd::SongModuleServices* lccdSongModuleServices() {
     static lccd::SongAdapters adapters;
     static const lccd::SongModuleServices services{
-        {adapters.tags, adapters.lengths, adapters.decoder}, adapters.burner};
+        {adapters.tags, adapters.lengths, adapters.decoder, adapters.loudness}, adapters.burner};
     return &services;
 }

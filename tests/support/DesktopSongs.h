@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/adapters/Ebur128Meter.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/SongDecoder.h"
 #include "platform/adapters/TagLibMp3Infp.h"
@@ -13,8 +14,9 @@ struct DesktopSongs {
     TagLibMp3Infp tags;
     HeaderMediaLengths lengths;
     SongDecoder decoder;
+    Ebur128Meter loudness;
 
-    SongServices services() { return {tags, lengths, decoder}; }
+    SongServices services() { return {tags, lengths, decoder, loudness}; }
 };
 
 } // namespace lccd::test

@@ -116,6 +116,11 @@ std::unique_ptr<AudioStream> StrictDecoder::open(const QString& path) {
     return nullptr;
 }
 
+std::unique_ptr<LoudnessMeasurement> StrictLoudness::startCdAudio() {
+    unexpected("the loudness meter");
+    return nullptr;
+}
+
 QList<BurnDrive> StrictBurner::drives() {
     unexpected("the burner");
     return {};
@@ -174,6 +179,7 @@ TestServices::TestServices() {
     static StrictTags strictTags;
     static StrictLengths strictLengths;
     static StrictDecoder strictDecoder;
+    static StrictLoudness strictLoudness;
     static StrictBurner strictBurner;
     printers_ = &strictPrinters;
     fonts_ = &strictFonts;
@@ -181,6 +187,7 @@ TestServices::TestServices() {
     tags_ = &strictTags;
     lengths_ = &strictLengths;
     decoder_ = &strictDecoder;
+    loudness_ = &strictLoudness;
     burner_ = &strictBurner;
 }
 
@@ -206,6 +213,10 @@ TestServices& TestServices::with(MediaLengths& lengths) {
 }
 TestServices& TestServices::with(AudioDecoder& decoder) {
     decoder_ = &decoder;
+    return *this;
+}
+TestServices& TestServices::with(LoudnessMeter& loudness) {
+    loudness_ = &loudness;
     return *this;
 }
 TestServices& TestServices::with(DiscBurner& burner) {

@@ -57,6 +57,11 @@ public:
     std::unique_ptr<AudioStream> open(const QString& path) override;
 };
 
+class StrictLoudness final : public LoudnessMeter {
+public:
+    std::unique_ptr<LoudnessMeasurement> startCdAudio() override;
+};
+
 class StrictBurner final : public DiscBurner {
 public:
     QList<BurnDrive> drives() override;
@@ -95,10 +100,11 @@ public:
     TestServices& with(Mp3Infp& tags);
     TestServices& with(MediaLengths& lengths);
     TestServices& with(AudioDecoder& decoder);
+    TestServices& with(LoudnessMeter& loudness);
     TestServices& with(DiscBurner& burner);
 
     Services services() const {
-        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_}, *burner_};
+        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_, *loudness_}, *burner_};
     }
 
 private:
@@ -108,6 +114,7 @@ private:
     Mp3Infp* tags_;
     MediaLengths* lengths_;
     AudioDecoder* decoder_;
+    LoudnessMeter* loudness_;
     DiscBurner* burner_;
 };
 
