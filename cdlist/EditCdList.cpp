@@ -4,13 +4,16 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/ColumnWidth.h"
 #include "cdlist/DiscBurnPlan.h"
+#include "cdlist/DiscImage.h"
 #include "cdlist/DiscImageExport.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "cdlist/GuideWindow.h"
+#include "cdlist/LevelNotes.h"
 #include "common/FileHelpers.h"
+#include "common/MyCommonW.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
@@ -98,7 +101,7 @@ TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editIte
                                const Services& services, QWidget* parent)
     : QDialog(parent), paths_(paths), editItems_(editItems), options_(options),
       checkWavFile_(checkWavFile), services_(services),
-      burnCd_(new TfrmBurnCd(services.burner, services.songs.decoder, this)) {
+      burnCd_(new TfrmBurnCd(services.burner, services.songs, loudness_, this)) {
     setObjectName(QStringLiteral("frmEditCdList"));
     setWindowTitle(QStringLiteral("CDリスト編集"));
     settings_.templateName = defaultTemplateName();
@@ -630,7 +633,38 @@ void TfrmEditCdList::BitBtn8Click() {
     settings_.addGap = chosen.addGap;
     settings_.setId3Tag = chosen.setId3Tag;
     settings_.writeCdText = chosen.writeCdText;
+    settings_.level = chosen.level;
     setNoCut(chosen.noCut);
+    showLevels();
+}
+
+TrackLevelling TfrmEditCdList::levelling() {
+    return windowLevelling(
+        {services_.songs.decoder, services_.songs.loudness, loudness_, settings_.level},
+        [this](const QString& text) { presenter_.status().setText(text); });
+}
+
+void TfrmEditCdList::showLevels() {
+    const TrackLevelling level = levelling();
+    const TrackRows rows = discRowsOf(presenter_.tracks().rows());
+    QHash<QString, QString> notes;
+    // A song that cannot be measured says why on the panel; the gains show once it can.
+    if (level && presenter_.RecountTracks() > 0) {
+        readDiscBoxes();
+        try {
+            QList<TrackSource> sources;
+            for (const DiscSong& song : discSongs(presenter_.disc(), rows))
+                sources.append({song.path, song.segment});
+            level(sources);
+            presenter_.status().setText(QString());
+            // The disc's songs are its first rows, in order.
+            for (qsizetype i = 0; i < sources.size(); ++i)
+                notes.insert(trimW(rows[size_t(i)].fileName), levelNote(loudness_, sources[i]));
+        } catch (const AppError& error) {
+            presenter_.status().setText(error.message());
+        }
+    }
+    presenter_.tracks().setLevelNotes(notes);
 }
 
 void TfrmEditCdList::BitBtn6Click() {
@@ -670,12 +704,14 @@ void TfrmEditCdList::mnuWriteImageClick() {
     try {
         written = exportDiscImage(
             services_.songs.decoder, presenter_.disc(), discRowsOf(presenter_.tracks().rows()),
-            settings_.addGap, [this](int percent) {
+            settings_.addGap,
+            [this](int percent) {
                 presenter_.status().setText(
                     QStringLiteral("ディスクイメージを書き出しています… %1%").arg(percent));
                 // The panel shows the progress; clicks wait until the image is written.
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            });
+            },
+            levelling());
     } catch (const AppError&) {
         presenter_.status().setText(QString());
         throw;
@@ -698,8 +734,13 @@ void TfrmEditCdList::btnBurnCdClick() {
         presenter_.ShowStatusMessage(plan.notes.join(QStringLiteral(" / ")));
     // Without a drive the window still opens: it says what to do and offers the disc image.
     burnCd_->prepare(plan, services_.burner.drives(),
-                     {presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_.addGap});
+                     {presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_.addGap},
+                     settings_.level);
     dialogs().execDialog(*burnCd_);
+    if (burnCd_->levelSettings() != settings_.level) {
+        settings_.level = burnCd_->levelSettings();
+        showLevels();
+    }
     if (!burnCd_->outcome().isEmpty())
         presenter_.ShowStatusMessage(burnCd_->outcome());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/LoudnessAnalysis.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/Option.h"
@@ -98,6 +99,11 @@ private:
     bool takeFileDrop(QEvent* event);
     // A dropped folder loads as the folder choice does; dropped files go after the songs.
     void loadDropped(const QStringList& paths);
+    // The songs' levelling as the options ask, its progress on the status panel.
+    TrackLevelling levelling();
+    // Measures the disc's songs (once per file version) and shows each one's gain as the
+    // tooltip of its row.
+    void showLevels();
 
     ProgramPaths paths_;
     TfrmEditItems& editItems_;
@@ -108,6 +114,7 @@ private:
     CdListPresenter presenter_{services_.songs};
     DiscSaveCommand save_{presenter_};
     CdListOptions settings_;
+    LoudnessCache loudness_;
     DiscLabelSheetSource labelSheets_;
     QString savedLayoutPath_;
     // Only the first showing after the window opens loads the folder.

@@ -1,6 +1,7 @@
 #include "cdlist/Option.h"
 
 #include "cdlist/DialogButtons.h"
+#include "cdlist/LevelChoice.h"
 #include "platform/Dialogs.h"
 #include "platform/NamedWidget.h"
 
@@ -62,6 +63,8 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     layout->addWidget(CheckBox1);
     layout->addWidget(CheckBox2);
     layout->addWidget(chkCdText);
+    levelChoice = new LevelChoice(this);
+    layout->addWidget(levelChoice);
     addOkCancelButtons(*this, *layout);
     connect(browse, &QPushButton::clicked, this,
             [this] { runGuarded([this] { Button3Click(); }); });
@@ -77,11 +80,13 @@ void TfrmOption::setOptions(const CdListOptions& options) {
     CheckBox1->setChecked(options.addGap);
     CheckBox2->setChecked(options.setId3Tag);
     chkCdText->setChecked(options.writeCdText);
+    levelChoice->setSettings(options.level);
 }
 
 CdListOptions TfrmOption::options() const {
     return {Edit1->text(),          chkNoCut->isChecked(), CheckBox1->isChecked(),
-            CheckBox2->isChecked(), edtLabelSheet->text(), chkCdText->isChecked()};
+            CheckBox2->isChecked(), edtLabelSheet->text(), chkCdText->isChecked(),
+            levelChoice->settings()};
 }
 
 void TfrmOption::setLabelProductChooser(LabelProductChooser chooser) {

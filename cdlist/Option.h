@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/LoudnessLevel.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -11,6 +13,8 @@ class QPushButton;
 
 namespace lccd {
 
+class LevelChoice;
+
 // The options the CD list editor works with.
 struct CdListOptions {
     QString templateName;
@@ -21,6 +25,8 @@ struct CdListOptions {
     QString labelProduct = {};
     // Write the disc's CD-TEXT as a file beside the CUE sheet when saving.
     bool writeCdText = true;
+    // The loudness levelling of the disc's audio (image, burn and listening).
+    LevelSettings level = {};
 };
 
 // Lets the user choose a label product, starting from the current one (empty for none); gives
@@ -29,7 +35,7 @@ using LabelProductChooser =
     std::function<std::optional<QString>(QWidget* parent, const QString& current)>;
 
 // The options dialog: the label template and the label product the disc label goes on, unsplit
-// mode, the CUE gaps, tag writing on save and the CD-TEXT file.
+// mode, the CUE gaps, tag writing on save, the CD-TEXT file and the loudness levelling.
 class TfrmOption : public QDialog {
     Q_OBJECT
 
@@ -56,6 +62,7 @@ private:
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* chkCdText = nullptr;
+    LevelChoice* levelChoice = nullptr;
 };
 
 } // namespace lccd

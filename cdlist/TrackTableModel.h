@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QHash>
 
 namespace lccd {
 
@@ -44,6 +45,10 @@ public:
     // Every row blank with its print check off.
     void clearTracks();
 
+    // What the loudness levelling does to each song, by its file name column (trimmed), shown
+    // as the tooltip of its row.
+    void setLevelNotes(QHash<QString, QString> notes);
+
     static QString headerText(TrackColumn column);
     // The width in pixels a column starts with; the file name column is 1 pixel wide, so that
     // in effect it is hidden.
@@ -59,6 +64,7 @@ private:
     void emitRowChanged(int songNumber);
 
     TrackRows tracks_;
+    QHash<QString, QString> levelNotes_;
 };
 
 } // namespace lccd
