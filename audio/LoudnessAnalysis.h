@@ -41,6 +41,13 @@ TrackLoudness measureTrackLoudness(AudioDecoder& decoder, LoudnessMeter& meter,
 // The loudness of every song, in their order: those not in the cache are measured, one song per
 // core at a time, while the calling thread reports the progress. Throws AppError as
 // measureTrackLoudness does.
+//
+// ReplayGain and R128 tags are not taken instead of measuring: REPLAYGAIN_*_PEAK is a sample
+// peak (the true peak of the CD audio may lie 1 to 3 dB above it), R128_* gives no peak at all,
+// ReplayGain 1 tags (mp3gain, GStreamer's rganalysis) are no R 128 loudness, and every tag
+// describes the file, not the resampled CD audio nor a track of an album image. Keeping the
+// -1 dBTP ceiling therefore needs the audio decoded anyway, and measuring it then costs
+// seconds a disc (bench/LoudnessAnalysisBench.cpp).
 QList<TrackLoudness> measureLoudness(AudioDecoder& decoder, LoudnessMeter& meter,
                                      const QList<TrackSource>& songs, LoudnessCache& cache,
                                      const LoudnessProgress& progress = {});

@@ -131,6 +131,7 @@ void TrackTableModel::setField(int songNumber, TrackColumn column, const QString
 void TrackTableModel::clearTracks() {
     beginResetModel();
     tracks_.fill(TrackRow());
+    levelNotes_.clear(); // they told of songs no longer listed
     endResetModel();
 }
 

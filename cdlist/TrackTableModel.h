@@ -42,7 +42,7 @@ public:
     const TrackRows& rows() const { return tracks_; }
     void setField(int songNumber, TrackColumn column, const QString& text);
 
-    // Every row blank with its print check off.
+    // Every row blank with its print check off, and no level notes.
     void clearTracks();
 
     // What the loudness levelling does to each song, by its file name column (trimmed), shown
