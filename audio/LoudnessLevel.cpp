@@ -10,8 +10,13 @@ bool isSilent(const TrackLoudness& song) {
     return !std::isfinite(song.loudness.integrated) || !std::isfinite(song.loudness.truePeak);
 }
 
+// How far a true peak found by four times oversampling may lie under the real one (BS.1770's
+// bound for that ratio; other meters, FFmpeg's among them, read within it): a gain that keeps
+// the reading this much lower keeps the real true peak under the ceiling.
+constexpr double kTruePeakUnderRead = 0.7;
+
 double gainFor(double loudness, double truePeak, double target) {
-    return std::min(target - loudness, kTruePeakCeiling - truePeak);
+    return std::min(target - loudness, kTruePeakCeiling - kTruePeakUnderRead - truePeak);
 }
 
 // R 128's relative gate: what lies more than 10 LU below the loudness is left out.
