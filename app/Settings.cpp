@@ -3,6 +3,8 @@
 #include "common/Numbers.h"
 #include "platform/IniFile.h"
 
+#include <cmath>
+
 namespace lccd {
 namespace {
 
@@ -49,6 +51,13 @@ AppSettings LoadSettings(const QString& iniPath) {
     s.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.addGap);
     s.setId3Tag = readBool(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
     s.writeCdText = readBool(ini, kOption, QStringLiteral("WriteCdText"), s.writeCdText);
+    s.level.mode = levelModeNamed(ini.readString(kOption, QStringLiteral("LevelLoudness"), {}))
+                       .value_or(s.level.mode);
+    // Tenths of a LUFS, as the INI file holds integers.
+    const int target = readInteger(ini, kOption, QStringLiteral("LevelTarget"),
+                                   int(std::lround(s.level.target * 10)));
+    if (target >= kLowestLoudnessTarget * 10 && target <= kHighestLoudnessTarget * 10)
+        s.level.target = target / 10.0;
     return s;
 }
 
@@ -71,6 +80,9 @@ void SaveSettings(const QString& iniPath, const AppSettings& s) {
     writeInteger(ini, kOption, QStringLiteral("AddGap"), s.addGap);
     writeInteger(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
     writeInteger(ini, kOption, QStringLiteral("WriteCdText"), s.writeCdText);
+    ini.writeString(kOption, QStringLiteral("LevelLoudness"), levelModeName(s.level.mode));
+    writeInteger(ini, kOption, QStringLiteral("LevelTarget"),
+                 int(std::lround(s.level.target * 10)));
     ini.save();
 }
 

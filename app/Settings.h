@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/LoudnessLevel.h"
+
 #include <QString>
 
 // The settings kept in the program's INI file between runs.
@@ -22,6 +24,7 @@ struct AppSettings {
     bool addGap = false;
     bool setId3Tag = false;
     bool writeCdText = true; // the CD-TEXT file beside the CUE sheet
+    LevelSettings level;     // the loudness levelling of the disc's audio
 };
 
 // Reads the settings; absent or unreadable values keep their defaults.

@@ -63,7 +63,7 @@ void writeSilence(ImageWriter& image, qint64 sectors) {
 
 // Writes the track's audio; false when the song ended before its announced length.
 bool writeTrack(ImageWriter& image, AudioDecoder& decoder, const CdImageTrack& track) {
-    CdTrackAudio audio(decoder, track.song.path, track.song.segment);
+    CdTrackAudio audio(decoder, track.song);
     if (audio.sectorCount() != track.sectors)
         throw AppError(
             QStringLiteral("ファイル %1 は書き出しの間に変わりました").arg(track.song.path));

@@ -6,6 +6,7 @@
 #include "platform/AudioDecoder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace lccd {
@@ -27,10 +28,12 @@ bool fitsCdExactly(const AudioFormat& format) {
 
 } // namespace
 
-CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path, const SongSegment& segment)
+CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path, const SongSegment& segment,
+                           double gainDb)
     : song_(songSegment(decoder.open(path), segment, path)),
       channels_(std::min(song_->format().channels(), kCdChannels)),
-      quantizer_(channels_, !fitsCdExactly(song_->format())) {
+      gain_(float(std::pow(10.0, gainDb / 20))),
+      quantizer_(channels_, gainDb != 0 || !fitsCdExactly(song_->format())) {
     const AudioFormat& format = song_->format();
     if (format.sampleRate < kLowestRate || format.sampleRate > kHighestRate)
         throw AppError(
@@ -116,8 +119,16 @@ void CdTrackAudio::decodeBlock() {
 void CdTrackAudio::appendFrames(const float* samples, qint64 frames) {
     const size_t start = block_.size();
     block_.resize(start + size_t(frames * kCdFrameBytes));
-    quantizer_.apply(samples, frames, block_.data() + start);
+    quantizer_.apply(gain_ == 1 ? samples : levelled(samples, frames), frames,
+                     block_.data() + start);
     framesMade_ += frames;
+}
+
+const float* CdTrackAudio::levelled(const float* samples, qint64 frames) {
+    levelled_.resize(size_t(frames * channels_));
+    std::transform(samples, samples + levelled_.size(), levelled_.begin(),
+                   [this](float sample) { return sample * gain_; });
+    return levelled_.data();
 }
 
 void CdTrackAudio::appendSilence(qint64 frames) {

@@ -20,13 +20,15 @@ struct SongSegment {
     bool operator==(const SongSegment&) const = default;
 };
 
-// A track's song file and the part of it the track plays.
+// A track's song file, the part of it the track plays and the gain its loudness levelling
+// gives it.
 struct TrackSource {
-    TrackSource(QString songPath = {}, SongSegment songSegment = {})
-        : path(std::move(songPath)), segment(songSegment) {}
+    TrackSource(QString songPath = {}, SongSegment songSegment = {}, double songGainDb = 0)
+        : path(std::move(songPath)), segment(songSegment), gainDb(songGainDb) {}
 
     QString path;
     SongSegment segment;
+    double gainDb;
 };
 
 // The frame of a song at a CD position (75 sectors a second) in the song's own samples: 588 a

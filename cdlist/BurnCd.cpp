@@ -1,6 +1,8 @@
 #include "cdlist/BurnCd.h"
 
 #include "cdlist/DiscImageExport.h"
+#include "cdlist/LevelChoice.h"
+#include "cdlist/LevelNotes.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
@@ -40,8 +42,9 @@ QString driveName(const BurnDrive& drive) {
 
 } // namespace
 
-TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* parent)
-    : QDialog(parent), burner_(burner), decoder_(decoder) {
+TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, const SongServices& songs, LoudnessCache& loudness,
+                       QWidget* parent)
+    : QDialog(parent), burner_(burner), songs_(songs), loudness_(loudness) {
     setObjectName(QStringLiteral("frmBurnCd"));
     setWindowTitle(kCaption);
     auto* layout = new QVBoxLayout(this);
@@ -70,6 +73,8 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
     chkEject->setChecked(true);
     layout->addWidget(chkSimulate);
     layout->addWidget(chkEject);
+    levelChoice = new LevelChoice(this);
+    layout->addWidget(levelChoice);
 
     ProgressBar1 = named(new QProgressBar(this), "ProgressBar1");
     ProgressBar1->setRange(0, 100);
@@ -103,8 +108,10 @@ TfrmBurnCd::TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* paren
 
 TfrmBurnCd::~TfrmBurnCd() = default;
 
-void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, DiscImageSource image) {
+void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, DiscImageSource image,
+                         const LevelSettings& level) {
     plan_ = std::move(plan);
+    levelChoice->setSettings(level);
     drives_ = drives;
     image_ = std::move(image);
     lblNoDrive->setVisible(drives_.isEmpty());
@@ -188,8 +195,20 @@ void TfrmBurnCd::btnStartClick() {
         return;
     }
     const BurnOptions options = chosenOptions();
-    job_ =
-        burner_.start(drives_[cmbDrive->currentIndex()].address, plan_.session(decoder_), options);
+    DiscBurnPlan levelled = plan_;
+    if (const TrackLevelling level = levelling()) {
+        setBurning(true);
+        const auto idle = qScopeGuard([this] { setBurning(false); });
+        QList<TrackSource> songs;
+        for (const PlannedTrack& track : levelled.tracks)
+            songs.append(track.song);
+        level(songs);
+        for (qsizetype i = 0; i < songs.size(); ++i)
+            levelled.tracks[i].song = songs[i];
+        lblProgress->clear();
+    }
+    job_ = burner_.start(drives_[cmbDrive->currentIndex()].address,
+                         levelled.session(songs_.decoder), options);
     simulating_ = options.simulate;
     meter_.emplace(int(plan_.tracks.size()), plan_.audioSectors(), simulating_);
     outcome_.clear();
@@ -209,12 +228,14 @@ void TfrmBurnCd::btnWriteImageClick() {
     lblProgress->setText(QStringLiteral("ディスクイメージを書き出しています…"));
     std::optional<QString> written;
     try {
-        written =
-            exportDiscImage(decoder_, image_.disc, image_.tracks, image_.gaps, [this](int percent) {
+        written = exportDiscImage(
+            songs_.decoder, image_.disc, image_.tracks, image_.gaps,
+            [this](int percent) {
                 ProgressBar1->setValue(percent);
                 // The progress shows; clicks wait until the image is written.
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            });
+            },
+            levelling());
     } catch (const AppError&) {
         lblProgress->clear();
         throw;
@@ -268,9 +289,18 @@ void TfrmBurnCd::reject() {
         QDialog::reject();
 }
 
+LevelSettings TfrmBurnCd::levelSettings() const {
+    return levelChoice->settings();
+}
+
+TrackLevelling TfrmBurnCd::levelling() {
+    return windowLevelling({songs_.decoder, songs_.loudness, loudness_, levelSettings()},
+                           [this](const QString& text) { lblProgress->setText(text); });
+}
+
 void TfrmBurnCd::setBurning(bool on) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{cmbDrive, cmbSpeed, chkSimulate, chkEject, btnWriteImage})
+    for (QWidget* control : std::initializer_list<QWidget*>{cmbDrive, cmbSpeed, chkSimulate,
+                                                            chkEject, levelChoice, btnWriteImage})
         control->setEnabled(!on);
     btnStart->setEnabled(!on && !drives_.isEmpty());
     btnCancel->setEnabled(true);

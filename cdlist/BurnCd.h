@@ -4,6 +4,7 @@
 #include "cdlist/DiscBurnPlan.h"
 #include "cdlist/DiscInfo.h"
 #include "platform/DiscBurner.h"
+#include "platform/Services.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -20,7 +21,7 @@ class QPushButton;
 
 namespace lccd {
 
-class AudioDecoder;
+class LevelChoice;
 
 // The burn dialog: the drive and its speed, test writing and ejecting, then the progress of
 // the burn with its track, percent and time left, and a button that stops it. The drive writes
@@ -32,7 +33,9 @@ class TfrmBurnCd : public QDialog {
 public:
     static constexpr int kPollIntervalMs = 250;
 
-    TfrmBurnCd(DiscBurner& burner, AudioDecoder& decoder, QWidget* parent = nullptr);
+    // The songs' loudness measurements are kept in `loudness`, shared with the editor.
+    TfrmBurnCd(DiscBurner& burner, const SongServices& songs, LoudnessCache& loudness,
+               QWidget* parent = nullptr);
     ~TfrmBurnCd() override;
 
     // The disc as the editor holds it, for its image.
@@ -43,8 +46,11 @@ public:
     };
 
     // Shows the disc to burn and the drives, the first one chosen with the disc it holds; with
-    // no drive, what the user can do about it.
-    void prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, DiscImageSource image);
+    // no drive, what the user can do about it. The songs are levelled as `level` says unless
+    // the user chooses otherwise here.
+    void prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, DiscImageSource image,
+                 const LevelSettings& level = {});
+    LevelSettings levelSettings() const;
     bool burning() const { return bool(job_); }
     // The closing word of the last burn since prepare; empty when none ended.
     const QString& outcome() const { return outcome_; }
@@ -67,9 +73,12 @@ private:
     BurnOptions chosenOptions() const;
     void poll();
     void setBurning(bool on);
+    // The levelling chosen, its progress on the progress line.
+    TrackLevelling levelling();
 
     DiscBurner& burner_;
-    AudioDecoder& decoder_;
+    SongServices songs_;
+    LoudnessCache& loudness_;
     DiscBurnPlan plan_;
     DiscImageSource image_;
     QList<BurnDrive> drives_;
@@ -84,6 +93,7 @@ private:
     QComboBox* cmbSpeed = nullptr;
     QCheckBox* chkSimulate = nullptr;
     QCheckBox* chkEject = nullptr;
+    LevelChoice* levelChoice = nullptr;
     QLabel* lblDisc = nullptr;
     QLabel* lblNoDrive = nullptr;
     QLabel* lblMedium = nullptr;

@@ -22,8 +22,7 @@ constexpr qint64 kUnknownCapacitySectors = (79 * 60 + 57) * qint64(kCdSectorsPer
 // A song's CD audio handed to the burner as the drive pulls it.
 class CdTrackSource final : public BurnTrackSource {
 public:
-    CdTrackSource(AudioDecoder& decoder, const TrackSource& song)
-        : audio_(decoder, song.path, song.segment) {}
+    CdTrackSource(AudioDecoder& decoder, const TrackSource& song) : audio_(decoder, song) {}
     qint64 byteCount() const override { return audio_.byteCount(); }
     qint64 read(char* data, qint64 maxBytes) override { return audio_.read(data, maxBytes); }
 
@@ -70,16 +69,19 @@ BurnSession DiscBurnPlan::session(AudioDecoder& decoder) const {
 
 DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
                           const DiscBurnOptions& options, AudioDecoder& decoder,
-                          StatusPanel& status) {
+                          StatusPanel& status, const TrackLevelling& levelling) {
     const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.noCut, status);
     if (discTrackList.isEmpty())
         throw AppError(QStringLiteral("CDに書き込む曲がありません"));
     DiscBurnPlan plan;
     plan.pregapSectors = options.addGap ? kCdGapSectors : 0;
-    for (int number = 1; number <= discTrackList.size(); ++number) {
-        const TrackSource song = trackSong(disc, discTrackList[number - 1], number);
-        plan.tracks.append({song, CdTrackAudio(decoder, song.path, song.segment).sectorCount()});
-    }
+    QList<TrackSource> songs;
+    for (int number = 1; number <= discTrackList.size(); ++number)
+        songs.append(trackSong(disc, discTrackList[number - 1], number));
+    if (levelling)
+        levelling(songs);
+    for (const TrackSource& song : songs)
+        plan.tracks.append({song, CdTrackAudio(decoder, song).sectorCount()});
     if (const std::optional<QByteArray> catalog = mediaCatalogNumber(disc.catalog))
         plan.mediaCatalog = *catalog;
     else if (!trimW(disc.catalog).isEmpty())

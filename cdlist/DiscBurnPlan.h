@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/LoudnessAnalysis.h"
 #include "audio/SongSegment.h"
 #include "cdlist/TrackRow.h"
 #include "platform/DiscBurner.h"
@@ -45,12 +46,13 @@ struct DiscBurnPlan {
     BurnSession session(AudioDecoder& decoder) const;
 };
 
-// Plans a burn of the disc as the editor holds it. Throws AppError when there is no track,
+// Plans a burn of the disc as the editor holds it, the songs levelled when a levelling is
+// given. Throws AppError when there is no track,
 // when a track's song is missing or cannot be decoded, or when the titles and performers need
 // more CD-TEXT than a disc holds.
 DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
                           const DiscBurnOptions& options, AudioDecoder& decoder,
-                          StatusPanel& status);
+                          StatusPanel& status, const TrackLevelling& levelling = {});
 
 // The catalog number as a media catalog number: 13 digits once blanks are trimmed (full-width
 // digits count); nothing otherwise.

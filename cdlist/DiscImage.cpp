@@ -88,7 +88,8 @@ QString cueSheetPathBeside(const QString& wavPath) {
 }
 
 QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                           bool gaps, const QString& wavPath, const CdImageProgress& progress) {
+                           bool gaps, const QString& wavPath, const CdImageProgress& progress,
+                           const TrackLevelling& levelling) {
     const QString wavFileName = QFileInfo(wavPath).fileName();
     if (wavFileName.contains(QLatin1Char('"')))
         throw AppError(
@@ -102,6 +103,8 @@ QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const Tr
             throw AppError(QStringLiteral("書き出すファイル %1 はCDの曲の一つです").arg(wavPath));
         sources.append({song.path, song.segment});
     }
+    if (levelling)
+        levelling(sources);
     const CdImageLayout layout = planCdImage(decoder, sources, gaps);
     const QStringList cutShort = writeCdImageWav(decoder, layout, wavPath, progress);
     writeFileAtomically(cueSheetPathBeside(wavPath),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/CdImage.h"
+#include "audio/LoudnessAnalysis.h"
 #include "audio/SongSegment.h"
 #include "cdlist/TrackRow.h"
 
@@ -49,11 +50,12 @@ QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
 QString cueSheetPathBeside(const QString& wavPath);
 
 // Writes the image of the disc's songs to wavPath and its CUE sheet beside it, each replaced
-// whole or not at all. Returns the songs whose end could not be decoded, the audio they lack
-// written as silence. Throws AppError when the disc has no song, when a song is missing or
-// cannot be decoded, when the image would replace one of the songs, when the songs do not fit
-// on a disc, or when a file cannot be written.
+// whole or not at all, the songs levelled first when a levelling is given. Returns the songs whose
+// end could not be decoded, the audio they lack written as silence. Throws AppError when the disc
+// has no song, when a song is missing or cannot be decoded, when the image would replace one of the
+// songs, when the songs do not fit on a disc, or when a file cannot be written.
 QStringList writeDiscImage(AudioDecoder& decoder, const DiscInfo& disc, const TrackRows& tracks,
-                           bool gaps, const QString& wavPath, const CdImageProgress& progress = {});
+                           bool gaps, const QString& wavPath, const CdImageProgress& progress = {},
+                           const TrackLevelling& levelling = {});
 
 } // namespace lccd

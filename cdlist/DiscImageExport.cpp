@@ -13,7 +13,8 @@ namespace lccd {
 
 std::optional<QString> exportDiscImage(AudioDecoder& decoder, const DiscInfo& disc,
                                        const TrackRows& tracks, bool gaps,
-                                       const std::function<void(int percent)>& progress) {
+                                       const std::function<void(int percent)>& progress,
+                                       const TrackLevelling& levelling) {
     // Beside the disc's folder: in it, the next load would take the image for a song, and its
     // CUE sheet could replace the save's.
     const QString name = trimW(disc.albumTitle).isEmpty() ? QStringLiteral("disc")
@@ -26,14 +27,16 @@ std::optional<QString> exportDiscImage(AudioDecoder& decoder, const DiscInfo& di
     if (!wavPath || !confirmReplace(cueSheetPathBeside(*wavPath)))
         return std::nullopt;
     int shown = -1;
-    const QStringList cutShort =
-        writeDiscImage(decoder, disc, tracks, gaps, *wavPath, [&](qint64 written, qint64 all) {
+    const QStringList cutShort = writeDiscImage(
+        decoder, disc, tracks, gaps, *wavPath,
+        [&](qint64 written, qint64 all) {
             const int percent = all > 0 ? int(written * 100 / all) : 100;
             if (percent == shown || !progress)
                 return;
             shown = percent;
             progress(percent);
-        });
+        },
+        levelling);
     QStringList words{
         QStringLiteral("ディスクイメージを書き出しました: %1, %2")
             .arg(lastPathComponent(*wavPath), lastPathComponent(cueSheetPathBeside(*wavPath)))};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/LoudnessAnalysis.h"
 #include "cdlist/TrackRow.h"
 
 #include <QString>
@@ -19,6 +20,7 @@ struct DiscInfo;
 // nothing when the user cancels. Throws AppError as writeDiscImage does.
 std::optional<QString> exportDiscImage(AudioDecoder& decoder, const DiscInfo& disc,
                                        const TrackRows& tracks, bool gaps,
-                                       const std::function<void(int percent)>& progress);
+                                       const std::function<void(int percent)>& progress,
+                                       const TrackLevelling& levelling = {});
 
 } // namespace lccd

@@ -5,6 +5,7 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/ColumnWidth.h"
 #include "cdlist/DiscBurnPlan.h"
+#include "cdlist/DiscImage.h"
 #include "cdlist/DiscImageExport.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
@@ -12,7 +13,9 @@
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "cdlist/GuideWindow.h"
+#include "cdlist/LevelNotes.h"
 #include "common/FileHelpers.h"
+#include "common/MyCommonW.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIO.h"
@@ -117,7 +120,7 @@ TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editIte
                                const Services& services, QWidget* parent)
     : QDialog(parent), paths_(paths), editItems_(editItems), options_(options),
       checkWavFile_(checkWavFile), services_(services),
-      burnCd_(new TfrmBurnCd(services.burner, services.songs.decoder, this)) {
+      burnCd_(new TfrmBurnCd(services.burner, services.songs, loudness_, this)) {
     setObjectName(QStringLiteral("frmEditCdList"));
     setWindowTitle(QStringLiteral("CDリスト編集"));
     settings_.templateName = defaultTemplateName();
@@ -795,7 +798,44 @@ void TfrmEditCdList::BitBtn8Click() {
     settings_.setId3Tag = chosen.setId3Tag;
     settings_.writeCdText = chosen.writeCdText;
     settings_.everyLabel = chosen.everyLabel;
+    settings_.level = chosen.level;
     setNoCut(chosen.noCut);
+    showLevels();
+}
+
+TrackLevelling TfrmEditCdList::levelling() {
+    return windowLevelling(
+        {services_.songs.decoder, services_.songs.loudness, loudness_, settings_.level},
+        [this](const QString& text) { presenter_.status().setText(text); });
+}
+
+QList<TrackSource> TfrmEditCdList::discSources() const {
+    QList<TrackSource> sources;
+    for (const DiscSong& song :
+         discSongs(presenter_.disc(), discRowsOf(presenter_.tracks().rows())))
+        sources.append({song.path, song.segment});
+    return sources;
+}
+
+void TfrmEditCdList::showLevels() {
+    const TrackLevelling level = levelling();
+    const TrackRows rows = discRowsOf(presenter_.tracks().rows());
+    QHash<QString, QString> notes;
+    // A song that cannot be measured says why on the panel; the gains show once it can.
+    if (level && presenter_.RecountTracks() > 0) {
+        readDiscBoxes();
+        try {
+            QList<TrackSource> sources = discSources();
+            level(sources);
+            presenter_.status().setText(QString());
+            // The disc's songs are its first rows, in order.
+            for (qsizetype i = 0; i < sources.size(); ++i)
+                notes.insert(trimW(rows[size_t(i)].fileName), levelNote(loudness_, sources[i]));
+        } catch (const AppError& error) {
+            presenter_.status().setText(error.message());
+        }
+    }
+    presenter_.tracks().setLevelNotes(notes);
 }
 
 void TfrmEditCdList::BitBtn6Click() {
@@ -835,12 +875,14 @@ void TfrmEditCdList::mnuWriteImageClick() {
     try {
         written = exportDiscImage(
             services_.songs.decoder, presenter_.disc(), discRowsOf(presenter_.tracks().rows()),
-            settings_.addGap, [this](int percent) {
+            settings_.addGap,
+            [this](int percent) {
                 presenter_.status().setText(
                     QStringLiteral("ディスクイメージを書き出しています… %1%").arg(percent));
                 // The panel shows the progress; clicks wait until the image is written.
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            });
+            },
+            levelling());
     } catch (const AppError&) {
         presenter_.status().setText(QString());
         throw;
@@ -860,8 +902,7 @@ void TfrmEditCdList::playSong(int songNumber) {
     const std::optional<QList<DiscSong>> songs = songsToPlay(songNumber, 1);
     if (!songs)
         return;
-    playingPath_ = songs->first().path;
-    player_.play(songPlayback(songs->first()));
+    playInLevel(songPlayback(songs->first()), songs->first().path);
     presenter_.ShowStatusMessage(QStringLiteral("再生: %1").arg(songs->first().title));
 }
 
@@ -869,10 +910,16 @@ void TfrmEditCdList::btnPlayJoinClick() {
     const std::optional<QList<DiscSong>> songs = songsToPlay(selectedRow(), 2);
     if (!songs)
         return;
-    playingPath_ = songs->first().path;
-    player_.play(joinPlayback(songs->at(0), songs->at(1), settings_.addGap));
+    playInLevel(joinPlayback(songs->at(0), songs->at(1), settings_.addGap), songs->first().path);
     presenter_.ShowStatusMessage(
         QStringLiteral("つなぎを再生: %1 → %2").arg(songs->at(0).title, songs->at(1).title));
+}
+
+void TfrmEditCdList::playInLevel(QList<PlaybackPiece> pieces, const QString& firstPath) {
+    readDiscBoxes();
+    levelPlayback(pieces, discSources(), levelling());
+    playingPath_ = firstPath;
+    player_.play(std::move(pieces));
 }
 
 std::optional<QList<DiscSong>> TfrmEditCdList::songsToPlay(int songNumber, int count) {
@@ -910,8 +957,13 @@ void TfrmEditCdList::btnBurnCdClick() {
         presenter_.ShowStatusMessage(plan.notes.join(QStringLiteral(" / ")));
     // Without a drive the window still opens: it says what to do and offers the disc image.
     burnCd_->prepare(plan, services_.burner.drives(),
-                     {presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_.addGap});
+                     {presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_.addGap},
+                     settings_.level);
     dialogs().execDialog(*burnCd_);
+    if (burnCd_->levelSettings() != settings_.level) {
+        settings_.level = burnCd_->levelSettings();
+        showLevels();
+    }
     if (!burnCd_->outcome().isEmpty())
         presenter_.ShowStatusMessage(burnCd_->outcome());
 }

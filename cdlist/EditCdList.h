@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/CdAudioPlayer.h"
+#include "audio/LoudnessAnalysis.h"
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscSaveCommand.h"
 #include "cdlist/JacketOffer.h"
@@ -102,6 +103,11 @@ private:
     // Songs songNumber on, count of them, with their files; nothing (said on the status panel)
     // when there are not so many, or one has no file.
     std::optional<QList<DiscSong>> songsToPlay(int songNumber, int count);
+    // Plays the pieces at the gains levelling gives the disc's songs; firstPath is the song
+    // whose leaving the list stops it.
+    void playInLevel(QList<PlaybackPiece> pieces, const QString& firstPath);
+    // The disc's songs in order, as the image and the burner take them.
+    QList<TrackSource> discSources() const;
     void showPlayPosition();
     // A song that is no longer in the list stops playing.
     void stopIfSongGone();
@@ -124,6 +130,11 @@ private:
     bool takeFileDrop(QEvent* event);
     // A dropped folder loads as the folder choice does; dropped files go after the songs.
     void loadDropped(const QStringList& paths);
+    // The songs' levelling as the options ask, its progress on the status panel.
+    TrackLevelling levelling();
+    // Measures the disc's songs (once per file version) and shows each one's gain as the
+    // tooltip of its row.
+    void showLevels();
 
     ProgramPaths paths_;
     TfrmEditItems& editItems_;
@@ -139,6 +150,7 @@ private:
     QString playingPath_; // the file of the song that plays first
     QTimer seekDelay_;
     CdListOptions settings_;
+    LoudnessCache loudness_;
     DiscLabelSheetSource labelSheets_;
     QString savedLayoutPath_;
     // Only the first showing after the window opens loads the folder.

@@ -1,6 +1,7 @@
 #include "cdlist/Option.h"
 
 #include "cdlist/DialogButtons.h"
+#include "cdlist/LevelChoice.h"
 #include "platform/Dialogs.h"
 #include "platform/NamedWidget.h"
 
@@ -66,6 +67,8 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     layout->addWidget(CheckBox1);
     layout->addWidget(CheckBox2);
     layout->addWidget(chkCdText);
+    levelChoice = new LevelChoice(this);
+    layout->addWidget(levelChoice);
     addOkCancelButtons(*this, *layout);
     connect(browse, &QPushButton::clicked, this,
             [this] { runGuarded([this] { Button3Click(); }); });
@@ -82,6 +85,7 @@ void TfrmOption::setOptions(const CdListOptions& options) {
     CheckBox2->setChecked(options.setId3Tag);
     chkCdText->setChecked(options.writeCdText);
     chkEveryLabel->setChecked(options.everyLabel);
+    levelChoice->setSettings(options.level);
 }
 
 CdListOptions TfrmOption::options() const {
@@ -91,7 +95,8 @@ CdListOptions TfrmOption::options() const {
             CheckBox2->isChecked(),
             edtLabelSheet->text(),
             chkCdText->isChecked(),
-            chkEveryLabel->isChecked()};
+            chkEveryLabel->isChecked(),
+            levelChoice->settings()};
 }
 
 void TfrmOption::setLabelProductChooser(LabelProductChooser chooser) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/LoudnessLevel.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -10,6 +12,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace lccd {
+
+class LevelChoice;
 
 // The options the CD list editor works with.
 struct CdListOptions {
@@ -23,6 +27,8 @@ struct CdListOptions {
     bool writeCdText = true;
     // Repeat the disc label on every label of the product's sheet.
     bool everyLabel = false;
+    // The loudness levelling of the disc's audio (image, burn and listening).
+    LevelSettings level = {};
 };
 
 // Lets the user choose a label product, starting from the current one (empty for none); gives
@@ -31,7 +37,7 @@ using LabelProductChooser =
     std::function<std::optional<QString>(QWidget* parent, const QString& current)>;
 
 // The options dialog: the label template and the label product the disc label goes on, unsplit
-// mode, the CUE gaps, tag writing on save and the CD-TEXT file.
+// mode, the CUE gaps, tag writing on save, the CD-TEXT file and the loudness levelling.
 class TfrmOption : public QDialog {
     Q_OBJECT
 
@@ -59,6 +65,7 @@ private:
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* chkCdText = nullptr;
     QCheckBox* chkEveryLabel = nullptr;
+    LevelChoice* levelChoice = nullptr;
 };
 
 } // namespace lccd

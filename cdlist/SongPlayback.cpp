@@ -16,7 +16,7 @@ TrackSource sourceOf(const DiscSong& song) {
 } // namespace
 
 std::unique_ptr<CdTrackAudio> openPlaybackTrack(AudioDecoder& decoder, const TrackSource& song) {
-    return std::make_unique<CdTrackAudio>(decoder, song.path, song.segment);
+    return std::make_unique<CdTrackAudio>(decoder, song);
 }
 
 QList<PlaybackPiece> songPlayback(const DiscSong& song) {
@@ -27,6 +27,20 @@ QList<PlaybackPiece> joinPlayback(const DiscSong& song, const DiscSong& next, bo
     return {{sourceOf(song), -kJoinBytes},
             {std::nullopt, 0, gaps ? qint64(kCdGapSectors) * kCdSectorBytes : 0},
             {sourceOf(next), 0, kJoinBytes}};
+}
+
+void levelPlayback(QList<PlaybackPiece>& pieces, QList<TrackSource> discSongs,
+                   const TrackLevelling& levelling) {
+    if (!levelling)
+        return;
+    levelling(discSongs);
+    for (PlaybackPiece& piece : pieces) {
+        if (!piece.song)
+            continue;
+        for (const TrackSource& levelled : discSongs)
+            if (levelled.path == piece.song->path && levelled.segment == piece.song->segment)
+                piece.song->gainDb = levelled.gainDb;
+    }
 }
 
 bool listHoldsSong(const DiscInfo& disc, const TrackRows& tracks, const QString& path) {

@@ -1,5 +1,7 @@
 #include "cdlist/TrackTableModel.h"
 
+#include "common/MyCommonW.h"
+
 #include <QMimeData>
 
 namespace lccd {
@@ -57,7 +59,7 @@ QVariant TrackTableModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::ToolTipRole:
         if (unreadable.isEmpty())
-            return {};
+            return levelNotes_.value(trimW(track(songNumber).fileName), QString());
         return unreadable + QStringLiteral("\nこのファイルはCUEシートとラベルに入りません");
     case Qt::BackgroundRole:
         return unreadable.isEmpty() ? QVariant() : unreadableRowColor();
@@ -129,7 +131,14 @@ void TrackTableModel::setField(int songNumber, TrackColumn column, const QString
 void TrackTableModel::clearTracks() {
     beginResetModel();
     tracks_.fill(TrackRow());
+    levelNotes_.clear(); // they told of songs no longer listed
     endResetModel();
+}
+
+void TrackTableModel::setLevelNotes(QHash<QString, QString> notes) {
+    levelNotes_ = std::move(notes);
+    emit dataChanged(index(0, 0), index(kTrackRowCount - 1, kTrackColumnCount - 1),
+                     {Qt::ToolTipRole});
 }
 
 QString TrackTableModel::headerText(TrackColumn column) {

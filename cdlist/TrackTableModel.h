@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QHash>
 
 namespace lccd {
 
@@ -41,8 +42,12 @@ public:
     const TrackRows& rows() const { return tracks_; }
     void setField(int songNumber, TrackColumn column, const QString& text);
 
-    // Every row blank with its print check off.
+    // Every row blank with its print check off, and no level notes.
     void clearTracks();
+
+    // What the loudness levelling does to each song, by its file name column (trimmed), shown
+    // as the tooltip of its row.
+    void setLevelNotes(QHash<QString, QString> notes);
 
     static QString headerText(TrackColumn column);
     // The width in pixels a column starts with; the file name column is 1 pixel wide, so that
@@ -59,6 +64,7 @@ private:
     void emitRowChanged(int songNumber);
 
     TrackRows tracks_;
+    QHash<QString, QString> levelNotes_;
 };
 
 } // namespace lccd

@@ -4,6 +4,7 @@
 #include "cdlist/CdListPresenter.h"
 #include "cdlist/DiscBurnPlan.h"
 #include "cli/CliText.h"
+#include "cli/LevelOptions.h"
 #include "cli/LoadedDiscFolder.h"
 #include "platform/AppError.h"
 
@@ -62,7 +63,9 @@ int burnCommand(const QStringList& arguments, CliContext& context) {
         {valueOption({drive}), valueOption({speed}), QCommandLineOption(QStringLiteral("simulate")),
          QCommandLineOption(QStringLiteral("eject")), QCommandLineOption(QStringLiteral("gap")),
          QCommandLineOption(QStringLiteral("nocut"))});
+    parser.addOptions(levelOptions());
     parseCommand(parser, arguments, 1);
+    const LevelSettings level = levelSettings(parser);
     const QString given = parser.positionalArguments().first();
     if (!QFileInfo(given).isDir())
         throw AppError(localText("there is no folder %1", "フォルダー %1 がありません").arg(given));
@@ -78,10 +81,11 @@ int burnCommand(const QStringList& arguments, CliContext& context) {
 
     LoadedDiscFolder loaded(given, context);
     CdListPresenter& editor = loaded.editor();
+    LoudnessCache loudness;
     const DiscBurnPlan plan =
         planDiscBurn(editor.disc(), editor.tracks().rows(),
                      {parser.isSet(QStringLiteral("nocut")), parser.isSet(QStringLiteral("gap"))},
-                     decoder, editor.status());
+                     decoder, editor.status(), cliLevelling(context, level, loudness));
     for (const QString& note : plan.notes)
         context.err << "lccdtool-cli: " << note << Qt::endl;
 

@@ -42,13 +42,14 @@ Commands:
       label layout (.csv) beside the songs, and the CD-TEXT file (.cdt) for burners that take
       one with textfile=. Prints the paths of the first three; files it could not read are
       named on standard error.
-  image FOLDER -o DISC.wav [--gap]
+  image FOLDER -o DISC.wav [--gap] [--level song|disc [--target LUFS]]
       Loads the folder as disc does and writes the disc's audio, the songs in list order, as
       one 44.1 kHz 16-bit stereo WAV file (every song made into CD audio, each track filled
       up with silence to whole sectors) and a UTF-8 CUE sheet beside it (DISC.cue) that
       marks where each track starts: a disc image any CD-writing program burns. Prints the
       two paths.
   burn FOLDER [--drive DEV] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
+       [--level song|disc [--target LUFS]]
       Loads the folder as disc does and burns its audio CD in one session: a track per
       song (its file made CD audio as the drive takes it), the catalog number as the
       disc's MCN when it has 13 digits, and the titles and performers as Japanese
@@ -93,6 +94,12 @@ Options:
                          disc fields in place of the loaded ones
   --gap                  a two-second gap before every track (CUE sheet and burn; in the
                          image, two seconds of silence)
+  --level song|disc      level the loudness (image and burn; the song files stay as they
+                         are): song brings every song to the target, disc gives all songs
+                         one gain that brings the disc there and keeps their differences.
+                         Loudness is measured as EBU R 128 integrated loudness; no song goes
+                         above a true peak of -1 dBTP (its gain is lowered instead)
+  --target LUFS          with --level: the loudness to reach, -30 to -5 (default -16)
   --nocut                unsplit mode: the folder's WAV files are not one per song (the
                          save then does not ask about it)
   --template FILE        the label template (default LcJacketStd.lct, looked up beside the
@@ -138,12 +145,13 @@ const char* const kJapaneseHelp = R"(使い方: lccdtool-cli コマンド [オ�
       保存します。曲と同じフォルダーにプロジェクト(.txt)・CUEシート(.cue)・ジャケット用
       レイアウト(.csv)と、textfile= で渡せるCD-TEXTファイル(.cdt)を書き、初めの3つのパスを
       表示します。読めなかったファイルは標準エラーに出します。
-  image フォルダー -o 出力.wav [--gap]
+  image フォルダー -o 出力.wav [--gap] [--level song|disc [--target LUFS]]
       disc と同じにフォルダーを読み込み、CDの音声全体を曲順に1つの WAV ファイル（44.1 kHz・
       16ビット・ステレオ。どの曲もCDの音声にし、各トラックの最後のセクターを無音で埋めます）
       に書き出し、その隣に各トラックの開始位置を示す UTF-8 の CUEシート（出力.cue）を
       書きます。どのCD書き込みソフトでも焼けるディスクイメージです。2つのパスを表示します。
   burn フォルダー [--drive デバイス] [--speed N] [--simulate] [--eject] [--gap] [--nocut]
+       [--level song|disc [--target LUFS]]
       disc と同じにフォルダーを読み込み、音楽CDを1セッションで書き込みます。曲ごとに
       1トラック（曲ファイルを書き込みながらCDの音声にします）、13桁の CATALOG は
       ディスクのMCN、曲名と演者は日本語のCD-TEXTになります。進み具合は
@@ -187,6 +195,12 @@ const char* const kJapaneseHelp = R"(使い方: lccdtool-cli コマンド [オ�
                             読み込んだ内容の代わりに使うアルバム名・演者・CATALOG
   --gap                     各曲の前に２秒のギャップを入れます（CUEシートと書き込み。image
                             では２秒の無音）
+  --level song|disc         音量をそろえます（image と burn。曲ファイルはそのまま）。song は
+                            どの曲も目標の音量に、disc は全曲に同じゲインを掛けてディスク
+                            全体を目標の音量にします（曲どうしの差はそのまま）。音量は
+                            EBU R 128 のラウドネスで測り、トゥルーピークが -1 dBTP を
+                            越える曲はゲインを下げます
+  --target LUFS             --level と一緒に指定し、目標の音量 -30〜-5（省略時 -16）
   --nocut                   無分割（フォルダーのWAVファイルが曲ごとに分かれていない）。
                             保存時の問合わせはしません
   --template ファイル       ジャケット・テンプレート（省略時 LcJacketStd.lct を

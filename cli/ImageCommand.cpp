@@ -2,6 +2,7 @@
 
 #include "cdlist/DiscImage.h"
 #include "cli/CliText.h"
+#include "cli/LevelOptions.h"
 #include "cli/LoadedDiscFolder.h"
 
 namespace lccd {
@@ -11,16 +12,19 @@ int imageCommand(const QStringList& arguments, CliContext& context) {
     const QString gap = QStringLiteral("gap");
     QCommandLineParser parser;
     parser.addOptions({valueOption({QStringLiteral("o"), output}), QCommandLineOption(gap)});
+    parser.addOptions(levelOptions());
     parseCommand(parser, arguments, 1);
+    const LevelSettings level = levelSettings(parser);
     const QString wavPath = parser.value(output);
     if (wavPath.isEmpty())
         throw UsageError(localText("image needs -o DISC.wav",
                                    "image には -o で書き出す .wav ファイルを指定してください"));
 
     LoadedDiscFolder loaded(parser.positionalArguments().first(), context);
-    const QStringList cutShort =
-        writeDiscImage(loaded.editor().decoder(), loaded.editor().disc(),
-                       loaded.editor().tracks().rows(), parser.isSet(gap), wavPath);
+    LoudnessCache loudness;
+    const QStringList cutShort = writeDiscImage(
+        loaded.editor().decoder(), loaded.editor().disc(), loaded.editor().tracks().rows(),
+        parser.isSet(gap), wavPath, {}, cliLevelling(context, level, loudness));
     for (const QString& song : cutShort)
         context.err << "lccdtool-cli: "
                     << localText("the end of %1 could not be decoded; it is silent in the image",

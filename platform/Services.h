@@ -5,6 +5,7 @@
 #include "platform/CoverPictures.h"
 #include "platform/DiscBurner.h"
 #include "platform/Fonts.h"
+#include "platform/LoudnessMeter.h"
 #include "platform/MediaLengths.h"
 #include "platform/Mp3Infp.h"
 #include "platform/Printer.h"
@@ -13,12 +14,13 @@
 namespace lccd {
 
 // What the CD list works with on song files: their tags, their playing times, their audio and
-// their cover pictures.
+// their cover pictures and their loudness.
 struct SongServices {
     Mp3Infp& tags;
     MediaLengths& lengths;
     AudioDecoder& decoder;
     CoverPictures& covers;
+    LoudnessMeter& loudness;
 };
 
 // The desktop services the program runs on. main() chooses the implementations and hands them

@@ -8,7 +8,7 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config
-qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libtag1-dev libsndfile1-dev libmpg123-dev libsoxr-dev libburn-dev
+qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libtag1-dev libsndfile1-dev libmpg123-dev libsoxr-dev libburn-dev libebur128-dev
 libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
 fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho glabels-data
 dpkg-dev file"

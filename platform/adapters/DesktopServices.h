@@ -19,9 +19,10 @@ struct DesktopServices {
     QtAudioOutput sound;
 
     Services services() {
-        return {printers,     fonts,
-                shell,        {songs.tags, songs.lengths, songs.decoder, songs.covers},
-                songs.burner, sound};
+        return {
+            printers,     fonts,
+            shell,        {songs.tags, songs.lengths, songs.decoder, songs.covers, songs.loudness},
+            songs.burner, sound};
     }
 };
 

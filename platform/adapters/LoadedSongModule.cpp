@@ -10,21 +10,24 @@
 namespace lccd {
 
 const SongModuleServices& LoadedSongModule::loaded() {
-    if (services_)
-        return *services_;
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    QString reason;
-    for (const char* path : {"lccdtool-songs.so", LCCD_SONG_MODULE_PATH}) {
-        QLibrary module(programFolder.filePath(QLatin1String(path)));
-        using Entry = const SongModuleServices* (*)();
-        if (const auto entry = reinterpret_cast<Entry>(module.resolve("lccdSongModuleServices"))) {
-            services_ = entry(); // the module stays loaded while the program runs
-            return *services_;
+    // A failed load throws out of call_once, so that the next use tries again.
+    std::call_once(loading_, [this] {
+        const QDir programFolder(QCoreApplication::applicationDirPath());
+        QString reason;
+        for (const char* path : {"lccdtool-songs.so", LCCD_SONG_MODULE_PATH}) {
+            QLibrary module(programFolder.filePath(QLatin1String(path)));
+            using Entry = const SongModuleServices* (*)();
+            if (const auto entry =
+                    reinterpret_cast<Entry>(module.resolve("lccdSongModuleServices"))) {
+                services_ = entry(); // the module stays loaded while the program runs
+                return;
+            }
+            reason = module.errorString();
         }
-        reason = module.errorString();
-    }
-    throw AppError(
-        QStringLiteral("曲ファイルと CD ドライブのライブラリを読み込めません: %1").arg(reason));
+        throw AppError(
+            QStringLiteral("曲ファイルと CD ドライブのライブラリを読み込めません: %1").arg(reason));
+    });
+    return *services_;
 }
 
 quint32 LoadedSongModule::GetVer() {
@@ -65,6 +68,10 @@ std::unique_ptr<AudioStream> LoadedSongModule::open(const QString& path) {
 
 QByteArray LoadedSongModule::frontCover(const QString& path) {
     return loaded().songs.covers.frontCover(path);
+}
+
+std::unique_ptr<LoudnessMeasurement> LoadedSongModule::startCdAudio() {
+    return loaded().songs.loudness.startCdAudio();
 }
 
 QList<BurnDrive> LoadedSongModule::drives() {

@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 
+#include <mutex>
+
 namespace lccd {
 
 struct SongModuleServices;
@@ -13,6 +15,7 @@ class LoadedSongModule final : public Mp3Infp,
                                public MediaLengths,
                                public AudioDecoder,
                                public CoverPictures,
+                               public LoudnessMeter,
                                public DiscBurner {
 public:
     SongServices songs() { return {*this, *this, *this, *this}; }
@@ -33,6 +36,7 @@ public:
     std::unique_ptr<AudioStream> open(const QString& path) override;
 
     QByteArray frontCover(const QString& path) override;
+    std::unique_ptr<LoudnessMeasurement> startCdAudio() override;
 
     QList<BurnDrive> drives() override;
     BurnMedium inspect(const QString& address) override;
@@ -42,6 +46,7 @@ public:
 private:
     const SongModuleServices& loaded();
 
+    std::once_flag loading_; // songs are measured on several threads
     const SongModuleServices* services_ = nullptr;
 };
 

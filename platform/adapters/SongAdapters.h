@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/adapters/Ebur128Meter.h"
 #include "platform/adapters/LibBurnDiscBurner.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/SongDecoder.h"
@@ -8,12 +9,14 @@
 
 namespace lccd {
 
-// The services over the song and disc libraries (TagLib, libsndfile, mpg123, FFmpeg, libburn).
+// The services over the song and disc libraries (TagLib, libsndfile, mpg123, FFmpeg, libburn,
+// libebur128).
 struct SongAdapters {
     TagLibMp3Infp tags;
     HeaderMediaLengths lengths;
     SongDecoder decoder;
     TagLibCoverPictures covers;
+    Ebur128Meter loudness;
     LibBurnDiscBurner burner;
 };
 

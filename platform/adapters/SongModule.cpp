@@ -5,6 +5,7 @@
 const lccd::SongModuleServices* lccdSongModuleServices() {
     static lccd::SongAdapters adapters;
     static const lccd::SongModuleServices services{
-        {adapters.tags, adapters.lengths, adapters.decoder, adapters.covers}, adapters.burner};
+        {adapters.tags, adapters.lengths, adapters.decoder, adapters.covers, adapters.loudness},
+        adapters.burner};
     return &services;
 }

@@ -4,7 +4,8 @@
 
 // The song module, lccdtool-songs.so: SongAdapters in a library of its own, which lccdtool-cli
 // loads only when a command reads songs or burns a disc, so that its other commands start
-// without loading TagLib, libsndfile, mpg123, FFmpeg and libburn (and what they load).
+// without loading TagLib, libsndfile, mpg123, FFmpeg, libburn and libebur128 (and what they
+// load).
 namespace lccd {
 
 struct SongModuleServices {

@@ -6,6 +6,8 @@
 
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/DesktopSongs.h"
+#include "tests/support/EncodedSongs.h"
+#include "tests/support/ExternalTools.h"
 #include "tests/support/FakeAudioDecoder.h"
 #include "tests/support/FakeDiscBurner.h"
 #include "tests/support/RecordingShell.h"
@@ -15,8 +17,10 @@
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
@@ -25,7 +29,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QToolButton>
 #include <QUrl>
@@ -631,6 +637,58 @@ TEST_F(EditCdListTest, AChosenJacketIsAnEditThatClosingAsksAbout) {
     editor.done(QDialog::Accepted);
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("変更を保存しますか")});
     EXPECT_TRUE(editor.isVisible());
+}
+
+} // namespace
+} // namespace lccd
+
+namespace lccd {
+namespace {
+
+// The integrated loudness FFmpeg's R 128 meter gives a file, in LUFS.
+double ffmpegIntegrated(const QString& path) {
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg",
+                 {"-nostats", "-hide_banner", "-i", path, "-af", "ebur128", "-f", "null", "-"});
+    ffmpeg.waitForFinished(60000);
+    const QString summary =
+        QString::fromUtf8(ffmpeg.readAllStandardError()).section("Summary:", -1);
+    return QRegularExpression(R"(I:\s+(-?[0-9.]+) LUFS)").match(summary).captured(1).toDouble();
+}
+
+TEST_F(EditCdListTest, LevellingChosenInTheOptionsShowsEachSongsGainOnItsRow) {
+    if (!test::toolInstalled("ffmpeg") || !test::toolInstalled("sox"))
+        GTEST_SKIP() << "ffmpeg and sox are needed";
+    TfrmEditCdList editor{paths, editItems, options, checkWavFile,
+                          test::TestServices()
+                              .with(desktop.tags)
+                              .with(desktop.lengths)
+                              .with(desktop.decoder)
+                              .with(desktop.loudness)
+                              .services()};
+    const QString folder = dir.filePath(QStringLiteral("disc"));
+    QDir().mkpath(folder);
+    ASSERT_TRUE(test::makeToneSong(folder + "/01.wav", 2, {44100, 2, 16}));
+    ASSERT_TRUE(
+        test::runToolSucceeded("sox", {folder + "/01.wav", folder + "/02.wav", "vol", "0.1"}));
+    editor.setLastProject(folder);
+    editor.show();
+    dialogs.answerDialog([&](QDialog& d) {
+        child<QComboBox>(d, "cmbLevel")->setCurrentIndex(1); // 曲ごと
+        child<QDoubleSpinBox>(d, "spnLevelTarget")->setValue(-18);
+        return int(QDialog::Accepted);
+    });
+    child<QAbstractButton>(editor, "BitBtn8")->click();
+    EXPECT_EQ(editor.options().level, (LevelSettings{LevelMode::Song, -18}));
+    TrackTableModel& tracks = editor.presenter().tracks();
+    for (int row = 1; row <= 2; ++row) {
+        const QString tip =
+            tracks.index(row - 1, int(TrackColumn::Title)).data(Qt::ToolTipRole).toString();
+        const double gain =
+            QRegularExpression(R"(ゲイン ([-+][0-9.]+) dB)").match(tip).captured(1).toDouble();
+        EXPECT_NEAR(gain, -18 - ffmpegIntegrated(folder + QStringLiteral("/0%1.wav").arg(row)), 0.2)
+            << tip.toStdString();
+    }
 }
 
 } // namespace

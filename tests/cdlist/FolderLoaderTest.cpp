@@ -271,7 +271,7 @@ TEST_F(FolderLoaderTest, LengthsOfSongsThatCannotBeDecodedAreEstimatedAndNamed) 
     addWav("b.wav", 2);
     test::DesktopSongs songs;
     test::FakeAudioDecoder knowsNoSong;
-    CdListPresenter editor({songs.tags, songs.lengths, knowsNoSong, songs.covers});
+    CdListPresenter editor({songs.tags, songs.lengths, knowsNoSong, songs.covers, songs.loudness});
     LoadFolder(editor, dir_.path());
     EXPECT_EQ(editor.tracks().track(1).time, "000:03");
     EXPECT_EQ(editor.tracks().track(2).time, "000:02");

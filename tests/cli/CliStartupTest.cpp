@@ -42,7 +42,7 @@ struct StartupCase {
     QStringList arguments;
     int exitCode;
     bool printSystem;   // connects to CUPS
-    bool songLibraries; // loads FFmpeg, TagLib and libburn
+    bool songLibraries; // loads FFmpeg, TagLib, libburn and libebur128
 };
 
 // A command that writes files asks neither CUPS nor D-Bus, and only the commands that read songs
@@ -98,7 +98,7 @@ TEST(CliStartupTest, CommandsReachThePrintSystemAndLoadSongLibrariesOnlyWhenThey
         }
         EXPECT_EQ(anyCall(calls, "openat(",
                           {QStringLiteral("libavcodec"), QStringLiteral("libtag."),
-                           QStringLiteral("libburn")}),
+                           QStringLiteral("libburn"), QStringLiteral("libebur128")}),
                   c.songLibraries);
     }
 }

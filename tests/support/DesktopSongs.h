@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/adapters/Ebur128Meter.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/adapters/SongDecoder.h"
 #include "platform/adapters/TagLibCoverPictures.h"
@@ -15,8 +16,9 @@ struct DesktopSongs {
     HeaderMediaLengths lengths;
     SongDecoder decoder;
     TagLibCoverPictures covers;
+    Ebur128Meter loudness;
 
-    SongServices services() { return {tags, lengths, decoder, covers}; }
+    SongServices services() { return {tags, lengths, decoder, covers, loudness}; }
 };
 
 } // namespace lccd::test

@@ -116,6 +116,11 @@ std::unique_ptr<AudioStream> StrictDecoder::open(const QString& path) {
     return nullptr;
 }
 
+std::unique_ptr<LoudnessMeasurement> StrictLoudness::startCdAudio() {
+    unexpected("the loudness meter");
+    return nullptr;
+}
+
 QList<BurnDrive> StrictBurner::drives() {
     unexpected("the burner");
     return {};
@@ -179,6 +184,7 @@ TestServices::TestServices() {
     static StrictTags strictTags;
     static StrictLengths strictLengths;
     static StrictDecoder strictDecoder;
+    static StrictLoudness strictLoudness;
     static StrictBurner strictBurner;
     static NoCovers noCovers;
     static StrictSound strictSound;
@@ -189,6 +195,7 @@ TestServices::TestServices() {
     lengths_ = &strictLengths;
     decoder_ = &strictDecoder;
     covers_ = &noCovers;
+    loudness_ = &strictLoudness;
     burner_ = &strictBurner;
     sound_ = &strictSound;
 }
@@ -197,34 +204,47 @@ TestServices& TestServices::with(PrinterSystem& printers) {
     printers_ = &printers;
     return *this;
 }
+
 TestServices& TestServices::with(FontSystem& fonts) {
     fonts_ = &fonts;
     return *this;
 }
+
 TestServices& TestServices::with(DesktopShell& shell) {
     shell_ = &shell;
     return *this;
 }
+
 TestServices& TestServices::with(Mp3Infp& tags) {
     tags_ = &tags;
     return *this;
 }
+
 TestServices& TestServices::with(MediaLengths& lengths) {
     lengths_ = &lengths;
     return *this;
 }
+
 TestServices& TestServices::with(AudioDecoder& decoder) {
     decoder_ = &decoder;
     return *this;
 }
+
 TestServices& TestServices::with(CoverPictures& covers) {
     covers_ = &covers;
     return *this;
 }
+
+TestServices& TestServices::with(LoudnessMeter& loudness) {
+    loudness_ = &loudness;
+    return *this;
+}
+
 TestServices& TestServices::with(DiscBurner& burner) {
     burner_ = &burner;
     return *this;
 }
+
 TestServices& TestServices::with(AudioOutput& sound) {
     sound_ = &sound;
     return *this;

@@ -64,6 +64,11 @@ public:
     QByteArray frontCover(const QString&) override { return {}; }
 };
 
+class StrictLoudness final : public LoudnessMeter {
+public:
+    std::unique_ptr<LoudnessMeasurement> startCdAudio() override;
+};
+
 class StrictBurner final : public DiscBurner {
 public:
     QList<BurnDrive> drives() override;
@@ -110,11 +115,12 @@ public:
     TestServices& with(MediaLengths& lengths);
     TestServices& with(AudioDecoder& decoder);
     TestServices& with(CoverPictures& covers);
+    TestServices& with(LoudnessMeter& loudness);
     TestServices& with(DiscBurner& burner);
     TestServices& with(AudioOutput& sound);
 
     Services services() const {
-        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_, *covers_},
+        return {*printers_, *fonts_, *shell_, {*tags_, *lengths_, *decoder_, *covers_, *loudness_},
                 *burner_,   *sound_};
     }
 
@@ -126,6 +132,7 @@ private:
     MediaLengths* lengths_;
     AudioDecoder* decoder_;
     CoverPictures* covers_;
+    LoudnessMeter* loudness_;
     DiscBurner* burner_;
     AudioOutput* sound_;
 };
