@@ -18,7 +18,7 @@ class LoadedSongModule final : public Mp3Infp,
                                public LoudnessMeter,
                                public DiscBurner {
 public:
-    SongServices songs() { return {*this, *this, *this, *this}; }
+    SongServices songs() { return {*this, *this, *this, *this, *this}; }
     DiscBurner& burner() { return *this; }
 
     quint32 GetVer() override;
