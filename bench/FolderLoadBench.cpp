@@ -77,18 +77,8 @@ BENCHMARK(BM_LoadFolderOf25TaggedSongs)
 class EncodedFolder {
 public:
     explicit EncodedFolder(const QString& extension) {
-        const QString source = folder_.filePath(QStringLiteral("source.wav"));
         const QString song = folder_.filePath(QStringLiteral("song.") + extension);
-        const bool made =
-            lccd::test::runToolSucceeded(
-                QStringLiteral("sox"),
-                {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
-                 QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
-                 QStringLiteral("16"), source, QStringLiteral("synth"), QStringLiteral("300"),
-                 QStringLiteral("pinknoise"), QStringLiteral("vol"), QStringLiteral("0.3")}) &&
-            lccd::test::encodeWithFfmpeg(source, song);
-        QFile::remove(source);
-        if (!made)
+        if (!lccd::test::makePinkNoiseSong(song, 300))
             throw std::runtime_error("cannot encode the songs");
         for (int number = 1; number <= lccd::kTrackRowCount; ++number)
             QFile::copy(song, folder_.filePath(QString::asprintf("%02d.", number) + extension));

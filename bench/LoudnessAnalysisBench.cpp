@@ -25,18 +25,8 @@ constexpr int kSongs = 14;
 class FlacDisc {
 public:
     FlacDisc() {
-        const QString source = folder_.filePath(QStringLiteral("source.wav"));
         const QString song = folder_.filePath(QStringLiteral("song.flac"));
-        const bool made =
-            lccd::test::runToolSucceeded(
-                QStringLiteral("sox"),
-                {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
-                 QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
-                 QStringLiteral("16"), source, QStringLiteral("synth"), QStringLiteral("300"),
-                 QStringLiteral("pinknoise"), QStringLiteral("vol"), QStringLiteral("0.3")}) &&
-            lccd::test::encodeWithFfmpeg(source, song);
-        QFile::remove(source);
-        if (!made)
+        if (!lccd::test::makePinkNoiseSong(song, 300))
             throw std::runtime_error("cannot encode the songs");
         for (int number = 1; number <= kSongs; ++number) {
             const QString path = folder_.filePath(QString::asprintf("%02d.flac", number));

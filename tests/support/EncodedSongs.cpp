@@ -25,6 +25,20 @@ bool makeToneSong(const QString& path, double seconds, const WavFormat& format) 
                                             QStringLiteral("vol"), QStringLiteral("0.5")});
 }
 
+bool makePinkNoiseSong(const QString& path, int seconds) {
+    const QString source = path + QStringLiteral(".source.wav");
+    const bool made =
+        runToolSucceeded(QStringLiteral("sox"),
+                         {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                          QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
+                          QStringLiteral("16"), source, QStringLiteral("synth"),
+                          QString::number(seconds), QStringLiteral("pinknoise"),
+                          QStringLiteral("vol"), QStringLiteral("0.3")}) &&
+        encodeWithFfmpeg(source, path);
+    QFile::remove(source);
+    return made;
+}
+
 bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPipe) {
     const QStringList arguments = {QStringLiteral("-v"), QStringLiteral("error"),
                                    QStringLiteral("-y"), QStringLiteral("-i"), source};

@@ -18,6 +18,10 @@ bool makeToneSong(const QString& path, double seconds, const WavFormat& format);
 // a FLAC file then leaves its length open.
 bool encodeWithFfmpeg(const QString& source, const QString& path, bool throughPipe = false);
 
+// Pink noise at 30 % of full scale (44.1 kHz, stereo, 16 bits) made by sox and encoded by ffmpeg
+// into the format of the file name's extension: a song of music's spread of frequencies.
+bool makePinkNoiseSong(const QString& path, int seconds);
+
 // A variable bit rate MP3 without a Xing/Info header (lame -t) of a 44.1 kHz stereo tone
 // that fades in over its first seconds, so that its first frames are small and a length
 // estimated from them is far too short. lameTags are further lame options (--tt TITLE ...).
