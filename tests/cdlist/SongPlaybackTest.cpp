@@ -121,6 +121,33 @@ TEST_F(SongPlaybackTest, JoinPlaysTheLastTenSecondsTheDiscsGapAndTheFirstTen) {
               trackBytes(decoder, shortSong.path) + nextBytes.left(side));
 }
 
+// What plays is levelled as the disc is: each song at the gain levelling gives it among the
+// disc's songs, heard as the image holds it.
+TEST_F(SongPlaybackTest, ASongPlaysAtTheGainTheDiscGivesIt) {
+    const DiscSong first = songFile(QStringLiteral("first"));
+    const DiscSong next = songFile(QStringLiteral("next"));
+    decoder.add(first.path, toneSong(44100, 11.0));
+    decoder.add(next.path, toneSong(44100, 11.0));
+    const TrackLevelling levelling = [](QList<TrackSource>& songs) {
+        for (qsizetype i = 0; i < songs.size(); ++i)
+            songs[i].gainDb = -6.0 * double(i + 1);
+    };
+    QList<PlaybackPiece> join = joinPlayback(first, next, true);
+    levelPlayback(join, {TrackSource(first.path), TrackSource(next.path)}, levelling);
+    ASSERT_EQ(join.size(), 3);
+    EXPECT_EQ(join[0].song->gainDb, -6.0);
+    EXPECT_FALSE(join[1].song);
+    EXPECT_EQ(join[2].song->gainDb, -12.0);
+
+    QList<PlaybackPiece> song = songPlayback(next);
+    levelPlayback(song, {TrackSource(first.path), TrackSource(next.path)}, levelling);
+    CdTrackAudio levelled(decoder, TrackSource(next.path, {}, -12.0));
+    QByteArray image(levelled.byteCount(), Qt::Uninitialized);
+    image.resize(levelled.read(image.data(), image.size()));
+    EXPECT_EQ(played(song), image);
+    EXPECT_NE(image, trackBytes(decoder, next.path));
+}
+
 TEST_F(SongPlaybackTest, WithoutADeviceItSaysSoAndStops) {
     decoder.add(QStringLiteral("song"), toneSong(44100, 1.0));
     output.refusal = noAudioDeviceMessage();
