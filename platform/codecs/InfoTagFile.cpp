@@ -119,14 +119,17 @@ bool finishSizes(QIODevice& source, const RiffLayout& layout, QIODevice& out) {
     const bool riffSizeInDs64 =
         layout.is64Bit() && originalHeader.size() == 4 &&
         qFromLittleEndian<quint32>(originalHeader.constData()) == kSizeInDs64;
-    if (!riffSizeInDs64 && riffSize > kMaxChunkSize)
+    const RiffChunk* ds64 = layout.find("ds64");
+    const bool ds64First =
+        layout.is64Bit() && ds64 != nullptr && ds64 == &layout.chunks.front() && ds64->size >= 16;
+    // A RIFF size left to a ds64 chunk the file lacks cannot be told at all.
+    if ((riffSizeInDs64 && !ds64First) || (!riffSizeInDs64 && riffSize > kMaxChunkSize))
         return false;
     QByteArray field(4, Qt::Uninitialized);
     qToLittleEndian(riffSizeInDs64 ? kSizeInDs64 : quint32(riffSize), field.data());
     if (!out.seek(4) || out.write(field) != 4)
         return false;
-    const RiffChunk* ds64 = layout.find("ds64");
-    if (!layout.is64Bit() || ds64 == nullptr || ds64 != &layout.chunks.front() || ds64->size < 16)
+    if (!ds64First)
         return true;
     const RiffChunk* data = layout.find("data");
     QByteArray sizes(16, Qt::Uninitialized);
