@@ -93,12 +93,21 @@ QByteArray rebuiltInfo(const InfoList& info, const TagFields& changes) {
     return list + info.tail;
 }
 
+// Whether the file keeps its sizes in a ds64 chunk where readers look for it: the first chunk,
+// with room for the RIFF and data sizes. A 64-bit file without one (written to a pipe, say)
+// gets its true sizes, as a streamed WAV file does.
+bool keepsSizesInDs64(const RiffLayout& layout) {
+    const RiffChunk* ds64 = layout.find("ds64");
+    return layout.is64Bit() && ds64 != nullptr && ds64 == &layout.chunks.front() &&
+           ds64->size >= 16;
+}
+
 // The size field a copied chunk gets: its true size, or, in a 64-bit form where the source left
 // it to the ds64 chunk, still that.
 std::optional<quint32> sizeField(QIODevice& source, const RiffLayout& layout,
                                  const RiffChunk& chunk) {
     const QByteArray original = readAt(source, chunk.dataOffset - 4, 4);
-    if (layout.is64Bit() && original.size() == 4 &&
+    if (keepsSizesInDs64(layout) && original.size() == 4 &&
         qFromLittleEndian<quint32>(original.constData()) == kSizeInDs64)
         return kSizeInDs64;
     if (chunk.size > kMaxChunkSize)
@@ -117,19 +126,15 @@ bool finishSizes(QIODevice& source, const RiffLayout& layout, QIODevice& out) {
     const qint64 riffSize = out.size() - 8;
     const QByteArray originalHeader = readAt(source, 4, 4);
     const bool riffSizeInDs64 =
-        layout.is64Bit() && originalHeader.size() == 4 &&
+        keepsSizesInDs64(layout) && originalHeader.size() == 4 &&
         qFromLittleEndian<quint32>(originalHeader.constData()) == kSizeInDs64;
-    const RiffChunk* ds64 = layout.find("ds64");
-    const bool ds64First =
-        layout.is64Bit() && ds64 != nullptr && ds64 == &layout.chunks.front() && ds64->size >= 16;
-    // A RIFF size left to a ds64 chunk the file lacks cannot be told at all.
-    if ((riffSizeInDs64 && !ds64First) || (!riffSizeInDs64 && riffSize > kMaxChunkSize))
+    if (!riffSizeInDs64 && riffSize > kMaxChunkSize)
         return false;
     QByteArray field(4, Qt::Uninitialized);
     qToLittleEndian(riffSizeInDs64 ? kSizeInDs64 : quint32(riffSize), field.data());
     if (!out.seek(4) || out.write(field) != 4)
         return false;
-    if (!ds64First)
+    if (!keepsSizesInDs64(layout))
         return true;
     const RiffChunk* data = layout.find("data");
     QByteArray sizes(16, Qt::Uninitialized);

@@ -176,6 +176,12 @@ TEST_F(SongFileSafetyTest, ImperfectWavsMeasureTheirAudioAndStayValidAfterASave)
         {"zero.wav", riffFile({fmtChunk(kCdFormat), zeroData}, "WAVE", 0), 5000},
         {"cut.wav", cut, 3000},
         {"rf64.wav", rf64, 5000},
+        // 64-bit form written to a pipe without its ds64 chunk: the sizes it left there are made
+        // the true ones
+        {"rf64-streamed.wav",
+         "RF64" + QByteArray(4, '\xFF') + "WAVE" + fmtChunk(kCdFormat) +
+             riffChunkHeader("data", 0xFFFFFFFF) + audio,
+         5000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
