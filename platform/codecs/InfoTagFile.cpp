@@ -13,7 +13,6 @@ namespace lccd {
 namespace {
 
 constexpr qint64 kRiffHeaderSize = 12;
-constexpr quint32 kSizeInDs64 = 0xFFFFFFFF;
 constexpr qint64 kMaxChunkSize = 0xFFFFFFFE;
 
 struct InfoEntry {
@@ -93,13 +92,13 @@ QByteArray rebuiltInfo(const InfoList& info, const TagFields& changes) {
     return list + info.tail;
 }
 
-// Whether the file keeps its sizes in a ds64 chunk where readers look for it: the first chunk,
-// with room for the RIFF and data sizes. A 64-bit file without one (written to a pipe, say)
-// gets its true sizes, as a streamed WAV file does.
+// Whether the file keeps its sizes in a ds64 chunk where readers look for it: a whole one, first.
+// A 64-bit file without one (written to a pipe, say) gets its true sizes, as a streamed WAV
+// file does.
 bool keepsSizesInDs64(const RiffLayout& layout) {
     const RiffChunk* ds64 = layout.find("ds64");
     return layout.is64Bit() && ds64 != nullptr && ds64 == &layout.chunks.front() &&
-           ds64->size >= 16;
+           ds64->size >= kDs64FixedSize;
 }
 
 // The size field a copied chunk gets: its true size, or, in a 64-bit form where the source left

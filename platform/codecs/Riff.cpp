@@ -10,8 +10,6 @@ namespace {
 
 constexpr qint64 kFileHeaderSize = 12;
 constexpr qint64 kChunkHeaderSize = 8;
-// A 32-bit size field holding this value defers to the ds64 chunk in the 64-bit forms.
-constexpr quint32 kSizeInDs64 = 0xFFFFFFFF;
 
 struct RiffHeader {
     QByteArray magic;
@@ -49,9 +47,8 @@ struct Ds64Sizes {
 };
 
 std::optional<Ds64Sizes> parseDs64(const QByteArray& chunk) {
-    constexpr qsizetype kFixedPart = 28; // riff, data and sample count (8 bytes each), table count
     constexpr qsizetype kTableEntry = 12;
-    if (chunk.size() < kFixedPart)
+    if (chunk.size() < kDs64FixedSize)
         return std::nullopt;
     const auto qword = [&](qsizetype at) {
         return qint64(qMin<quint64>(qFromLittleEndian<quint64>(chunk.constData() + at),
@@ -60,7 +57,7 @@ std::optional<Ds64Sizes> parseDs64(const QByteArray& chunk) {
     Ds64Sizes sizes{qword(0), qword(8), {}};
     const quint32 entries = qFromLittleEndian<quint32>(chunk.constData() + 24);
     for (quint32 i = 0; i < entries; ++i) {
-        const qsizetype at = kFixedPart + qsizetype(i) * kTableEntry;
+        const qsizetype at = kDs64FixedSize + qsizetype(i) * kTableEntry;
         if (at + kTableEntry > chunk.size())
             break;
         sizes.table.append({chunk.mid(at, 4), qword(at + 4)});

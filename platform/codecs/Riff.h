@@ -12,6 +12,12 @@ class QString;
 // in RMP form.
 namespace lccd {
 
+// A 32-bit size field holding this value defers to the ds64 chunk in the 64-bit forms.
+constexpr quint32 kSizeInDs64 = 0xFFFFFFFF;
+// A ds64 chunk's fixed part: the RIFF, data and sample-count sizes (8 bytes each) and the count
+// of its table; a shorter one gives no sizes.
+constexpr qint64 kDs64FixedSize = 28;
+
 struct RiffChunk {
     QByteArray id;     // four bytes
     qint64 dataOffset; // where the chunk's data starts, after its 8-byte header
