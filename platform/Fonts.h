@@ -45,6 +45,10 @@ public:
     // The horizontal extent of each UTF-16 code unit of text, measured on its own, in whole
     // pixels.
     virtual QList<int> advances(const FontRequest& font, QStringView text) = 0;
+    // The installed family that draws a face: the one its metrics come from. Drawing in it,
+    // rather than in the face's own name, also spares the font system a search for a face
+    // that is not installed.
+    virtual QString familyOf(const QString& face) const { return face; }
 };
 
 // The character set of an installed face; Charset::NotInstalled when no installed face has

@@ -65,7 +65,7 @@ void SheetSurface::DrawString(int x, int y, int align, bool vertical, int w2, in
         width > 0 && metrics.averageCharWidth > 0 ? double(width) / metrics.averageCharWidth : 1.0;
 
     primitive::Text glyph;
-    glyph.family = family;
+    glyph.family = fonts_.familyOf(family);
     glyph.pixelSize = canvasFont.pixelHeight;
     glyph.ascent = metrics.ascent;
     glyph.cellHeight = metrics.cellHeight;

@@ -20,8 +20,8 @@ public:
     TextMetrics metrics(const FontRequest& font) override;
     QList<int> advances(const FontRequest& font, QStringView text) override;
 
-    // The installed family a face draws with: its substitute when it has one, else itself.
-    QString familyOf(const QString& face) const;
+    // A face's substitute when it has one, else the face itself.
+    QString familyOf(const QString& face) const override;
 
 private:
     const QFontMetrics& metricsOf(const FontRequest& font);

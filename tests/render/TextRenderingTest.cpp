@@ -56,6 +56,10 @@ TEST_F(TextRenderingTest, WindowsFaceNamesAreInstalledThroughTheirSubstitutes) {
     EXPECT_EQ(FaceCharset(fonts, QStringLiteral("No Such Face")), Charset::NotInstalled);
     for (const InstalledFace& face : fonts.installedFaces())
         EXPECT_FALSE(face.name.startsWith(QLatin1Char('@')));
+    // drawn in the family its metrics came from, not in the name that is not installed
+    inkOf(QStringLiteral("ＭＳ Ｐゴシック"), false, QStringLiteral("字"));
+    const auto& glyph = std::get<primitive::Text>(surface.currentPage()->primitives().front());
+    EXPECT_EQ(glyph.family, QStringLiteral("IPAPGothic"));
 }
 
 TEST_F(TextRenderingTest, HorizontalLineInkLiesInItsBox) {
