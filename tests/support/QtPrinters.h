@@ -1,7 +1,7 @@
 #pragma once
 
-// Lets GoogleTest print Qt strings and colors readably in failure messages; every test file gets this
-// header through the compiler's -include option.
+// Lets GoogleTest print Qt strings and colors readably in failure messages; every test file gets
+// this header through the compiler's -include option.
 #include <QByteArray>
 #include <QColor>
 #include <QString>
