@@ -1,6 +1,6 @@
 #include "common/MyCommon.h"
 
-#include "tests/support/RecordingShell.h"
+#include "tests/support/MockServices.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -82,12 +82,14 @@ TEST(WaitWithEventsTest, HandlesEventsWhileWaiting) {
 }
 
 TEST(OpenWithAssociatedProgramTest, TakesQuotedPathsWithoutTheQuotes) {
-    test::RecordingShell shell;
+    ::testing::StrictMock<test::MockShell> shell;
+    const ::testing::InSequence inOrder;
+    EXPECT_CALL(shell, openDocument(QStringLiteral("/tmp/read me.txt")));
+    EXPECT_CALL(shell, openDocument(QStringLiteral("/tmp/plain.txt")));
+    EXPECT_CALL(shell, openUrl(QStringLiteral("https://example.org/")));
     OpenWithAssociatedProgram(shell, QStringLiteral("\"/tmp/read me.txt\""));
     OpenWithAssociatedProgram(shell, QStringLiteral("/tmp/plain.txt"));
     OpenUrl(shell, QStringLiteral("https://example.org/"));
-    EXPECT_EQ(shell.documents, (QStringList{"/tmp/read me.txt", "/tmp/plain.txt"}));
-    EXPECT_EQ(shell.urls, QStringList{QStringLiteral("https://example.org/")});
 }
 
 TEST(AskOkCancelTest, OkCancelQuestionWithInformationIcon) {

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace lccd {
 namespace {
 
@@ -269,25 +271,51 @@ TEST(FindPaperIndexTest, HalfWidthKanaAndThePostcardRule) {
     EXPECT_EQ(FindPaperIndex(papers, QStringLiteral("A4")), 0);
 }
 
-TEST_F(PassTest, ReplayedPageHasOutlineAndFillWhereTheRowPutsThem) {
+// The page of the given rows replayed on white paper at 150 dpi, read in millimetres from the
+// paper's corner.
+class ReplayedPassTest : public PassTest {
+protected:
+    std::function<QColor(double, double)> replayed(const QStringList& lines) {
+        draw(lines);
+        const PagePicture& page = *surface.currentPage();
+        image = QImage(page.nominalSize() / 4, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.25, 0.25);
+        painter.translate(surface.PrintOffsetX(), surface.PrintOffsetY()); // paper corner origin
+        page.replay(painter);
+        return [this](double xMm, double yMm) {
+            return image.pixelColor(int(xMm / 25.4 * 150), int(yMm / 25.4 * 150));
+        };
+    }
+
+    QImage image;
+};
+
+TEST_F(ReplayedPassTest, PageHasOutlineAndFillWhereTheRowPutsThem) {
     // 1 mm outline in red around a yellow box from (10 mm, 10 mm) to (60 mm, 40 mm)
-    draw({QStringLiteral("矩形,,Yes,,100,100,600,400,,,,,,,2.83,clRed,clYellow")});
-    const PagePicture& page = *surface.currentPage();
-    QImage image(page.nominalSize() / 4, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(0.25, 0.25);
-    painter.translate(surface.PrintOffsetX(), surface.PrintOffsetY()); // paper corner origin
-    page.replay(painter);
-    painter.end();
-    auto at = [&](double xMm, double yMm) {
-        return image.pixelColor(int(xMm / 25.4 * 150), int(yMm / 25.4 * 150));
-    };
+    const auto at =
+        replayed({QStringLiteral("矩形,,Yes,,100,100,600,400,,,,,,,2.83,clRed,clYellow")});
     EXPECT_EQ(at(10, 25), QColor(Qt::red));    // left edge
     EXPECT_EQ(at(35, 40), QColor(Qt::red));    // bottom edge
     EXPECT_EQ(at(35, 25), QColor(Qt::yellow)); // inside
     EXPECT_EQ(at(5, 25), QColor(Qt::white));   // outside
     EXPECT_EQ(at(65, 25), QColor(Qt::white));
+}
+
+// A color word of a row is painted in the red, green and blue its value holds low byte first.
+TEST_F(ReplayedPassTest, ColorWordsGiveTheirRgbOnThePage) {
+    const std::pair<const char*, QColor> kColors[] = {
+        {"clOrange", QColor(0xFF, 0xA5, 0x00)},  {"clBeigu", QColor(0xF5, 0xF5, 0xDC)},
+        {"PALEGREEN", QColor(0x98, 0xFB, 0x98)}, {"clNavy", QColor(0x00, 0x00, 0x80)},
+        {"$00FF8000", QColor(0x00, 0x80, 0xFF)}, {"4227327", QColor(0xFF, 0x80, 0x40)}};
+    for (const auto& [word, rgb] : kColors) {
+        SCOPED_TRACE(word);
+        const auto at = replayed({QStringLiteral("矩形,,Yes,,100,100,600,400,,,,,,,2.83,%1,%1")
+                                      .arg(QLatin1String(word))});
+        EXPECT_EQ(at(10, 25), rgb); // outline
+        EXPECT_EQ(at(35, 25), rgb); // fill
+    }
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
-// Lets GoogleTest print Qt strings readably in failure messages; every test file gets this
-// header through the compiler's -include option.
+// Lets GoogleTest print Qt strings and colors readably in failure messages; every test file gets
+// this header through the compiler's -include option.
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -24,4 +25,8 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
         PrintTo(list[i], out);
     }
     *out << '}';
+}
+
+inline void PrintTo(const QColor& color, std::ostream* out) {
+    *out << color.name(QColor::HexArgb).toStdString();
 }
