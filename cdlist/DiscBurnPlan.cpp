@@ -6,9 +6,9 @@
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscTracks.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
 
+#include "platform/BlankTrim.h"
 #include <algorithm>
 #include <numeric>
 
@@ -84,7 +84,7 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
         plan.tracks.append({song, CdTrackAudio(decoder, song).sectorCount()});
     if (const std::optional<QByteArray> catalog = mediaCatalogNumber(disc.catalog))
         plan.mediaCatalog = *catalog;
-    else if (!trimW(disc.catalog).isEmpty())
+    else if (!trimBlanks(disc.catalog).isEmpty())
         plan.notes.append(QStringLiteral("CATALOG「%1」は13桁の数字でないため、"
                                          "ディスクにカタログ番号 (MCN) を書き込みません")
                               .arg(disc.catalog));
@@ -97,7 +97,7 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
 }
 
 std::optional<QByteArray> mediaCatalogNumber(const QString& catalog) {
-    const QString digits = trimW(catalog).normalized(QString::NormalizationForm_KC);
+    const QString digits = trimBlanks(catalog).normalized(QString::NormalizationForm_KC);
     const bool valid =
         digits.size() == kCatalogDigits &&
         std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });

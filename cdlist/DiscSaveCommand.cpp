@@ -11,8 +11,8 @@
 #include "cdlist/DiscTracks.h"
 #include "cdlist/LabelLayout.h"
 #include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIO.h"
@@ -123,7 +123,7 @@ bool DiscSaveCommand::checksPass() {
         {&disc.albumTitle, u"アルバム名が設定されていません"},
     }};
     for (const auto& [text, message] : checks) {
-        if (trimW(*text).isEmpty()) {
+        if (trimBlanks(*text).isEmpty()) {
             editor_.ShowStatusMessage(QString::fromUtf16(message));
             return false;
         }

@@ -15,8 +15,8 @@
 #include "cdlist/GuideWindow.h"
 #include "cdlist/LevelNotes.h"
 #include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
+#include "platform/BlankTrim.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIO.h"
 #include "platform/Messages.h"
@@ -830,7 +830,8 @@ void TfrmEditCdList::showLevels() {
             presenter_.status().setText(QString());
             // The disc's songs are its first rows, in order.
             for (qsizetype i = 0; i < sources.size(); ++i)
-                notes.insert(trimW(rows[size_t(i)].fileName), levelNote(loudness_, sources[i]));
+                notes.insert(trimBlanks(rows[size_t(i)].fileName),
+                             levelNote(loudness_, sources[i]));
         } catch (const AppError& error) {
             presenter_.status().setText(error.message());
         }

@@ -186,8 +186,4 @@ QString StripQuotesW(const QString& text) {
     return result;
 }
 
-QString trimW(const QString& text) {
-    return trimBlanks(QStringView(text)).toString();
-}
-
 } // namespace lccd

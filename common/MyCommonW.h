@@ -37,8 +37,4 @@ int PosW(const QString& needle, const QString& text);
 // texts shorter than two characters are returned unchanged.
 QString StripQuotesW(const QString& text);
 
-// Removes the characters up to U+0020 (blanks and control characters) at both ends; a
-// full-width blank stays.
-QString trimW(const QString& text);
-
 } // namespace lccd
