@@ -12,6 +12,10 @@ namespace lccd {
 // blank. A line of nothing but blanks and control characters has no fields.
 QString CsvFieldW(const QString& line, int n);
 
+// What CsvFieldW makes of a field as it stands in a line (its outer double quotes already
+// read): one leading and one trailing quote character removed, "%20" read as a blank.
+QString csvFieldValueW(const QString& raw);
+
 // The number of fields CsvFieldW finds in the line.
 int CsvFieldCountW(const QString& line);
 
