@@ -4,6 +4,7 @@
 #include "audio/CdTrackAudio.h"
 #include "cdlist/CdText.h"
 #include "cdlist/DiscInfo.h"
+#include "cdlist/DiscLog.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscTracks.h"
 #include "platform/AppError.h"
@@ -93,6 +94,8 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
         throw AppError(QStringLiteral("曲名と演者の文字が多すぎて CD-TEXT に入りきりません。"
                                       "短くしてから書き込んでください"));
     plan.cdTextPacks = *packs;
+    qCDebug(lcDisc) << "burn planned:" << plan.tracks.size() << "tracks," << plan.discSectors()
+                    << "sectors, pregap" << plan.pregapSectors << "MCN" << plan.mediaCatalog;
     return plan;
 }
 

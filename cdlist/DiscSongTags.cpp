@@ -1,6 +1,7 @@
 #include "cdlist/DiscSongTags.h"
 
 #include "cdlist/DiscInfo.h"
+#include "cdlist/DiscLog.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProject.h"
 #include "platform/BlankTrim.h"
@@ -175,6 +176,8 @@ SongTagOutcome writeSongTags(Mp3Infp& library, const QList<SongTagUpdate>& updat
             outcome.problems.append(problem);
         } else if (result == TagWriteResult::Written) {
             outcome.written.append(update.path);
+        } else if (result == TagWriteResult::Unchanged) {
+            qCDebug(lcDisc) << "the tags of" << update.path << "hold the values: left untouched";
         }
         if (!takeProject && !update.differingFields.isEmpty())
             outcome.kept.append(differenceLine(update));
