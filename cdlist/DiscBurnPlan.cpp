@@ -8,8 +8,8 @@
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscTracks.h"
 #include "platform/AppError.h"
-
 #include "platform/BlankTrim.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -68,9 +68,9 @@ BurnSession DiscBurnPlan::session(AudioDecoder& decoder) const {
     return session;
 }
 
-DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
-                          const DiscBurnOptions& options, AudioDecoder& decoder,
-                          StatusPanel& status, const TrackLevelling& levelling) {
+DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks, const CdOptions& options,
+                          AudioDecoder& decoder, StatusPanel& status,
+                          const TrackLevelling& levelling) {
     const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.noCut, status);
     if (discTrackList.isEmpty())
         throw AppError(QStringLiteral("CDに書き込む曲がありません"));
