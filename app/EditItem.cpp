@@ -285,7 +285,7 @@ void TfrmEditItem::fillFrom(const LayoutItem& item) {
 
 void TfrmEditItem::selectAlignment(const QString& word, const QString& kind) {
     const int position = PosW(word, kAlignWords);
-    int choice = kind == QStringLiteral("矩形") ? kRectangle : kLeft;
+    int choice = kind == kindWord(ItemKind::Rectangle) ? kRectangle : kLeft;
     for (int i = 0; i < int(std::size(kAlignments)); ++i)
         if (kAlignments[i].position == position)
             choice = i;
@@ -347,7 +347,7 @@ LayoutItem TfrmEditItem::writtenBack(const LayoutItem& item) const {
     row.setField(Field::Width2, blankControlCharacters(edtWidthEx->text()));
     const int checked = alignments_->checkedId();
     const int choice =
-        checked >= 0 ? checked : (kind_ == QStringLiteral("矩形") ? kRectangle : kLeft);
+        checked >= 0 ? checked : (kind_ == kindWord(ItemKind::Rectangle) ? kRectangle : kLeft);
     row.setField(Field::Align, QString::fromUtf8(kAlignments[choice].word));
     row.setField(Field::Vertical, yesNo(rdoTateoki->isChecked()));
     row.setField(Field::LineSpacing, oneDecimal(spnLineSpace->value()));
@@ -367,8 +367,8 @@ LayoutItem TfrmEditItem::writtenBack(const LayoutItem& item) const {
 }
 
 void TfrmEditItem::Button3Click() {
-    const bool image = kind_ == QStringLiteral("画像");
-    if (!image && kind_ != QStringLiteral("文章"))
+    const bool image = kind_ == kindWord(ItemKind::Image);
+    if (!image && kind_ != kindWord(ItemKind::Paragraph))
         return;
     FileDialogRequest request;
     request.startPath = edtValue->text();

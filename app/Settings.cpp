@@ -43,21 +43,21 @@ AppSettings LoadSettings(const QString& iniPath) {
         s.zoom = zoom;
     s.hoseiX = readInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
     s.hoseiY = readInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
-    s.templateName = ini.readString(kJacket, QStringLiteral("Template"), s.templateName);
-    s.labelProduct = ini.readString(kJacket, QStringLiteral("LabelProduct"), s.labelProduct);
-    s.everyLabel = readBool(ini, kJacket, QStringLiteral("EveryLabel"), s.everyLabel);
+    s.cd.templateName = ini.readString(kJacket, QStringLiteral("Template"), s.cd.templateName);
+    s.cd.labelProduct = ini.readString(kJacket, QStringLiteral("LabelProduct"), s.cd.labelProduct);
+    s.cd.everyLabel = readBool(ini, kJacket, QStringLiteral("EveryLabel"), s.cd.everyLabel);
     s.lastProject = ini.readString(kOption, QStringLiteral("LastProject"), s.lastProject);
-    s.noCut = readBool(ini, kOption, QStringLiteral("NoCut"), s.noCut);
-    s.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.addGap);
-    s.setId3Tag = readBool(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
-    s.writeCdText = readBool(ini, kOption, QStringLiteral("WriteCdText"), s.writeCdText);
-    s.level.mode = levelModeNamed(ini.readString(kOption, QStringLiteral("LevelLoudness"), {}))
-                       .value_or(s.level.mode);
+    s.cd.noCut = readBool(ini, kOption, QStringLiteral("NoCut"), s.cd.noCut);
+    s.cd.addGap = readBool(ini, kOption, QStringLiteral("AddGap"), s.cd.addGap);
+    s.cd.setId3Tag = readBool(ini, kOption, QStringLiteral("SetId3Tag"), s.cd.setId3Tag);
+    s.cd.writeCdText = readBool(ini, kOption, QStringLiteral("WriteCdText"), s.cd.writeCdText);
+    s.cd.level.mode = levelModeNamed(ini.readString(kOption, QStringLiteral("LevelLoudness"), {}))
+                          .value_or(s.cd.level.mode);
     // Tenths of a LUFS, as the INI file holds integers.
     const int target = readInteger(ini, kOption, QStringLiteral("LevelTarget"),
-                                   int(std::lround(s.level.target * 10)));
+                                   int(std::lround(s.cd.level.target * 10)));
     if (target >= kLowestLoudnessTarget * 10 && target <= kHighestLoudnessTarget * 10)
-        s.level.target = target / 10.0;
+        s.cd.level.target = target / 10.0;
     return s;
 }
 
@@ -72,17 +72,17 @@ void SaveSettings(const QString& iniPath, const AppSettings& s) {
     writeInteger(ini, kForm, QStringLiteral("Zoom"), s.zoom);
     writeInteger(ini, kHosei, QStringLiteral("Left"), s.hoseiX);
     writeInteger(ini, kHosei, QStringLiteral("Top"), s.hoseiY);
-    ini.writeString(kJacket, QStringLiteral("Template"), s.templateName);
-    ini.writeString(kJacket, QStringLiteral("LabelProduct"), s.labelProduct);
-    writeInteger(ini, kJacket, QStringLiteral("EveryLabel"), s.everyLabel);
+    ini.writeString(kJacket, QStringLiteral("Template"), s.cd.templateName);
+    ini.writeString(kJacket, QStringLiteral("LabelProduct"), s.cd.labelProduct);
+    writeInteger(ini, kJacket, QStringLiteral("EveryLabel"), s.cd.everyLabel);
     ini.writeString(kOption, QStringLiteral("LastProject"), s.lastProject);
-    writeInteger(ini, kOption, QStringLiteral("NoCut"), s.noCut);
-    writeInteger(ini, kOption, QStringLiteral("AddGap"), s.addGap);
-    writeInteger(ini, kOption, QStringLiteral("SetId3Tag"), s.setId3Tag);
-    writeInteger(ini, kOption, QStringLiteral("WriteCdText"), s.writeCdText);
-    ini.writeString(kOption, QStringLiteral("LevelLoudness"), levelModeName(s.level.mode));
+    writeInteger(ini, kOption, QStringLiteral("NoCut"), s.cd.noCut);
+    writeInteger(ini, kOption, QStringLiteral("AddGap"), s.cd.addGap);
+    writeInteger(ini, kOption, QStringLiteral("SetId3Tag"), s.cd.setId3Tag);
+    writeInteger(ini, kOption, QStringLiteral("WriteCdText"), s.cd.writeCdText);
+    ini.writeString(kOption, QStringLiteral("LevelLoudness"), levelModeName(s.cd.level.mode));
     writeInteger(ini, kOption, QStringLiteral("LevelTarget"),
-                 int(std::lround(s.level.target * 10)));
+                 int(std::lround(s.cd.level.target * 10)));
     ini.save();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/LoudnessLevel.h"
+#include "cdlist/CdOptions.h"
 
 #include <QString>
 
@@ -16,15 +16,8 @@ struct AppSettings {
     int zoom = 75;       // preview zoom, percent (25-200)
     int hoseiX = 0;      // print corrections, layout units
     int hoseiY = 0;
-    QString templateName = QStringLiteral("LcJacketStd.lct");
-    QString labelProduct;    // "BRAND PART" of the disc label's product; empty for none
-    bool everyLabel = false; // the disc label on every label of the product's sheet
     QString lastProject;
-    bool noCut = false;
-    bool addGap = false;
-    bool setId3Tag = false;
-    bool writeCdText = true; // the CD-TEXT file beside the CUE sheet
-    LevelSettings level;     // the loudness levelling of the disc's audio
+    CdOptions cd;
 };
 
 // Reads the settings; absent or unreadable values keep their defaults.

@@ -973,23 +973,13 @@ void TForm1::V2Click() {
 }
 
 void TForm1::CDT1Click() {
-    frmEditCdList_->setOptions({settings_.templateName, settings_.noCut, settings_.addGap,
-                                settings_.setId3Tag, settings_.labelProduct, settings_.writeCdText,
-                                settings_.everyLabel, settings_.level});
+    frmEditCdList_->setOptions(settings_.cd);
     frmEditCdList_->setLastProject(settings_.lastProject);
     currentLayoutPath_.clear();
     frmEditCdList_->forgetSavedLayout();
     dialogs().execDialog(*frmEditCdList_);
 
-    const CdListOptions options = frmEditCdList_->options();
-    settings_.templateName = options.templateName;
-    settings_.labelProduct = options.labelProduct;
-    settings_.everyLabel = options.everyLabel;
-    settings_.noCut = options.noCut;
-    settings_.addGap = options.addGap;
-    settings_.setId3Tag = options.setId3Tag;
-    settings_.writeCdText = options.writeCdText;
-    settings_.level = options.level;
+    settings_.cd = frmEditCdList_->options();
     settings_.lastProject = frmEditCdList_->lastProject();
     // The label layout the editor's save wrote opens for printing, once the list's changes are
     // saved or given up.

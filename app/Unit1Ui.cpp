@@ -70,10 +70,7 @@ const ColumnContent& columnContent(int column) {
     static const ColumnContent color{{QStringLiteral("clWindowText"), QStringLiteral("$00B48246")}};
     static const ColumnContent none;
     static const ColumnContent columns[kLayoutFieldCount] = {
-        {{QStringLiteral("設定"), QStringLiteral("文字"), QStringLiteral("矩形"),
-          QStringLiteral("罫線"), QStringLiteral("画像"), QStringLiteral("文章"),
-          QStringLiteral("バーコード")},
-         true},
+        {kindWords(), true},
         flag,
         flag,
         flag,

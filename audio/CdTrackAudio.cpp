@@ -1,5 +1,6 @@
 #include "audio/CdTrackAudio.h"
 
+#include "audio/AudioLog.h"
 #include "audio/CdFormat.h"
 #include "audio/CdResampler.h"
 #include "platform/AppError.h"
@@ -55,6 +56,9 @@ CdTrackAudio::CdTrackAudio(AudioDecoder& decoder, const QString& path, const Son
     // A mono song is resampled and quantized as one channel, so that both sides stay alike.
     if (format.sampleRate != kCdSampleRate)
         resampler_ = std::make_unique<CdResampler>(format.sampleRate, channels_);
+    qCDebug(lcAudio) << path << "becomes CD audio from" << format.sampleRate << "Hz,"
+                     << format.channels() << "channels," << format.bitsPerSample << "bits, gain"
+                     << gainDb << "dB";
 }
 
 CdTrackAudio::~CdTrackAudio() = default;
@@ -112,8 +116,12 @@ void CdTrackAudio::decodeBlock() {
     }
     // Audio beyond what the decoder announced is cut: the size is promised already.
     appendFrames(samples, std::min(count, audioFrames_ - framesMade_));
-    if (songEnded_)
+    if (songEnded_) {
         missingFrames_ = audioFrames_ - framesMade_;
+        if (missingFrames_ > 0)
+            qCDebug(lcAudio) << "the song ended" << missingFrames_
+                             << "frames short of its length: silence fills them";
+    }
 }
 
 void CdTrackAudio::appendFrames(const float* samples, qint64 frames) {

@@ -1,5 +1,6 @@
 #include "audio/LoudnessAnalysis.h"
 
+#include "audio/AudioLog.h"
 #include "audio/CdFormat.h"
 #include "audio/CdTrackAudio.h"
 
@@ -77,6 +78,8 @@ QList<TrackLoudness> measureLoudness(AudioDecoder& decoder, LoudnessMeter& meter
                 results[i] = known ? *known : measureTrackLoudness(decoder, meter, songs[i]);
                 if (!known)
                     cache.keep(songs[i], results[i]);
+                else
+                    qCDebug(lcAudio) << "the loudness of" << songs[i].path << "was measured before";
             } catch (...) {
                 const std::lock_guard lock(mutex);
                 failure = std::current_exception();

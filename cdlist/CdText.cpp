@@ -1,7 +1,7 @@
 #include "cdlist/CdText.h"
 
 #include "cdlist/DiscInfo.h"
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 
 #include <array>
@@ -147,9 +147,9 @@ QByteArray terminated(const QString& text) {
 } // namespace
 
 CdText discCdText(const DiscInfo& disc, const QList<DiscTrack>& tracks) {
-    CdText text{{trimW(disc.albumTitle), trimW(disc.discPerformer)}, {}};
+    CdText text{{trimBlanks(disc.albumTitle), trimBlanks(disc.discPerformer)}, {}};
     for (const DiscTrack& track : tracks)
-        text.tracks.append({trimW(track.title), trimW(track.performer)});
+        text.tracks.append({trimBlanks(track.title), trimBlanks(track.performer)});
     return text;
 }
 

@@ -4,10 +4,11 @@
 #include "audio/CdTrackAudio.h"
 #include "cdlist/CdText.h"
 #include "cdlist/DiscInfo.h"
+#include "cdlist/DiscLog.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscTracks.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
+#include "platform/BlankTrim.h"
 
 #include <algorithm>
 #include <numeric>
@@ -67,9 +68,9 @@ BurnSession DiscBurnPlan::session(AudioDecoder& decoder) const {
     return session;
 }
 
-DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
-                          const DiscBurnOptions& options, AudioDecoder& decoder,
-                          StatusPanel& status, const TrackLevelling& levelling) {
+DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks, const CdOptions& options,
+                          AudioDecoder& decoder, StatusPanel& status,
+                          const TrackLevelling& levelling) {
     const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.noCut, status);
     if (discTrackList.isEmpty())
         throw AppError(QStringLiteral("CDに書き込む曲がありません"));
@@ -84,7 +85,7 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
         plan.tracks.append({song, CdTrackAudio(decoder, song).sectorCount()});
     if (const std::optional<QByteArray> catalog = mediaCatalogNumber(disc.catalog))
         plan.mediaCatalog = *catalog;
-    else if (!trimW(disc.catalog).isEmpty())
+    else if (!trimBlanks(disc.catalog).isEmpty())
         plan.notes.append(QStringLiteral("CATALOG「%1」は13桁の数字でないため、"
                                          "ディスクにカタログ番号 (MCN) を書き込みません")
                               .arg(disc.catalog));
@@ -93,11 +94,13 @@ DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
         throw AppError(QStringLiteral("曲名と演者の文字が多すぎて CD-TEXT に入りきりません。"
                                       "短くしてから書き込んでください"));
     plan.cdTextPacks = *packs;
+    qCDebug(lcDisc) << "burn planned:" << plan.tracks.size() << "tracks," << plan.discSectors()
+                    << "sectors, pregap" << plan.pregapSectors << "MCN" << plan.mediaCatalog;
     return plan;
 }
 
 std::optional<QByteArray> mediaCatalogNumber(const QString& catalog) {
-    const QString digits = trimW(catalog).normalized(QString::NormalizationForm_KC);
+    const QString digits = trimBlanks(catalog).normalized(QString::NormalizationForm_KC);
     const bool valid =
         digits.size() == kCatalogDigits &&
         std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });

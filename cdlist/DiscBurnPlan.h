@@ -2,6 +2,7 @@
 
 #include "audio/LoudnessAnalysis.h"
 #include "audio/SongSegment.h"
+#include "cdlist/CdOptions.h"
 #include "cdlist/TrackRow.h"
 #include "platform/DiscBurner.h"
 
@@ -17,11 +18,6 @@ namespace lccd {
 class AudioDecoder;
 struct DiscInfo;
 class StatusPanel;
-
-struct DiscBurnOptions {
-    bool noCut = false;  // unsplit mode: the folder's WAV files are the tracks
-    bool addGap = false; // two seconds of silence before every track
-};
 
 struct PlannedTrack {
     TrackSource song;
@@ -46,13 +42,13 @@ struct DiscBurnPlan {
     BurnSession session(AudioDecoder& decoder) const;
 };
 
-// Plans a burn of the disc as the editor holds it, the songs levelled when a levelling is
-// given. Throws AppError when there is no track,
+// Plans a burn of the disc as the editor holds it (unsplit mode and the gaps as the options
+// say), the songs levelled when a levelling is given. Throws AppError when there is no track,
 // when a track's song is missing or cannot be decoded, or when the titles and performers need
 // more CD-TEXT than a disc holds.
-DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks,
-                          const DiscBurnOptions& options, AudioDecoder& decoder,
-                          StatusPanel& status, const TrackLevelling& levelling = {});
+DiscBurnPlan planDiscBurn(const DiscInfo& disc, const TrackRows& tracks, const CdOptions& options,
+                          AudioDecoder& decoder, StatusPanel& status,
+                          const TrackLevelling& levelling = {});
 
 // The catalog number as a media catalog number: 13 digits once blanks are trimmed (full-width
 // digits count); nothing otherwise.

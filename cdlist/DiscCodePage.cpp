@@ -3,7 +3,7 @@
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProject.h"
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 
 #include <utility>
@@ -24,7 +24,7 @@ QStringList namesOutsideCodePage(const TrackRows& tracks) {
     const int count = projectTrackCount(tracks);
     for (int songNumber = 1; songNumber <= count; ++songNumber) {
         const QString name =
-            composedName(lastPathComponent(trimW(tracks[size_t(songNumber - 1)].fileName)));
+            composedName(lastPathComponent(trimBlanks(tracks[size_t(songNumber - 1)].fileName)));
         addIfOutside(found, name, name);
     }
     return found;

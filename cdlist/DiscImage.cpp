@@ -6,8 +6,8 @@
 #include "cdlist/CueSheetReader.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
+#include "platform/BlankTrim.h"
 #include "platform/FileIO.h"
 
 #include <QFileInfo>
@@ -38,16 +38,16 @@ int discSongCount(const TrackRows& tracks) {
 
 DiscSong discSong(const DiscInfo& disc, const TrackRows& tracks, int songNumber) {
     const TrackRow& row = tracks[songNumber - 1];
-    const QString name = trimW(row.fileName);
+    const QString name = trimBlanks(row.fileName);
     if (const std::optional<AlbumTrack> album = albumTrackNamed(disc.folderPath, name))
-        return {album->imagePath, trimW(row.title), trimW(row.performer), album->segment};
+        return {album->imagePath, trimBlanks(row.title), trimBlanks(row.performer), album->segment};
     const QString path =
         existingFileInFolder(disc.folderPath, name).value_or(songFilePath(disc.folderPath, name));
     if (name.isEmpty() || !QFileInfo(path).isFile())
         throw AppError(QStringLiteral("%1曲目「%2」の曲ファイルがありません")
                            .arg(songNumber)
-                           .arg(trimW(row.title)));
-    return {path, trimW(row.title), trimW(row.performer), {}};
+                           .arg(trimBlanks(row.title)));
+    return {path, trimBlanks(row.title), trimBlanks(row.performer), {}};
 }
 
 QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
@@ -61,10 +61,10 @@ QList<DiscSong> discSongs(const DiscInfo& disc, const TrackRows& tracks) {
 QByteArray discImageCueSheet(const DiscInfo& disc, const QList<DiscSong>& songs,
                              const CdImageLayout& layout, const QString& wavFileName) {
     QStringList lines;
-    if (!trimW(disc.discPerformer).isEmpty())
-        lines.append(quotedLine({}, "PERFORMER", trimW(disc.discPerformer)));
-    if (!trimW(disc.albumTitle).isEmpty())
-        lines.append(quotedLine({}, "TITLE", trimW(disc.albumTitle)));
+    if (!trimBlanks(disc.discPerformer).isEmpty())
+        lines.append(quotedLine({}, "PERFORMER", trimBlanks(disc.discPerformer)));
+    if (!trimBlanks(disc.albumTitle).isEmpty())
+        lines.append(quotedLine({}, "TITLE", trimBlanks(disc.albumTitle)));
     lines.append(quotedLine({}, "FILE", wavFileName) + QStringLiteral(" WAVE"));
     for (qsizetype i = 0; i < songs.size() && i < layout.tracks.size(); ++i) {
         const CdImageTrack& track = layout.tracks[i];

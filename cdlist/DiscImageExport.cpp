@@ -3,7 +3,7 @@
 #include "cdlist/DiscImage.h"
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
@@ -17,8 +17,9 @@ std::optional<QString> exportDiscImage(AudioDecoder& decoder, const DiscInfo& di
                                        const TrackLevelling& levelling) {
     // Beside the disc's folder: in it, the next load would take the image for a song, and its
     // CUE sheet could replace the save's.
-    const QString name = trimW(disc.albumTitle).isEmpty() ? QStringLiteral("disc")
-                                                          : lastPathComponent(discFileBase(disc));
+    const QString name = trimBlanks(disc.albumTitle).isEmpty()
+                             ? QStringLiteral("disc")
+                             : lastPathComponent(discFileBase(disc));
     const QString start =
         QFileInfo(QDir::cleanPath(disc.folderPath)).dir().filePath(name + QStringLiteral(".wav"));
     const std::optional<QString> wavPath =

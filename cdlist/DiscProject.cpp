@@ -2,7 +2,7 @@
 
 #include "cdlist/DiscInfo.h"
 #include "cdlist/DiscPaths.h"
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ QString storedJacketPath(const DiscInfo& disc) {
 
 // Each value is written in the bytes it was read in, unless it was edited.
 QByteArray trackLine(int number, const TrackRow& song, const SjisSpellings& spellings) {
-    const auto value = [&](const QString& text) { return spellings.bytesOf(trimW(text)); };
+    const auto value = [&](const QString& text) { return spellings.bytesOf(trimBlanks(text)); };
     const auto quoted = [](const QByteArray& bytes) { return '"' + bytes + '"'; };
     return QList<QByteArray>{
         QString::asprintf("%.02d", number).toLatin1(),
@@ -35,7 +35,7 @@ QByteArray trackLine(int number, const TrackRow& song, const SjisSpellings& spel
         quoted(value(song.album)),
         value(song.year),
         value(song.genre),
-        quoted(spellings.bytesOf(composedName(lastPathComponent(trimW(song.fileName))))),
+        quoted(spellings.bytesOf(composedName(lastPathComponent(trimBlanks(song.fileName))))),
     }
         .join(',');
 }

@@ -5,9 +5,9 @@
 #include "cdlist/DiscPaths.h"
 #include "cdlist/PlayingTime.h"
 #include "cdlist/TrackTags.h"
-#include "common/MyCommonW.h"
 #include "common/Numbers.h"
 #include "common/SjisCsv.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/codecs/SongFileProblem.h"
 
@@ -37,7 +37,7 @@ const std::array<HeaderKey, 9> kHeaderKeys = {{
 }};
 
 bool isBlankLine(const QByteArray& line) {
-    return blankTrimmed(line).isEmpty();
+    return trimBlanks(line).isEmpty();
 }
 
 class ProjectReader {
@@ -64,7 +64,7 @@ private:
         // decimal number.
         if (line.size() >= 3 && line[2] == ' ') {
             if (parseDecimalField(QString::fromLatin1(line.left(2))).value_or(0) > 0)
-                readNumbered(blankTrimmed(line));
+                readNumbered(trimBlanks(line));
             return;
         }
         const int songNumber = nextSongNumber_++;
@@ -136,7 +136,7 @@ private:
         QString fileName = field(8);
         if (fileName == QLatin1String("\"\""))
             fileName.clear();
-        if (trimW(fileName).isEmpty())
+        if (trimBlanks(fileName).isEmpty())
             fileName = song.title + QStringLiteral(".wav");
         linkSongFile(song, fileName);
         return song;
@@ -154,8 +154,8 @@ private:
         } else {
             const qsizetype blank = line.indexOf(' ');
             if (blank > 0 && line.left(blank).contains(':')) {
-                song.time = decode(blankTrimmed(line.left(blank)));
-                song.title = decode(blankTrimmed(line.mid(blank + 1)));
+                song.time = decode(trimBlanks(line.left(blank)));
+                song.title = decode(trimBlanks(line.mid(blank + 1)));
             } else {
                 song.title = decode(line);
             }
@@ -209,7 +209,7 @@ private:
     // disc's performer, album, year and genre unless its file (named by the title) has tags.
     std::optional<TrackRow> numberedTitleTrack(const QString& line) const {
         const qsizetype numberEnd = line.indexOf(QLatin1Char(' '));
-        const QString rest = numberEnd < 0 ? QString() : trimW(line.mid(numberEnd + 1));
+        const QString rest = numberEnd < 0 ? QString() : trimBlanks(line.mid(numberEnd + 1));
         TrackRow song;
         song.title = rest;
         const qsizetype timeEnd = rest.indexOf(QLatin1Char(' '));

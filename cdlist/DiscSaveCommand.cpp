@@ -11,8 +11,8 @@
 #include "cdlist/DiscTracks.h"
 #include "cdlist/LabelLayout.h"
 #include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIO.h"
@@ -123,7 +123,7 @@ bool DiscSaveCommand::checksPass() {
         {&disc.albumTitle, u"アルバム名が設定されていません"},
     }};
     for (const auto& [text, message] : checks) {
-        if (trimW(*text).isEmpty()) {
+        if (trimBlanks(*text).isEmpty()) {
             editor_.ShowStatusMessage(QString::fromUtf16(message));
             return false;
         }
@@ -143,16 +143,16 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     const LoadedSongs loadedSongs = editor_.loadedSongs();
 
     std::optional<DiscLabelSheet> labelSheet;
-    if (!settings.labelProduct.isEmpty()) {
+    if (!settings.cd.labelProduct.isEmpty()) {
         if (settings.labelSheets)
-            labelSheet = settings.labelSheets(settings.labelProduct);
+            labelSheet = settings.labelSheets(settings.cd.labelProduct);
         if (!labelSheet) {
             editor_.ShowStatusMessage(
                 QStringLiteral("ラベル用紙 %1 が見つかりません。オプション設定で選び直してください")
-                    .arg(settings.labelProduct));
+                    .arg(settings.cd.labelProduct));
             return std::nullopt;
         }
-        if (!settings.everyLabel)
+        if (!settings.cd.everyLabel)
             labelSheet->otherLabelCentres.clear();
     }
     if (!namesFit(tracks) || !valuesFit(disc, tracks, settings.writeLossy))
@@ -170,7 +170,7 @@ std::optional<QString> DiscSaveCommand::run(DiscSaveSettings& settings) {
     // Every song is read and every question asked before anything is written.
     QList<SongTagUpdate> tagUpdates;
     bool takeProject = settings.projectTags == ProjectTagChoice::UseProject;
-    if (settings.setId3Tag) {
+    if (settings.cd.setId3Tag) {
         tagUpdates = planSongTags(editor_.tagLibrary(), disc, discRowsOf(tracks), loadedSongs);
         if (settings.projectTags == ProjectTagChoice::Ask && anyProjectDifference(tagUpdates)) {
             const std::optional<bool> answer = askProjectOverSongs(tagUpdates);
@@ -202,7 +202,7 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
     const QString cuePath = base + QStringLiteral(".cue");
     const QString cdTextPath = base + QStringLiteral(".cdt");
     const QString labelPath = base + QStringLiteral(".csv");
-    SaveProgress progress(settings.writeCdText
+    SaveProgress progress(settings.cd.writeCdText
                               ? QStringList{projectPath, cuePath, cdTextPath, labelPath}
                               : QStringList{projectPath, cuePath, labelPath});
     // The project keeps every row; the disc's files leave out those that are no readable song.
@@ -216,18 +216,19 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
         writeFileAtomically(projectPath, joinLinesCrLf(projectLines));
         progress.written(projectPath);
 
-        if (!settings.noCut && !discRows[0].isChecked() &&
+        if (!settings.cd.noCut && !discRows[0].isChecked() &&
             AskOkCancel(QStringLiteral("WAVファイルが[無分割]ではないですか"),
                         QStringLiteral("確認")))
-            settings.noCut = true;
+            settings.cd.noCut = true;
         bool wavFilesLeftOut = false;
         const QList<DiscTrack> discTrackList =
-            discTracks(disc, discRows, settings.noCut, editor_.status(), &wavFilesLeftOut);
-        writeCueSheet(cuePath, disc, discRows, {settings.noCut, settings.addGap}, editor_.status());
+            discTracks(disc, discRows, settings.cd.noCut, editor_.status(), &wavFilesLeftOut);
+        writeCueSheet(cuePath, disc, discRows, {settings.cd.noCut, settings.cd.addGap},
+                      editor_.status());
         progress.written(cuePath);
         QString extensions = QStringLiteral(".txt .cue .csv");
         std::optional<QString> cdTextProblem;
-        if (settings.writeCdText) {
+        if (settings.cd.writeCdText) {
             cdTextProblem = writeCdTextFile(cdTextPath, disc, discTrackList);
             if (cdTextProblem) {
                 progress.leftOut(cdTextPath);
@@ -239,8 +240,8 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
         bool templateInUtf8 = false;
         writeLabelLayout(
             labelPath,
-            loadLabelTemplate(settings.programPaths, settings.templateName, &templateInUtf8), disc,
-            discRows, labelSheet);
+            loadLabelTemplate(settings.programPaths, settings.cd.templateName, &templateInUtf8),
+            disc, discRows, labelSheet);
 
         // The message that WAV files were left out stays on the panel, ahead of the report.
         SaveReport report;
@@ -256,7 +257,7 @@ DiscSaveCommand::SaveReport DiscSaveCommand::writeFiles(const DiscInfo& disc,
         if (cdTextProblem)
             lines.append(*cdTextProblem);
         if (templateInUtf8)
-            lines.append(readAsUtf8Note(settings.templateName));
+            lines.append(readAsUtf8Note(settings.cd.templateName));
         return report;
     } catch (const AppError& error) {
         throw progress.stoppedBy(error);

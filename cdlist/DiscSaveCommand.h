@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cdlist/CdOptions.h"
 #include "cdlist/DiscLabelPlacement.h"
 #include "cdlist/DiscSongTags.h"
-#include "cdlist/LabelTemplate.h"
 #include "platform/ProgramPaths.h"
 
 #include <QString>
@@ -16,29 +16,15 @@ class CdListPresenter;
 
 // The settings the save command works with; the main window keeps them between runs.
 struct DiscSaveSettings {
-    // Unsplit mode: the folder's WAV files are not one per song. The save's question may switch
-    // it on; the window then ticks both of its check boxes.
-    bool noCut = false;
-    // A two-second gap before every track of the CUE sheet.
-    bool addGap = false;
-    // Write each song's tags into its file while saving.
-    bool setId3Tag = false;
+    CdOptions cd;
     // Where a song's tag differs from the value its loaded project gives (the song was tagged
     // after the project was written): ask, keep the song's value or write the project's.
     ProjectTagChoice projectTags = ProjectTagChoice::Ask;
-    // The label template's file name, looked up where the program reads its files.
-    QString templateName = defaultTemplateName();
     ProgramPaths programPaths;
     // Write values with characters the files cannot hold as "?" without asking first.
     bool writeLossy = false;
-    // The label product ("BRAND PART") whose first label the disc label goes on; empty for the
-    // template's own sheet. labelSheets finds it.
-    QString labelProduct;
+    // Finds the label product the options name.
     DiscLabelSheetSource labelSheets;
-    // The disc label on every label of the product's sheet, not only on the first.
-    bool everyLabel = false;
-    // Also write the disc's CD-TEXT packs as a ".cdt" file, for burners that take one.
-    bool writeCdText = true;
 };
 
 // Saves the disc held by the editor as three files beside its songs, named by the folder and

@@ -1,9 +1,10 @@
 #include "cdlist/DiscSongTags.h"
 
 #include "cdlist/DiscInfo.h"
+#include "cdlist/DiscLog.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProject.h"
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 #include "platform/EventWait.h"
@@ -37,7 +38,7 @@ constexpr std::array<SongField, 5> kSongFields = {{
 // The project holds values trimmed and in code page 932, so a song's value read back from it
 // is the trimmed value with "?" (or a look-alike) for the characters code page 932 lacks.
 bool sameValue(const QString& value, const QString& songValue) {
-    return value == songValue || value == trimW(fromSjis(toSjis(songValue)));
+    return value == songValue || value == trimBlanks(fromSjis(toSjis(songValue)));
 }
 
 // Whether tags would change anything in a song that shows these: an empty comment leaves the
@@ -50,7 +51,7 @@ bool changesSong(const TrackTags& tags, const TrackTags& shown) {
 }
 
 QString songPath(const DiscInfo& disc, const TrackRow& row) {
-    const QString name = trimW(row.fileName);
+    const QString name = trimBlanks(row.fileName);
     return existingFileInFolder(disc.folderPath, name)
         .value_or(songFilePath(disc.folderPath, name));
 }
@@ -155,7 +156,7 @@ std::optional<bool> askProjectOverSongs(const QList<SongTagUpdate>& updates) {
 
 bool isImageFileName(const QString& comment) {
     static const QMimeDatabase mimeTypes;
-    const QString name = trimW(comment);
+    const QString name = trimBlanks(comment);
     return !name.isEmpty() && mimeTypes.mimeTypeForFile(name, QMimeDatabase::MatchExtension)
                                   .name()
                                   .startsWith(QLatin1String("image/"));
@@ -175,6 +176,8 @@ SongTagOutcome writeSongTags(Mp3Infp& library, const QList<SongTagUpdate>& updat
             outcome.problems.append(problem);
         } else if (result == TagWriteResult::Written) {
             outcome.written.append(update.path);
+        } else if (result == TagWriteResult::Unchanged) {
+            qCDebug(lcDisc) << "the tags of" << update.path << "hold the values: left untouched";
         }
         if (!takeProject && !update.differingFields.isEmpty())
             outcome.kept.append(differenceLine(update));

@@ -4,7 +4,7 @@
 #include "cdlist/DiscPaths.h"
 #include "cdlist/StatusPanel.h"
 #include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 
 namespace lccd {
 namespace {
@@ -16,8 +16,8 @@ QList<DiscTrack> songTracks(const QString& folder, const TrackRows& tracks) {
     for (const TrackRow& row : tracks) {
         if (isTitleEmptyTrimmed(row.title))
             break;
-        DiscTrack track{composedName(lastPathComponent(row.fileName)), trimW(row.title),
-                        trimW(row.performer), albumTrackNamed(folder, row.fileName)};
+        DiscTrack track{composedName(lastPathComponent(row.fileName)), trimBlanks(row.title),
+                        trimBlanks(row.performer), albumTrackNamed(folder, row.fileName)};
         if (track.albumTrack)
             track.fileName = composedName(lastPathComponent(track.albumTrack->imagePath));
         list.append(track);

@@ -15,8 +15,8 @@
 #include "cdlist/GuideWindow.h"
 #include "cdlist/LevelNotes.h"
 #include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
 #include "platform/AppError.h"
+#include "platform/BlankTrim.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIO.h"
 #include "platform/Messages.h"
@@ -123,7 +123,6 @@ TfrmEditCdList::TfrmEditCdList(const ProgramPaths& paths, TfrmEditItems& editIte
       burnCd_(new TfrmBurnCd(services.burner, services.songs, loudness_, this)) {
     setObjectName(QStringLiteral("frmEditCdList"));
     setWindowTitle(QStringLiteral("CDリスト編集"));
-    settings_.templateName = defaultTemplateName();
     buildUi();
     connectCommands();
     connectPlayer();
@@ -519,12 +518,12 @@ void TfrmEditCdList::setLastProject(const QString& folder) {
     showPathBoxes();
 }
 
-void TfrmEditCdList::setOptions(const CdListOptions& options) {
+void TfrmEditCdList::setOptions(const CdOptions& options) {
     settings_ = options;
     setNoCut(options.noCut);
 }
 
-CdListOptions TfrmEditCdList::options() const {
+CdOptions TfrmEditCdList::options() const {
     return settings_;
 }
 
@@ -756,19 +755,11 @@ void TfrmEditCdList::BitBtn3Click() {
 
 void TfrmEditCdList::BitBtn2Click() {
     readDiscBoxes();
-    DiscSaveSettings settings{.noCut = settings_.noCut,
-                              .addGap = settings_.addGap,
-                              .setId3Tag = settings_.setId3Tag,
-                              .templateName = settings_.templateName,
-                              .programPaths = paths_,
-                              .labelProduct = settings_.labelProduct,
-                              .labelSheets = labelSheets_,
-                              .everyLabel = settings_.everyLabel,
-                              .writeCdText = settings_.writeCdText};
+    DiscSaveSettings settings{.cd = settings_, .programPaths = paths_, .labelSheets = labelSheets_};
     // The user's answer to the unsplit question stands even when a later step of the save fails.
     const auto keepNoCut = qScopeGuard([&] {
-        if (settings.noCut != settings_.noCut)
-            setNoCut(settings.noCut);
+        if (settings.cd.noCut != settings_.noCut)
+            setNoCut(settings.cd.noCut);
     });
     const std::optional<QString> label = save_.run(settings);
     if (label) {
@@ -791,15 +782,8 @@ void TfrmEditCdList::BitBtn8Click() {
     options_.setOptions(settings_);
     if (dialogs().execDialog(options_) != QDialog::Accepted)
         return;
-    const CdListOptions chosen = options_.options();
-    settings_.templateName = chosen.templateName;
-    settings_.labelProduct = chosen.labelProduct;
-    settings_.addGap = chosen.addGap;
-    settings_.setId3Tag = chosen.setId3Tag;
-    settings_.writeCdText = chosen.writeCdText;
-    settings_.everyLabel = chosen.everyLabel;
-    settings_.level = chosen.level;
-    setNoCut(chosen.noCut);
+    settings_ = options_.options();
+    setNoCut(settings_.noCut);
     showLevels();
 }
 
@@ -830,7 +814,8 @@ void TfrmEditCdList::showLevels() {
             presenter_.status().setText(QString());
             // The disc's songs are its first rows, in order.
             for (qsizetype i = 0; i < sources.size(); ++i)
-                notes.insert(trimW(rows[size_t(i)].fileName), levelNote(loudness_, sources[i]));
+                notes.insert(trimBlanks(rows[size_t(i)].fileName),
+                             levelNote(loudness_, sources[i]));
         } catch (const AppError& error) {
             presenter_.status().setText(error.message());
         }
@@ -950,9 +935,9 @@ void TfrmEditCdList::btnBurnCdClick() {
             return; // the save was refused; its reason is on the status panel
     }
     readDiscBoxes();
-    const DiscBurnPlan plan = planDiscBurn(
-        presenter_.disc(), discRowsOf(presenter_.tracks().rows()),
-        {settings_.noCut, settings_.addGap}, services_.songs.decoder, presenter_.status());
+    const DiscBurnPlan plan =
+        planDiscBurn(presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_,
+                     services_.songs.decoder, presenter_.status());
     if (!plan.notes.isEmpty())
         presenter_.ShowStatusMessage(plan.notes.join(QStringLiteral(" / ")));
     // Without a drive the window still opens: it says what to do and offers the disc image.

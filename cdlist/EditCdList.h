@@ -45,8 +45,8 @@ public:
     // What the main window hands over before showing the editor, and takes back after.
     void setLastProject(const QString& folder);
     QString lastProject() const { return presenter_.disc().folderPath; }
-    void setOptions(const CdListOptions& options);
-    CdListOptions options() const;
+    void setOptions(const CdOptions& options);
+    CdOptions options() const;
     // How the save finds the label product of the options.
     void setLabelSheets(DiscLabelSheetSource labelSheets) { labelSheets_ = std::move(labelSheets); }
     // The label layout the last save wrote (forgotten at each opening).
@@ -149,7 +149,7 @@ private:
                           }};
     QString playingPath_; // the file of the song that plays first
     QTimer seekDelay_;
-    CdListOptions settings_;
+    CdOptions settings_;
     LoudnessCache loudness_;
     DiscLabelSheetSource labelSheets_;
     QString savedLayoutPath_;

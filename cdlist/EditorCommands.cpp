@@ -4,8 +4,8 @@
 #include "cdlist/PlayingTime.h"
 #include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
-#include "common/MyCommonW.h"
 #include "common/Numbers.h"
+#include "platform/BlankTrim.h"
 #include "platform/Messages.h"
 
 #include <QFileInfo>
@@ -32,7 +32,7 @@ int swapWith(TrackTableModel& tracks, int songNumber, int other) {
 
 void applyIfFilled(TrackTableModel& tracks, int songNumber, TrackColumn column,
                    const QString& box) {
-    if (!trimW(box).isEmpty())
+    if (!trimBlanks(box).isEmpty())
         tracks.setField(songNumber, column, box);
 }
 
@@ -102,7 +102,7 @@ bool applySongEdit(CdListPresenter& editor, int songNumber, const SongEdit& edit
     track.performer = edit.performer;
     track.year = edit.year;
     track.genre = edit.genre;
-    if (unsplit || trimW(track.time).isEmpty()) {
+    if (unsplit || trimBlanks(track.time).isEmpty()) {
         const qint64 seconds = qint64(StrToIntLoose(edit.hour)) * 3600 +
                                qint64(StrToIntLoose(edit.minute)) * 60 + StrToIntLoose(edit.second);
         track.time = FormatPlayingTime(int(std::clamp<qint64>(seconds, 0, INT_MAX)));

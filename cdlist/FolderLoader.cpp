@@ -2,6 +2,7 @@
 
 #include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
+#include "cdlist/DiscLog.h"
 #include "cdlist/DiscPaths.h"
 #include "cdlist/DiscProjectReader.h"
 #include "cdlist/PlayingTime.h"
@@ -189,8 +190,10 @@ int fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, int firs
         total += time.seconds;
         TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
         const int songNumber = firstRow + i;
-        if (songNumber > kTrackRowCount)
+        if (songNumber > kTrackRowCount) {
+            qCDebug(lcDisc) << "no row is left for" << path << "- measured only";
             continue; // measured and read (the panel tells what went wrong), but no row
+        }
         const bool tagsRead = !tags.title.isEmpty();
         // A song the tag library cannot read keeps its row, so the list does not end there.
         if (!tagsRead)

@@ -3,6 +3,7 @@
 #include "cdlist/DiscInfo.h"
 #include "common/MyCommonW.h"
 #include "layout/LayoutItem.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/ProgramPaths.h"
@@ -55,7 +56,7 @@ using Replacements = std::array<Replacement, 7>;
 
 // A disc field trimmed, in the lossless form of the bytes it was read in.
 QString fieldValue(const DiscInfo& disc, const QString& text) {
-    return trimW(disc.spellings.losslessOf(text));
+    return trimBlanks(disc.spellings.losslessOf(text));
 }
 
 Replacements replacementsFor(const DiscInfo& disc) {

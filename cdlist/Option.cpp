@@ -77,7 +77,7 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     connect(btnNoLabelSheet, &QPushButton::clicked, edtLabelSheet, &QLineEdit::clear);
 }
 
-void TfrmOption::setOptions(const CdListOptions& options) {
+void TfrmOption::setOptions(const CdOptions& options) {
     Edit1->setText(options.templateName);
     edtLabelSheet->setText(options.labelProduct);
     chkNoCut->setChecked(options.noCut);
@@ -88,7 +88,7 @@ void TfrmOption::setOptions(const CdListOptions& options) {
     levelChoice->setSettings(options.level);
 }
 
-CdListOptions TfrmOption::options() const {
+CdOptions TfrmOption::options() const {
     return {Edit1->text(),
             chkNoCut->isChecked(),
             CheckBox1->isChecked(),

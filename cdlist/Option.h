@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/LoudnessLevel.h"
+#include "cdlist/CdOptions.h"
 
 #include <QDialog>
 
@@ -14,22 +14,6 @@ class QPushButton;
 namespace lccd {
 
 class LevelChoice;
-
-// The options the CD list editor works with.
-struct CdListOptions {
-    QString templateName;
-    bool noCut = false;
-    bool addGap = false;
-    bool setId3Tag = false;
-    // The label product ("BRAND PART") the disc label is placed on; empty for none.
-    QString labelProduct = {};
-    // Write the disc's CD-TEXT as a file beside the CUE sheet when saving.
-    bool writeCdText = true;
-    // Repeat the disc label on every label of the product's sheet.
-    bool everyLabel = false;
-    // The loudness levelling of the disc's audio (image, burn and listening).
-    LevelSettings level = {};
-};
 
 // Lets the user choose a label product, starting from the current one (empty for none); gives
 // the name chosen, or nothing when the user cancels.
@@ -46,8 +30,8 @@ public:
 
     // The boxes show the options (so Cancel, which changes nothing, leaves them as shown next
     // time too).
-    void setOptions(const CdListOptions& options);
-    CdListOptions options() const;
+    void setOptions(const CdOptions& options);
+    CdOptions options() const;
     // What the product button opens; without one, no product can be chosen.
     void setLabelProductChooser(LabelProductChooser chooser);
 

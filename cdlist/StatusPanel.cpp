@@ -1,6 +1,6 @@
 #include "cdlist/StatusPanel.h"
 
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 
 namespace lccd {
 
@@ -12,7 +12,7 @@ StatusPanel::StatusPanel(QObject* parent) : QObject(parent) {
 
 void StatusPanel::ShowStatusMessage(const QString& message) {
     clearTimer_.stop();
-    if (trimW(message).isEmpty())
+    if (trimBlanks(message).isEmpty())
         return;
     setText(message);
     clearTimer_.start();

@@ -1,6 +1,6 @@
 #include "cdlist/TrackRow.h"
 
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 
 namespace lccd {
 namespace {
@@ -27,7 +27,7 @@ bool isTitleEmptyRaw(const QString& title) {
 }
 
 bool isTitleEmptyTrimmed(const QString& title) {
-    return trimW(title).isEmpty();
+    return trimBlanks(title).isEmpty();
 }
 
 QString trackNumberText(int songNumber) {

@@ -1,6 +1,6 @@
 #include "cdlist/TrackTableModel.h"
 
-#include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 
 #include <QMimeData>
 
@@ -59,7 +59,7 @@ QVariant TrackTableModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::ToolTipRole:
         if (unreadable.isEmpty())
-            return levelNotes_.value(trimW(track(songNumber).fileName), QString());
+            return levelNotes_.value(trimBlanks(track(songNumber).fileName), QString());
         return unreadable + QStringLiteral("\nこのファイルはCUEシートとラベルに入りません");
     case Qt::BackgroundRole:
         return unreadable.isEmpty() ? QVariant() : unreadableRowColor();

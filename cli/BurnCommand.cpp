@@ -84,7 +84,8 @@ int burnCommand(const QStringList& arguments, CliContext& context) {
     LoudnessCache loudness;
     const DiscBurnPlan plan =
         planDiscBurn(editor.disc(), editor.tracks().rows(),
-                     {parser.isSet(QStringLiteral("nocut")), parser.isSet(QStringLiteral("gap"))},
+                     {.noCut = parser.isSet(QStringLiteral("nocut")),
+                      .addGap = parser.isSet(QStringLiteral("gap"))},
                      decoder, editor.status(), cliLevelling(context, level, loudness));
     for (const QString& note : plan.notes)
         context.err << "lccdtool-cli: " << note << Qt::endl;

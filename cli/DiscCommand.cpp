@@ -40,14 +40,15 @@ int discCommand(const QStringList& arguments, CliContext& context) {
     parseCommand(parser, arguments, 1);
     DiscSaveSettings settings;
     settings.programPaths = context.paths;
-    settings.templateName = templateToUse(parser.value(QStringLiteral("template")), context.paths);
-    settings.noCut = parser.isSet(QStringLiteral("nocut"));
-    settings.addGap = parser.isSet(QStringLiteral("gap"));
-    settings.setId3Tag = parser.isSet(QStringLiteral("tags"));
+    settings.cd.templateName =
+        templateToUse(parser.value(QStringLiteral("template")), context.paths);
+    settings.cd.noCut = parser.isSet(QStringLiteral("nocut"));
+    settings.cd.addGap = parser.isSet(QStringLiteral("gap"));
+    settings.cd.setId3Tag = parser.isSet(QStringLiteral("tags"));
     // Nobody is there to answer the question of the window: the songs keep their values unless
     // told otherwise.
     const bool overwriteTags = parser.isSet(QStringLiteral("overwrite-tags"));
-    if (overwriteTags && !settings.setId3Tag)
+    if (overwriteTags && !settings.cd.setId3Tag)
         throw UsageError(localText("--overwrite-tags goes with --tags",
                                    "--overwrite-tags は --tags と一緒に指定します"));
     settings.projectTags =

@@ -135,7 +135,9 @@ private:
     qsizetype pos_ = 0;
 };
 
-QString finishField(const QString& raw) {
+} // namespace
+
+QString csvFieldValueW(const QString& raw) {
     if (raw.isEmpty())
         return raw;
     QString field = StripQuotesW(raw);
@@ -144,12 +146,10 @@ QString finishField(const QString& raw) {
     return field;
 }
 
-} // namespace
-
 QStringList csvFieldsW(const QString& line) {
     QStringList fields = RowLineScanner(line).rawFields();
     for (QString& field : fields)
-        field = finishField(field);
+        field = csvFieldValueW(field);
     return fields;
 }
 
@@ -157,7 +157,7 @@ QString CsvFieldW(const QString& line, int n) {
     const QStringList fields = RowLineScanner(line).rawFields();
     if (n < 1 || n > fields.size())
         return QString();
-    return finishField(fields[n - 1]);
+    return csvFieldValueW(fields[n - 1]);
 }
 
 QList<FieldSpan> csvFieldSpansW(const QString& line) {
@@ -184,10 +184,6 @@ QString StripQuotesW(const QString& text) {
     if (!result.isEmpty() && isQuote(result.back()))
         result.chop(1);
     return result;
-}
-
-QString trimW(const QString& text) {
-    return trimBlanks(QStringView(text)).toString();
 }
 
 } // namespace lccd

@@ -12,6 +12,10 @@ namespace lccd {
 // blank. A line of nothing but blanks and control characters has no fields.
 QString CsvFieldW(const QString& line, int n);
 
+// What CsvFieldW makes of a field as it stands in a line (its outer double quotes already
+// read): one leading and one trailing quote character removed, "%20" read as a blank.
+QString csvFieldValueW(const QString& raw);
+
 // The number of fields CsvFieldW finds in the line.
 int CsvFieldCountW(const QString& line);
 
@@ -36,9 +40,5 @@ int PosW(const QString& needle, const QString& text);
 // Removes a leading double quote or apostrophe, then a trailing one (each end on its own);
 // texts shorter than two characters are returned unchanged.
 QString StripQuotesW(const QString& text);
-
-// Removes the characters up to U+0020 (blanks and control characters) at both ends; a
-// full-width blank stays.
-QString trimW(const QString& text);
 
 } // namespace lccd

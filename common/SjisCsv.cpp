@@ -63,10 +63,6 @@ template <typename Take> int readFields(QByteArrayView line, Take take) {
 
 } // namespace
 
-QByteArray blankTrimmed(const QByteArray& text) {
-    return trimBlanks(QByteArrayView(text)).toByteArray();
-}
-
 QByteArray StripQuotePair(const QByteArray& text) {
     return withoutQuotePair(text).toByteArray();
 }
@@ -99,7 +95,7 @@ QByteArray CsvField(const QByteArray& line, int n) {
 }
 
 int CsvFieldCount(const QByteArray& line) {
-    if (blankTrimmed(line).isEmpty())
+    if (trimBlanks(line).isEmpty())
         return 0;
     const int firstFailing = readFields(line, [](int, QByteArrayView) { return false; });
     return line.endsWith(',') ? firstFailing : firstFailing - 1;

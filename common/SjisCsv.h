@@ -25,9 +25,6 @@ int CsvFieldCount(const QByteArray& line);
 // Removes one enclosing pair of double quotes, then one enclosing pair of apostrophes.
 QByteArray StripQuotePair(const QByteArray& text);
 
-// Removes bytes up to 0x20 at both ends (not the ideographic space).
-QByteArray blankTrimmed(const QByteArray& text);
-
 template <typename Text> Text IfElseStr(bool flag, const Text& whenSet, const Text& otherwise) {
     return flag ? whenSet : otherwise;
 }

@@ -40,13 +40,15 @@ struct DecodedRow {
     float size = 9; // points
     ColorValue color = kColorBlack;
     ColorValue fill = kColorBlack;
+
+    bool operator==(const DecodedRow&) const = default;
 };
 
 // Decodes a row line as the drawing pass reads it (fields through CsvFieldW; the spacing and
 // the value lose one more pair of enclosing quotes).
 DecodedRow decodeRow(const QString& rowLine);
 
-// The same for a row held in the list: decoded from its row line.
+// The same for a row held in the list: decoded as from its row line, field by field.
 DecodedRow decodeRow(const LayoutItem& item);
 
 } // namespace lccd

@@ -7,6 +7,7 @@
 namespace lccd {
 namespace {
 
+// The shapes of field 10.
 const QString kRectangle = QStringLiteral("矩形");
 const QString kRounded = QStringLiteral("角丸");
 const QString kEllipse = QStringLiteral("円");
@@ -15,7 +16,7 @@ const QString kEllipse = QStringLiteral("円");
 // print.
 LayoutItem guideRow(const QRectF& box, const QString& shape, int corner, const QString& caption) {
     LayoutItem row;
-    row.setField(Field::Id, QStringLiteral("矩形"));
+    row.setField(Field::Id, kindWord(ItemKind::Rectangle));
     row.setField(Field::Screen, yesNo(true));
     row.setField(Field::Print, yesNo(false));
     row.setField(Field::Edit, yesNo(true));

@@ -8,8 +8,9 @@
 namespace lccd {
 namespace {
 
-const QByteArray& kindWords() {
-    static const QByteArray words = toSjis(QStringLiteral("設定文字矩形罫線画像文章バーコード"));
+// The kind words one after the other, as kindNumber searches them.
+const QByteArray& sjisKindWords() {
+    static const QByteArray words = toSjis(kindWords().join(QString()));
     return words;
 }
 
@@ -42,8 +43,20 @@ bool isControlCharacter(QChar c) {
 
 } // namespace
 
+const QStringList& kindWords() {
+    static const QStringList words = {QStringLiteral("設定"),      QStringLiteral("文字"),
+                                      QStringLiteral("矩形"),      QStringLiteral("罫線"),
+                                      QStringLiteral("画像"),      QStringLiteral("文章"),
+                                      QStringLiteral("バーコード")};
+    return words;
+}
+
+const QString& kindWord(ItemKind kind) {
+    return kindWords()[int(kind)];
+}
+
 std::optional<int> kindNumber(const QString& word) {
-    const int position = sjisPos(toSjis(word), kindWords());
+    const int position = sjisPos(toSjis(word), sjisKindWords());
     if (position == 0)
         return std::nullopt;
     return position / 4;
@@ -72,8 +85,8 @@ QString yesNo(bool flag) {
     return flag ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
-bool isSettingsCaption(const QString& kindWord) {
-    return kindWord == QStringLiteral("設定");
+bool isSettingsCaption(const QString& word) {
+    return word == kindWord(ItemKind::Settings);
 }
 
 const QStringList& layoutHeaderWords() {

@@ -64,6 +64,11 @@ constexpr int RoundRect = 7;
 constexpr int Ellipse = 8;
 } // namespace Align
 
+// The words that name the kinds in field 1, in the order of ItemKind: "設定", "文字", "矩形",
+// "罫線", "画像", "文章", "バーコード".
+const QStringList& kindWords();
+const QString& kindWord(ItemKind kind);
+
 // The kind number of a kind word: its 1-based byte position, in Shift-JIS, inside
 // "設定文字矩形罫線画像文章バーコード", divided by 4. The word is matched as a part of that
 // string, so "定文" gives 0 and "コード" gives 7 (which is no kind); not found, nothing.
@@ -86,7 +91,7 @@ QString yesNo(bool flag);
 
 // Whether a kind word is exactly the caption of a settings row, "設定" (as a layout is loaded
 // or a pass skips settings rows; itemKindOf matches kind words more loosely).
-bool isSettingsCaption(const QString& kindWord);
+bool isSettingsCaption(const QString& word);
 
 // The header words of a layout file, one per field.
 const QStringList& layoutHeaderWords();

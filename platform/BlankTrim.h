@@ -14,7 +14,8 @@ constexpr bool isBlankChar(QChar c) {
     return c.unicode() <= 0x20;
 }
 
-// The part of a byte or UTF-16 view without blanks at either end.
+// The text without blanks at either end: a view of the same characters for a QStringView or
+// QByteArrayView, a new text for a QString or QByteArray.
 template <typename View> View trimBlanks(View text) {
     qsizetype start = 0;
     qsizetype end = text.size();

@@ -35,15 +35,18 @@ void LayoutDrawingPass::RedrawLayout(const LayoutList& list, bool skipSettingsRo
         const LayoutItem& item = rows[index];
         if (skipSettingsRows && isSettingsCaption(item.field(Field::Id)))
             continue;
-        DrawLayoutItem(item.toRowLine(), inputs, index);
+        drawRow(decodeRow(item), inputs, index);
     }
 }
 
 void LayoutDrawingPass::DrawLayoutItem(const QString& line, const SheetInputs& inputs,
                                        int listRow) {
-    DecodedRow row = decodeRow(line);
+    drawRow(decodeRow(line), inputs, listRow);
+}
+
+void LayoutDrawingPass::drawRow(DecodedRow row, const SheetInputs& inputs, int listRow) {
     if (!row.kind) {
-        qCDebug(lcRender) << "a row of no known kind is passed over:" << line.left(40);
+        qCDebug(lcRender) << "a row of no known kind is passed over, list row" << listRow;
         return;
     }
     if (*row.kind == ItemKind::Settings) {

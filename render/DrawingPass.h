@@ -60,6 +60,7 @@ public:
     void DrawLayoutItem(const QString& line, const SheetInputs& inputs, int listRow = -1);
 
 private:
+    void drawRow(DecodedRow row, const SheetInputs& inputs, int listRow);
     void applySettingsRow(const DecodedRow& row, const SheetInputs& inputs);
 
     SheetSurface& surface_;

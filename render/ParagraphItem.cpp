@@ -3,7 +3,7 @@
 #include "common/FileHelpers.h"
 #include "common/Numbers.h"
 #include "common/Rounding.h"
-#include "common/SjisCsv.h"
+#include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/Fonts.h"
@@ -116,7 +116,7 @@ int PointsToLayout(double points) {
 QByteArray StripProjectHeader(const QList<QByteArray>& lines) {
     QList<QByteArray> kept;
     for (const QByteArray& line : lines)
-        if (blankTrimmed(line).isEmpty() || !isHeaderLine(line))
+        if (trimBlanks(line).isEmpty() || !isHeaderLine(line))
             kept.append(line);
     return joinLinesCrLf(kept);
 }

@@ -25,7 +25,7 @@ QString millimetres(int units) {
 
 LayoutItem settingsRow(const ProductPaper& paper) {
     LayoutItem row;
-    row.setField(Field::Id, QStringLiteral("設定"));
+    row.setField(Field::Id, kindWord(ItemKind::Settings));
     row.setField(Field::Vertical, yesNo(paper.portrait));
     row.setField(Field::Value, paper.paperName);
     return row;

@@ -1,6 +1,7 @@
 #include "platform/adapters/LibBurnJob.h"
 
 #include "platform/AppError.h"
+#include "platform/PlatformLog.h"
 
 #include <libburn/libburn.h>
 
@@ -49,6 +50,8 @@ LibBurnJob::LibBurnJob(std::unique_ptr<GrabbedDrive> drive, BurnSession session,
     if (burn_precheck_write(options_.get(), disc_.get(), reasons, 0) <= 0)
         refuse(QStringLiteral("この CD には書き込めません (%1)").arg(reasonsText(reasons)));
     burn_disc_write(options_.get(), disc_.get());
+    qCDebug(lcPlatform) << "burn started:" << session.tracks.size() << "tracks, speed"
+                        << options.speedKBps << "kB/s" << (options.simulate ? ", simulated" : "");
 }
 
 LibBurnJob::~LibBurnJob() {
@@ -172,6 +175,8 @@ BurnStatus LibBurnJob::finish() {
         if (status.message.isEmpty())
             status.message = QStringLiteral("ドライブが書き込みを終えられませんでした");
     }
+    qCDebug(lcPlatform) << "burn ended: phase" << int(status.phase) << "after" << status.track
+                        << "tracks" << status.message;
     result_ = status;
     options_.reset();
     disc_.reset();

@@ -1,6 +1,7 @@
 #include "platform/adapters/SongDecoder.h"
 
 #include "platform/AppError.h"
+#include "platform/PlatformLog.h"
 #include "platform/adapters/FfmpegStream.h"
 #include "platform/adapters/Mpg123Stream.h"
 #include "platform/adapters/SndfileStream.h"
@@ -17,12 +18,18 @@ namespace lccd {
 // 324864 frames for 321930), which mpg123 takes off as in any MP3 file.
 std::unique_ptr<AudioStream> SongDecoder::open(const QString& path) {
     std::unique_ptr<AudioStream> stream;
+    // The second decoder of a song the first refused.
+    const auto orElse = [&](const char* decoder, auto openWith) {
+        if (stream)
+            return;
+        qCDebug(lcPlatform) << path << "refused by the first decoder, tried with" << decoder;
+        stream = openWith();
+    };
     switch (songContainerOf(path)) {
     case SongContainer::Wave:
         // WAV codecs libsndfile lacks (MP3 or AAC in WAV) are FFmpeg's.
         stream = openSndfileStream(path);
-        if (!stream)
-            stream = openFfmpegStream(path, false);
+        orElse("FFmpeg", [&] { return openFfmpegStream(path, false); });
         break;
     case SongContainer::Flac:
     case SongContainer::Ogg:
@@ -35,15 +42,13 @@ std::unique_ptr<AudioStream> SongDecoder::open(const QString& path) {
         break;
     case SongContainer::Mpeg:
         stream = openMpg123Stream(path);
-        if (!stream)
-            stream = openFfmpegStream(path, true);
+        orElse("FFmpeg", [&] { return openFfmpegStream(path, true); });
         break;
     case SongContainer::Unknown:
         // Plain MPEG audio has no mark of its own: what FFmpeg does not know as another format
         // is tried as MPEG.
         stream = openFfmpegStream(path, true);
-        if (!stream)
-            stream = openMpg123Stream(path);
+        orElse("mpg123", [&] { return openMpg123Stream(path); });
         break;
     default:
         // AIFF goes here too: libsndfile reads past its buffer on some channel chunks.

@@ -72,9 +72,10 @@ TEST_F(DiscJourneyTest, FolderToEditorToSaveToLabelInTheMainWindow) {
 TEST_F(DiscJourneyTest, CdTextFileOptionTravelsToTheSaveAndTheSettings) {
     const QString folder = dir.filePath(QStringLiteral("冬"));
     QDir().mkpath(folder);
-    test::writeTestWav(folder + QStringLiteral("/1.wav"), 44100, {}, {{"INAM", toSjis(QStringLiteral("Snow"))}});
+    test::writeTestWav(folder + QStringLiteral("/1.wav"), 44100, {},
+                       {{"INAM", toSjis(QStringLiteral("Snow"))}});
     open();
-    EXPECT_TRUE(form->settings().writeCdText);
+    EXPECT_TRUE(form->settings().cd.writeCdText);
     dialogs.answerFolder(folder);
     dialogs.answerDialog([&](QDialog& editor) {
         auto click = [&](const char* name) {
@@ -95,7 +96,7 @@ TEST_F(DiscJourneyTest, CdTextFileOptionTravelsToTheSaveAndTheSettings) {
     trigger("CDT1");
     EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/冬.cue")));
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/冬.cdt")));
-    EXPECT_FALSE(form->settings().writeCdText);
+    EXPECT_FALSE(form->settings().cd.writeCdText);
 }
 
 TEST_F(DiscJourneyTest, ClosingWithoutSavingOpensNoLayout) {

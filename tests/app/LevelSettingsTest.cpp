@@ -25,12 +25,12 @@ TEST(LevelSettingsTest, ReadsWhatItKnowsAndWritesItBack) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.option);
         writeFileAtomically(ini, QByteArray("[Option]\r\n") + c.option);
-        EXPECT_EQ(LoadSettings(ini).level, c.expected);
+        EXPECT_EQ(LoadSettings(ini).cd.level, c.expected);
     }
     AppSettings chosen;
-    chosen.level = {LevelMode::Song, -18.5};
+    chosen.cd.level = {LevelMode::Song, -18.5};
     SaveSettings(ini, chosen);
-    EXPECT_EQ(LoadSettings(ini).level, chosen.level);
+    EXPECT_EQ(LoadSettings(ini).cd.level, chosen.cd.level);
 }
 
 } // namespace

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, SettingsAreReadInAnyCaseAndTheStoredLayoutSurvivesTheExit
     EXPECT_EQ(window.surface().HoseiX(), 16);
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(window.settings().lastProject, QStringLiteral("/music/cd1"));
-    EXPECT_TRUE(window.settings().noCut);
+    EXPECT_TRUE(window.settings().cd.noCut);
 
     window.layoutList().append(LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes")));
     trigger("INIS1");

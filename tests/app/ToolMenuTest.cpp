@@ -143,7 +143,7 @@ TEST_F(ToolMenuTest, TheCdOptionsPutTheDiscLabelOnAProductAndKeepTheChoice) {
     });
     trigger("CDT1");
 
-    EXPECT_EQ(form->settings().labelProduct, QStringLiteral("Avery L6043"));
+    EXPECT_EQ(form->settings().cd.labelProduct, QStringLiteral("Avery L6043"));
     const LayoutList& rows = form->layoutList();
     ASSERT_GT(rows.count(), 6);
     EXPECT_EQ(rows.item(0).field(Field::Value), QStringLiteral("A4"));
@@ -164,10 +164,10 @@ TEST_F(ToolMenuTest, TheCdOptionsPutTheDiscLabelOnAProductAndKeepTheChoice) {
     ini.load();
     EXPECT_EQ(ini.readString(QStringLiteral("Jacket"), QStringLiteral("LabelProduct"), QString()),
               QStringLiteral("Avery L6043"));
-    EXPECT_EQ(LoadSettings(paths.iniPath).labelProduct, QStringLiteral("Avery L6043"));
+    EXPECT_EQ(LoadSettings(paths.iniPath).cd.labelProduct, QStringLiteral("Avery L6043"));
     EXPECT_EQ(ini.readString(QStringLiteral("Jacket"), QStringLiteral("EveryLabel"), QString()),
               QStringLiteral("1"));
-    EXPECT_TRUE(LoadSettings(paths.iniPath).everyLabel);
+    EXPECT_TRUE(LoadSettings(paths.iniPath).cd.everyLabel);
 }
 
 } // namespace

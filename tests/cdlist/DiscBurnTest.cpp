@@ -74,7 +74,7 @@ protected:
         disc.discPerformer = QStringLiteral("ミナモ楽団");
         disc.catalog = catalog;
         emit editor.presenter().discChanged(); // the boxes show the fields
-        CdListOptions chosen = editor.options();
+        CdOptions chosen = editor.options();
         chosen.addGap = gap;
         editor.setOptions(chosen);
     }

@@ -107,11 +107,11 @@ TEST_F(DiscSaveCommandTest, FirstSongUncheckedAsksAboutUnsplitMode) {
     EXPECT_EQ(dialogs_.prompts()[0].caption, QStringLiteral("確認"));
     EXPECT_EQ(dialogs_.prompts()[0].type,
               MessageBoxType::OkCancel | MessageBoxType::IconInformation);
-    EXPECT_FALSE(settings_.noCut);
+    EXPECT_FALSE(settings_.cd.noCut);
     EXPECT_TRUE(test::fileBytes(path("Album.cue")).contains("TITLE \"One\""));
 
     save_.run(settings_);
-    EXPECT_TRUE(settings_.noCut);
+    EXPECT_TRUE(settings_.cd.noCut);
     EXPECT_TRUE(test::fileBytes(path("Album.cue")).contains("TITLE \"Track-1\""));
 
     save_.run(settings_);
@@ -122,7 +122,7 @@ TEST_F(DiscSaveCommandTest, FirstSongUncheckedAsksAboutUnsplitMode) {
 TEST_F(DiscSaveCommandTest, WavFilesLeftOutByUnsplitModeStayOnThePanel) {
     for (const char* name : {"02.wav", "03.wav", "04.wav", "05.wav"})
         addWav(QString::fromLatin1(name), 1);
-    settings_.noCut = true;
+    settings_.cd.noCut = true;
     ASSERT_TRUE(save_.run(settings_));
     EXPECT_TRUE(editor_.status().text().startsWith(
         QStringLiteral("WAVファイル数が４本を越えています / 保存しました: ")))
@@ -178,8 +178,8 @@ TEST_F(DiscSaveCommandTest, TagsAreWrittenWhenAskedAndASecondSaveMeanwhileIsIgno
     save_.run(settings_);
     EXPECT_EQ(test::fileBytes(path("01.wav")), untagged) << "tags only when asked for";
 
-    settings_.setId3Tag = true;
-    settings_.templateName = "Mine.lct";
+    settings_.cd.setId3Tag = true;
+    settings_.cd.templateName = "Mine.lct";
     editor_.disc().setJacketPath("/pictures/front.jpg");
     editor_.tracks().setField(1, TrackColumn::Title, QStringLiteral("表ソ "));
     editor_.tracks().setField(1, TrackColumn::Performer, QStringLiteral("Singer"));
@@ -256,7 +256,7 @@ TEST_F(DiscSaveCommandTest, CdTextFileIsWhatCdrskinReadsAsJapanese) {
     EXPECT_TRUE(editor_.status().text().contains(QStringLiteral(".cdt")));
 
     QFile::remove(path(QStringLiteral("夏の記録.cdt")));
-    settings_.writeCdText = false;
+    settings_.cd.writeCdText = false;
     ASSERT_TRUE(save_.run(settings_));
     EXPECT_FALSE(folderEntries().contains(QStringLiteral("夏の記録.cdt")));
 }
@@ -279,7 +279,7 @@ TEST_F(DiscSaveCommandTest, LabelComesFromTheTemplateInTheProgramFolder) {
     QTemporaryDir program;
     test::writeFileBytes(program.filePath("Mine.lct"),
                          toSjis(QStringLiteral("ID\r\n文字,[演奏者]\r\n")));
-    settings_.templateName = "Mine.lct";
+    settings_.cd.templateName = "Mine.lct";
     settings_.programPaths.programPath = program.filePath("lccdtool");
     settings_.programPaths.readFolders = {program.path()};
     save_.run(settings_);
@@ -290,7 +290,7 @@ TEST_F(DiscSaveCommandTest, LabelComesFromTheTemplateInTheProgramFolder) {
 TEST_F(DiscSaveCommandTest, ALabelProductIsFoundBeforeAnythingIsWrittenAndCarriesTheDisc) {
     QStringList asked;
     std::optional<DiscLabelSheet> found;
-    settings_.labelProduct = QStringLiteral("Acme CD2");
+    settings_.cd.labelProduct = QStringLiteral("Acme CD2");
     settings_.labelSheets = [&](const QString& name) {
         asked.append(name);
         return found;
@@ -313,14 +313,14 @@ TEST_F(DiscSaveCommandTest, ALabelProductIsFoundBeforeAnythingIsWrittenAndCarrie
     // The sheet's other labels carry the disc too only when asked.
     found->otherLabelCentres = {QPointF(1050, 2200)};
     for (const bool everyLabel : {false, true}) {
-        settings_.everyLabel = everyLabel;
+        settings_.cd.everyLabel = everyLabel;
         ASSERT_TRUE(save_.run(settings_));
         EXPECT_EQ(test::fileBytes(path("Album.csv")).count(toSjis(QStringLiteral("\r\n画像,"))),
                   everyLabel ? 2 : 1);
     }
 
     // Without a product the label is the template's as it always was.
-    settings_.labelProduct.clear();
+    settings_.cd.labelProduct.clear();
     ASSERT_TRUE(save_.run(settings_));
     EXPECT_EQ(test::fileBytes(path("Album.csv")),
               joinLinesCrLf(labelLayoutLines(builtInLabelTemplate(), editor_.disc(),

@@ -21,7 +21,7 @@ protected:
         DiscFolderTest::SetUp();
         if (!test::toolInstalled("ffprobe"))
             GTEST_SKIP() << "ffprobe is not installed";
-        settings_.setId3Tag = true;
+        settings_.cd.setId3Tag = true;
     }
 
     void writeWav(const QString& name, const QList<test::InfoField>& info) {

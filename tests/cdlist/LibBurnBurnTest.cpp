@@ -47,7 +47,7 @@ TEST_F(LibBurnBurnTest, RefusalComesInLibburnsWords) {
             test::song(QStringLiteral("曲%1").arg(r + 1), QStringLiteral("演者"), name);
     }
     StatusPanel status;
-    const DiscBurnPlan plan = planDiscBurn(disc, rows, {false, true}, decoder, status);
+    const DiscBurnPlan plan = planDiscBurn(disc, rows, {.addGap = true}, decoder, status);
     try {
         burner.start(pseudoDrive(), plan.session(decoder), {0, true, false});
         FAIL() << "libburn took an audio CD on a pseudo drive";

@@ -81,7 +81,7 @@ protected:
 
     void save() {
         DiscSaveSettings settings;
-        settings.setId3Tag = true;
+        settings.cd.setId3Tag = true;
         settings.writeLossy = true; // titles Shift-JIS cannot hold in the project and CUE sheet
         editor_.disc().discPerformer = QStringLiteral("山田太郎");
         DiscSaveCommand command(editor_);

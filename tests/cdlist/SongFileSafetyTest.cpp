@@ -69,7 +69,7 @@ protected:
 
     DiscSaveSettings tagSaving() const {
         DiscSaveSettings settings;
-        settings.setId3Tag = true;
+        settings.cd.setId3Tag = true;
         return settings;
     }
 

@@ -159,7 +159,7 @@ TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
     editor.disc().discPerformer = QStringLiteral("ミナモ, 楽団");
     editor.disc().catalog = QStringLiteral("4988");
     DiscSaveSettings settings;
-    settings.addGap = true;
+    settings.cd.addGap = true;
     settings.programPaths = ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH));
     ASSERT_TRUE(DiscSaveCommand(editor).run(settings).has_value());
 

@@ -1,4 +1,5 @@
 #include "common/MyCommonW.h"
+#include "platform/BlankTrim.h"
 
 #include <gtest/gtest.h>
 
@@ -73,9 +74,9 @@ TEST(StripQuotesWTest, RemovesOneQuoteAtEachEndIndependently) {
 }
 
 TEST(TrimWTest, RemovesBlanksAndControlsButNotTheFullWidthBlank) {
-    EXPECT_EQ(trimW(QStringLiteral(" \t a b\r\n")), QStringLiteral("a b"));
-    EXPECT_EQ(trimW(QStringLiteral("\u3000曲\u3000 ")), QStringLiteral("\u3000曲\u3000"));
-    EXPECT_EQ(trimW(QStringLiteral(" \x01 ")), QString());
+    EXPECT_EQ(trimBlanks(QStringLiteral(" \t a b\r\n")), QStringLiteral("a b"));
+    EXPECT_EQ(trimBlanks(QStringLiteral("\u3000曲\u3000 ")), QStringLiteral("\u3000曲\u3000"));
+    EXPECT_EQ(trimBlanks(QStringLiteral(" \x01 ")), QString());
 }
 
 TEST(PosWTest, IsOneBasedAndZeroWhenAbsentOrEmpty) {

@@ -119,6 +119,19 @@ TEST(DecodedRowTest, DefaultsForUnreadableFields) {
     EXPECT_EQ(row.fill, kColorBlack);
 }
 
+TEST(DecodedRowTest, AHeldRowDecodesAsItsRowLine) {
+    for (const char* text : {"'x'", "a%20b", "\"q\"", "''a,b''", "tab\there", "\"\"x", "end\"",
+                             " 2", "'ガイド 1'", "'$00FF00FF'"}) {
+        SCOPED_TRACE(text);
+        LayoutItem item =
+            LayoutItem::fromRowLine(QStringLiteral("矩形,Yes,Yes,Yes,1,2,3,4,,円,No,,,,1,,"));
+        for (Field field :
+             {Field::Left, Field::LineSpacing, Field::Value, Field::Face, Field::TextColor})
+            item.setField(field, QString::fromUtf8(text));
+        EXPECT_EQ(decodeRow(item), decodeRow(item.toRowLine()));
+    }
+}
+
 TEST(DecodedRowTest, EveryValueOfASampleRow) {
     const DecodedRow row = decodeRow(QStringLiteral(
         "文章,Yes,YES,Yes, 200,200,700,1000,,中心合せ,yes,\"'13.5'\",\"''a,b''\",ＭＳ "

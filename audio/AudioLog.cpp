@@ -1,0 +1,7 @@
+#include "audio/AudioLog.h"
+
+namespace lccd {
+
+Q_LOGGING_CATEGORY(lcAudio, "lccd.audio", QtInfoMsg)
+
+} // namespace lccd
