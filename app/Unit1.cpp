@@ -25,7 +25,6 @@
 #include "render/LoadedSettingsRow.h"
 #include "render/PageExport.h"
 #include "render/PreviewEditing.h"
-#include "render/PrintJob.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,9 +57,13 @@
 namespace lccd {
 
 TForm1::TForm1(const ProgramPaths& paths, const Services& services, QWidget* parent)
-    : QMainWindow(parent), paths_(paths), services_(services) {
+    : QMainWindow(parent), paths_(paths), services_(services),
+      surface_(services_.printers, services_.fonts),
+      document_(surface_, static_cast<DrawingPassObserver&>(*this)) {
     useJapaneseUiFont(services_.fonts);
     buildUi();
+    surface_.onChanged = [this] { LcPrnPrev1->sheetChanged(); };
+    document_.setProgramFolder(paths_.programFolder());
     frmEditItem_ = new TfrmEditItem(paths_.programFolder(), services_.fonts, this);
     frmVersion_ = new TfrmVersion(services_.shell, this);
     auto* editItems = new TfrmEditItems(this);
@@ -69,8 +72,6 @@ TForm1::TForm1(const ProgramPaths& paths, const Services& services, QWidget* par
     frmEditCdList_ =
         new TfrmEditCdList(paths_, *editItems, *options, *checkWavFile, services_, this);
     connectLabelProducts(*options);
-    pass_ = std::make_unique<LayoutDrawingPass>(LcPrnPrev1->sheet(),
-                                                static_cast<DrawingPassObserver&>(*this));
     connectCommands();
     FormCreate();
 }
@@ -80,7 +81,7 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(this);
     // The children go after this window: what they tell as they go is no longer heard.
     undoStack_->disconnect(this);
-    layoutList_->disconnect(this);
+    document_.rows().disconnect(this);
     TntListView1->selectionModel()->disconnect(this);
     LcPrnPrev1->setEditing(nullptr);
 }
@@ -147,13 +148,20 @@ void TForm1::connectCommands() {
             [this] { GaugeBar1->setValue(100); });
     // The offsets move the page at once.
     connect(spnHoseiX, &QSpinBox::valueChanged, this, [this](int units) {
-        LcPrnPrev1->setHoseiX(units);
+        document_.setCorrectionX(units);
         requestRedraw(true);
     });
     connect(spnHoseiY, &QSpinBox::valueChanged, this, [this](int units) {
-        LcPrnPrev1->setHoseiY(units);
+        document_.setCorrectionY(units);
         requestRedraw(true);
     });
+    connect(spnMaisu, &QSpinBox::valueChanged, this,
+            [this](int copies) { document_.setCopies(copies); });
+    // The paper and orientation shown are those the next pass draws on.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
+            [this](int index) { document_.setSelectedPaperIndex(index); });
+    connect(rdoTateoki, &QRadioButton::toggled, this,
+            [this](bool portrait) { document_.setPortrait(portrait); });
     connect(ComboBox1, &QComboBox::activated, this,
             [this] { command([this] { ComboBox1Change(); }); });
     for (QRadioButton* button : {rdoTateoki, rdoYokooki})
@@ -182,12 +190,13 @@ void TForm1::connectCommands() {
     };
 
     // Every change of the rows redraws the preview and may mark the title.
-    connect(layoutList_, &LayoutList::rowsInserted, this, &TForm1::listChanged);
-    connect(layoutList_, &LayoutList::rowsRemoved, this, &TForm1::listChanged);
-    connect(layoutList_, &LayoutList::rowsMoved, this, &TForm1::listChanged);
-    connect(layoutList_, &LayoutList::dataChanged, this, &TForm1::listChanged);
-    connect(layoutList_, &LayoutList::modelReset, this, &TForm1::listChanged);
-    connect(layoutList_, &LayoutList::printTicked, this, [this](int row, const LayoutItem& before) {
+    const LayoutList* rows = &document_.rows();
+    connect(rows, &LayoutList::rowsInserted, this, &TForm1::listChanged);
+    connect(rows, &LayoutList::rowsRemoved, this, &TForm1::listChanged);
+    connect(rows, &LayoutList::rowsMoved, this, &TForm1::listChanged);
+    connect(rows, &LayoutList::dataChanged, this, &TForm1::listChanged);
+    connect(rows, &LayoutList::modelReset, this, &TForm1::listChanged);
+    connect(rows, &LayoutList::printTicked, this, [this](int row, const LayoutItem& before) {
         editor_->recordChangedRow(row, before, ListStep::Print);
     });
     connect(TntListView1, &LayoutListView::editRequested, this,
@@ -202,7 +211,7 @@ void TForm1::connectCommands() {
             [this](int from, int before) { command([=, this] { dropRow(from, before); }); });
     // A click on the preview selects the row in the list, and the list's selection shows on
     // the preview.
-    previewEditing_ = std::make_unique<PreviewEditing>(*editor_, LcPrnPrev1->sheet());
+    previewEditing_ = std::make_unique<PreviewEditing>(*editor_, surface_);
     LcPrnPrev1->setEditing(previewEditing_.get());
     previewEditing_->rowChosen = [this](int row) {
         if (row >= 0)
@@ -238,8 +247,6 @@ void TForm1::FormCreate() {
     applySettingsToWindow();
     GaugeBar1->setValue(settings_.zoom);
     command([this] { RefreshPrinterInfo(); });
-    LcPrnPrev1->setHoseiX(spnHoseiX->value());
-    LcPrnPrev1->setHoseiY(spnHoseiY->value());
     command([this] { loadLayoutFromIni(); });
     setListOrigin(ListOrigin::Ini);
     // The window's own start draws at its first showing.
@@ -290,7 +297,7 @@ bool TForm1::mayClose() {
 }
 
 bool TForm1::isListModified() const {
-    return layoutList_->items() != savedRows_;
+    return document_.rows().items() != savedRows_;
 }
 
 bool TForm1::mayDiscardList() {
@@ -311,7 +318,7 @@ bool TForm1::mayDiscardList() {
 bool TForm1::saveList() {
     switch (origin_) {
     case ListOrigin::Csv:
-        writeLayoutFile(originPath_, layoutList_->items());
+        writeLayoutFile(originPath_, document_.rows().items());
         markListSaved();
         showSaved(originPath_);
         return true;
@@ -349,7 +356,7 @@ void TForm1::updateTitle() {
 }
 
 void TForm1::markListSaved() {
-    savedRows_ = layoutList_->items();
+    savedRows_ = document_.rows().items();
     updateTitle();
 }
 
@@ -372,6 +379,7 @@ void TForm1::applySettingsToWindow() {
         setWindowState(Qt::WindowMinimized);
     spnHoseiX->setValue(settings_.hoseiX);
     spnHoseiY->setValue(settings_.hoseiY);
+    document_.setLastProject(settings_.lastProject);
 }
 
 AppSettings TForm1::settingsFromWindow() const {
@@ -445,9 +453,9 @@ void TForm1::TntListView1MouseDown(const QMouseEvent& press) {
     const QModelIndex index = TntListView1->indexAt(at);
     if (!index.isValid() || index.column() != 0 || at.x() >= labelLeft(index))
         return;
-    const LayoutItem before = layoutList_->item(index.row());
-    layoutList_->setField(index.row(), Field::Print,
-                          yesNo(index.data(Qt::CheckStateRole).toInt() == Qt::Checked));
+    const LayoutItem before = document_.rows().item(index.row());
+    document_.rows().setField(index.row(), Field::Print,
+                              yesNo(index.data(Qt::CheckStateRole).toInt() == Qt::Checked));
     editor_->recordChangedRow(index.row(), before, ListStep::Print);
 }
 
@@ -488,9 +496,8 @@ bool TForm1::OpenLayoutFile() {
     {
         ++loading_;
         const auto loaded = qScopeGuard([this] { --loading_; });
-        layoutList_->clear();
-        for (const QString& line : read.content->rowLines)
-            AddLayoutRow(line, read.content->headerFieldCount);
+        document_.load(read.content->rowLines, read.content->headerFieldCount,
+                       [this](const LoadedSettingsRow& row) { showLoadedSettingsRow(row); });
     }
     undoStack_->clear();
     markListSaved();
@@ -511,7 +518,7 @@ bool TForm1::SaveLayoutFile() {
     const QString path = layoutSavePath(*chosen);
     if (path != *chosen && !confirmReplace(path))
         return false;
-    writeLayoutFile(path, layoutList_->items());
+    writeLayoutFile(path, document_.rows().items());
     // The list is now that file's.
     origin_ = ListOrigin::Csv;
     originPath_ = path;
@@ -522,7 +529,7 @@ bool TForm1::SaveLayoutFile() {
 
 void TForm1::AddLayoutRow(const QString& line, int fieldCount) {
     const std::optional<LoadedSettingsRow> settingsRow =
-        appendLoadedRow(*layoutList_, surface(), paperNames(), line, fieldCount);
+        document_.appendLoadedRow(line, fieldCount);
     if (settingsRow)
         showLoadedSettingsRow(*settingsRow);
 }
@@ -542,13 +549,13 @@ void TForm1::showLoadedSettingsRow(const LoadedSettingsRow& settingsRow) {
 void TForm1::addRows(const QList<LayoutItem>& rows, const QString& step) {
     editor_->appendRows(rows, step);
     for (const LayoutItem& row : rows)
-        if (const auto settingsRow = applyLoadedSettingsRow(surface(), paperNames(), row))
+        if (const auto settingsRow = document_.applySettingsRow(row))
             showLoadedSettingsRow(*settingsRow);
 }
 
 int TForm1::firstSettingsRow() const {
-    for (int row = 0; row < layoutList_->count(); ++row)
-        if (isSettingsCaption(layoutList_->item(row).field(Field::Id)))
+    for (int row = 0; row < document_.rows().count(); ++row)
+        if (isSettingsCaption(document_.rows().item(row).field(Field::Id)))
             return row;
     return -1;
 }
@@ -556,7 +563,7 @@ int TForm1::firstSettingsRow() const {
 // ---- Drawing passes
 
 void TForm1::RedrawLayout(bool skipSettingsRows) {
-    runPass(*layoutList_, skipSettingsRows, true);
+    runPass(document_.rows(), skipSettingsRows, true);
 }
 
 void TForm1::runPass(const LayoutList& rows, bool skipSettingsRows, bool explicitPass) {
@@ -579,8 +586,10 @@ void TForm1::runPass(const LayoutList& rows, bool skipSettingsRows, bool explici
     });
     ++passCount_;
     // Only the list's own rows can be taken on the page.
-    previewEditing_->setActive(&rows == layoutList_);
-    pass_->RedrawLayout(rows, skipSettingsRows, sheetInputs());
+    previewEditing_->setActive(&rows == &document_.rows());
+    // Paragraphs wrap as they show on the screen the preview is on.
+    document_.setScreenDpi(LcPrnPrev1->logicalDpiY());
+    document_.draw(rows, skipSettingsRows);
     // A settings row chose another paper: the panel shows it, and the next pass knows it.
     if (paperChangedInPass_)
         RefreshPrinterInfo();
@@ -608,7 +617,7 @@ void TForm1::flushRedraw() {
             drawCalibrationSheet(false);
             return;
         }
-        runPass(*layoutList_, redrawSkipsSettings_, false);
+        runPass(document_.rows(), redrawSkipsSettings_, false);
     });
 }
 
@@ -646,7 +655,7 @@ void TForm1::CSVO1Click() {
 void TForm1::Close1Click() {
     if (!mayDiscardList())
         return;
-    layoutList_->clear();
+    document_.rows().clear();
     undoStack_->clear();
     markListSaved();
     setListOrigin(ListOrigin::None);
@@ -661,9 +670,8 @@ void TForm1::loadLayoutFromIni() {
     {
         ++loading_;
         const auto loaded = qScopeGuard([this] { --loading_; });
-        layoutList_->clear();
-        for (const QString& line : *lines)
-            AddLayoutRow(line, kLayoutFieldCount);
+        document_.load(*lines, kLayoutFieldCount,
+                       [this](const LoadedSettingsRow& row) { showLoadedSettingsRow(row); });
     }
     undoStack_->clear();
     markListSaved();
@@ -679,7 +687,7 @@ void TForm1::INIQ1Click() {
 
 void TForm1::INIS1Click() {
     // The store lets events through; it writes this copy of the rows whatever they do.
-    const QList<LayoutItem> rows = layoutList_->items();
+    const QList<LayoutItem> rows = document_.rows().items();
     const IniStoreOutcome outcome =
         SaveLayoutToIni(paths_.iniPath, rows, [] { QCoreApplication::processEvents(); });
     if (outcome == IniStoreOutcome::TooLarge)
@@ -783,8 +791,7 @@ void TForm1::exportSheetClick() {
 
 void TForm1::RefreshPrinterInfo() {
     PrinterInfo info;
-    const int index = surface().GetPrinterInfo(info);
-    dpiX_ = info.dpiX;
+    const int index = document_.refreshPrinter(info);
     {
         const QSignalBlocker block(ComboBox1);
         ComboBox1->clear();
@@ -800,7 +807,7 @@ void TForm1::RefreshPrinterInfo() {
 }
 
 void TForm1::SelectPaperByName(const QString& name, int orientation) {
-    surface().SelectPaper(name, orientation);
+    surface_.SelectPaper(name, orientation);
     RefreshPrinterInfo();
 }
 
@@ -817,8 +824,8 @@ void TForm1::ComboBox1Change() {
     const QString text = ComboBox1->currentText();
     redrawPending_ = false;
     clearPreviewNow();
-    const LayoutItem before = layoutList_->item(row);
-    layoutList_->setField(row, Field::Value, text.section(QLatin1Char(' '), 0, 0));
+    const LayoutItem before = document_.rows().item(row);
+    document_.rows().setField(row, Field::Value, text.section(QLatin1Char(' '), 0, 0));
     editor_->recordChangedRow(row, before, ListStep::Paper);
     SelectPaperByName(text, rdoTateoki->isChecked() ? PaperOrientation::Portrait
                                                     : PaperOrientation::Landscape);
@@ -833,8 +840,8 @@ void TForm1::rdoTateokiClick() {
     const bool portrait = rdoTateoki->isChecked();
     redrawPending_ = false;
     clearPreviewNow();
-    const LayoutItem before = layoutList_->item(row);
-    layoutList_->setField(row, Field::Vertical, yesNo(portrait));
+    const LayoutItem before = document_.rows().item(row);
+    document_.rows().setField(row, Field::Vertical, yesNo(portrait));
     editor_->recordChangedRow(row, before, ListStep::Orientation);
     SelectPaperByName(name, portrait ? PaperOrientation::Portrait : PaperOrientation::Landscape);
     RedrawLayout(false);
@@ -852,7 +859,7 @@ void TForm1::C1Click() {
 void TForm1::Print1Click() {
     // What prints is the list as it is, as the preview shows it.
     flushRedraw();
-    PrintCopies(surface(), spnMaisu->value());
+    document_.print();
     // The calibration sheet is shown to be printed; once it is, the layout comes back.
     if (calibrationShown_)
         RedrawLayout(true);
@@ -904,7 +911,7 @@ int TForm1::selectedRow() const {
 
 void TForm1::selectRow(int row) {
     TntListView1->selectRow(row);
-    TntListView1->setCurrentIndex(layoutList_->index(row, 0));
+    TntListView1->setCurrentIndex(document_.rows().index(row, 0));
 }
 
 void TForm1::E1Click() {
@@ -912,11 +919,11 @@ void TForm1::E1Click() {
 }
 
 void TForm1::editRow(int row) {
-    if (row < 0 || row >= layoutList_->count())
+    if (row < 0 || row >= document_.rows().count())
         return;
     selectRow(row);
-    const LayoutItem before = layoutList_->item(row);
-    frmEditItem_->EditLayoutRow(*layoutList_, row);
+    const LayoutItem before = document_.rows().item(row);
+    frmEditItem_->EditLayoutRow(document_.rows(), row);
     editor_->recordChangedRow(row, before, ListStep::Edit);
 }
 
@@ -928,7 +935,7 @@ void TForm1::C2Click() {
     const int row = selectedRow();
     if (row < 0)
         return;
-    copiedRow_ = layoutList_->item(row).toRowLine();
+    copiedRow_ = document_.rows().item(row).toRowLine();
     statusPanels[2]->setText(copiedRow_);
 }
 
@@ -951,7 +958,7 @@ void TForm1::D1Click() {
 }
 
 void TForm1::dropRow(int from, int before) {
-    if (from < 0 || from >= layoutList_->count())
+    if (from < 0 || from >= document_.rows().count())
         return;
     selectRow(editor_->moveRow(from, before > from ? before - 1 : before, ListStep::Drag));
 }
@@ -981,6 +988,7 @@ void TForm1::CDT1Click() {
 
     settings_.cd = frmEditCdList_->options();
     settings_.lastProject = frmEditCdList_->lastProject();
+    document_.setLastProject(settings_.lastProject);
     // The label layout the editor's save wrote opens for printing, once the list's changes are
     // saved or given up.
     const QString jacket = frmEditCdList_->savedLayoutPath();
@@ -999,31 +1007,6 @@ void TForm1::CDT1Click() {
 }
 
 // ---- What the drawing pass reads and tells
-
-SheetSurface& TForm1::surface() {
-    return LcPrnPrev1->sheet();
-}
-
-QStringList TForm1::paperNames() const {
-    QStringList names;
-    for (int i = 0; i < ComboBox1->count(); ++i)
-        names.append(ComboBox1->itemText(i));
-    return names;
-}
-
-SheetInputs TForm1::sheetInputs() const {
-    SheetInputs inputs;
-    inputs.paperNames = paperNames();
-    inputs.selectedPaperIndex = ComboBox1->currentIndex();
-    inputs.portrait = rdoTateoki->isChecked();
-    inputs.correctionX = spnHoseiX->value();
-    inputs.correctionY = spnHoseiY->value();
-    inputs.lastProject = settings_.lastProject;
-    inputs.programFolder = paths_.programFolder();
-    inputs.printerDpiX = dpiX_;
-    inputs.screenDpi = LcPrnPrev1->logicalDpiY();
-    return inputs;
-}
 
 // The printer's new paper shows before the rest of the page is drawn; the pass draws from a
 // copy of the rows, so what the events do to the list waits for the next pass.

@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "render/DrawingPass.h"
 #include "render/LoadedSettingsRow.h"
+#include "render/SheetDocument.h"
 
 #include <QMainWindow>
 
@@ -56,11 +57,11 @@ public:
     TForm1(const ProgramPaths& paths, const Services& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    LayoutList& layoutList() { return *layoutList_; }
+    LayoutList& layoutList() { return document_.rows(); }
     // Every edit of the list is a step on it.
     QUndoStack& undoStack() { return *undoStack_; }
     TLcPrnPrev& preview() { return *LcPrnPrev1; }
-    SheetSurface& surface();
+    SheetSurface& surface() { return surface_; }
     const AppSettings& settings() const { return settings_; }
     const QString& CurrentLayoutPath() const { return currentLayoutPath_; }
     void setCurrentLayoutPath(const QString& path) { currentLayoutPath_ = path; }
@@ -132,9 +133,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // What the drawing pass reads, from the controls as they stand.
-    SheetInputs sheetInputs() const;
-    QStringList paperNames() const;
     // DrawingPassObserver
     void paperSelected() override;
     void passEnded() override;
@@ -208,6 +206,10 @@ private:
     ProgramPaths paths_;
     // What the CD list editor burns discs with.
     Services services_;
+    // The page the preview shows and the printer prints, and what it is drawn from; the
+    // controls show the document and hand every change on to it.
+    SheetSurface surface_;
+    SheetDocument document_;
     AppSettings settings_;
     QString currentLayoutPath_;
     ListOrigin origin_ = ListOrigin::Ini;
@@ -244,9 +246,6 @@ private:
     int loading_ = 0;
     int wheelRemainder_ = 0;
     int doubleClickX_ = 0; // where the last double click on the list was
-    int dpiX_ = 0;
-    LayoutList* layoutList_ = nullptr;
-    std::unique_ptr<LayoutDrawingPass> pass_;
     LabelLibrary labels_{installedLabelTemplatesFolder()};
 
     // Controls, named as their objectName says.

@@ -116,13 +116,12 @@ void TForm1::buildUi() {
     layout->addWidget(PageControl1, 1);
     setCentralWidget(central);
 
-    layoutList_ = new LayoutList(this);
     undoStack_ = new QUndoStack(this);
-    editor_ = std::make_unique<LayoutListEditor>(*layoutList_, *undoStack_);
+    editor_ = std::make_unique<LayoutListEditor>(document_.rows(), *undoStack_);
     ImageList1 = kindIcons();
-    layoutList_->setKindIcons(ImageList1);
+    document_.rows().setKindIcons(ImageList1);
     TntListView1 = named(new LayoutListView(tbsListView), "TntListView1");
-    TntListView1->setModel(layoutList_);
+    TntListView1->setModel(&document_.rows());
     TntListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TntListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     TntListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -139,7 +138,7 @@ void TForm1::buildUi() {
     listLayout->addWidget(TntListView1);
 
     ScrollBox1 = named(new QScrollArea(tbsPreview), "ScrollBox1");
-    LcPrnPrev1 = new TLcPrnPrev(services_.printers, services_.fonts);
+    LcPrnPrev1 = new TLcPrnPrev(surface_);
     ScrollBox1->setWidget(LcPrnPrev1);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     auto* previewLayout = new QVBoxLayout(tbsPreview);

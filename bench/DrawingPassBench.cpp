@@ -52,8 +52,8 @@ QStringList paragraphRow() {
 struct Setup {
     lccd::QtPrinterSystem printers;
     lccd::QtFontSystem fonts;
-    lccd::TLcPrnPrev preview{printers, fonts};
-    lccd::SheetSurface& surface = preview.sheet();
+    lccd::SheetSurface surface{printers, fonts};
+    lccd::TLcPrnPrev preview{surface};
     lccd::LayoutDrawingPass pass{surface};
     lccd::SheetInputs inputs;
     lccd::LayoutList rows;

@@ -31,8 +31,13 @@ LayoutFileContent readLayoutOrThrow(const QString& path) {
 HeadlessSheet::HeadlessSheet(const SheetOptions& options, PrinterSystem& printers,
                              FontSystem& fonts)
     : options_(options), surface_(printers, fonts) {
-    surface_.setHoseiX(options_.offsetX);
-    surface_.setHoseiY(options_.offsetY);
+    document_.setCorrectionX(options_.offsetX);
+    document_.setCorrectionY(options_.offsetY);
+    document_.setLastProject(options_.projectFolder);
+    document_.setProgramFolder(options_.programFolder);
+    // Paragraphs wrap as the window on this screen wraps them.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        document_.setScreenDpi(qRound(screen->logicalDotsPerInchY()));
     // The installed-font list must exist before the first drawing pass.
     fonts.installedFaces();
     refreshPrinter();
@@ -40,86 +45,58 @@ HeadlessSheet::HeadlessSheet(const SheetOptions& options, PrinterSystem& printer
 
 void HeadlessSheet::refreshPrinter() {
     PrinterInfo info;
-    selectedPaper_ = surface_.GetPrinterInfo(info);
-    paperNames_ = info.paperNames;
-    portrait_ = info.portrait;
-    dpiX_ = info.dpiX;
+    document_.refreshPrinter(info);
 }
 
 void HeadlessSheet::load(const QString& path) {
     const LayoutFileContent content = readLayoutOrThrow(path);
-    list_.clear();
-    for (const QString& line : content.rowLines) {
-        const std::optional<LoadedSettingsRow> settingsRow =
-            appendLoadedRow(list_, surface_, paperNames_, line, content.headerFieldCount);
-        // The orientation buttons follow a settings row that selected its paper.
-        if (settingsRow && settingsRow->paperIndex >= 0)
-            portrait_ = settingsRow->portrait;
-    }
+    document_.load(content.rowLines, content.headerFieldCount);
     surface_.Title = QFileInfo(path).fileName();
-}
-
-void HeadlessSheet::setRows(const QList<LayoutItem>& rows) {
-    list_.clear();
-    for (const LayoutItem& row : rows)
-        list_.append(row);
 }
 
 std::optional<HeadlessSheet::Paper> HeadlessSheet::paper() {
     selectChosenPaper();
     const TPaperInfos& table = surface_.paperInfos();
-    if (selectedPaper_ < 0 || selectedPaper_ >= table.size())
+    const int selected = document_.selectedPaperIndex();
+    if (selected < 0 || selected >= table.size())
         return std::nullopt;
-    const TPaperInfo& current = table[selectedPaper_];
+    const TPaperInfo& current = table[selected];
     const QSize portraitSize(current.PaperWidth, current.PaperHeight);
-    return Paper{current.PaperName, portrait_ ? portraitSize : portraitSize.transposed(),
-                 portrait_};
+    const bool portrait = document_.portrait();
+    return Paper{current.PaperName, portrait ? portraitSize : portraitSize.transposed(), portrait};
 }
 
 void HeadlessSheet::draw() {
     const bool paperChosen = !options_.paper.isEmpty() || options_.portrait.has_value();
     if (paperChosen)
         selectChosenPaper();
-    pass_.RedrawLayout(list_, paperChosen, inputs());
-}
-
-SheetInputs HeadlessSheet::inputs() const {
-    SheetInputs inputs;
-    inputs.paperNames = paperNames_;
-    inputs.selectedPaperIndex = selectedPaper_;
-    inputs.portrait = portrait_;
-    inputs.correctionX = options_.offsetX;
-    inputs.correctionY = options_.offsetY;
-    inputs.lastProject = options_.projectFolder;
-    inputs.programFolder = options_.programFolder;
-    inputs.printerDpiX = dpiX_;
-    // Paragraphs wrap as the window on this screen wraps them.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        inputs.screenDpi = qRound(screen->logicalDotsPerInchY());
-    return inputs;
+    document_.draw(paperChosen);
 }
 
 void HeadlessSheet::selectChosenPaper() {
     refreshPrinter(); // the paper and orientation the layout's settings rows left
-    const int index = options_.paper.isEmpty() ? selectedPaper_ : chosenPaperIndex();
-    if (index < 0 || index >= paperNames_.size())
+    const QStringList& names = document_.paperNames();
+    const int index =
+        options_.paper.isEmpty() ? document_.selectedPaperIndex() : chosenPaperIndex();
+    if (index < 0 || index >= names.size())
         return; // no printer
-    const bool portrait = options_.portrait.value_or(portrait_);
-    surface_.SelectPaper(paperNames_[index],
+    const bool portrait = options_.portrait.value_or(document_.portrait());
+    surface_.SelectPaper(names[index],
                          portrait ? PaperOrientation::Portrait : PaperOrientation::Landscape);
     refreshPrinter();
 }
 
 int HeadlessSheet::chosenPaperIndex() const {
-    for (qsizetype i = 0; i < paperNames_.size(); ++i)
-        if (paperNames_[i].compare(options_.paper, Qt::CaseInsensitive) == 0)
+    const QStringList& names = document_.paperNames();
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names[i].compare(options_.paper, Qt::CaseInsensitive) == 0)
             return int(i);
     // Else as a settings row names it: "b5" finds "B5 (JIS)", "官製ハガキ" the postcard.
-    const int found = findLoadedPaperIndex(paperNames_, options_.paper);
+    const int found = findLoadedPaperIndex(names, options_.paper);
     if (found < 0)
         throw UsageError(localText("the printer has no paper '%1'; its papers: %2",
                                    "プリンターに用紙 '%1' がありません。使える用紙: %2")
-                             .arg(options_.paper, paperNames_.join(QStringLiteral(", "))));
+                             .arg(options_.paper, names.join(QStringLiteral(", "))));
     return found;
 }
 

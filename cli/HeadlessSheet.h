@@ -1,8 +1,7 @@
 #pragma once
 
 #include "layout/LayoutFile.h"
-#include "layout/LayoutList.h"
-#include "render/DrawingPass.h"
+#include "render/SheetDocument.h"
 #include "render/SheetSurface.h"
 
 #include <optional>
@@ -22,8 +21,8 @@ struct SheetOptions {
     std::optional<bool> portrait; // the orientation in place of the layout's
 };
 
-// A layout on the current printer without a window: the list, the surface and the drawing
-// pass, read and driven as the main window drives them.
+// A layout on the current printer without a window: a surface and the document drawn onto it,
+// set from the options as the main window sets them from its controls.
 class HeadlessSheet {
 public:
     // Reads the current printer, as the main window does when it is created.
@@ -34,7 +33,7 @@ public:
     void load(const QString& path);
 
     // Uses these rows in place of a layout file.
-    void setRows(const QList<LayoutItem>& rows);
+    void setRows(const QList<LayoutItem>& rows) { document_.setRows(rows); }
 
     // The paper the page is drawn on: the options' paper and orientation when they name one,
     // else the printer's current paper (as a loaded layout's settings rows left it).
@@ -52,21 +51,16 @@ public:
     void draw();
 
     SheetSurface& surface() { return surface_; }
+    SheetDocument& document() { return document_; }
 
 private:
-    SheetInputs inputs() const;
     void refreshPrinter();
     void selectChosenPaper();
     int chosenPaperIndex() const;
 
     SheetOptions options_;
     SheetSurface surface_;
-    LayoutList list_;
-    LayoutDrawingPass pass_{surface_};
-    QStringList paperNames_;
-    int selectedPaper_ = -1;
-    bool portrait_ = true;
-    int dpiX_ = 0;
+    SheetDocument document_{surface_};
 };
 
 } // namespace lccd

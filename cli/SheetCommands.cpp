@@ -5,7 +5,6 @@
 #include "platform/AppError.h"
 #include "platform/adapters/QtPrinters.h"
 #include "render/PageExport.h"
-#include "render/PrintJob.h"
 
 #include <tuple>
 
@@ -92,7 +91,8 @@ void writePage(HeadlessSheet& sheet, const QString& path, int dpi, bool withScre
 
 void printSheet(HeadlessSheet& sheet, int copies, const QString& what) {
     PrinterSystem& printers = sheet.surface().printers();
-    if (!PrintCopies(sheet.surface(), copies))
+    sheet.document().setCopies(copies);
+    if (!sheet.document().print())
         throw AppError(localText("%1 could not be printed on %2", "%1 を %2 で印刷できませんでした")
                            .arg(what, printers.printerNames().value(printers.currentIndex())));
 }

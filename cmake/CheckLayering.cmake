@@ -35,7 +35,32 @@ foreach(folder platform ${codecs} ${adapters} common layout audio render cdlist 
     endforeach()
 endforeach()
 
+# Within render the libraries, not only the folder: the preview control (the sources of
+# lccd_preview in render/CMakeLists.txt, with their headers) shows what render's drawing
+# records, so it may include render's headers, but no drawing file includes the preview's.
+file(READ "${SOURCE_DIR}/render/CMakeLists.txt" render_libraries)
+string(REGEX MATCH "lccd_add_library\\(preview[^)]*\\)" preview_library "${render_libraries}")
+string(REGEX MATCHALL "[A-Za-z0-9_]+\\.cpp" preview_sources "${preview_library}")
+list(TRANSFORM preview_sources REPLACE "\\.cpp$" "" OUTPUT_VARIABLE preview_files)
+if(NOT preview_files)
+    message(FATAL_ERROR "render/CMakeLists.txt builds no preview library to check against")
+endif()
+file(GLOB render_sources "${SOURCE_DIR}/render/*.h" "${SOURCE_DIR}/render/*.cpp")
+foreach(source IN LISTS render_sources)
+    get_filename_component(base "${source}" NAME_WLE)
+    if(base IN_LIST preview_files)
+        continue()
+    endif()
+    file(STRINGS "${source}" includes REGEX "^#include \"render/")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^#include \"render/([A-Za-z0-9_]+)\\.h\".*" "\\1" used "${line}")
+        if(used IN_LIST preview_files)
+            list(APPEND violations "${source}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+
 if(violations)
     list(JOIN violations "\n" text)
-    message(FATAL_ERROR "includes from a folder above:\n${text}")
+    message(FATAL_ERROR "includes from a folder or library above:\n${text}")
 endif()

@@ -15,17 +15,18 @@ constexpr double kHandleSize = 6; // screen pixels
 
 } // namespace
 
-TLcPrnPrev::TLcPrnPrev(PrinterSystem& printers, FontSystem& fonts, QWidget* parent)
-    : QWidget(parent), sheet_(printers, fonts) {
+TLcPrnPrev::TLcPrnPrev(const SheetSurface& sheet, QWidget* parent)
+    : QWidget(parent), sheet_(sheet) {
     setObjectName(QStringLiteral("LcPrnPrev1"));
-    sheet_.onChanged = [this] {
-        UpdateGeometry();
-        update();
-    };
     UpdateGeometry();
 }
 
 TLcPrnPrev::~TLcPrnPrev() = default;
+
+void TLcPrnPrev::sheetChanged() {
+    UpdateGeometry();
+    update();
+}
 
 double TLcPrnPrev::screenScale() const {
     const int dpiY = sheet_.printerDpiY();
@@ -50,7 +51,6 @@ void TLcPrnPrev::setEditing(PreviewEditing* editing) {
 void TLcPrnPrev::UpdateGeometry() {
     if (!sheet_.HasPrinter())
         return;
-    sheet_.refreshDevice();
     const DeviceCaps& caps = sheet_.device();
     const double s = screenScale();
     screenPaper_ =

@@ -9,25 +9,25 @@ namespace lccd {
 
 class PreviewEditing;
 
-// The preview control of a label sheet: it shows its sheet surface's recorded page on the
-// paper and printable frame, scaled to the zoom, and resizes itself to the sheet so that a
-// scroll box around it scrolls over large zoom levels. Drawing and printing go to the surface.
+// The preview control of a label sheet: it shows the recorded page of a sheet surface it
+// borrows (whoever draws and prints owns it) on the paper and printable frame, scaled to the
+// zoom, and resizes itself to the sheet so that a scroll box around it scrolls over large zoom
+// levels.
 class TLcPrnPrev : public QWidget {
     Q_OBJECT
 
 public:
-    TLcPrnPrev(PrinterSystem& printers, FontSystem& fonts, QWidget* parent = nullptr);
+    explicit TLcPrnPrev(const SheetSurface& sheet, QWidget* parent = nullptr);
     ~TLcPrnPrev() override;
 
-    SheetSurface& sheet() { return sheet_; }
     const SheetSurface& sheet() const { return sheet_; }
+    // What the sheet shows has changed: the control takes its size and paints again.
+    void sheetChanged();
 
     int ZoomScale() const { return zoomScale_; }
     void setZoomScale(int percent); // 25-200; anything else is ignored
     int HoseiX() const { return sheet_.HoseiX(); }
-    void setHoseiX(int units) { sheet_.setHoseiX(units); }
     int HoseiY() const { return sheet_.HoseiY(); }
-    void setHoseiY(int units) { sheet_.setHoseiY(units); }
 
     // Paints the empty sheet (paper and printable frame) at once, without the picture; the
     // recorded page is kept, and the next paint (a zoom, a pass) shows it again.
@@ -55,7 +55,7 @@ private:
     void paintSheet(QPainter& painter);
     void paintSelection(QPainter& painter);
 
-    SheetSurface sheet_;
+    const SheetSurface& sheet_;
     int zoomScale_ = 25;
     // On-screen geometry at the current zoom.
     QSize screenPaper_;

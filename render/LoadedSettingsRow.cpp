@@ -1,6 +1,5 @@
 #include "render/LoadedSettingsRow.h"
 
-#include "layout/LayoutList.h"
 #include "platform/Printer.h"
 #include "render/PaperMatch.h"
 #include "render/SheetSurface.h"
@@ -38,14 +37,6 @@ std::optional<LoadedSettingsRow> applyLoadedSettingsRow(SheetSurface& surface,
                                                                     : PaperOrientation::Landscape);
     }
     return settingsRow;
-}
-
-std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface& surface,
-                                                 const QStringList& paperNames, const QString& line,
-                                                 int fieldCount) {
-    const LayoutItem row = LayoutItem::fromRowLine(line, fieldCount);
-    list.append(row);
-    return applyLoadedSettingsRow(surface, paperNames, row);
 }
 
 } // namespace lccd

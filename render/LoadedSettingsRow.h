@@ -6,7 +6,6 @@
 
 namespace lccd {
 
-class LayoutList;
 class SheetSurface;
 
 // What a settings row does when a layout is loaded: a title after "|" in its value goes into
@@ -28,12 +27,5 @@ LoadedSettingsRow interpretLoadedSettingsRow(const LayoutItem& row, const QStrin
 // surface. Nothing for any other row.
 std::optional<LoadedSettingsRow>
 applyLoadedSettingsRow(SheetSurface& surface, const QStringList& paperNames, const LayoutItem& row);
-
-// Appends a row line of fieldCount fields to the list as a layout is loaded. A settings row
-// (caption exactly "設定") takes effect at once: the paper it names is selected on the surface
-// and what it says is returned, for the main window to show its title and orientation.
-std::optional<LoadedSettingsRow> appendLoadedRow(LayoutList& list, SheetSurface& surface,
-                                                 const QStringList& paperNames, const QString& line,
-                                                 int fieldCount);
 
 } // namespace lccd

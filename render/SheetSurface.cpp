@@ -128,6 +128,7 @@ void SheetSurface::SelectPaper(const QString& name, int orientation) {
     if (!HasPrinter() || !printers_.deviceSettings())
         return;
     printers_.setDeviceSettings(FindPaper(name).number, orientation);
+    refreshDevice();
     changed();
 }
 
@@ -148,6 +149,7 @@ int SheetSurface::GetPrinterInfo(PrinterInfo& info) {
     const int paperCode = ReadCurrentPaper(portrait);
     // Built before any output changes, so a driver error leaves everything as it was.
     paperInfos_ = buildPaperTable(printers_.driverPapers());
+    device_ = caps;
 
     info.printableWidth = caps.printableWidth;
     info.printableHeight = caps.printableHeight;

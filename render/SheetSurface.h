@@ -73,10 +73,9 @@ public:
     int PrintOffsetY() const { return device_.offsetY; }
     int printerDpiX() const { return device_.dpiX; }
     int printerDpiY() const { return device_.dpiY; }
-    // The printer's page as last read: physical size, offsets and printable size in its pixels.
+    // The printer's page as last read (by a new page, a paper selection or GetPrinterInfo):
+    // physical size, offsets and printable size in its pixels.
     const DeviceCaps& device() const { return device_; }
-    // Reads the current printer's page again; nothing without a printer.
-    void refreshDevice();
 
     // The canvas of the page being recorded; null outside NewPage ... EndPage.
     PageCanvas* pageCanvas() const { return canvas_.get(); }
@@ -123,6 +122,8 @@ public:
     const TPaperInfos& paperInfos() const { return paperInfos_; }
 
 private:
+    // Reads the current printer's page again; nothing without a printer.
+    void refreshDevice();
     QPoint toPagePoint(int x, int y) const;
     void changed();
 

@@ -206,13 +206,14 @@ TEST_F(PassTest, FailingRowEndsThePageWithWhatWasDrawnBefore) {
         LayoutItem::fromRowLine(QStringLiteral("画像,,Yes,,0,0,100,100,,,,,%1,,,,").arg(damaged)));
     list.append(
         LayoutItem::fromRowLine(QStringLiteral("矩形,,Yes,,0,0,50,50,,,,,,,1,clBlue,clBlue")));
-    TLcPrnPrev preview(printers, desktopFonts);
-    LayoutDrawingPass previewPass(preview.sheet(), recorder);
+    SheetSurface surface(printers, desktopFonts);
+    TLcPrnPrev preview(surface);
+    LayoutDrawingPass previewPass(surface, recorder);
     preview.setZoomScale(25);
     preview.ClearPreview();
     EXPECT_THROW(previewPass.RedrawLayout(list, false, inputs), AppError);
-    EXPECT_EQ(preview.sheet().pageCanvas(), nullptr);
-    EXPECT_EQ(preview.sheet().currentPage()->primitives().size(), 1u);
+    EXPECT_EQ(surface.pageCanvas(), nullptr);
+    EXPECT_EQ(surface.currentPage()->primitives().size(), 1u);
     EXPECT_EQ(recorder.previewShown, 1);
     // the red square from 10 mm to 100 mm shows
     const QImage shown = preview.grab().toImage();
@@ -220,7 +221,7 @@ TEST_F(PassTest, FailingRowEndsThePageWithWhatWasDrawnBefore) {
         QPoint(10, 10) +
         QPointF(500 * 600 / 254.0 - 100, 500 * 600 / 254.0 - 100).toPoint() * preview.screenScale();
     EXPECT_EQ(shown.pixelColor(inside), QColor(Qt::red));
-    preview.sheet().PrintPages();
+    surface.PrintPages();
     EXPECT_FALSE(printers.jobs.last().pages[0].boundingRect().isEmpty());
 }
 

@@ -139,8 +139,8 @@ TEST(GuideRowsTest, ShowInThePreviewAndNotInThePdfPrintersOutput) {
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));
 
-    TLcPrnPrev previewControl(system, fonts);
-    SheetSurface& surface = previewControl.sheet();
+    SheetSurface surface(system, fonts);
+    TLcPrnPrev previewControl(surface);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     SheetInputs inputs;

@@ -127,8 +127,8 @@ TEST(PdfPrinterTest, PreviewAgreesWithWhatTheQueuePrints) {
     const int index = int(system.printerNames().indexOf(queue));
     ASSERT_GE(index, 0) << "queue not listed by Qt";
     system.setCurrentIndex(index);
-    TLcPrnPrev preview(system, fonts);
-    SheetSurface& surface = preview.sheet();
+    SheetSurface surface(system, fonts);
+    TLcPrnPrev preview(surface);
     PrinterInfo info;
     surface.GetPrinterInfo(info);
     surface.SelectPaper(QStringLiteral("A4"), PaperOrientation::Portrait);

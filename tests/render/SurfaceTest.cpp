@@ -65,7 +65,8 @@ TEST_F(SurfaceTest, FarAwayCoordinatesDoNotWrapAround) {
 }
 
 TEST_F(SurfaceTest, ZoomAcceptsOnly25To200) {
-    TLcPrnPrev preview(printers, fonts);
+    SheetSurface surface(printers, fonts);
+    TLcPrnPrev preview(surface);
     EXPECT_EQ(preview.ZoomScale(), 25);
     preview.setZoomScale(24);
     EXPECT_EQ(preview.ZoomScale(), 25);
@@ -78,7 +79,8 @@ TEST_F(SurfaceTest, ZoomAcceptsOnly25To200) {
 }
 
 TEST_F(SurfaceTest, ScreenGeometryFollowsZoomAndScreenResolution) {
-    TLcPrnPrev preview(printers, fonts);
+    SheetSurface surface(printers, fonts);
+    TLcPrnPrev preview(surface);
     ASSERT_EQ(preview.logicalDpiY(), 96);
     preview.setZoomScale(100);
     preview.ClearPreview();
@@ -124,8 +126,8 @@ TEST_F(SurfaceTest, PreviewShowsThePageWhereThePrintPutsIt) {
                      << c.margins.left() << "," << c.margins.top() << " " << c.orientation);
         printers.margins = c.margins;
         printers.settings.orientation = c.orientation;
-        TLcPrnPrev preview(printers, fonts);
-        SheetSurface& surface = preview.sheet();
+        SheetSurface surface(printers, fonts);
+        TLcPrnPrev preview(surface);
         surface.NewPage();
         surface.pageCanvas()->setPenColor(Qt::blue);
         surface.pageCanvas()->setBrushColor(Qt::blue);
@@ -154,8 +156,8 @@ TEST_F(SurfaceTest, PreviewShowsThePageWhereThePrintPutsIt) {
 
 // "プレビュー・クリア" paints the empty sheet once; the next paint (here a zoom) shows the page.
 TEST_F(SurfaceTest, ClearedPreviewShowsThePageAgainAtTheNextPaint) {
-    TLcPrnPrev preview(printers, fonts);
-    SheetSurface& surface = preview.sheet();
+    SheetSurface surface(printers, fonts);
+    TLcPrnPrev preview(surface);
     surface.NewPage();
     surface.pageCanvas()->setBrushColor(Qt::blue);
     surface.Rectangle(0, 0, 3000, 3000);
