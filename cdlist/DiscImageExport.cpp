@@ -1,9 +1,9 @@
 #include "cdlist/DiscImageExport.h"
 
-#include "cdlist/DiscImage.h"
-#include "cdlist/DiscInfo.h"
-#include "cdlist/DiscPaths.h"
 #include "common/MyCommonW.h"
+#include "disc/DiscImage.h"
+#include "disc/DiscInfo.h"
+#include "disc/DiscPaths.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
