@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdlist/DiscLabelPlacement.h"
+#include "disc/DiscLabelPlacement.h"
 #include "layout/LabelDatabase.h"
 #include "render/PaperTable.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdlist/CdOptions.h"
+#include "disc/CdOptions.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 // 16-bit 1.6 ms, FLAC 96 kHz 24-bit 5.2 ms, MP3 48 ms (mpg123 scans the file for its length
 // when it is opened).
 #include "audio/CdAudioPlayer.h"
-#include "cdlist/SongPlayback.h"
+#include "disc/SongPlayback.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"

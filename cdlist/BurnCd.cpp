@@ -119,7 +119,7 @@ void TfrmBurnCd::prepare(DiscBurnPlan plan, const QList<BurnDrive>& drives, Disc
     QStringList disc = {QStringLiteral("%1曲  %2")
                             .arg(plan_.tracks.size())
                             .arg(sectorsAsMinutes(plan_.discSectors()))};
-    disc += plan_.notes;
+    disc += discNoteTexts(plan_.notes);
     lblDisc->setText(disc.join(QLatin1Char('\n')));
     cmbDrive->clear();
     for (const BurnDrive& drive : drives_)

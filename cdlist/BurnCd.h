@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cdlist/BurnProgress.h"
-#include "cdlist/DiscBurnPlan.h"
-#include "cdlist/DiscInfo.h"
+#include "disc/BurnProgress.h"
+#include "disc/DiscBurnPlan.h"
+#include "disc/DiscInfo.h"
 #include "platform/DiscBurner.h"
 #include "platform/Services.h"
 

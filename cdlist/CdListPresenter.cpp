@@ -1,7 +1,7 @@
 #include "cdlist/CdListPresenter.h"
 
-#include "cdlist/DiscPaths.h"
-#include "cdlist/PlayingTime.h"
+#include "disc/DiscPaths.h"
+#include "disc/PlayingTime.h"
 
 namespace lccd {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cdlist/DiscInfo.h"
-#include "cdlist/LoadedSongs.h"
-#include "cdlist/SongLengths.h"
 #include "cdlist/StatusPanel.h"
 #include "cdlist/TrackTableModel.h"
 #include "common/ColorText.h"
+#include "disc/DiscInfo.h"
+#include "disc/LoadedSongs.h"
+#include "disc/SongLengths.h"
 #include "platform/Services.h"
 
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "cdlist/DiscImageExport.h"
 
-#include "cdlist/DiscImage.h"
-#include "cdlist/DiscInfo.h"
-#include "cdlist/DiscPaths.h"
+#include "disc/DiscImage.h"
+#include "disc/DiscInfo.h"
+#include "disc/DiscPaths.h"
 #include "platform/BlankTrim.h"
 #include "platform/Dialogs.h"
 

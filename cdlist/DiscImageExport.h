@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/LoudnessAnalysis.h"
-#include "cdlist/TrackRow.h"
+#include "disc/TrackRow.h"
 
 #include <QString>
 

@@ -1,12 +1,13 @@
 #include "cdlist/DiscProjectReader.h"
+#include "cdlist/StatusNotes.h"
 
-#include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/DiscPaths.h"
-#include "cdlist/PlayingTime.h"
-#include "cdlist/TrackTags.h"
 #include "common/Numbers.h"
 #include "common/SjisCsv.h"
+#include "disc/AlbumTracks.h"
+#include "disc/DiscPaths.h"
+#include "disc/PlayingTime.h"
+#include "disc/TrackTags.h"
 #include "platform/BlankTrim.h"
 #include "platform/CodePage.h"
 #include "platform/codecs/SongFileProblem.h"
@@ -120,7 +121,10 @@ private:
     }
 
     TrackTags tagsOf(const QString& path) const {
-        return ReadTrackTags(editor_.tagLibrary(), path, editor_.status());
+        DiscNotes notes;
+        const TrackTags tags = ReadTrackTags(editor_.tagLibrary(), path, notes);
+        showDiscNotes(editor_.status(), notes);
+        return tags;
     }
 
     // Number, time, "title", "performer", "album", year, genre, "file name".

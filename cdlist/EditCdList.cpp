@@ -4,17 +4,18 @@
 #include "cdlist/BurnCd.h"
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/ColumnWidth.h"
-#include "cdlist/DiscBurnPlan.h"
-#include "cdlist/DiscImage.h"
 #include "cdlist/DiscImageExport.h"
-#include "cdlist/DiscInfo.h"
-#include "cdlist/DiscPaths.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/EditorCommands.h"
 #include "cdlist/FolderLoader.h"
 #include "cdlist/GuideWindow.h"
 #include "cdlist/LevelNotes.h"
+#include "cdlist/StatusNotes.h"
 #include "common/FileHelpers.h"
+#include "disc/DiscBurnPlan.h"
+#include "disc/DiscImage.h"
+#include "disc/DiscInfo.h"
+#include "disc/DiscPaths.h"
 #include "platform/AppError.h"
 #include "platform/BlankTrim.h"
 #include "platform/Dialogs.h"
@@ -935,11 +936,13 @@ void TfrmEditCdList::btnBurnCdClick() {
             return; // the save was refused; its reason is on the status panel
     }
     readDiscBoxes();
+    DiscNotes trackNotes;
     const DiscBurnPlan plan =
         planDiscBurn(presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_,
-                     services_.songs.decoder, presenter_.status());
+                     services_.songs.decoder, trackNotes);
+    showDiscNotes(presenter_.status(), trackNotes);
     if (!plan.notes.isEmpty())
-        presenter_.ShowStatusMessage(plan.notes.join(QStringLiteral(" / ")));
+        presenter_.ShowStatusMessage(discNoteTexts(plan.notes).join(QStringLiteral(" / ")));
     // Without a drive the window still opens: it says what to do and offers the disc image.
     burnCd_->prepare(plan, services_.burner.drives(),
                      {presenter_.disc(), discRowsOf(presenter_.tracks().rows()), settings_.addGap},

@@ -3,10 +3,10 @@
 #include "audio/CdAudioPlayer.h"
 #include "audio/LoudnessAnalysis.h"
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/DiscSaveCommand.h"
-#include "cdlist/JacketOffer.h"
+#include "cdlist/EditorDiscSave.h"
 #include "cdlist/Option.h"
-#include "cdlist/SongPlayback.h"
+#include "disc/JacketOffer.h"
+#include "disc/SongPlayback.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Services.h"
 
@@ -143,7 +143,7 @@ private:
     Services services_;
     TfrmBurnCd* burnCd_ = nullptr;
     CdListPresenter presenter_{services_.songs};
-    DiscSaveCommand save_{presenter_};
+    EditorDiscSave save_{presenter_};
     CdAudioPlayer player_{services_.sound, [this](const TrackSource& song) {
                               return openPlaybackTrack(services_.songs.decoder, song);
                           }};

@@ -1,10 +1,10 @@
 #include "cdlist/EditorCommands.h"
 
-#include "cdlist/DiscPaths.h"
-#include "cdlist/PlayingTime.h"
-#include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
 #include "common/Numbers.h"
+#include "disc/DiscPaths.h"
+#include "disc/PlayingTime.h"
+#include "disc/TrackTags.h"
 #include "platform/BlankTrim.h"
 #include "platform/Messages.h"
 

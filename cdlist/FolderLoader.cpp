@@ -1,15 +1,16 @@
 #include "cdlist/FolderLoader.h"
+#include "cdlist/StatusNotes.h"
 
-#include "cdlist/AlbumTracks.h"
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/DiscLog.h"
-#include "cdlist/DiscPaths.h"
+#include "disc/DiscLog.h"
 #include "cdlist/DiscProjectReader.h"
-#include "cdlist/PlayingTime.h"
-#include "cdlist/SongFiles.h"
-#include "cdlist/TrackTags.h"
 #include "common/FileHelpers.h"
 #include "common/UndecodableNames.h"
+#include "disc/AlbumTracks.h"
+#include "disc/DiscPaths.h"
+#include "disc/PlayingTime.h"
+#include "disc/SongFiles.h"
+#include "disc/TrackTags.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "platform/FileReplace.h"
@@ -188,7 +189,9 @@ int fillTracks(CdListPresenter& editor, const QList<FolderSong>& songs, int firs
         const PlayingTime time =
             QueryPlayingTime(editor.songLengths(), path).value_or(PlayingTime{0, {}, false});
         total += time.seconds;
-        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, editor.status());
+        DiscNotes tagNotes;
+        TrackTags tags = ReadTrackTags(editor.tagLibrary(), path, tagNotes);
+        showDiscNotes(editor.status(), tagNotes);
         const int songNumber = firstRow + i;
         if (songNumber > kTrackRowCount) {
             qCDebug(lcDisc) << "no row is left for" << path << "- measured only";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdlist/TrackRow.h"
+#include "disc/TrackRow.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

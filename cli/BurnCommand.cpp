@@ -1,11 +1,11 @@
 #include "cli/BurnCommand.h"
 
-#include "cdlist/BurnProgress.h"
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/DiscBurnPlan.h"
 #include "cli/CliText.h"
 #include "cli/LevelOptions.h"
 #include "cli/LoadedDiscFolder.h"
+#include "disc/BurnProgress.h"
+#include "disc/DiscBurnPlan.h"
 #include "platform/AppError.h"
 
 #include <QElapsedTimer>
@@ -82,12 +82,13 @@ int burnCommand(const QStringList& arguments, CliContext& context) {
     LoadedDiscFolder loaded(given, context);
     CdListPresenter& editor = loaded.editor();
     LoudnessCache loudness;
+    DiscNotes trackNotes;
     const DiscBurnPlan plan =
         planDiscBurn(editor.disc(), editor.tracks().rows(),
                      {.noCut = parser.isSet(QStringLiteral("nocut")),
                       .addGap = parser.isSet(QStringLiteral("gap"))},
-                     decoder, editor.status(), cliLevelling(context, level, loudness));
-    for (const QString& note : plan.notes)
+                     decoder, trackNotes, cliLevelling(context, level, loudness));
+    for (const QString& note : discNoteTexts(trackNotes + plan.notes))
         context.err << "lccdtool-cli: " << note << Qt::endl;
 
     const BurnMedium medium = burner.inspect(address);

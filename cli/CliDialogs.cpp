@@ -4,7 +4,7 @@
 
 namespace lccd {
 
-int CliDialogs::messageBox(const QString& text, const QString&, int type) {
+int reportMessageBox(QTextStream& err, const QString& text, int type) {
     int answer = DialogResult::Ok;
     QString answerText;
     switch (type & MessageBoxType::ButtonMask) {
@@ -20,10 +20,10 @@ int CliDialogs::messageBox(const QString& text, const QString&, int type) {
     default:
         break;
     }
-    err_ << "lccdtool-cli: " << text;
+    err << "lccdtool-cli: " << text;
     if (!answerText.isEmpty())
-        err_ << " -> " << answerText;
-    err_ << Qt::endl;
+        err << " -> " << answerText;
+    err << Qt::endl;
     return answer;
 }
 

@@ -1,8 +1,8 @@
 #include "cli/DemoCommands.h"
 
-#include "cdlist/DemoJacket.h"
-#include "cdlist/TrackRow.h"
 #include "cli/HeadlessSheet.h"
+#include "disc/DemoJacket.h"
+#include "disc/TrackRow.h"
 #include "layout/LayoutIniStore.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"

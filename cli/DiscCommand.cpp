@@ -1,9 +1,10 @@
 #include "cli/DiscCommand.h"
 
-#include "cdlist/DiscPaths.h"
-#include "cdlist/DiscSaveCommand.h"
+#include "cli/CliSaveQuestions.h"
 #include "cli/CliText.h"
 #include "cli/LoadedDiscFolder.h"
+#include "disc/DiscPaths.h"
+#include "disc/DiscSaveCommand.h"
 #include "platform/AppError.h"
 
 #include <QFileInfo>
@@ -65,12 +66,19 @@ int discCommand(const QStringList& arguments, CliContext& context) {
     if (parser.isSet(catalog))
         editor.disc().catalog = parser.value(catalog);
 
-    DiscSaveCommand save(editor);
-    const std::optional<QString> label = save.run(settings);
-    if (!label)
-        return 2; // a check failed; its message is out already
+    CliSaveQuestions questions(context.err);
+    DiscSaveCommand save(editor.tagLibrary(), questions);
+    const DiscSaveOutcome outcome =
+        save.run(editor.disc(), editor.tracks().rows(), editor.loadedSongs(), settings);
+    QStringList messages = discNoteTexts(outcome.notes);
+    if (!outcome.message.trimmed().isEmpty())
+        messages.append(outcome.message);
+    for (const QString& message : messages)
+        context.err << "lccdtool-cli: " << message << Qt::endl;
+    if (!outcome.labelPath)
+        return 2; // a check failed or a question stopped the save; the reason is out already
     const QString base = discFileBase(editor.disc());
-    context.out << base << ".txt\n" << base << ".cue\n" << *label << Qt::endl;
+    context.out << base << ".txt\n" << base << ".cue\n" << *outcome.labelPath << Qt::endl;
     if (save.untaggedSongs().isEmpty())
         return 0;
     context.err << "lccdtool-cli: "

@@ -1,9 +1,9 @@
 #include "cli/ImageCommand.h"
 
-#include "cdlist/DiscImage.h"
 #include "cli/CliText.h"
 #include "cli/LevelOptions.h"
 #include "cli/LoadedDiscFolder.h"
+#include "disc/DiscImage.h"
 
 namespace lccd {
 

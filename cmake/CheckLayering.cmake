@@ -5,7 +5,8 @@ cmake_minimum_required(VERSION 3.25)
 # then the song file codecs (platform/codecs) and, beside everything else, the desktop's
 # implementations of the services (platform/adapters), which only the window in app and the
 # command line in cli may use; in between common, layout and audio side by side, then render
-# and cdlist side by side. app and cli share nothing but the libraries.
+# and disc (the disc without windows) side by side, and above disc the CD list's windows in
+# cdlist. app and cli share nothing but the libraries; cli uses no window, so no cdlist.
 #   cmake -DSOURCE_DIR=<checkout> -P cmake/CheckLayering.cmake
 set(codecs platform/codecs)
 set(adapters platform/adapters)
@@ -16,12 +17,13 @@ set(below_common platform common)
 set(below_layout platform common layout)
 set(below_audio platform ${codecs} common audio)
 set(below_render platform common layout render)
-set(below_cdlist platform ${codecs} common layout audio cdlist)
-set(below_app platform ${codecs} ${adapters} common layout audio render cdlist app)
-set(below_cli platform ${codecs} ${adapters} common layout audio render cdlist cli)
+set(below_disc platform ${codecs} common layout audio disc)
+set(below_cdlist platform ${codecs} common layout audio disc cdlist)
+set(below_app platform ${codecs} ${adapters} common layout audio render disc cdlist app)
+set(below_cli platform ${codecs} ${adapters} common layout audio render disc cdlist cli)
 
 set(violations "")
-foreach(folder platform ${codecs} ${adapters} common layout audio render cdlist app cli)
+foreach(folder platform ${codecs} ${adapters} common layout audio render disc cdlist app cli)
     file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
     foreach(source IN LISTS sources)
         file(STRINGS "${source}" includes REGEX "^#include \"[a-z]+/")

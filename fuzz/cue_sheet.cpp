@@ -1,4 +1,4 @@
-#include "cdlist/CueSheetReader.h"
+#include "disc/CueSheetReader.h"
 #include "fuzz/FuzzInput.h"
 
 // A CUE sheet of any bytes, as a folder of an album image holds it: every track read has a
@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         lccd::fuzz::require(track.start >= 0, "no position before the file's start");
         lccd::fuzz::require(!track.pregapStart || *track.pregapStart <= track.start,
                             "the pregap lies before its track");
-        const QString line = QStringLiteral("FILE f WAVE\nTRACK 01 AUDIO\nINDEX 01 ") +
-                             cuePositionText(track.start);
+        const QString line =
+            QStringLiteral("FILE f WAVE\nTRACK 01 AUDIO\nINDEX 01 ") + cuePositionText(track.start);
         lccd::fuzz::require(parseCueSheet(line).tracks.value(0).start == track.start,
                             "a position reads back as written");
     }

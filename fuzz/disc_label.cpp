@@ -1,6 +1,6 @@
-#include "cdlist/DiscInfo.h"
-#include "cdlist/DiscLabelPlacement.h"
-#include "cdlist/LabelLayout.h"
+#include "disc/DiscInfo.h"
+#include "disc/DiscLabelPlacement.h"
+#include "disc/LabelLayout.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/CodePage.h"
 

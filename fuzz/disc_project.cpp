@@ -1,8 +1,8 @@
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/CueSheet.h"
-#include "cdlist/DiscProject.h"
 #include "cdlist/FolderLoader.h"
-#include "cdlist/LabelLayout.h"
+#include "disc/CueSheet.h"
+#include "disc/DiscProject.h"
+#include "disc/LabelLayout.h"
 #include "fuzz/FuzzInput.h"
 #include "tests/support/DesktopSongs.h"
 
@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CdListPresenter editor(songs.services());
     LoadFolder(editor, QFileInfo(project).path());
     discProjectLines(editor.disc(), editor.tracks().rows());
-    cueSheetLines(editor.disc(), editor.tracks().rows(), {}, editor.status());
+    DiscNotes notes;
+    cueSheetLines(editor.disc(), editor.tracks().rows(), {}, notes);
     labelSongRows(editor.tracks().rows(), editor.disc().spellings);
     return 0;
 }

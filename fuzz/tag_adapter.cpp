@@ -1,5 +1,4 @@
-#include "cdlist/StatusPanel.h"
-#include "cdlist/TrackTags.h"
+#include "disc/TrackTags.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/Mp3Infp.h"
 #include "platform/adapters/TagLibCoverPictures.h"
@@ -79,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const QByteArray& id : kSongTagIds)
             library.GetValue(id + suffix);
 
-    StatusPanel status;
-    TrackTags tags = ReadTrackTags(library, path, status);
+    DiscNotes notes;
+    TrackTags tags = ReadTrackTags(library, path, notes);
     const QByteArray before = bytesOf(path);
     fuzz::require(WriteTrackTags(library, path, tags, true) == TagWriteResult::Unchanged,
                   "a save of the values read changes nothing");
@@ -100,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         tags.title = QStringLiteral("fuzz");
         if (WriteTrackTags(library, path, tags, true) != TagWriteResult::Written)
             return 0;
-        TrackTags saved = ReadTrackTags(library, path, status);
+        TrackTags saved = ReadTrackTags(library, path, notes);
         fuzz::require(saved.title == tags.title, "the changed title reads back");
         saved.title = shown.title;
         fuzz::require(saved == shown, "the other values stay");

@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 build_dir=$1
-folders='(app|cli|cdlist|common|layout|platform(/codecs|/adapters)?|render|audio)'
+folders='(app|cli|cdlist|disc|common|layout|platform(/codecs|/adapters)?|render|audio)'
 sources="^$PWD/$folders/[^/]+\\.cpp\$"
 headers="^$PWD/$folders/[^/]+\\.h\$"
 report=$(mktemp)

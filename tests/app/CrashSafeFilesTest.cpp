@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/EditorDiscSave.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutIniStore.h"
 #include "platform/AppError.h"
@@ -71,7 +71,7 @@ bool saveDisc(const QString& path) {
     song.title = QStringLiteral("One");
     editor.tracks().setTrack(1, song);
     DiscSaveSettings settings;
-    return reported([&] { DiscSaveCommand(editor).run(settings); });
+    return reported([&] { EditorDiscSave(editor).run(settings); });
 }
 
 bool saveTitle(const QString& path) {

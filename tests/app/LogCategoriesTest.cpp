@@ -1,5 +1,5 @@
 #include "audio/AudioLog.h"
-#include "cdlist/DiscLog.h"
+#include "disc/DiscLog.h"
 #include "layout/LayoutLog.h"
 #include "platform/PlatformLog.h"
 #include "render/RenderLog.h"

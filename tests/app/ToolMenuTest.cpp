@@ -1,7 +1,7 @@
 #include "tests/app/MainWindowFixture.h"
 
 #include "app/LabelSheetDialog.h"
-#include "cdlist/DiscLabelPlacement.h"
+#include "disc/DiscLabelPlacement.h"
 #include "platform/IniFile.h"
 #include "render/LcPrnPrev.h"
 #include "tests/support/TestSongs.h"

@@ -1,7 +1,7 @@
-#include "cdlist/AlbumTracks.h"
-#include "cdlist/CueSheetReader.h"
-#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/EditorDiscSave.h"
 #include "cdlist/FolderLoader.h"
+#include "disc/AlbumTracks.h"
+#include "disc/CueSheetReader.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/AlbumImageFolder.h"
 
@@ -102,7 +102,7 @@ TEST_F(AlbumImageFolderTest, SaveDoesNotReplaceTheSheetTheTracksComeFrom) {
     editor_.disc().folderBoxText = dir_.path();
     editor_.disc().albumTitle = QStringLiteral("album");
     DiscSaveSettings settings;
-    EXPECT_EQ(DiscSaveCommand(editor_).run(settings), std::nullopt);
+    EXPECT_EQ(EditorDiscSave(editor_).run(settings), std::nullopt);
     EXPECT_EQ(test::fileBytes(path("album.cue")),
               AlbumImageFolder::sheetBytes(AlbumImageFolder::SheetEncoding::Sjis));
     EXPECT_FALSE(QFile::exists(path("album.txt")));

@@ -1,5 +1,6 @@
-#include "cdlist/CueSheet.h"
+#include "disc/CueSheet.h"
 
+#include "cdlist/StatusNotes.h"
 #include "cdlist/StatusPanel.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
@@ -17,8 +18,10 @@ protected:
         editor_.disc().discPerformer = QStringLiteral("Band");
     }
 
+    DiscNotes notes_;
+
     QList<QByteArray> lines(CueSheetOptions options = {}) {
-        return cueSheetLines(editor_.disc(), editor_.tracks().rows(), options, editor_.status());
+        return cueSheetLines(editor_.disc(), editor_.tracks().rows(), options, notes_);
     }
 
     void setTitledSongs(int count) {
@@ -51,7 +54,7 @@ TEST_F(CueSheetTest, SheetIsWrittenByteForByte) {
     setSongs({song(QStringLiteral(" 海の歌 "), QStringLiteral("  歌手 "),
                    QStringLiteral("/music/disc/01 海.wav")),
               song(QStringLiteral("No file"), QStringLiteral("P"))});
-    writeCueSheet(path("disc.cue"), editor_.disc(), editor_.tracks().rows(), {}, editor_.status());
+    writeCueSheet(path("disc.cue"), editor_.disc(), editor_.tracks().rows(), {}, notes_);
     EXPECT_EQ(test::fileBytes(path("disc.cue")), test::sjisFileBytes({
                                                      "REM COMMENT \"ExactAudioCopy v0.95b4\"",
                                                      "CATALOG 4988001123456",
@@ -89,7 +92,7 @@ TEST_F(CueSheetTest, TracksRunToTheFirstBlankTitle) {
 TEST_F(CueSheetTest, UnsplitModeTakesTheFirstFourWavFiles) {
     editor_.disc().discPerformer = QStringLiteral(" Band ");
     EXPECT_EQ(lines({true, false}).size(), 4);
-    EXPECT_EQ(editor_.status().text(), QString());
+    EXPECT_TRUE(notes_.isEmpty());
 
     for (int k = 1; k <= 6; ++k)
         addWav(QStringLiteral("part%1.WAV").arg(k), 1);
@@ -106,6 +109,7 @@ TEST_F(CueSheetTest, UnsplitModeTakesTheFirstFourWavFiles) {
         EXPECT_EQ(sheet[first + 2], QStringLiteral(" TITLE \"Track-%1\"").arg(k).toLatin1());
         EXPECT_EQ(sheet[first + 3], "  PERFORMER \" Band \"");
     }
+    showDiscNotes(editor_.status(), notes_);
     EXPECT_EQ(editor_.status().text(), QStringLiteral("WAVファイル数が４本を越えています"));
     EXPECT_FALSE(editor_.status().clearTimer().isActive());
 }
@@ -174,7 +178,7 @@ TEST_F(CueSheetTest, CueprintReadsWhatWasWritten) {
     };
     for (const auto& c : cases) {
         const QString sheet = path(QLatin1String(c.name) + QStringLiteral(".cue"));
-        writeCueSheet(sheet, editor_.disc(), editor_.tracks().rows(), c.options, editor_.status());
+        writeCueSheet(sheet, editor_.disc(), editor_.tracks().rows(), c.options, notes_);
         const CueprintReport report = cueprint(sheet);
         EXPECT_EQ(report.discTitle, sj(u"表ソの海")) << c.name;
         EXPECT_EQ(report.discPerformer, sj(u"ミナモ楽団")) << c.name;

@@ -1,10 +1,10 @@
 #include "cdlist/BurnCd.h"
-#include "cdlist/BurnProgress.h"
 #include "cdlist/CheckWavFile.h"
-#include "cdlist/DiscBurnPlan.h"
 #include "cdlist/EditCdList.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/Option.h"
+#include "disc/BurnProgress.h"
+#include "disc/DiscBurnPlan.h"
 #include "platform/AppError.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/CdTextSheet.h"
@@ -176,9 +176,9 @@ TEST_F(DiscBurnTest, CatalogWithLettersGivesNoMcnAndSaysWhy) {
         << statusWhileOpen.toStdString();
     EXPECT_TRUE(burner.recordings.empty());
 
-    const DiscBurnPlan plan =
-        planDiscBurn(editor.presenter().disc(), editor.presenter().tracks().rows(), {}, decoder,
-                     editor.presenter().status());
+    DiscNotes notes;
+    const DiscBurnPlan plan = planDiscBurn(editor.presenter().disc(),
+                                           editor.presenter().tracks().rows(), {}, decoder, notes);
     EXPECT_TRUE(plan.mediaCatalog.isEmpty());
     EXPECT_EQ(mediaCatalogNumber(QStringLiteral(" ４９８８００１２３４５６７ ")),
               QByteArray("4988001234567"));
@@ -331,10 +331,10 @@ TEST(DiscBurnPlanTest, MissingSongStopsThePlan) {
     disc.setFolderPath(dir.path());
     TrackRows rows;
     rows[0] = test::song(QStringLiteral("朝"), {}, QStringLiteral("01.wav"));
-    StatusPanel status;
+    DiscNotes notes;
     test::FakeAudioDecoder decoder;
     try {
-        planDiscBurn(disc, rows, {}, decoder, status);
+        planDiscBurn(disc, rows, {}, decoder, notes);
         FAIL() << "planned a burn of a missing song";
     } catch (const AppError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("01.wav")))

@@ -1,4 +1,4 @@
-#include "cdlist/DiscImage.h"
+#include "disc/DiscImage.h"
 
 #include "audio/CdImage.h"
 #include "platform/AppError.h"

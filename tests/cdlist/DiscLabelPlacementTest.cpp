@@ -1,8 +1,8 @@
-#include "cdlist/DiscLabelPlacement.h"
+#include "disc/DiscLabelPlacement.h"
 
-#include "cdlist/LabelLayout.h"
-#include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
+#include "disc/LabelLayout.h"
+#include "disc/LabelTemplate.h"
 #include "layout/LabelDatabase.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutItem.h"

@@ -1,4 +1,4 @@
-#include "cdlist/DiscProject.h"
+#include "disc/DiscProject.h"
 
 #include "cdlist/DiscProjectReader.h"
 #include "tests/cdlist/DiscFolderFixture.h"

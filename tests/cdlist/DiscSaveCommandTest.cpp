@@ -1,8 +1,8 @@
-#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/EditorDiscSave.h"
 
 #include "cdlist/FolderLoader.h"
-#include "cdlist/LabelLayout.h"
-#include "cdlist/TrackTags.h"
+#include "disc/LabelLayout.h"
+#include "disc/TrackTags.h"
 #include "platform/AppError.h"
 #include "platform/FileIO.h"
 #include "tests/cdlist/DiscFolderFixture.h"
@@ -33,7 +33,7 @@ protected:
     QStringList folderEntries() const { return QDir(dir_.path()).entryList(QDir::Files); }
 
     DiscSaveSettings settings_;
-    DiscSaveCommand save_{editor_};
+    EditorDiscSave save_{editor_};
     test::ScriptedDialogs dialogs_;
 };
 
@@ -189,8 +189,8 @@ TEST_F(DiscSaveCommandTest, TagsAreWrittenWhenAskedAndASecondSaveMeanwhileIsIgno
     ASSERT_TRUE(saveMeanwhile.has_value()) << "no window events were handled during the save";
     EXPECT_EQ(*saveMeanwhile, std::nullopt);
 
-    StatusPanel status;
-    EXPECT_EQ(ReadTrackTags(songs_.tags, path("01.wav"), status),
+    DiscNotes notes;
+    EXPECT_EQ(ReadTrackTags(songs_.tags, path("01.wav"), notes),
               TrackTags({QStringLiteral("表ソ "), "Singer", "", "", "", "front.jpg"}));
 }
 

@@ -1,5 +1,5 @@
-#include "cdlist/DiscSaveCommand.h"
 #include "cdlist/EditorCommands.h"
+#include "cdlist/EditorDiscSave.h"
 #include "cdlist/FolderLoader.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/EncodedSongs.h"
@@ -78,7 +78,7 @@ TEST_F(DiscSongTagsTest, ProjectValuesGoOnlyWhereTheSongLacksThemOrTheUserSaysSo
         if (c.answer != 0)
             dialogs_.answerMessage(c.answer);
 
-        EXPECT_EQ(DiscSaveCommand(editor_).run(settings_).has_value(), c.retagged.has_value());
+        EXPECT_EQ(EditorDiscSave(editor_).run(settings_).has_value(), c.retagged.has_value());
         EXPECT_EQ(test::fileBytes(path("01.wav")), cafe);
         if (c.choice == ProjectTagChoice::Ask) {
             ASSERT_EQ(dialogs_.prompts().size(), asked + 1);
@@ -118,7 +118,7 @@ TEST_F(DiscSongTagsTest, TheJacketNameReplacesOnlyEmptyCommentsAndImageNames) {
     editor_.disc().discPerformer = QStringLiteral("Band");
     editor_.disc().setJacketPath(path("front.jpg"));
 
-    ASSERT_TRUE(DiscSaveCommand(editor_).run(settings_));
+    ASSERT_TRUE(EditorDiscSave(editor_).run(settings_));
     EXPECT_EQ(probeTag("a.wav", "comment"), QStringLiteral("front.jpg"));
     EXPECT_EQ(probeTag("b.wav", "comment"), QStringLiteral("front.jpg"));
     EXPECT_EQ(test::fileBytes(path("c.wav")), ownComment);
@@ -159,11 +159,12 @@ TEST_F(SongTagWaitTest, EverySongTriedIsFollowedByTheWait) {
     test::writeFileBytes(path("junk.wav"), "no song");
     addWav("new.wav", 1, "Old");
     LoadWatchingTags tags;
+    MessageBoxSaveQuestions questions;
     const SongTagOutcome outcome =
         writeSongTags(tags,
                       {update("same.wav", "Same"), update("locked.wav", "New"),
                        update("junk.wav", "New"), update("new.wav", "New")},
-                      false);
+                      false, questions);
     EXPECT_EQ(outcome.written, QStringList{path("new.wav")});
     EXPECT_EQ(tags.handledBeforeNextLoad, QList<bool>(4, true));
 }

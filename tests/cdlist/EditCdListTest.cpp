@@ -2,7 +2,7 @@
 #include "cdlist/CheckWavFile.h"
 #include "cdlist/EditItems.h"
 #include "cdlist/Option.h"
-#include "cdlist/TrackTags.h"
+#include "disc/TrackTags.h"
 
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/DesktopSongs.h"
@@ -228,8 +228,8 @@ TEST_F(EditCdListTest, TagDialogWritesTheRowsOwnSongFileOnly) {
         return int(QDialog::Accepted);
     });
     press("Edit2");
-    StatusPanel status;
-    EXPECT_EQ(ReadTrackTags(desktop.tags, dir.filePath("two.wav"), status).title,
+    DiscNotes notes;
+    EXPECT_EQ(ReadTrackTags(desktop.tags, dir.filePath("two.wav"), notes).title,
               QStringLiteral("新しい歌"));
     EXPECT_TRUE(test::fileBytes(dir.filePath(QStringLiteral("one.wav"))) == other)
         << "the other row's file was changed";

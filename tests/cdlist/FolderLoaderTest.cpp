@@ -1,7 +1,7 @@
 #include "cdlist/FolderLoader.h"
 
-#include "cdlist/PlayingTime.h"
 #include "common/FileHelpers.h"
+#include "disc/PlayingTime.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/DesktopSongs.h"
 #include "tests/support/EncodedSongs.h"

@@ -1,8 +1,8 @@
-#include "cdlist/LabelLayout.h"
+#include "disc/LabelLayout.h"
 
 #include "cdlist/DiscProjectReader.h"
-#include "cdlist/LabelTemplate.h"
 #include "common/MyCommonW.h"
+#include "disc/LabelTemplate.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutItem.h"
 #include "platform/ProgramPaths.h"

@@ -1,4 +1,4 @@
-#include "cdlist/DiscBurnPlan.h"
+#include "disc/DiscBurnPlan.h"
 #include "platform/AppError.h"
 #include "platform/adapters/LibBurnDiscBurner.h"
 #include "tests/cdlist/DiscFolderFixture.h"
@@ -46,8 +46,8 @@ TEST_F(LibBurnBurnTest, RefusalComesInLibburnsWords) {
         rows[size_t(r)] =
             test::song(QStringLiteral("曲%1").arg(r + 1), QStringLiteral("演者"), name);
     }
-    StatusPanel status;
-    const DiscBurnPlan plan = planDiscBurn(disc, rows, {.addGap = true}, decoder, status);
+    DiscNotes notes;
+    const DiscBurnPlan plan = planDiscBurn(disc, rows, {.addGap = true}, decoder, notes);
     try {
         burner.start(pseudoDrive(), plan.session(decoder), {0, true, false});
         FAIL() << "libburn took an audio CD on a pseudo drive";

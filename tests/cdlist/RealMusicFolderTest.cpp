@@ -1,6 +1,6 @@
-#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/EditorDiscSave.h"
 #include "cdlist/FolderLoader.h"
-#include "cdlist/PlayingTime.h"
+#include "disc/PlayingTime.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 #include "tests/support/EncodedSongs.h"
 #include "tests/support/ExternalTools.h"
@@ -84,7 +84,7 @@ protected:
         settings.cd.setId3Tag = true;
         settings.writeLossy = true; // titles Shift-JIS cannot hold in the project and CUE sheet
         editor_.disc().discPerformer = QStringLiteral("山田太郎");
-        DiscSaveCommand command(editor_);
+        EditorDiscSave command(editor_);
         ASSERT_TRUE(command.run(settings));
     }
 

@@ -1,6 +1,6 @@
-#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/EditorDiscSave.h"
 #include "cdlist/FolderLoader.h"
-#include "cdlist/TrackTags.h"
+#include "disc/TrackTags.h"
 #include "platform/adapters/MediaLength.h"
 #include "platform/codecs/Riff.h"
 #include "tests/cdlist/DiscFolderFixture.h"
@@ -75,7 +75,7 @@ protected:
 
     void saveFolder(DiscSaveSettings settings) {
         editor_.disc().discPerformer = QStringLiteral("Band");
-        DiscSaveCommand save(editor_);
+        EditorDiscSave save(editor_);
         ASSERT_TRUE(save.run(settings));
     }
 
@@ -135,8 +135,8 @@ TEST_F(SongFileSafetyTest, AnEditChangesOnlyThatValueInTheFilesOwnEncoding) {
         const QString song = write(QString::fromLatin1(c.name),
                                    riffFile({fmtChunk(kCdFormat), c.info, riffChunk("data", kAudio),
                                              riffChunk("bext", QByteArray(602, 'b'))}));
-        StatusPanel status;
-        TrackTags tags = ReadTrackTags(songs_.tags, song, status);
+        DiscNotes notes;
+        TrackTags tags = ReadTrackTags(songs_.tags, song, notes);
         const QByteArray performerBefore = infoValue(song, "IART");
         tags.title = QStringLiteral("新しい歌");
         ASSERT_EQ(WriteTrackTags(songs_.tags, song, tags, true), TagWriteResult::Written);
@@ -145,7 +145,7 @@ TEST_F(SongFileSafetyTest, AnEditChangesOnlyThatValueInTheFilesOwnEncoding) {
         EXPECT_EQ(test::riffDataChunk(song), kAudio);
         EXPECT_TRUE(test::fileBytes(song).contains(riffChunk("bext", QByteArray(602, 'b'))));
         EXPECT_TRUE(chunksCoverFile(song));
-        EXPECT_EQ(ReadTrackTags(songs_.tags, song, status), tags);
+        EXPECT_EQ(ReadTrackTags(songs_.tags, song, notes), tags);
     }
 }
 
@@ -188,14 +188,14 @@ TEST_F(SongFileSafetyTest, ImperfectWavsMeasureTheirAudioAndStayValidAfterASave)
         const QString song = write(QString::fromLatin1(c.name), c.bytes);
         EXPECT_EQ(mediaLengthMilliseconds(song), c.milliseconds);
         const QByteArray audioBefore = test::riffDataChunk(song);
-        StatusPanel status;
-        TrackTags tags = ReadTrackTags(songs_.tags, song, status);
+        DiscNotes notes;
+        TrackTags tags = ReadTrackTags(songs_.tags, song, notes);
         tags.title = QStringLiteral("題");
         ASSERT_EQ(WriteTrackTags(songs_.tags, song, tags, true), TagWriteResult::Written);
         EXPECT_TRUE(chunksCoverFile(song));
         EXPECT_EQ(test::riffDataChunk(song), audioBefore);
         EXPECT_EQ(mediaLengthMilliseconds(song), c.milliseconds);
-        EXPECT_EQ(ReadTrackTags(songs_.tags, song, status).title, QStringLiteral("題"));
+        EXPECT_EQ(ReadTrackTags(songs_.tags, song, notes).title, QStringLiteral("題"));
     }
 }
 
@@ -240,8 +240,8 @@ TEST_F(SongFileSafetyTest, CommentStaysAndId3ChunkFillsMissingValues) {
         write("mutagen.wav", riffFile({fmtChunk(kCdFormat), riffChunk("data", kAudio),
                                        infoChunk({{"INAM", "Info title"}, {"ICMT", "mine"}}),
                                        riffChunk("id3 ", id3)}));
-    StatusPanel status;
-    TrackTags tags = ReadTrackTags(songs_.tags, song, status);
+    DiscNotes notes;
+    TrackTags tags = ReadTrackTags(songs_.tags, song, notes);
     EXPECT_EQ(tags.title, QStringLiteral("Info title"));
     EXPECT_EQ(tags.performer, QStringLiteral("Chunk Band"));
     tags.comment.clear();

@@ -1,4 +1,4 @@
-#include "cdlist/SongPlayback.h"
+#include "disc/SongPlayback.h"
 #include "audio/CdAudioPlayer.h"
 #include "audio/CdFormat.h"
 #include "audio/CdTrackAudio.h"

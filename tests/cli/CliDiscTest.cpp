@@ -1,5 +1,5 @@
 #include "cdlist/CdListPresenter.h"
-#include "cdlist/DiscSaveCommand.h"
+#include "cdlist/EditorDiscSave.h"
 #include "cdlist/FolderLoader.h"
 #include "common/FileHelpers.h"
 #include "platform/CodePage.h"
@@ -161,7 +161,7 @@ TEST(CliDiscTest, WritesTheProjectCueSheetAndLabelOfTheDisc) {
     DiscSaveSettings settings;
     settings.cd.addGap = true;
     settings.programPaths = ProgramPaths::forExecutable(QStringLiteral(LCCD_CLI_PATH));
-    ASSERT_TRUE(DiscSaveCommand(editor).run(settings).has_value());
+    ASSERT_TRUE(EditorDiscSave(editor).run(settings).has_value());
 
     // The command line, with the same values.
     const test::CliRun run = runCli({QStringLiteral("disc"), cliFolder, QStringLiteral("--album"),

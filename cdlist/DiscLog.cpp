@@ -1,7 +1,0 @@
-#include "cdlist/DiscLog.h"
-
-namespace lccd {
-
-Q_LOGGING_CATEGORY(lcDisc, "lccd.disc", QtInfoMsg)
-
-} // namespace lccd

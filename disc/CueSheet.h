@@ -1,0 +1,37 @@
+#pragma once
+
+#include "disc/DiscNotes.h"
+#include "disc/TrackRow.h"
+
+#include <QByteArray>
+#include <QList>
+
+// The CUE sheet that CD-writing software burns the disc from: the disc's title, performer and
+// catalog number, then one track per song with its file, title and performer as CD-TEXT.
+namespace lccd {
+
+struct DiscInfo;
+
+struct CueSheetOptions {
+    // The folder's recording is not cut into one WAV file per song: its first four WAV files
+    // become the tracks instead of the songs.
+    bool unsplit = false;
+    // A two-second gap before every track.
+    bool addGap = false;
+};
+
+// The CATALOG value, always 13 bytes: an empty number gives "MNGD2008A0101"; one of another
+// length is padded with "123456789ABCD" or cut.
+QByteArray cueCatalogValue(const QString& catalog);
+
+// The sheet's lines in Shift-JIS, values inserted as they stand (nothing is escaped). Normal
+// mode lists the songs down to the first title that is blank after trimming. Unsplit mode
+// notes more than four WAV files (discTracks).
+QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
+                                const CueSheetOptions& options, DiscNotes& notes);
+
+// Writes the sheet to path (replaced whole or not at all).
+void writeCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
+                   const CueSheetOptions& options, DiscNotes& notes);
+
+} // namespace lccd
