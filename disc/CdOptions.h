@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/LoudnessLevel.h"
-#include "cdlist/LabelTemplate.h"
+#include "disc/LabelTemplate.h"
 
 #include <QString>
 
