@@ -2,11 +2,11 @@
 #include "cdlist/StatusNotes.h"
 
 #include "cdlist/CdListPresenter.h"
-#include "disc/DiscLog.h"
 #include "cdlist/DiscProjectReader.h"
 #include "common/FileHelpers.h"
 #include "common/UndecodableNames.h"
 #include "disc/AlbumTracks.h"
+#include "disc/DiscLog.h"
 #include "disc/DiscPaths.h"
 #include "disc/PlayingTime.h"
 #include "disc/SongFiles.h"
