@@ -8,14 +8,14 @@ CdListPresenter::CdListPresenter(const SongServices& songs, QObject* parent)
     : QObject(parent), songs_(songs), songLengths_(songs.lengths, songs.decoder) {}
 
 void CdListPresenter::takeDisc(const Disc& disc) {
-    disc_ = disc.info;
+    disc_.info = disc.info;
+    disc_.loadedSongs = disc.loadedSongs;
     tracks_.setRows(disc.tracks);
-    loadedSongs_ = disc.loadedSongs;
     emit discChanged();
 }
 
 int CdListPresenter::RecountTracks() {
-    const DiscTotal total = discTotal(currentDisc(), songLengths_);
+    const DiscTotal total = discTotal(disc_, songLengths_);
     const QString text = discTotalText(total);
     setTotals(text, total.seconds);
     ShowStatusMessage(text);
@@ -23,7 +23,7 @@ int CdListPresenter::RecountTracks() {
 }
 
 void CdListPresenter::ClearCdList() {
-    Disc cleared = currentDisc();
+    Disc cleared = disc_;
     cleared.clear();
     tracks_.clearTracks(); // and the level notes, which told of songs no longer listed
     takeDisc(cleared);

@@ -11,9 +11,10 @@
 
 namespace lccd {
 
-// The CD list editor without its window: the song rows, the disc fields, the status panel and
-// the displays that follow the list (totals label, time label, position box). The window binds
-// its controls to these and forwards the grid's selection and mouse presses.
+// The CD list editor without its window: the disc it shows (its rows seen by the grid through
+// the model), the status panel and the displays that follow the list (totals label, time label,
+// position box). The window binds its controls to these and forwards the grid's selection and mouse
+// presses.
 class CdListPresenter : public QObject {
     Q_OBJECT
 
@@ -32,15 +33,15 @@ public:
 
     TrackTableModel& tracks() { return tracks_; }
     const TrackTableModel& tracks() const { return tracks_; }
-    DiscInfo& disc() { return disc_; }
-    const DiscInfo& disc() const { return disc_; }
+    DiscInfo& disc() { return disc_.info; }
+    const DiscInfo& disc() const { return disc_.info; }
     StatusPanel& status() { return status_; }
     SongLengths& songLengths() { return songLengths_; }
     // What the loads read songs with.
     SongReaders songReaders() { return {songs_.tags, songLengths_, songs_.decoder}; }
 
-    // The disc as the editor holds it, to work on; takeDisc shows a disc in the editor.
-    Disc currentDisc() const { return {disc_, tracks_.rows(), loadedSongs_}; }
+    // The disc the editor shows; takeDisc shows another.
+    const Disc& currentDisc() const { return disc_; }
     void takeDisc(const Disc& disc);
 
     const QString& totalsText() const { return totalsText_; }
@@ -57,7 +58,7 @@ public:
     // time labels keep their texts.
     void ClearCdList();
 
-    const LoadedSongs& loadedSongs() const { return loadedSongs_; }
+    const LoadedSongs& loadedSongs() const { return disc_.loadedSongs; }
 
     void ShowStatusMessage(const QString& message) { status_.ShowStatusMessage(message); }
 
@@ -89,9 +90,8 @@ private:
     void setTotals(const QString& text, qint64 seconds);
     void setPositionText(const QString& text);
 
-    TrackTableModel tracks_;
-    DiscInfo disc_;
-    LoadedSongs loadedSongs_;
+    Disc disc_;
+    TrackTableModel tracks_{disc_.tracks}; // the grid's view of the disc's rows
     StatusPanel status_;
     SongServices songs_;
     SongLengths songLengths_;

@@ -29,7 +29,8 @@ const QString kSongRowType = QStringLiteral("application/x-lccdtool-song-row");
 
 } // namespace
 
-TrackTableModel::TrackTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+TrackTableModel::TrackTableModel(TrackRows& rows, QObject* parent)
+    : QAbstractTableModel(parent), tracks_(rows) {}
 
 int TrackTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kTrackRowCount;

@@ -13,12 +13,13 @@ namespace lccd {
 // are not edited in place. The check column shows a check box (Qt::CheckStateRole) instead of
 // its "1"/"0"; Qt::EditRole gives every field's stored text. A row whose file is no readable song
 // is tinted, with the reason as its tooltip.
-// Song rows are dragged onto other rows to move them.
+// Song rows are dragged onto other rows to move them. The rows are borrowed from their owner (a
+// Disc), who changes them only through the model, so that views hear of every change.
 class TrackTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit TrackTableModel(QObject* parent = nullptr);
+    explicit TrackTableModel(TrackRows& rows, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -64,7 +65,7 @@ signals:
 private:
     void emitRowChanged(int songNumber);
 
-    TrackRows tracks_;
+    TrackRows& tracks_;
     QHash<QString, QString> levelNotes_;
 };
 

@@ -47,8 +47,8 @@ std::optional<QString> projectFileIn(const QString& folder) {
 // What a load found wrong, told once at its end so that no file goes missing without a word.
 class LoadNotes {
 public:
-    // The file's name, and what is wrong with it when known: the panel's message for a file the
-    // tag library cannot read does not name it.
+    // The file's name, and what is wrong with it when known: the note for a file the tag
+    // library cannot read does not name it.
     void unreadable(const QString& path, const QString& problem = QString()) {
         const QString name = lastPathComponent(path);
         unreadable_.append(problem.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, problem));
@@ -178,22 +178,20 @@ public:
 private:
     // Fills the row of an album track, songNumber within the list; returns its seconds.
     int fillAlbumTrack(const FolderSong& song, int songNumber) {
-        LoadNotes& notes = notes_;
         const std::optional<int> seconds = albumTrackSeconds(songs_.decoder, *song.albumTrack);
         if (!seconds)
-            notes.unreadable(song.path, songFileProblem(song.path));
+            notes_.unreadable(song.path, songFileProblem(song.path));
         if (songNumber > kTrackRowCount)
             return seconds.value_or(0);
         TrackRow row = albumTrackRow(*song.sheet, *song.albumTrack);
         row.time = FormatPlayingTime(seconds.value_or(0));
-        notes.checkName(row.fileName);
+        notes_.checkName(row.fileName);
         disc_.track(songNumber) = row;
         return seconds.value_or(0);
     }
 
     // Fills the row of a song file, songNumber within the list; returns its seconds.
     int fillSong(const QString& path, int songNumber) {
-        LoadNotes& notes = notes_;
         const PlayingTime time =
             QueryPlayingTime(songs_.lengths, path).value_or(PlayingTime{0, {}, false});
         TrackTags tags = ReadTrackTags(songs_.tags, path, tagNotes_);
@@ -207,12 +205,12 @@ private:
             tags.title = QFileInfo(path).completeBaseName();
         // A song whose tags are not read but whose audio is (raw AAC) is no unreadable file.
         if (!time.measured || (!tagsRead && time.estimated))
-            notes.unreadable(path, songFileProblem(path));
+            notes_.unreadable(path, songFileProblem(path));
         else if (time.estimated)
-            notes.estimated(path);
+            notes_.estimated(path);
         else if (!tagsRead)
-            notes.tagsUnread(path);
-        notes.checkName(path);
+            notes_.tagsUnread(path);
+        notes_.checkName(path);
         TrackRow song;
         setRowTags(song, tags);
         song.fileName = path;

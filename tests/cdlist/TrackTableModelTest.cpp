@@ -6,7 +6,8 @@ namespace lccd {
 namespace {
 
 TEST(TrackTableModelTest, CellsShowNumbersChecksAndFields) {
-    TrackTableModel model;
+    TrackRows rows;
+    TrackTableModel model(rows);
     int changed = 0;
     QObject::connect(&model, &QAbstractItemModel::dataChanged, [&] { ++changed; });
     model.setField(3, TrackColumn::Title, QStringLiteral("海辺の歌"));
