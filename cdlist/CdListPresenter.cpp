@@ -1,6 +1,5 @@
 #include "cdlist/CdListPresenter.h"
 
-#include "disc/DiscPaths.h"
 #include "disc/PlayingTime.h"
 
 namespace lccd {
@@ -8,54 +7,27 @@ namespace lccd {
 CdListPresenter::CdListPresenter(const SongServices& songs, QObject* parent)
     : QObject(parent), songs_(songs), songLengths_(songs.lengths, songs.decoder) {}
 
-QString CdListPresenter::songFileOf(const TrackRow& track) const {
-    const QString& folder = disc_.folderPath;
-    return existingFileInFolder(folder, lastPathComponent(track.fileName))
-        .value_or(pathInFolder(folder, track.title));
+void CdListPresenter::takeDisc(const Disc& disc) {
+    disc_ = disc.info;
+    tracks_.setRows(disc.tracks);
+    loadedSongs_ = disc.loadedSongs;
+    emit discChanged();
 }
 
 int CdListPresenter::RecountTracks() {
-    int count = 0;
-    qint64 total = 0;
-    while (count < kTrackRowCount && !isTitleEmptyRaw(tracks_.track(count + 1).title)) {
-        const TrackRow& track = tracks_.track(count + 1);
-        const std::optional<PlayingTime> measured =
-            QueryPlayingTime(songLengths_, songFileOf(track));
-        total += measured ? measured->seconds : ParsePlayingTime(track.time);
-        ++count;
-    }
-    const QString text = QStringLiteral("曲数= %1 総時間=%2時間 %3分 %4秒")
-                             .arg(count)
-                             .arg(total / 3600)
-                             .arg(total % 3600 / 60)
-                             .arg(total % 60);
-    setTotals(text, total);
+    const DiscTotal total = discTotal(currentDisc(), songLengths_);
+    const QString text = discTotalText(total);
+    setTotals(text, total.seconds);
     ShowStatusMessage(text);
-    return count;
+    return total.songs;
 }
 
 void CdListPresenter::ClearCdList() {
-    disc_.jacketBoxText.clear();
-    for (QString* field : {&disc_.albumTitle, &disc_.discPerformer, &disc_.subtitle1,
-                           &disc_.subtitle2, &disc_.discId, &disc_.catalog, &disc_.releaseYear})
-        field->clear();
-    disc_.selectGenreEntry();
-    disc_.spellings.clear();
-    emit discChanged();
+    Disc cleared = currentDisc();
+    cleared.clear();
+    tracks_.clearTracks(); // and the level notes, which told of songs no longer listed
+    takeDisc(cleared);
     setPositionText(QString());
-    tracks_.clearTracks();
-    loadedSongs_.clear();
-}
-
-void CdListPresenter::rememberLoadedSongs(bool fromProject) {
-    loadedSongs_.clear();
-    rememberAddedSongs(1, fromProject);
-}
-
-void CdListPresenter::rememberAddedSongs(int firstRow, bool fromProject) {
-    for (int songNumber = firstRow; songNumber <= kTrackRowCount; ++songNumber)
-        if (const TrackRow& row = tracks_.track(songNumber); !row.fileName.isEmpty())
-            loadedSongs_.insert(row.fileName, {row, fromProject});
 }
 
 void CdListPresenter::showSelection(int songNumber) {

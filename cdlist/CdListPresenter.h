@@ -3,8 +3,7 @@
 #include "cdlist/StatusPanel.h"
 #include "cdlist/TrackTableModel.h"
 #include "common/ColorText.h"
-#include "disc/DiscInfo.h"
-#include "disc/LoadedSongs.h"
+#include "disc/Disc.h"
 #include "disc/SongLengths.h"
 #include "platform/Services.h"
 
@@ -37,29 +36,27 @@ public:
     const DiscInfo& disc() const { return disc_; }
     StatusPanel& status() { return status_; }
     SongLengths& songLengths() { return songLengths_; }
+    // What the loads read songs with.
+    SongReaders songReaders() { return {songs_.tags, songLengths_, songs_.decoder}; }
+
+    // The disc as the editor holds it, to work on; takeDisc shows a disc in the editor.
+    Disc currentDisc() const { return {disc_, tracks_.rows(), loadedSongs_}; }
+    void takeDisc(const Disc& disc);
 
     const QString& totalsText() const { return totalsText_; }
     ColorValue totalsColor() const { return totalsColor_; }
     const QString& timeLabelText() const { return timeLabelText_; }
     const QString& positionText() const { return positionText_; }
 
-    // Counts the songs (the rows above the first title of zero length) and sums their playing
-    // times, measuring each song's file (the time column counts for a missing file); a decoded
-    // length is measured again only when its file changed.
-    // Shows the totals in the totals label and as a status message; returns the count.
+    // Counts the songs and sums their playing times (discTotal); a decoded length is measured
+    // again only when its file changed. Shows the totals in the totals label and as a status
+    // message; returns the count.
     int RecountTracks();
 
-    // Empties the disc fields and every row and forgets the loaded songs. The folder and jacket
-    // paths and the genre text stay (the jacket box shows nothing); the totals and time labels
-    // keep their texts.
+    // Empties the disc (Disc::clear), the position box and the rows' level notes; the totals and
+    // time labels keep their texts.
     void ClearCdList();
 
-    // Remembers every song row that names a file as it stands now, at the end of a load: its
-    // values were read from the folder's project file, or from the songs' own tags.
-    void rememberLoadedSongs(bool fromProject);
-    // The same for the rows from firstRow on, added from their songs' files; the songs
-    // remembered before stay.
-    void rememberAddedSongs(int firstRow, bool fromProject = false);
     const LoadedSongs& loadedSongs() const { return loadedSongs_; }
 
     void ShowStatusMessage(const QString& message) { status_.ShowStatusMessage(message); }
@@ -91,8 +88,6 @@ signals:
 private:
     void setTotals(const QString& text, qint64 seconds);
     void setPositionText(const QString& text);
-    // The file whose playing time counts for the row.
-    QString songFileOf(const TrackRow& track) const;
 
     TrackTableModel tracks_;
     DiscInfo disc_;

@@ -128,6 +128,11 @@ void TrackTableModel::setField(int songNumber, TrackColumn column, const QString
     emitRowChanged(songNumber);
 }
 
+void TrackTableModel::setRows(const TrackRows& rows) {
+    tracks_ = rows;
+    emit dataChanged(index(0, 0), index(kTrackRowCount - 1, kTrackColumnCount - 1));
+}
+
 void TrackTableModel::clearTracks() {
     beginResetModel();
     tracks_.fill(TrackRow());

@@ -40,6 +40,7 @@ public:
     QString field(int songNumber, TrackColumn column) const;
     // Every row at once, as a copy to work on while the list may change.
     const TrackRows& rows() const { return tracks_; }
+    void setRows(const TrackRows& rows);
     void setField(int songNumber, TrackColumn column, const QString& text);
 
     // Every row blank with its print check off, and no level notes.

@@ -1,6 +1,5 @@
 #include "cli/BurnCommand.h"
 
-#include "cdlist/CdListPresenter.h"
 #include "cli/CliText.h"
 #include "cli/LevelOptions.h"
 #include "cli/LoadedDiscFolder.h"
@@ -79,12 +78,11 @@ int burnCommand(const QStringList& arguments, CliContext& context) {
     const QList<BurnDrive> drives = writingDrives(burner);
     const QString address = parser.isSet(drive) ? parser.value(drive) : drives.first().address;
 
-    LoadedDiscFolder loaded(given, context);
-    CdListPresenter& editor = loaded.editor();
+    const Disc disc = loadFolderForCommand(given, context);
     LoudnessCache loudness;
     DiscNotes trackNotes;
     const DiscBurnPlan plan =
-        planDiscBurn(editor.disc(), editor.tracks().rows(),
+        planDiscBurn(disc.info, disc.tracks,
                      {.noCut = parser.isSet(QStringLiteral("nocut")),
                       .addGap = parser.isSet(QStringLiteral("gap"))},
                      decoder, trackNotes, cliLevelling(context, level, loudness));

@@ -56,20 +56,19 @@ int discCommand(const QStringList& arguments, CliContext& context) {
         overwriteTags ? ProjectTagChoice::UseProject : ProjectTagChoice::KeepSongs;
     settings.writeLossy = parser.isSet(QStringLiteral("lossy"));
 
-    // The editor as it stands once the folder is chosen and loaded and the boxes are typed in.
-    LoadedDiscFolder loaded(parser.positionalArguments().first(), context);
-    CdListPresenter& editor = loaded.editor();
+    // The disc as the editor holds it once the folder is chosen and loaded and the boxes are typed
+    // in.
+    Disc disc = loadFolderForCommand(parser.positionalArguments().first(), context);
     if (parser.isSet(album))
-        editor.disc().albumTitle = parser.value(album);
+        disc.info.albumTitle = parser.value(album);
     if (parser.isSet(performer))
-        editor.disc().discPerformer = parser.value(performer);
+        disc.info.discPerformer = parser.value(performer);
     if (parser.isSet(catalog))
-        editor.disc().catalog = parser.value(catalog);
+        disc.info.catalog = parser.value(catalog);
 
     CliSaveQuestions questions(context.err);
-    DiscSaveCommand save(editor.tagLibrary(), questions);
-    const DiscSaveOutcome outcome =
-        save.run(editor.disc(), editor.tracks().rows(), editor.loadedSongs(), settings);
+    DiscSaveCommand save(context.services.songs.tags, questions);
+    const DiscSaveOutcome outcome = save.run(disc.info, disc.tracks, disc.loadedSongs, settings);
     QStringList messages = discNoteTexts(outcome.notes);
     if (!outcome.message.trimmed().isEmpty())
         messages.append(outcome.message);
@@ -77,7 +76,7 @@ int discCommand(const QStringList& arguments, CliContext& context) {
         context.err << "lccdtool-cli: " << message << Qt::endl;
     if (!outcome.labelPath)
         return 2; // a check failed or a question stopped the save; the reason is out already
-    const QString base = discFileBase(editor.disc());
+    const QString base = discFileBase(disc.info);
     context.out << base << ".txt\n" << base << ".cue\n" << *outcome.labelPath << Qt::endl;
     if (save.untaggedSongs().isEmpty())
         return 0;

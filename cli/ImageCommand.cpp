@@ -20,11 +20,11 @@ int imageCommand(const QStringList& arguments, CliContext& context) {
         throw UsageError(localText("image needs -o DISC.wav",
                                    "image には -o で書き出す .wav ファイルを指定してください"));
 
-    LoadedDiscFolder loaded(parser.positionalArguments().first(), context);
+    const Disc disc = loadFolderForCommand(parser.positionalArguments().first(), context);
     LoudnessCache loudness;
-    const QStringList cutShort = writeDiscImage(
-        loaded.editor().decoder(), loaded.editor().disc(), loaded.editor().tracks().rows(),
-        parser.isSet(gap), wavPath, {}, cliLevelling(context, level, loudness));
+    const QStringList cutShort =
+        writeDiscImage(context.services.songs.decoder, disc.info, disc.tracks, parser.isSet(gap),
+                       wavPath, {}, cliLevelling(context, level, loudness));
     for (const QString& song : cutShort)
         context.err << "lccdtool-cli: "
                     << localText("the end of %1 could not be decoded; it is silent in the image",

@@ -6,7 +6,8 @@ cmake_minimum_required(VERSION 3.25)
 # implementations of the services (platform/adapters), which only the window in app and the
 # command line in cli may use; in between common, layout and audio side by side, then render
 # and disc (the disc without windows) side by side, and above disc the CD list's windows in
-# cdlist. app and cli share nothing but the libraries; cli uses no window, so no cdlist.
+# cdlist. app and cli share nothing but the libraries; cli uses no window: it takes the disc
+# from disc, never from cdlist.
 #   cmake -DSOURCE_DIR=<checkout> -P cmake/CheckLayering.cmake
 set(codecs platform/codecs)
 set(adapters platform/adapters)
@@ -20,7 +21,7 @@ set(below_render platform common layout render)
 set(below_disc platform ${codecs} common layout audio disc)
 set(below_cdlist platform ${codecs} common layout audio disc cdlist)
 set(below_app platform ${codecs} ${adapters} common layout audio render disc cdlist app)
-set(below_cli platform ${codecs} ${adapters} common layout audio render disc cdlist cli)
+set(below_cli platform ${codecs} ${adapters} common layout audio render disc cli)
 
 set(violations "")
 foreach(folder platform ${codecs} ${adapters} common layout audio render disc cdlist app cli)

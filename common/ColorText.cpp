@@ -231,13 +231,14 @@ QString asciiUpper(QString text) {
 const QHash<QString, ColorValue>& colorsByUpperName() {
     static const QHash<QString, ColorValue> table = [] {
         QHash<QString, ColorValue> byName;
+        const auto addFirst = [&byName](const QString& name, ColorValue value) {
+            if (const QString key = asciiUpper(name); !byName.contains(key))
+                byName.insert(key, value);
+        };
         for (const NamedColor& color : kNamedColors)
-            byName.insert(asciiUpper(QString::fromUtf16(color.name).trimmed()), color.value);
-        for (int i = 0; i < kSystemColorCount; ++i) {
-            const QString key = asciiUpper(QString::fromUtf16(kSystemColorNames[i]));
-            if (!byName.contains(key))
-                byName.insert(key, systemColor(i));
-        }
+            addFirst(QString::fromUtf16(color.name).trimmed(), color.value);
+        for (int i = 0; i < kSystemColorCount; ++i)
+            addFirst(QString::fromUtf16(kSystemColorNames[i]), systemColor(i));
         return byName;
     }();
     return table;

@@ -1,5 +1,6 @@
 #include "disc/CueSheet.h"
 
+#include "disc/CdOptions.h"
 #include "disc/CueSheetReader.h"
 #include "disc/DiscInfo.h"
 #include "disc/DiscTracks.h"
@@ -49,14 +50,14 @@ QByteArray cueCatalogValue(const QString& catalog) {
 }
 
 QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
-                                const CueSheetOptions& options, DiscNotes& notes) {
+                                const CdOptions& options, DiscNotes& notes) {
     QList<QByteArray> lines = {
         "REM COMMENT \"ExactAudioCopy v0.95b4\"",
         "CATALOG " + cueCatalogValue(disc.catalog),
         toSjis(QStringLiteral("PERFORMER ") + quoted(disc.discPerformer)),
         toSjis(QStringLiteral("TITLE ") + quoted(disc.albumTitle)),
     };
-    const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.unsplit, notes);
+    const QList<DiscTrack> discTrackList = discTracks(disc, tracks, options.noCut, notes);
     for (int number = 1; number <= discTrackList.size(); ++number)
         appendTrack(lines, number, discTrackList[number - 1],
                     number > 1 ? &discTrackList[number - 2] : nullptr, options.addGap);
@@ -64,7 +65,7 @@ QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
 }
 
 void writeCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
-                   const CueSheetOptions& options, DiscNotes& notes) {
+                   const CdOptions& options, DiscNotes& notes) {
     writeFileAtomically(path, joinLinesCrLf(cueSheetLines(disc, tracks, options, notes)));
 }
 

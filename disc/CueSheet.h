@@ -10,15 +10,8 @@
 // catalog number, then one track per song with its file, title and performer as CD-TEXT.
 namespace lccd {
 
+struct CdOptions;
 struct DiscInfo;
-
-struct CueSheetOptions {
-    // The folder's recording is not cut into one WAV file per song: its first four WAV files
-    // become the tracks instead of the songs.
-    bool unsplit = false;
-    // A two-second gap before every track.
-    bool addGap = false;
-};
 
 // The CATALOG value, always 13 bytes: an empty number gives "MNGD2008A0101"; one of another
 // length is padded with "123456789ABCD" or cut.
@@ -26,12 +19,13 @@ QByteArray cueCatalogValue(const QString& catalog);
 
 // The sheet's lines in Shift-JIS, values inserted as they stand (nothing is escaped). Normal
 // mode lists the songs down to the first title that is blank after trimming. Unsplit mode
-// notes more than four WAV files (discTracks).
+// (noCut) takes the folder's first four WAV files as the tracks and notes more than four
+// (discTracks); addGap puts two seconds of gap before every track.
 QList<QByteArray> cueSheetLines(const DiscInfo& disc, const TrackRows& tracks,
-                                const CueSheetOptions& options, DiscNotes& notes);
+                                const CdOptions& options, DiscNotes& notes);
 
 // Writes the sheet to path (replaced whole or not at all).
 void writeCueSheet(const QString& path, const DiscInfo& disc, const TrackRows& tracks,
-                   const CueSheetOptions& options, DiscNotes& notes);
+                   const CdOptions& options, DiscNotes& notes);
 
 } // namespace lccd

@@ -215,7 +215,7 @@ DiscSaveCommand::writeFiles(const DiscInfo& disc, const TrackRows& tracks,
         const bool wavFilesLeftOut = notes.contains({DiscNoteKind::WavFilesLeftOut, {}});
         // The sheet lists the same tracks: its notes are those above.
         DiscNotes sameNotes;
-        writeCueSheet(cuePath, disc, discRows, {settings.cd.noCut, settings.cd.addGap}, sameNotes);
+        writeCueSheet(cuePath, disc, discRows, settings.cd, sameNotes);
         progress.written(cuePath);
         QString extensions = QStringLiteral(".txt .cue .csv");
         std::optional<QString> cdTextProblem;

@@ -1,8 +1,8 @@
-#include "cdlist/CdListPresenter.h"
-#include "cdlist/FolderLoader.h"
 #include "disc/CueSheet.h"
 #include "disc/DiscProject.h"
+#include "disc/FolderLoad.h"
 #include "disc/LabelLayout.h"
+#include "disc/SongLengths.h"
 #include "fuzz/FuzzInput.h"
 #include "tests/support/DesktopSongs.h"
 
@@ -19,11 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lccd;
     const QString project = fuzz::scratchFile(data, size, QStringLiteral("project.txt"));
     test::DesktopSongs songs;
-    CdListPresenter editor(songs.services());
-    LoadFolder(editor, QFileInfo(project).path());
-    discProjectLines(editor.disc(), editor.tracks().rows());
+    const SongServices services = songs.services();
+    SongLengths lengths(services.lengths, services.decoder);
+    Disc disc;
+    disc.info.setFolderPath(QFileInfo(project).path());
+    disc = loadDiscFolder(disc, disc.info.folderPath, {services.tags, lengths, services.decoder})
+               .disc.value_or(disc);
+    discProjectLines(disc.info, disc.tracks);
     DiscNotes notes;
-    cueSheetLines(editor.disc(), editor.tracks().rows(), {}, notes);
-    labelSongRows(editor.tracks().rows(), editor.disc().spellings);
+    cueSheetLines(disc.info, disc.tracks, {}, notes);
+    labelSongRows(disc.tracks, disc.info.spellings);
     return 0;
 }

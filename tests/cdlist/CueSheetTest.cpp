@@ -2,6 +2,7 @@
 
 #include "cdlist/StatusNotes.h"
 #include "cdlist/StatusPanel.h"
+#include "disc/CdOptions.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
 #include <QProcess>
@@ -20,7 +21,7 @@ protected:
 
     DiscNotes notes_;
 
-    QList<QByteArray> lines(CueSheetOptions options = {}) {
+    QList<QByteArray> lines(CdOptions options = {}) {
         return cueSheetLines(editor_.disc(), editor_.tracks().rows(), options, notes_);
     }
 
@@ -76,8 +77,8 @@ TEST_F(CueSheetTest, SheetIsWrittenByteForByte) {
 TEST_F(CueSheetTest, TracksRunToTheFirstBlankTitle) {
     setTitledSongs(10);
     EXPECT_EQ(lines().size(), 4 + 10 * 5);
-    EXPECT_EQ(lines({false, true}).size(), 4 + 10 * 6);
-    EXPECT_EQ(lines({false, true})[8], "    PREGAP 00:02:00");
+    EXPECT_EQ(lines({.addGap = true}).size(), 4 + 10 * 6);
+    EXPECT_EQ(lines({.addGap = true})[8], "    PREGAP 00:02:00");
 
     setTitledSongs(11);
     editor_.tracks().setTrack(12, song(QStringLiteral(" \t")));
@@ -91,14 +92,14 @@ TEST_F(CueSheetTest, TracksRunToTheFirstBlankTitle) {
 
 TEST_F(CueSheetTest, UnsplitModeTakesTheFirstFourWavFiles) {
     editor_.disc().discPerformer = QStringLiteral(" Band ");
-    EXPECT_EQ(lines({true, false}).size(), 4);
+    EXPECT_EQ(lines({.noCut = true}).size(), 4);
     EXPECT_TRUE(notes_.isEmpty());
 
     for (int k = 1; k <= 6; ++k)
         addWav(QStringLiteral("part%1.WAV").arg(k), 1);
     addWav(QStringLiteral("notes.txt"), 1);
     setTitledSongs(2); // the songs are not used
-    const QList<QByteArray> sheet = lines({true, false});
+    const QList<QByteArray> sheet = lines({.noCut = true});
     ASSERT_EQ(sheet.size(), 4 + 4 * 5);
     for (int k = 1; k <= 4; ++k) {
         const int first = 4 + (k - 1) * 5;
@@ -159,20 +160,17 @@ TEST_F(CueSheetTest, CueprintReadsWhatWasWritten) {
 
     const struct {
         const char* name;
-        CueSheetOptions options;
+        CdOptions options;
         QList<QByteArray> titles;
         QList<QByteArray> performers;
     } cases[] = {
-        {"normal",
-         {false, false},
-         {sj(u"春の歌"), "Summer", sj(u"秋")},
-         {sj(u"ソ歌手"), "Band", sj(u"表紙")}},
+        {"normal", {}, {sj(u"春の歌"), "Summer", sj(u"秋")}, {sj(u"ソ歌手"), "Band", sj(u"表紙")}},
         {"gap",
-         {false, true},
+         {.addGap = true},
          {sj(u"春の歌"), "Summer", sj(u"秋")},
          {sj(u"ソ歌手"), "Band", sj(u"表紙")}},
         {"unsplit",
-         {true, true},
+         {.noCut = true, .addGap = true},
          {"Track-1", "Track-2", "Track-3", "Track-4"},
          QList<QByteArray>(4, sj(u"ミナモ楽団"))},
     };

@@ -1,6 +1,6 @@
 #include "disc/DiscProject.h"
 
-#include "cdlist/DiscProjectReader.h"
+#include "cdlist/FolderLoader.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
 #include "platform/FileIO.h"

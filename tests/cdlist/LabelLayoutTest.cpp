@@ -1,6 +1,6 @@
 #include "disc/LabelLayout.h"
 
-#include "cdlist/DiscProjectReader.h"
+#include "cdlist/FolderLoader.h"
 #include "common/MyCommonW.h"
 #include "disc/LabelTemplate.h"
 #include "layout/LayoutFile.h"

@@ -1,7 +1,5 @@
-#include "cdlist/DiscProjectReader.h"
-#include "cdlist/StatusNotes.h"
+#include "disc/DiscProjectReader.h"
 
-#include "cdlist/CdListPresenter.h"
 #include "common/Numbers.h"
 #include "common/SjisCsv.h"
 #include "disc/AlbumTracks.h"
@@ -43,20 +41,20 @@ bool isBlankLine(const QByteArray& line) {
 
 class ProjectReader {
 public:
-    explicit ProjectReader(CdListPresenter& editor) : editor_(editor) {}
+    ProjectReader(const Disc& current, const SongReaders& songs, DiscNotes& notes)
+        : disc_(current), songs_(songs), notes_(notes) {}
 
-    void read(const QList<QByteArray>& lines) {
-        editor_.ClearCdList();
+    Disc read(const QList<QByteArray>& lines) {
+        disc_.clear();
         for (const QByteArray& line : lines)
             if (!isBlankLine(line))
                 readLine(line);
-        editor_.rememberLoadedSongs(true);
-        emit editor_.discChanged();
-        editor_.showPosition(1, editor_.RecountTracks());
+        disc_.rememberSongs(1, true);
+        return disc_;
     }
 
 private:
-    const QString& folder() const { return editor_.disc().folderPath; }
+    const QString& folder() const { return disc_.info.folderPath; }
 
     void readLine(const QByteArray& line) {
         if (readHeader(line))
@@ -71,18 +69,17 @@ private:
         const int songNumber = nextSongNumber_++;
         if (songNumber > kTrackRowCount)
             return;
-        editor_.tracks().setTrack(songNumber,
-                                  CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(line));
+        disc_.track(songNumber) = CsvFieldCount(line) >= 3 ? csvTrack(line) : plainTrack(line);
     }
 
     // A value's text, its bytes remembered for the next save.
-    QString decode(const QByteArray& bytes) const { return editor_.disc().spellings.read(bytes); }
+    QString decode(const QByteArray& bytes) { return disc_.info.spellings.read(bytes); }
 
     bool readHeader(const QByteArray& line) {
         for (const HeaderKey& header : kHeaderKeys) {
             const qsizetype length = qsizetype(std::strlen(header.key));
             if (line.size() >= length && qstrnicmp(line.constData(), header.key, length) == 0) {
-                header.apply(editor_.disc(), decode(line.mid(length)));
+                header.apply(disc_.info, decode(line.mid(length)));
                 return true;
             }
         }
@@ -96,13 +93,13 @@ private:
     // the check is off. Returns the file's path. A track of an album image in the folder is
     // linked the same way, but has no file of its own to read tags from.
     std::optional<QString> linkSongFile(TrackRow& song, const QString& name,
-                                        Measure measure = Measure::Time) const {
+                                        Measure measure = Measure::Time) {
         if (const std::optional<AlbumTrack> track = albumTrackNamed(folder(), name)) {
             song.check = QStringLiteral("1");
             song.fileName = name;
             if (measure == Measure::Time)
                 song.time =
-                    FormatPlayingTime(albumTrackSeconds(editor_.decoder(), *track).value_or(0));
+                    FormatPlayingTime(albumTrackSeconds(songs_.decoder, *track).value_or(0));
             return std::nullopt;
         }
         std::optional<QString> path = existingFileInFolder(folder(), name);
@@ -111,7 +108,7 @@ private:
             // A file found under another Unicode composition is named as it lies in the folder.
             song.fileName = *path == pathInFolder(folder(), name) ? name : lastPathComponent(*path);
             const PlayingTime time =
-                QueryPlayingTime(editor_.songLengths(), *path).value_or(PlayingTime{});
+                QueryPlayingTime(songs_.lengths, *path).value_or(PlayingTime{});
             if (isUnreadableSong(time))
                 markUnreadableSong(song, songFileProblem(*path));
             else if (measure == Measure::Time)
@@ -120,15 +117,10 @@ private:
         return path;
     }
 
-    TrackTags tagsOf(const QString& path) const {
-        DiscNotes notes;
-        const TrackTags tags = ReadTrackTags(editor_.tagLibrary(), path, notes);
-        showDiscNotes(editor_.status(), notes);
-        return tags;
-    }
+    TrackTags tagsOf(const QString& path) { return ReadTrackTags(songs_.tags, path, notes_); }
 
     // Number, time, "title", "performer", "album", year, genre, "file name".
-    TrackRow csvTrack(const QByteArray& line) const {
+    TrackRow csvTrack(const QByteArray& line) {
         const auto field = [this, &line](int n) { return decode(CsvField(line, n)); };
         TrackRow song;
         song.time = field(2);
@@ -149,7 +141,7 @@ private:
     // A song file's name, or a title with an optional playing time in front ("3:45 Song").
     // The line's bytes are cut where its characters would be: a blank, a colon and ".wav" are
     // ASCII and never the second byte of a character.
-    TrackRow plainTrack(const QByteArray& line) const {
+    TrackRow plainTrack(const QByteArray& line) {
         TrackRow song;
         QByteArray fileName;
         if (line.toLower().contains(".wav")) {
@@ -172,14 +164,14 @@ private:
     // A numbered line adds a song after the titled rows at the top, whatever row the track
     // and plain lines have reached.
     void readNumbered(const QByteArray& line) {
-        const int songNumber = editor_.RecountTracks() + 1;
+        const int songNumber = songCount(disc_.tracks) + 1;
         if (songNumber > kTrackRowCount)
             return;
         if (const std::optional<TrackRow> song = numberedTrack(line))
-            editor_.tracks().setTrack(songNumber, *song);
+            disc_.track(songNumber) = *song;
     }
 
-    std::optional<TrackRow> numberedTrack(const QByteArray& line) const {
+    std::optional<TrackRow> numberedTrack(const QByteArray& line) {
         if (CsvFieldCount(line) >= 7)
             return numberedFieldsTrack(line);
         const QString text = fromSjis(line);
@@ -190,7 +182,7 @@ private:
 
     // Fields 2 to 8 hold the columns from the playing time to the file name; an existing file
     // gives the tags and the time instead.
-    TrackRow numberedFieldsTrack(const QByteArray& line) const {
+    TrackRow numberedFieldsTrack(const QByteArray& line) {
         TrackRow song;
         for (int column = int(TrackColumn::Time); column <= int(TrackColumn::FileName); ++column)
             song.setField(TrackColumn(column), decode(CsvField(line, column)));
@@ -201,7 +193,7 @@ private:
     }
 
     // A line such as "+5 Song.wav": the whole line names the song and its file.
-    TrackRow numberedFileTrack(const QByteArray& line) const {
+    TrackRow numberedFileTrack(const QByteArray& line) {
         TrackRow song;
         song.title = decode(line);
         if (const std::optional<QString> path = linkSongFile(song, song.title))
@@ -211,7 +203,7 @@ private:
 
     // "05 3:45 Title": the number, an optional playing time and the title. The song takes the
     // disc's performer, album, year and genre unless its file (named by the title) has tags.
-    std::optional<TrackRow> numberedTitleTrack(const QString& line) const {
+    std::optional<TrackRow> numberedTitleTrack(const QString& line) {
         const qsizetype numberEnd = line.indexOf(QLatin1Char(' '));
         const QString rest = numberEnd < 0 ? QString() : trimBlanks(line.mid(numberEnd + 1));
         TrackRow song;
@@ -224,7 +216,7 @@ private:
         }
         if (isTitleEmptyTrimmed(song.title))
             return std::nullopt;
-        const DiscInfo& disc = editor_.disc();
+        const DiscInfo& disc = disc_.info;
         song.performer = disc.discPerformer;
         song.album = disc.albumTitle;
         song.year = disc.releaseYear;
@@ -237,14 +229,17 @@ private:
         return song;
     }
 
-    CdListPresenter& editor_;
+    Disc disc_;
+    const SongReaders& songs_;
+    DiscNotes& notes_;
     int nextSongNumber_ = 1;
 };
 
 } // namespace
 
-void readDiscProject(CdListPresenter& editor, const QList<QByteArray>& lines) {
-    ProjectReader(editor).read(lines);
+Disc discFromProject(const Disc& current, const QList<QByteArray>& lines, const SongReaders& songs,
+                     DiscNotes& notes) {
+    return ProjectReader(current, songs, notes).read(lines);
 }
 
 } // namespace lccd
