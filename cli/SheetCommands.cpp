@@ -3,7 +3,7 @@
 #include "cli/CliText.h"
 #include "cli/HeadlessSheet.h"
 #include "platform/AppError.h"
-#include "platform/adapters/QtPrinters.h"
+#include "platform/adapters/LoadedPrintModule.h"
 #include "render/PageExport.h"
 
 #include <tuple>
@@ -41,11 +41,11 @@ SheetOptions sheetOptions(const QCommandLineParser& parser, const CliContext& co
 void selectPrintQueue(PrinterSystem& printers, const QString& name) {
     const QStringList names = printers.printerNames();
     QStringList queues = names;
-    queues.removeAll(QtPrinterSystem::pdfPrinterName());
+    queues.removeAll(PdfPrinter::printerName());
     const QString known =
         queues.isEmpty() ? localText("none", "なし") : queues.join(QStringLiteral(", "));
     if (name.isEmpty()) {
-        if (names.value(printers.currentIndex()) == QtPrinterSystem::pdfPrinterName())
+        if (names.value(printers.currentIndex()) == PdfPrinter::printerName())
             throw AppError(
                 localText("there is no default printer; name one with --printer (printers: %1)",
                           "既定のプリンターがありません。--printer "
@@ -71,12 +71,12 @@ int dpiOption(const QCommandLineParser& parser) {
 }
 
 void selectPdfPrinter(PrinterSystem& printers) {
-    // The desktop's printers print into a file without asking CUPS for its queues.
-    if (auto* desktop = dynamic_cast<QtPrinterSystem*>(&printers)) {
+    // The desktop's printers print into a file without loading the print system.
+    if (auto* desktop = dynamic_cast<LoadedPrintModule*>(&printers)) {
         desktop->useFilePrinterOnly();
         return;
     }
-    const qsizetype pdfPrinter = printers.printerNames().indexOf(QtPrinterSystem::pdfPrinterName());
+    const qsizetype pdfPrinter = printers.printerNames().indexOf(PdfPrinter::printerName());
     if (pdfPrinter >= 0)
         printers.setCurrentIndex(int(pdfPrinter));
 }

@@ -21,7 +21,7 @@ bool isPageFile(const QString& path);
 // --dpi N for PNG pictures, 72 to 1200.
 int dpiOption(const QCommandLineParser& parser);
 // Makes the built-in PDF printer current, so that pages drawn for files do not depend on the
-// desktop's printers; the print system is not asked for its queues.
+// desktop's printers; the print system is not loaded.
 void selectPdfPrinter(PrinterSystem& printers);
 // Writes the sheet's drawn page to a .pdf or .png file (dpi for PNG); withScreenOnly adds what
 // only the preview shows (label guides).

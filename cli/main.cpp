@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
+#include "platform/adapters/LoadedPrintModule.h"
 #include "platform/adapters/LoadedSongModule.h"
 #include "platform/adapters/QtDesktopShell.h"
 #include "platform/adapters/QtFonts.h"
-#include "platform/adapters/QtPrinters.h"
 
 #include <QGuiApplication>
 
@@ -16,9 +16,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("lccdtool-cli"));
 
     // The desktop the commands run on; the dialogs are answered by the command line itself.
-    // The print system is asked for its queues, and the song libraries are loaded, only by the
-    // commands that use them.
-    lccd::QtPrinterSystem printers;
+    // The print system (with Qt Widgets and PrintSupport) and the song libraries are loaded
+    // only by the commands that use them.
+    lccd::LoadedPrintModule printers;
     lccd::QtFontSystem fonts;
     lccd::QtDesktopShell shell;
     lccd::LoadedSongModule songs;

@@ -6,7 +6,7 @@
 set -eu
 build_dir=$(cd "$1" && pwd)
 
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian appstreamcli desktop-file-validate man; do
+for tool in cpack dpkg-architecture dpkg-deb dpkg-shlibdeps file lintian appstreamcli desktop-file-validate man; do
     if ! command -v "$tool" >/dev/null; then
         echo "skipped: $tool is not installed (scripts/install-deps.sh --test installs it)"
         exit 77
@@ -30,7 +30,9 @@ check() {
     fi
 }
 
-for file in usr/bin/lccdtool usr/bin/lccdtool-cli usr/share/lccdtool/LcJacketStd.lct \
+modules=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/lccdtool
+for file in usr/bin/lccdtool usr/bin/lccdtool-cli "$modules/lccdtool-songs.so" \
+    "$modules/lccdtool-printers.so" usr/share/lccdtool/LcJacketStd.lct \
     usr/share/lccdtool/readme.txt usr/share/doc/lccdtool/copyright; do
     check test -f "$root/$file"
 done

@@ -1,28 +1,20 @@
 #include "platform/adapters/LoadedSongModule.h"
 
 #include "platform/AppError.h"
+#include "platform/adapters/ProgramModule.h"
 #include "platform/adapters/SongModule.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 namespace lccd {
 
 const SongModuleServices& LoadedSongModule::loaded() {
     // A failed load throws out of call_once, so that the next use tries again.
     std::call_once(loading_, [this] {
-        const QDir programFolder(QCoreApplication::applicationDirPath());
         QString reason;
-        for (const char* path : {"lccdtool-songs.so", LCCD_SONG_MODULE_PATH}) {
-            QLibrary module(programFolder.filePath(QLatin1String(path)));
-            using Entry = const SongModuleServices* (*)();
-            if (const auto entry =
-                    reinterpret_cast<Entry>(module.resolve("lccdSongModuleServices"))) {
-                services_ = entry(); // the module stays loaded while the program runs
-                return;
-            }
-            reason = module.errorString();
+        using Entry = const SongModuleServices* (*)();
+        if (const auto entry = reinterpret_cast<Entry>(resolveProgramModule(
+                QStringLiteral("lccdtool-songs.so"), "lccdSongModuleServices", reason))) {
+            services_ = entry();
+            return;
         }
         throw AppError(
             QStringLiteral("曲ファイルと CD ドライブのライブラリを読み込めません: %1").arg(reason));

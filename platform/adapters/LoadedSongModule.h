@@ -8,9 +8,8 @@ namespace lccd {
 
 struct SongModuleServices;
 
-// The song module's services, loaded on the first use of any of them: the module is looked for
-// beside the program, then where it is installed (../lib/<architecture>/lccdtool). A module
-// that cannot be loaded throws AppError.
+// The song module's services, loaded on the first use of any of them (where ProgramModule.h
+// looks). A module that cannot be loaded throws AppError.
 class LoadedSongModule final : public Mp3Infp,
                                public MediaLengths,
                                public AudioDecoder,

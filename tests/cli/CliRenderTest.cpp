@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
+#include "platform/adapters/LoadedPrintModule.h"
 #include "platform/adapters/QtFonts.h"
-#include "platform/adapters/QtPrinters.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/ExternalTools.h"
 #include "tests/support/StrictServices.h"
@@ -96,7 +96,7 @@ TEST_F(CliRenderTest, RendersWithoutAnyWidget) {
     QTextStream out(&output);
     QTextStream err(&errors);
     const QString pdf = path(QStringLiteral("in-process.pdf"));
-    QtPrinterSystem printers;
+    LoadedPrintModule printers;
     QtFontSystem fonts;
     const Services services = test::TestServices().with(printers).with(fonts).services();
     EXPECT_EQ(runCommandLine(

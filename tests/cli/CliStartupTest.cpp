@@ -93,6 +93,10 @@ TEST(CliStartupTest, CommandsReachThePrintSystemAndLoadSongLibrariesOnlyWhenThey
         EXPECT_EQ(
             anyCall(calls, "connect(", {QStringLiteral("cups.sock"), QStringLiteral("htons(631)")}),
             c.printSystem);
+        EXPECT_EQ(
+            anyCall(calls, "openat(",
+                    {QStringLiteral("libQt6PrintSupport"), QStringLiteral("lccdtool-printers")}),
+            c.printSystem);
         if (!c.printSystem) {
             EXPECT_FALSE(anyCall(calls, "connect(", {QStringLiteral("dbus")}));
         }

@@ -29,6 +29,7 @@ TEST(InstallTest, InstalledProgramsFindTheirFilesAndTheCliRuns) {
     for (const char* file :
          {"bin/lccdtool", "bin/lccdtool-cli",
           "lib/" LCCD_LIBRARY_ARCHITECTURE "/lccdtool/lccdtool-songs.so",
+          "lib/" LCCD_LIBRARY_ARCHITECTURE "/lccdtool/lccdtool-printers.so",
           "share/applications/lccdtool.desktop", "share/icons/hicolor/scalable/apps/lccdtool.svg",
           "share/metainfo/io.github.lccdtool.lccdtool.metainfo.xml",
           "share/man/man1/lccdtool-cli.1.gz", "share/man/ja/man1/lccdtool.1.gz"})

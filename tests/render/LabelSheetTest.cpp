@@ -134,7 +134,7 @@ TEST(GuideRowsTest, ShowInThePreviewAndNotInThePdfPrintersOutput) {
         GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
     QtPrinterSystem system;
     QtFontSystem fonts;
-    system.setCurrentIndex(int(system.printerNames().indexOf(QtPrinterSystem::pdfPrinterName())));
+    system.setCurrentIndex(int(system.printerNames().indexOf(PdfPrinter::printerName())));
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     dialogs.answerFile(dir.filePath(QStringLiteral("sheet")));

@@ -25,7 +25,7 @@ TEST(PdfPrinterTest, WritesTheSelectedPaperWithShapesWhereTheLayoutPutsThem) {
     QtPrinterSystem system;
     QtFontSystem fonts;
     system.setCurrentIndex(int(system.printerNames().size()) - 1);
-    ASSERT_EQ(system.printerNames().last(), QtPrinterSystem::pdfPrinterName());
+    ASSERT_EQ(system.printerNames().last(), PdfPrinter::printerName());
 
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
