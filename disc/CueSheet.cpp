@@ -1,6 +1,5 @@
 #include "disc/CueSheet.h"
 
-#include "disc/CdOptions.h"
 #include "disc/CueSheetReader.h"
 #include "disc/DiscInfo.h"
 #include "disc/DiscTracks.h"

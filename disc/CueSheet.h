@@ -1,5 +1,6 @@
 #pragma once
 
+#include "disc/CdOptions.h"
 #include "disc/DiscNotes.h"
 #include "disc/TrackRow.h"
 
@@ -10,7 +11,6 @@
 // catalog number, then one track per song with its file, title and performer as CD-TEXT.
 namespace lccd {
 
-struct CdOptions;
 struct DiscInfo;
 
 // The CATALOG value, always 13 bytes: an empty number gives "MNGD2008A0101"; one of another

@@ -2,7 +2,6 @@
 
 #include "cdlist/StatusNotes.h"
 #include "cdlist/StatusPanel.h"
-#include "disc/CdOptions.h"
 #include "tests/cdlist/DiscFolderFixture.h"
 
 #include <QProcess>
