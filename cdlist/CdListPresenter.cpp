@@ -25,8 +25,12 @@ int CdListPresenter::RecountTracks() {
 void CdListPresenter::ClearCdList() {
     Disc cleared = disc_;
     cleared.clear();
+    takeNewDisc(cleared);
+}
+
+void CdListPresenter::takeNewDisc(const Disc& disc) {
     tracks_.clearTracks(); // and the level notes, which told of songs no longer listed
-    takeDisc(cleared);
+    takeDisc(disc);
     setPositionText(QString());
 }
 

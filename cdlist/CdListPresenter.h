@@ -40,9 +40,11 @@ public:
     // What the loads read songs with.
     SongReaders songReaders() { return {songs_.tags, songLengths_, songs_.decoder}; }
 
-    // The disc the editor shows; takeDisc shows another.
+    // The disc the editor shows; takeDisc shows another. takeNewDisc also forgets what belonged
+    // to the songs shown before: the rows' level notes and the position box.
     const Disc& currentDisc() const { return disc_; }
     void takeDisc(const Disc& disc);
+    void takeNewDisc(const Disc& disc);
 
     const QString& totalsText() const { return totalsText_; }
     ColorValue totalsColor() const { return totalsColor_; }
@@ -54,8 +56,8 @@ public:
     // message; returns the count.
     int RecountTracks();
 
-    // Empties the disc (Disc::clear), the position box and the rows' level notes; the totals and
-    // time labels keep their texts.
+    // Takes the disc emptied (Disc::clear) as a new disc; the totals and time labels keep their
+    // texts.
     void ClearCdList();
 
     const LoadedSongs& loadedSongs() const { return disc_.loadedSongs; }

@@ -15,8 +15,7 @@ void showProblems(CdListPresenter& editor, const QString& problems) {
 }
 
 void showProject(CdListPresenter& editor, const Disc& disc) {
-    editor.ClearCdList();
-    editor.takeDisc(disc);
+    editor.takeNewDisc(disc);
     editor.showPosition(1, editor.RecountTracks());
 }
 
@@ -28,8 +27,7 @@ std::optional<QString> LoadFolder(CdListPresenter& editor, const QString& folder
     if (load.projectFile) {
         showProject(editor, *load.disc);
     } else if (load.disc) {
-        editor.ClearCdList();
-        editor.takeDisc(*load.disc);
+        editor.takeNewDisc(*load.disc);
         editor.showLoadTotal(*load.loadSeconds);
     }
     showProblems(editor, load.problems);

@@ -89,36 +89,24 @@ public:
 
     QString text() const {
         QStringList notes;
-        if (!unreadable_.isEmpty())
-            notes.append(QStringLiteral("読み込めなかったファイル: ") +
-                         unreadable_.join(QStringLiteral(", ")));
-        if (!undecodable_.isEmpty())
-            notes.append(
-                QStringLiteral("ファイル名が UTF-8 ではないため読み込めなかったファイル: ") +
-                undecodable_.join(QStringLiteral(", ")));
-        if (!estimated_.isEmpty())
-            notes.append(QStringLiteral("デコードできないため演奏時間を推定したファイル: ") +
-                         estimated_.join(QStringLiteral(", ")));
-        if (!tagsUnread_.isEmpty())
-            notes.append(QStringLiteral("タグを読めないため曲名をファイル名にしたファイル: ") +
-                         tagsUnread_.join(QStringLiteral(", ")));
-        if (!unsupported_.isEmpty())
-            notes.append(QStringLiteral("対応していない形式のため読み込まなかったファイル: ") +
-                         unsupported_.join(QStringLiteral(", ")));
-        if (!misnamed_.isEmpty())
-            notes.append(QStringLiteral("曲の拡張子ではないため読み込まなかった音楽ファイル: ") +
-                         misnamed_.join(QStringLiteral(", ")));
-        if (!noSongs_.isEmpty())
-            notes.append(QStringLiteral("曲のファイルではないため読み込まなかったファイル: ") +
-                         noSongs_.join(QStringLiteral(", ")));
+        // Each list of names under its heading, in this order.
+        const auto named = [&notes](const char16_t* heading, const QStringList& names) {
+            if (!names.isEmpty())
+                notes.append(QString::fromUtf16(heading) + names.join(QStringLiteral(", ")));
+        };
+        named(u"読み込めなかったファイル: ", unreadable_);
+        named(u"ファイル名が UTF-8 ではないため読み込めなかったファイル: ", undecodable_);
+        named(u"デコードできないため演奏時間を推定したファイル: ", estimated_);
+        named(u"タグを読めないため曲名をファイル名にしたファイル: ", tagsUnread_);
+        named(u"対応していない形式のため読み込まなかったファイル: ", unsupported_);
+        named(u"曲の拡張子ではないため読み込まなかった音楽ファイル: ", misnamed_);
+        named(u"曲のファイルではないため読み込まなかったファイル: ", noSongs_);
         if (leftOut_ > 0)
             notes.append(
                 QStringLiteral("%1曲を超えたため、%2個のファイルはリストに入れませんでした")
                     .arg(kTrackRowCount)
                     .arg(leftOut_));
-        if (!namesOutside_.isEmpty())
-            notes.append(QStringLiteral("ファイル名に保存できない文字があります: ") +
-                         namesOutside_.join(QStringLiteral(", ")));
+        named(u"ファイル名に保存できない文字があります: ", namesOutside_);
         return notes.join(QStringLiteral(" / "));
     }
 
